@@ -1,0 +1,39 @@
+#include "app/ui/korven_application.h"
+
+#include "app/ui/messages.h"
+#include "exercise/errors.h"
+
+#include <QFont>
+
+namespace korven::ui {
+
+KorvenApplication::KorvenApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+
+bool KorvenApplication::notify(QObject *receiver, QEvent *event)
+{
+    bool result = false;
+    guarded([&] { result = QApplication::notify(receiver, event); });
+    return result;
+}
+
+void installFonts()
+{
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"));
+}
+
+bool guarded(const std::function<void()> &f)
+{
+    try {
+        f();
+        return true;
+    } catch (const KorvenError &e) {
+        reportError(e.message());
+    } catch (const std::exception &e) {
+        reportError(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}
+
+} // namespace korven::ui

@@ -1,0 +1,367 @@
+// The exercise window's control tree, its layout at creation and on resize, its menu, help and
+// the ways it closes.
+#include "exercise/ui/tform1.h"
+
+#include "app/main_layout.h"
+#include "app/program_folder.h"
+#include "app/ui/messages.h"
+#include "app/ui/tabout_box.h"
+#include "analysis/ui/tpages_dlg.h"
+#include "users/ui/tpassword_dlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTimer>
+#include <QUrl>
+#include <QWheelEvent>
+
+TForm1 *Form1 = nullptr;
+
+namespace {
+
+QFont pixelFont(const QString &family, int pixels)
+{
+    QFont f(family);
+    f.setPixelSize(pixels);
+    return f;
+}
+
+QListWidget *makeListBox(const QString &name, QWidget *parent)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(name);
+    return list;
+}
+
+QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton *makeButton(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("KORVEN"));
+    setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    createControls();
+    createMenu();
+    constructBoard();
+
+    // Placement at creation: maximised on a small screen, else centred at the design size.
+    resize(korven::DesignWidth, korven::DesignHeight);
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->geometry();
+        const auto p = korven::placeWindow(s.width(), s.height(), width(), height());
+        if (p.maximised)
+            setWindowState(Qt::WindowMaximized);
+        else
+            move(s.left() + p.left, s.top() + p.top);
+    }
+    FormCreate();
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::createControls()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(central);
+
+    MenuPanel = new QWidget(central);
+    MenuPanel->setObjectName(QStringLiteral("MenuPanel"));
+    ListBox3 = makeListBox(QStringLiteral("ListBox3"), MenuPanel);
+    ListBox3->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 16));
+    ListBox1 = makeListBox(QStringLiteral("ListBox1"), MenuPanel);
+    ListBox1->hide();
+    ListBox2 = makeListBox(QStringLiteral("ListBox2"), MenuPanel);
+    ListBox2->hide();
+    StringGrid1 = new QTableWidget(MenuPanel);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->hide();
+
+    Panel5 = new QFrame(MenuPanel);
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+    Panel5->setFrameShape(QFrame::Panel);
+    Panel5->setFrameShadow(QFrame::Raised);
+    Label57 = makeLabel(QStringLiteral("Label57"), QStringLiteral("Time:"), Panel5);
+    Label57->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 24));
+    Label58 = makeLabel(QStringLiteral("Label58"), QStringLiteral("0"), Panel5);
+    Label58->setFont(pixelFont(QStringLiteral("Arial"), 24));
+    Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("Sec"), Panel5);
+    Label1->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 24));
+    for (QLabel *l : {Label57, Label58, Label1})
+        l->adjustSize();
+
+    Button2 = makeButton(QStringLiteral("Button2"), QStringLiteral("Next"), MenuPanel);
+    Button2->setDefault(true);
+    Button2->setAutoDefault(true);
+    Button4 = makeButton(QStringLiteral("Button4"), QStringLiteral("Start"), MenuPanel);
+    Button1 = makeButton(QStringLiteral("Button1"), QStringLiteral("Evaluation"), MenuPanel);
+    Button5 = makeButton(QStringLiteral("Button5"), QStringLiteral("Correct answer"), MenuPanel);
+    Button6 = makeButton(QStringLiteral("Button6"), QStringLiteral("Finish"), MenuPanel);
+    Button3 = makeButton(QStringLiteral("Button3"), QStringLiteral("Analysis"), MenuPanel);
+    for (QPushButton *b : {Button4, Button1, Button5, Button6, Button3})
+        b->setAutoDefault(false);
+    // The state of a window just opened: only Next, the problem list and Analysis are enabled.
+    Button1->setEnabled(false);
+    Button4->setEnabled(false);
+    Button5->setEnabled(false);
+    Button6->setEnabled(false);
+
+    for (int i = 0; i < 7; ++i) {
+        HiddenLabels[i] = makeLabel(QStringLiteral("Label%1").arg(i + 3), QString(), MenuPanel);
+        HiddenLabels[i]->hide();
+    }
+    Label7 = HiddenLabels[4];
+
+    InOutPanel = new QWidget(central);
+    InOutPanel->setObjectName(QStringLiteral("InOutPanel"));
+    InputPanel = new BoardPanel(QStringLiteral("InputPanel"), InOutPanel);
+    InputPanel->setAutoFillBackground(true);
+    QPalette white = InputPanel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    InputPanel->setPalette(white);
+    InputPanel->setCursor(Qt::DragMoveCursor);
+    InputPanel->setMouseTracking(true);
+    OutputPanel = new BoardPanel(QStringLiteral("OutputPanel"), InOutPanel);
+    for (int r = 0; r < 4; ++r)
+        RowPanels[r] = new BoardPanel(QStringLiteral("Panel%1").arg(r + 1), OutputPanel);
+
+    for (int s = 0; s < SlotCount; ++s) {
+        const int row = korven::rowOfSlot(s);
+        auto *slot = new BoardPanel(QStringLiteral("Panel%1").arg(s + 10), RowPanels[row]);
+        slot->setFrameShape(QFrame::Panel);
+        slot->setFrameShadow(QFrame::Raised);
+        slot->setAutoFillBackground(true);
+        SlotPanels[s] = slot;
+        SlotLabels[s] = makeLabel(QStringLiteral("Label%1").arg(s + 10), QString(), slot);
+    }
+    SlotLabels[SlotCount] = makeLabel(QStringLiteral("Label56"), QString(), MenuPanel);
+    SlotLabels[SlotCount]->hide();
+
+    for (int k = 0; k < PieceCount; ++k) {
+        PieceImages[k] = new PieceImage(k, InputPanel);
+        PieceImages[k]->resize(105, 105);
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
+    connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    connect(ListBox3, &QListWidget::itemClicked, this, [this] { ListBox3Click(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+}
+
+void TForm1::createMenu()
+{
+    auto action = [this](QMenu *menu, const QString &name, const QString &text, const QKeySequence &key) {
+        auto *a = menu->addAction(text);
+        a->setObjectName(name);
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        return a;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    file->setObjectName(QStringLiteral("File1"));
+    New1 = action(file, QStringLiteral("New1"), QStringLiteral("Reset"), QKeySequence(Qt::Key_F1));
+    Analysis1 = action(file, QStringLiteral("Analysis1"), QStringLiteral("Analysis"), QKeySequence(Qt::Key_F12));
+    file->addSeparator();
+    N4 = action(file, QStringLiteral("N4"), QStringLiteral("Printer Settings..."), {});
+    N3 = action(file, QStringLiteral("N3"), QStringLiteral("Print(A4 size only)"), {});
+    file->addSeparator();
+    Exit1 = action(file, QStringLiteral("Exit1"), QStringLiteral("Exit(&X)"), {});
+
+    QMenu *option = menuBar()->addMenu(QStringLiteral("Option(&O)"));
+    option->setObjectName(QStringLiteral("Option1"));
+    N1 = action(option, QStringLiteral("N1"), QStringLiteral("Reference mode"), QKeySequence(Qt::Key_F4));
+    N1->setCheckable(true);
+    Settings1 = action(option, QStringLiteral("Settings1"), QStringLiteral("Settings..."), QKeySequence(Qt::Key_F8));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    help->setObjectName(QStringLiteral("Help1"));
+    // F12 belongs to "Analysis", which comes first in the menu; the help item shows the key but
+    // is reached through the menu only.
+    Help2 = action(help, QStringLiteral("Help2"), QStringLiteral("Help(&C)\tF12"), {});
+    About1 = action(help, QStringLiteral("About1"), QStringLiteral("About(&A)..."), {});
+
+    for (QAction *a : {New1, Analysis1, N1, Settings1})
+        a->setShortcutContext(Qt::WindowShortcut);
+
+    connect(New1, &QAction::triggered, this, [this] { New1Click(); });
+    connect(Analysis1, &QAction::triggered, this, [this] { Analysis1Click(); });
+    connect(N4, &QAction::triggered, this, [this] { N4Click(); });
+    connect(N3, &QAction::triggered, this, [this] { N3Click(); });
+    connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+    connect(N1, &QAction::triggered, this, [this] { N1Click(); });
+    connect(Settings1, &QAction::triggered, this, [this] { Settings1Click(); });
+    connect(Help2, &QAction::triggered, this, [this] { Help2Click(); });
+    connect(About1, &QAction::triggered, this, [this] { About1Click(); });
+}
+
+// realign() places the panels by their alignment from the sizes the layout steps request:
+// MenuPanel at the right at full height, InOutPanel filling the rest, InputPanel at its top and
+// OutputPanel at its bottom at full width, the row panels stacked at the top of OutputPanel.
+void TForm1::realign()
+{
+    const QSize c = centralWidget()->size();
+    MenuPanel->setGeometry(c.width() - requested_.menuWidth, 0, requested_.menuWidth, c.height());
+    InOutPanel->setGeometry(0, 0, c.width() - requested_.menuWidth, c.height());
+    const QSize io = InOutPanel->size();
+    InputPanel->setGeometry(0, 0, io.width(), requested_.inputHeight);
+    OutputPanel->setGeometry(0, io.height() - requested_.outputHeight, io.width(), requested_.outputHeight);
+    for (int i = 0; i < 4; ++i)
+        RowPanels[i]->setGeometry(0, i * requested_.rowHeight, OutputPanel->width(), requested_.rowHeight);
+    ListBox3->setGeometry(0, 0, MenuPanel->width(), requested_.listHeight);
+}
+
+void TForm1::FormCreate()
+{
+    // Panels follow the window's client area first, as their alignment makes them do.
+    if (layout())
+        layout()->activate();
+    realign();
+    requested_.menuWidth = korven::menuPanelWidth(width(), InOutPanel->width());
+    realign();
+    requested_.inputHeight = InOutPanel->height() / 2;
+    requested_.outputHeight = InOutPanel->height() / 2;
+    realign();
+    requested_.menuWidth = InOutPanel->width() / 5;
+    realign();
+    requested_.rowHeight = OutputPanel->height() / 4;
+    realign();
+    columnStep();
+
+    Button1->setText(QStringLiteral("Evaluation"));
+    Button2->setText(QStringLiteral("Next"));
+    created_ = true;
+}
+
+void TForm1::FormResize()
+{
+    realign();
+    requested_.inputHeight = InOutPanel->height() / 2;
+    requested_.outputHeight = InOutPanel->height() / 2;
+    realign();
+    requested_.menuWidth = korven::menuPanelWidth(width(), InOutPanel->width());
+    realign();
+    requested_.rowHeight = OutputPanel->height() / 4;
+    realign();
+    const auto rects = korven::slotRects(RowPanels[0]->width(), RowPanels[0]->height());
+    for (int s = 0; s < SlotCount; ++s) {
+        SlotPanels[s]->setGeometry(rects[s]);
+        SlotLabels[s]->move(SlotInsetLeft, SlotInsetTop);
+    }
+    columnStep();
+}
+
+void TForm1::columnStep()
+{
+    const auto g = korven::columnStep(MenuPanel->width(), InputPanel->height(), OutputPanel->y(),
+                                      OutputPanel->height());
+    requested_.listHeight = g.listBoxHeight;
+    ListBox3->setGeometry(0, 0, MenuPanel->width(), requested_.listHeight);
+    Panel5->setGeometry(g.panel5);
+    Button2->setGeometry(g.button2);
+    Button4->setGeometry(g.button4);
+    Button1->setGeometry(g.button1);
+    Button5->setGeometry(g.button5);
+    Button6->setGeometry(g.button6);
+    Button3->setGeometry(g.button3);
+    for (QLabel *l : {Label57, Label58, Label1})
+        l->adjustSize();
+    const auto c = korven::clockLabels(Panel5->width(), Panel5->height(), Label57->size(),
+                                       Label58->size(), Label1->size());
+    Label57->move(c.label57);
+    Label58->move(c.label58);
+    Label1->move(c.label1);
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (created_)
+        FormResize();
+}
+
+void TForm1::Exit1Click()
+{
+    exiting_ = true;
+    close();
+    if (PasswordDlg)
+        PasswordDlg->close();
+    QApplication::quit();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // Closing the exercise window in any way ends the program.
+    event->accept();
+    QApplication::quit();
+}
+
+void TForm1::Settings1Click()
+{
+    if (PagesDlg)
+        korven::ui::execModal(PagesDlg);
+}
+
+void TForm1::Help2Click()
+{
+    const QString folder = korven::programFolder();
+    QString path = folder + QStringLiteral("/KORVENHelp.chm");
+    if (!QFileInfo::exists(path))
+        path = folder + QStringLiteral("/KORVENHelp.html");
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void TForm1::About1Click()
+{
+    if (AboutBox)
+        korven::ui::execModal(AboutBox);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    // Every wheel turn over the window goes to the window's wheel handler and stops there.
+    if (event->type() == QEvent::Wheel && watched->isWidgetType()) {
+        auto *w = static_cast<QWidget *>(watched);
+        if (w->window() == this) {
+            FormMouseWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,284 @@
+#include "exercise/bitmap_transform.h"
+
+#include <QtMath>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+// How a sample is computed
+// ------------------------
+// An output pixel maps to a source position (x, y) relative to the source centre (W/2, H/2), in
+// single precision. Its whole parts are v = trunc(x) for x > 0, else trunc(x - 1) (the floor of a
+// non-integral x; a whole x <= 0 gives x - 1 with fraction 1), and the same for u from y. The
+// fractions fx = x - v, fy = y - u are single precision too. Source column W/2 + v and row H/2 + u
+// must lie in [0, W-1) and [0, H-1), otherwise the pixel is white; inside, each channel is
+//   trunc((1-fy)*((1-fx)*S00 + fx*S01) + fy*((1-fx)*S10 + fx*S11)).
+//
+// The channel value is computed exactly. A fraction that is a multiple of 2^-24 (every fraction
+// except those of positions strictly between 0 and 0.5) is used as a 24-bit fixed-point weight,
+// and the whole expression is then evaluated in 64-bit integers without rounding. The remaining
+// fractions go through extended precision (long double), which for 24-bit fractions gives the
+// very same exact value, so both routes agree with a plain evaluation of the formula in extended
+// precision.
+//
+// Compile without floating-point contraction (no fused multiply-add): the coordinates must be
+// the products and sums rounded to single precision one operation at a time.
+
+namespace korven {
+
+namespace {
+
+constexpr float FractionScale = 16777216.0f; // 2^24
+constexpr std::int64_t FixedOne = std::int64_t(1) << 24;
+
+QImage as24Bit(const QImage &image)
+{
+    if (image.format() == QImage::Format_RGB888)
+        return image;
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
+// The whole part by the trunc rule above and the single-precision fraction.
+inline void splitCoordinate(float c, int &whole, float &fraction)
+{
+    whole = int(c) - (c <= 0.0f ? 1 : 0);
+    fraction = c - float(whole);
+}
+
+// Fixed-point weight of a fraction, or -1 when the fraction is finer than 2^-24.
+inline std::int32_t fixedWeight(float fraction)
+{
+    const float scaled = fraction * FractionScale; // exact: a power of two
+    if (!(scaled >= 0.0f && scaled <= FractionScale))
+        return -1;
+    const std::int32_t weight = std::int32_t(scaled);
+    return float(weight) == scaled ? weight : -1;
+}
+
+inline std::uint8_t clampChannel(long double value)
+{
+    if (!(value > 0.0L))
+        return 0;
+    if (value >= 255.0L)
+        return 255;
+    return std::uint8_t(static_cast<int>(value));
+}
+
+// One channel, exact, with 24-bit fixed-point weights wx, wy in [0, 2^24].
+inline std::uint8_t blendFixed(int s00, int s01, int s10, int s11, std::int64_t wx, std::int64_t wy)
+{
+    const std::int64_t top = (std::int64_t(s00) << 24) + wx * (s01 - s00);
+    const std::int64_t bottom = (std::int64_t(s10) << 24) + wx * (s11 - s10);
+    const std::int64_t value = (top << 24) + wy * (bottom - top);
+    return std::uint8_t(value >> 48); // value lies in [0, 256 * 2^48)
+}
+
+// One channel in extended precision, written as the formula reads.
+inline std::uint8_t blendExtended(int s00, int s01, int s10, int s11, float fx, float fy)
+{
+    const long double x = fx;
+    const long double y = fy;
+    return clampChannel((1 - y) * ((1 - x) * s00 + x * s01) + y * ((1 - x) * s10 + x * s11));
+}
+
+// Writes the sample of source position (col, row) with fractions into the three bytes at out.
+// col and row are already known to be inside.
+inline void samplePixel(const uchar *row0, const uchar *row1, int col, float fx, std::int32_t wx,
+                        float fy, std::int32_t wy, uchar *out)
+{
+    const uchar *a = row0 + 3 * col;
+    const uchar *b = row1 + 3 * col;
+    if (wx >= 0 && wy >= 0) {
+        out[0] = blendFixed(a[0], a[3], b[0], b[3], wx, wy);
+        out[1] = blendFixed(a[1], a[4], b[1], b[4], wx, wy);
+        out[2] = blendFixed(a[2], a[5], b[2], b[5], wx, wy);
+    } else {
+        out[0] = blendExtended(a[0], a[3], b[0], b[3], fx, fy);
+        out[1] = blendExtended(a[1], a[4], b[1], b[4], fx, fy);
+        out[2] = blendExtended(a[2], a[5], b[2], b[5], fx, fy);
+    }
+}
+
+inline void setWhite(uchar *out)
+{
+    out[0] = out[1] = out[2] = 255;
+}
+
+} // namespace
+
+void ScaleBitmap(const QImage &source, QImage &output, float factor)
+{
+    const QImage src = as24Bit(source);
+    if (src.isNull() || !(factor > 0.0f) || !std::isfinite(factor)) {
+        output = QImage();
+        return;
+    }
+    const int W = src.width();
+    const int H = src.height();
+    // Sizes from exact products (an int times a float is exact in double).
+    const double scaledW = double(W) * factor;
+    const double scaledH = double(H) * factor;
+    const double outWd = std::trunc(scaledW);
+    const double outHd = std::trunc(scaledH - 1.0);
+    if (outWd < 1.0 || outHd < 1.0 || outWd > 1e6 || outHd > 1e6) {
+        output = QImage();
+        return;
+    }
+    const int outW = int(outWd);
+    const int outH = int(outHd);
+    const int hw = int(scaledW * 0.5);
+    const int hh = int(scaledH * 0.5);
+
+    QImage out(outW, outH, QImage::Format_RGB888);
+    if (out.isNull()) {
+        output = QImage();
+        return;
+    }
+
+    // Per output column: source column, fraction and fixed weight; col < 0 marks white.
+    struct Column {
+        int col;
+        float fx;
+        std::int32_t wx;
+    };
+    std::vector<Column> columns(outW);
+    for (int c = 0; c < outW; ++c) {
+        const int j = c - hw; // j runs from -hw; columns past hw + hw are never written
+        int v;
+        float fx;
+        splitCoordinate(float(j) / factor, v, fx);
+        const int col = W / 2 + v;
+        if (col < 0 || col >= W - 1)
+            columns[c] = {-1, 0.0f, 0};
+        else
+            columns[c] = {col, fx, fixedWeight(fx)};
+    }
+
+    for (int r = 0; r < outH; ++r) {
+        uchar *dst = out.scanLine(r);
+        const int i = r - hh;
+        int u;
+        float fy;
+        splitCoordinate(float(i) / factor, u, fy);
+        const int row = H / 2 + u;
+        if (row < 0 || row >= H - 1) {
+            std::memset(dst, 255, size_t(outW) * 3);
+            continue;
+        }
+        const std::int32_t wy = fixedWeight(fy);
+        const uchar *row0 = src.constScanLine(row);
+        const uchar *row1 = src.constScanLine(row + 1);
+        for (int c = 0; c < outW; ++c) {
+            const Column &k = columns[c];
+            if (k.col < 0)
+                setWhite(dst + 3 * c);
+            else
+                samplePixel(row0, row1, k.col, k.fx, k.wx, fy, wy, dst + 3 * c);
+        }
+    }
+    output = out;
+}
+
+void RotateBitmap(const QImage &source, QImage &output, float angle)
+{
+    const QImage src = as24Bit(source);
+    if (src.isNull() || !std::isfinite(angle)) {
+        output = QImage();
+        return;
+    }
+    const int W = src.width();
+    const int H = src.height();
+
+    // The size angle folds the turn into 0..90 degrees.
+    float phi = angle;
+    if (phi < 0.0f || phi >= 360.0f) // callers pass 0 <= angle < 360; keep odd angles sane
+        phi = float(std::fmod(double(phi), 360.0) + (phi < 0.0f ? 360.0 : 0.0));
+    if (phi > 180.0f)
+        phi = phi - 180.0f;
+    if (phi > 90.0f)
+        phi = 180.0f - phi;
+    const double r = double(phi) * M_PI * (1.0 / 180.0);
+    const double outWd = std::trunc(std::cos(r) * W + std::sin(r) * H);
+    const double outHd = std::trunc(std::sin(r) * W + std::cos(r) * H);
+    if (outWd < 1.0 || outHd < 1.0) {
+        output = QImage();
+        return;
+    }
+    const int outW = int(outWd);
+    const int outH = int(outHd);
+    const int hw = (outW + 1) / 2;
+    const int hh = (outH + 1) / 2;
+
+    QImage out(outW, outH, QImage::Format_RGB888);
+    if (out.isNull()) {
+        output = QImage();
+        return;
+    }
+
+    const double theta = double(angle) * M_PI * (1.0 / 180.0);
+    const float sinT = float(std::sin(theta));
+    const float cosT = float(std::cos(theta));
+
+    // Per output column the products with j; per row those with i. Each coordinate is then one
+    // single-precision addition or subtraction, exactly as sinT*j + cosT*i evaluates.
+    std::vector<float> sinJ(outW), cosJ(outW);
+    for (int c = 0; c < outW; ++c) {
+        const float j = float(c - hw);
+        sinJ[c] = sinT * j;
+        cosJ[c] = cosT * j;
+    }
+
+    const int halfW = W / 2;
+    const int halfH = H / 2;
+    const uchar *srcBits = src.constBits();
+    const qsizetype srcStride = src.bytesPerLine();
+    for (int rr = 0; rr < outH; ++rr) {
+        uchar *dst = out.scanLine(rr);
+        const float i = float(rr - hh);
+        const float cosI = cosT * i;
+        const float sinI = sinT * i;
+        for (int c = 0; c < outW; ++c) {
+            const float y = sinJ[c] + cosI;
+            const float x = cosJ[c] - sinI;
+            int u, v;
+            float fy, fx;
+            splitCoordinate(y, u, fy);
+            splitCoordinate(x, v, fx);
+            const int col = halfW + v;
+            const int row = halfH + u;
+            if (col < 0 || col >= W - 1 || row < 0 || row >= H - 1) {
+                setWhite(dst + 3 * c);
+                continue;
+            }
+            const uchar *row0 = srcBits + row * srcStride;
+            samplePixel(row0, row0 + srcStride, col, fx, fixedWeight(fx), fy, fixedWeight(fy),
+                        dst + 3 * c);
+        }
+    }
+    output = out;
+}
+
+QImage whiteAsTransparent(const QImage &image)
+{
+    const QImage src = as24Bit(image);
+    if (src.isNull())
+        return QImage();
+    QImage out(src.width(), src.height(), QImage::Format_ARGB32);
+    if (out.isNull())
+        return QImage();
+    for (int r = 0; r < src.height(); ++r) {
+        const uchar *in = src.constScanLine(r);
+        QRgb *dst = reinterpret_cast<QRgb *>(out.scanLine(r));
+        for (int c = 0; c < src.width(); ++c, in += 3) {
+            if (in[0] == 255 && in[1] == 255 && in[2] == 255)
+                dst[c] = qRgba(255, 255, 255, 0);
+            else
+                dst[c] = qRgb(in[0], in[1], in[2]);
+        }
+    }
+    return out;
+}
+
+} // namespace korven

@@ -1,0 +1,156 @@
+#include "exercise/problem_loader.h"
+
+#include "exercise/comma_text.h"
+#include "exercise/errors.h"
+#include "exercise/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <algorithm>
+
+namespace korven {
+
+namespace {
+
+QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
+
+// The listing's third fields, line by line, appended to values as they are read; throws on the
+// first line without one and when fewer than PieceCount lines are present.
+void readListingInto(const QString &listingPath, QStringList &values)
+{
+    const QStringList lines = readTextLines(listingPath);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringList fields = splitCommaText(lines.at(i));
+        if (fields.size() < 3)
+            throw KorvenError(QStringLiteral("%1, line %2: fewer than three fields.")
+                                  .arg(shown(listingPath)).arg(i + 1));
+        values << fields.at(2);
+    }
+    if (lines.size() < PieceCount)
+        throw KorvenError(QStringLiteral("%1, line %2: missing; the listing needs %3 lines but has %4.")
+                              .arg(shown(listingPath)).arg(lines.size() + 1).arg(PieceCount)
+                              .arg(lines.size()));
+    for (int i = 0; i < PieceCount; ++i) {
+        bool ok = false;
+        values.at(i).toInt(&ok);
+        if (!ok)
+            throw KorvenError(QStringLiteral("%1, line %2: '%3' is not a whole number.")
+                                  .arg(shown(listingPath)).arg(i + 1).arg(values.at(i)));
+    }
+}
+
+} // namespace
+
+QString pieceFileName(int piece)
+{
+    return QStringLiteral("%1-%2.bmp").arg(piece / 2 + 1).arg(piece % 2 + 1);
+}
+
+int checkValue(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const qint64 size = file.size();
+    if (size < 0)
+        return -1;
+    if (size <= 5)
+        return 0;
+    return int((size - 5) % 83);
+}
+
+QStringList readListingCheckValues(const QString &listingPath)
+{
+    QStringList values;
+    readListingInto(listingPath, values);
+    return values;
+}
+
+QImage loadBitmap24(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        throw KorvenError(QStringLiteral("File not found: %1").arg(shown(path)));
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw KorvenError(QStringLiteral("Cannot load the image %1: %2").arg(shown(path), reader.errorString()));
+    if (image.format() != QImage::Format_RGB888)
+        image = image.convertToFormat(QImage::Format_RGB888);
+    return image;
+}
+
+LoadReport loadProblem(const QString &imagesFolder, const QString &name,
+                       std::array<QImage, PieceCount> &bitmaps, QStringList &checkValues)
+{
+    const QDir folder(QDir(imagesFolder).filePath(name));
+    checkValues.clear();
+    // The whole listing is checked before any bitmap is touched.
+    readListingInto(folder.filePath(name + QStringLiteral(".set")), checkValues);
+
+    LoadReport report;
+    for (int b = 0; b < PieceCount; ++b) {
+        const QString path = folder.filePath(pieceFileName(b));
+        bitmaps[b] = loadBitmap24(path);
+        int value = checkValue(path);
+        if (value < 0) {
+            report.unreadable = true;
+            value = 0;
+        }
+        if (value != checkValues.at(b).toInt())
+            ++report.mismatches;
+    }
+    return report;
+}
+
+float computeFitScale(const std::array<QImage, PieceCount> &bitmaps, int rowHeight, int insetTop,
+                      const std::array<int, 4> &rowSlotWidths, int *tallestHeight)
+{
+    int tallest = 0;
+    for (const QImage &image : bitmaps)
+        tallest = std::max(tallest, image.height());
+    if (tallestHeight)
+        *tallestHeight = tallest;
+    if (tallest <= 0)
+        throw KorvenError(QStringLiteral("No chromosome image is loaded; the pieces cannot be sized."));
+
+    auto widest = [&](int first, int last, int start) {
+        int w = start;
+        for (int k = first; k <= last; ++k)
+            w = std::max(w, bitmaps[k].width());
+        return w;
+    };
+    float fit = float(double(rowHeight - 2 * insetTop) / tallest);
+    auto limit = [&](int slotWidth, int widest) {
+        if (widest <= 0)
+            return;
+        const double value = double(slotWidth) / widest;
+        if (value < fit)
+            fit = float(value);
+    };
+    const int w1 = widest(0, 9, 0);
+    const int w2 = widest(10, 23, 0);
+    const int w3 = widest(24, 35, w2); // the third row's search starts from the second row's width
+    const int w4 = widest(36, 45, 0);
+    limit(rowSlotWidths[0], w1);
+    limit(rowSlotWidths[1], w2);
+    limit(rowSlotWidths[2], w3);
+    limit(rowSlotWidths[3], w4);
+    return fit;
+}
+
+float computeMagnification(int magnificationMode, int &trackBarPosition, float fitScale)
+{
+    float magnification;
+    if (magnificationMode == 1) {
+        magnification = float(trackBarPosition * double(fitScale) * 0.1);
+    } else {
+        trackBarPosition = 10;
+        magnification = fitScale;
+    }
+    return float(magnification * 0.9);
+}
+
+} // namespace korven

@@ -1,0 +1,223 @@
+#pragma once
+// The exercise window: the work area (scatter panel above the karyogram), the column of controls,
+// the menu, and the board of 46 pieces and 46 slots. Member functions are defined in the folder of
+// the subsystem they belong to: layout and menu in app/ui, board, trial, moving, placing, grading
+// and reference mode in exercise/ui, printing in analysis/ui.
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+class TForm1;
+
+// A chromosome piece on the board ("Image0" .. "Image45"): a transparent picture that starts a
+// drag with the left button when in automatic drag mode.
+class PieceImage : public QLabel {
+    Q_OBJECT
+public:
+    PieceImage(int index, QWidget *parent);
+    int index() const { return index_; }
+    bool automaticDrag = false;
+
+    // Shows a 24-bit picture with white as transparent and takes its size.
+    void setPicture(const QImage &image24);
+    const QImage &picture() const { return picture_; }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    int index_;
+    QImage picture_;
+    bool pressed_ = false;
+};
+
+// A panel of the exercise window: InputPanel, OutputPanel, row panels and slot panels.
+class BoardPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit BoardPanel(const QString &name, QWidget *parent);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    static constexpr int PieceCount = 46;
+    static constexpr int SlotCount = 46;
+
+    // ---- Menu (app/ui/tform1.cpp)
+    QAction *New1 = nullptr;       // "Reset", F1
+    QAction *Analysis1 = nullptr;  // "Analysis", F12
+    QAction *N4 = nullptr;         // "Printer Settings..."
+    QAction *N3 = nullptr;         // "Print(A4 size only)"
+    QAction *Exit1 = nullptr;      // "Exit(&X)"
+    QAction *N1 = nullptr;         // "Reference mode", F4, check item
+    QAction *Settings1 = nullptr;  // "Settings...", F8
+    QAction *Help2 = nullptr;      // "Help(&C)"
+    QAction *About1 = nullptr;     // "About(&A)..."
+
+    // ---- Controls
+    QWidget *MenuPanel = nullptr;
+    QWidget *InOutPanel = nullptr;
+    BoardPanel *InputPanel = nullptr;
+    BoardPanel *OutputPanel = nullptr;
+    std::array<BoardPanel *, 4> RowPanels{}; // Panel1 .. Panel4
+    QListWidget *ListBox1 = nullptr;  // hidden: problem names
+    QListWidget *ListBox2 = nullptr;  // hidden: listing check values
+    QListWidget *ListBox3 = nullptr;  // problem numbers
+    QTableWidget *StringGrid1 = nullptr; // hidden
+    QFrame *Panel5 = nullptr;         // the clock
+    QLabel *Label57 = nullptr;        // "Time:"
+    QLabel *Label58 = nullptr;        // seconds
+    QLabel *Label1 = nullptr;         // "Sec"
+    QPushButton *Button2 = nullptr;   // "Next"
+    QPushButton *Button4 = nullptr;   // "Start"
+    QPushButton *Button1 = nullptr;   // "Evaluation"
+    QPushButton *Button5 = nullptr;   // "Correct answer"
+    QPushButton *Button6 = nullptr;   // "Finish"
+    QPushButton *Button3 = nullptr;   // "Analysis"
+    std::array<QLabel *, 7> HiddenLabels{}; // Label3 .. Label9
+    QLabel *Label7 = nullptr;         // mirrors DragSourceContainer (one of HiddenLabels)
+    QTimer *Timer1 = nullptr;
+
+    // ---- Board: pieces
+    std::array<PieceImage *, PieceCount> PieceImages{};
+    std::array<QImage, PieceCount> SourceBitmaps;
+    std::array<int, PieceCount> PieceRotation{};
+    std::array<int, PieceCount> PieceCentreX{};
+    std::array<int, PieceCount> PieceCentreY{};
+    // ---- Board: slots
+    std::array<BoardPanel *, SlotCount> SlotPanels{};
+    std::array<QLabel *, SlotCount + 1> SlotLabels{}; // Label10 .. Label55, then hidden Label56
+    std::array<int, SlotCount> SlotContent{};
+    // ---- Trial and display state
+    std::array<int, 500> ProblemOrder{};
+    int ProblemPosition = 0;
+    QString CurrentProblemName;
+    QString UserId;
+    int ElapsedSeconds = 0;
+    int ShowElapsed = 0;
+    int ClockRunning = 0;
+    int PiecesMovable = 0;
+    int EvaluationCount = 0;
+    int LastScore = 0;
+    int SelectedPiece = -1;
+    int SelectionArmed = 0;
+    int HoverBoxFactor = 1;
+    int DraggedPiece = -1;
+    QString DragSourceContainer;
+    int RotationSteps = 24;
+    float Magnification = 1.0f;
+    float FitScale = 0.7f;
+    int TallestPieceHeight = 0;
+    int MagnificationMode = 0;
+    int SlotInsetTop = 2;
+    int SlotInsetLeft = 2;
+
+    // ---- Layout and menu (app/ui/tform1.cpp)
+    void FormCreate();
+    void FormResize();
+    void columnStep();
+    void Exit1Click();
+    void Settings1Click();
+    void Help2Click();
+    void About1Click();
+
+    // ---- Board (exercise/ui/tform1_board.cpp)
+    void constructBoard();
+    void ResetSlots();
+    void setSexSlotCaptions(); // slot labels 44 and 45 back to "X" and "XY"
+    void returnPiecesToInputPanel();
+    void setPiecesDragMode(bool automatic);
+    void hideAllPieces();
+    static int pieceIndexFromName(const QString &name); // "Image30" -> 30
+    static int slotIndexFromName(const QString &name);  // "Panel23" -> 13
+    QString problemNameAt(int position) const;           // ListBox1 entry ProblemOrder[position]
+    bool isFemaleProblem() const;                        // CurrentProblemName holds "女"
+
+    // ---- Lifecycle (exercise/ui/tform1_lifecycle.cpp)
+    void buildCatalogue();
+    void LoadProblem(const QString &name);
+    void ScatterPieces();
+    void loadProblemAt(int position);
+    void Button2Click();              // Next
+    void ListBox3Click();             // pick in the problem list
+    void Button4Click();              // Start / Pause / Restart
+    void Timer1Timer();
+    void New1Click();                 // Reset
+    void Button6Click();              // Finish
+    void Button3Click();              // Analysis button
+    void Analysis1Click();            // menu File -> Analysis
+
+    // ---- Moving pieces (exercise/ui/tform1_moving.cpp)
+    bool InputPanelDragOver(QWidget *sender, QWidget *source, int x, int y);
+    void InputPanelDragDrop(QWidget *sender, QWidget *source, int x, int y);
+    void ImageContextPopup(PieceImage *piece);
+    void FormMouseWheel(int delta);
+    void ImageMouseMove(PieceImage *piece, int x, int y);
+    void InputPanelMouseMove(int x, int y);
+    // The drag machinery that calls the handlers above and below (pointer in global coordinates).
+    void beginPieceDrag(PieceImage *piece, const QPoint &globalPos);
+    void movePieceDrag(const QPoint &globalPos);
+    void endPieceDrag(const QPoint &globalPos);
+    PieceImage *draggedControl() const { return dragging_; }
+
+    // ---- Placing pieces (exercise/ui/tform1_placing.cpp)
+    bool OutputPanelDragOver(QWidget *sender, QWidget *source, int x, int y);
+    void OutputPanelDragDrop(QWidget *sender, QWidget *source, int x, int y);
+
+    // ---- Grading and correct answer (exercise/ui/tform1_grading.cpp)
+    void Button1Click();              // Evaluation
+    void Button5Click();              // Correct answer
+
+    // ---- Reference mode (exercise/ui/tform1_reference.cpp)
+    void N1Click();
+    void relabelAllSlots();
+    void relabelSlotOnPlacement(int slot);
+    void relabelSlotOnRemoval(int slot);
+
+    // ---- Printing (analysis/ui/tform1_printing.cpp)
+    void N3Click();                   // Print(A4 size only)
+    void N4Click();                   // Printer Settings...
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override; // FormClose
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void createMenu();
+    void realign();
+    struct RequestedSizes {
+        int menuWidth = 168;
+        int inputHeight = 0;
+        int outputHeight = 0;
+        int rowHeight = 0;
+        int listHeight = 0;
+    } requested_;
+    bool created_ = false;
+    bool exiting_ = false;
+    QPointer<PieceImage> dragging_;
+    QWidget *dragTarget_ = nullptr;
+    bool dragAccepted_ = false;
+};
+
+extern TForm1 *Form1;

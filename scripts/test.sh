@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds KORVEN with AddressSanitizer and UndefinedBehaviorSanitizer in build-test/ (apart from the
+# Release build of run.sh) and runs the whole test suite; exits with the tests' result.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+"$here/scripts/install-deps.sh"
+
+build="$here/build-test"
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVEN_SANITIZE=ON >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+export QT_QPA_PLATFORM=offscreen
+# Leaks inside the system's Qt, font and GL libraries are not ours to fix; the project's own are.
+export LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+cd "$build"
+ctest --output-on-failure -j"$(nproc)"
