@@ -1,0 +1,305 @@
+// The korven-problems tool run as a process: make, check, pack and sheet on small sets in a
+// temporary folder.
+#include "exercise/catalogue.h"
+#include "exercise/problem_loader.h"
+#include "exercise/text_file.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+using namespace korven;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runTool(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(KORVEN_TOOL), args);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+void copyFolder(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo &info : QDir(from).entryInfoList(QDir::Files))
+        QVERIFY(QFile::copy(info.filePath(), QDir(to).filePath(info.fileName())));
+}
+
+QByteArray eightBitBmp()
+{
+    QImage image(6, 6, QImage::Format_Indexed8);
+    QList<QRgb> palette;
+    for (int i = 0; i < 256; ++i)
+        palette << qRgb(i, i, i);
+    image.setColorTable(palette);
+    image.fill(200);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+} // namespace
+
+class TestKorvenProblems : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir temp_;
+    QString images_; // made once: catalogue positions 1 (female) and 5 (male)
+    QString female_, male_;
+
+    QString freshCopy(const QString &name)
+    {
+        const QString folder = temp_.filePath(QStringLiteral("copies/") + name);
+        QDir(folder).removeRecursively();
+        copyFolder(female_, folder);
+        return folder;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(temp_.isValid());
+        images_ = temp_.filePath(QStringLiteral("Images"));
+        const Run run = runTool({"make", "--out", images_, "--seed", "5", "--only", "1,5"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        female_ = QDir(images_).filePath(catalogueNames()[0]);
+        male_ = QDir(images_).filePath(catalogueNames()[4]);
+    }
+
+    void makeWritesFoldersBitmapsAndListings()
+    {
+        QCOMPARE(QDir(images_).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{catalogueNames()[0], catalogueNames()[4]}));
+        QCOMPARE(catalogueNames()[0], FemaleStem + QStringLiteral("10"));
+        QCOMPARE(catalogueNames()[4], MaleStem + QStringLiteral("20"));
+        QVERIFY(QFileInfo(QDir(images_).filePath(QStringLiteral("1-1.bmp"))).isFile()); // the sample
+
+        for (const QString &folder : {female_, male_}) {
+            const QString name = QFileInfo(folder).fileName();
+            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), PieceCount + 1);
+            const QByteArray listing = readAll(QDir(folder).filePath(name + QStringLiteral(".set")));
+            QCOMPARE(listing.count("\r\n"), PieceCount);
+            QCOMPARE(listing.count('\n'), PieceCount);
+            const QStringList lines = readTextLines(QDir(folder).filePath(name + QStringLiteral(".set")));
+            for (int piece = 0; piece < PieceCount; ++piece) {
+                const QString path = QDir(folder).filePath(pieceFileName(piece));
+                const QByteArray bmp = readAll(path);
+                // 24-bit, uncompressed, 54-byte header, rows padded to 4 bytes, nothing more.
+                QCOMPARE(bmp.left(2), QByteArray("BM"));
+                QCOMPARE(qFromLittleEndian<quint16>(bmp.constData() + 28), quint16(24));
+                QCOMPARE(qFromLittleEndian<quint32>(bmp.constData() + 30), 0u);
+                const qint32 width = qFromLittleEndian<qint32>(bmp.constData() + 18);
+                const qint32 height = qFromLittleEndian<qint32>(bmp.constData() + 22);
+                QCOMPARE(bmp.size(), 54 + ((width * 3 + 3) & ~3) * height);
+                const int size = int(bmp.size());
+                QCOMPARE(lines[piece], QStringLiteral("%1,%2,%3").arg(pieceFileName(piece)).arg(size).arg((size - 5) % 83));
+            }
+        }
+        // Chromosome 1 about 250 to 350 pixels high; the male's Y far shorter than his X.
+        const QImage one = loadBitmap24(QDir(female_).filePath(QStringLiteral("1-1.bmp")));
+        QVERIFY2(one.height() >= 250 && one.height() <= 370, qPrintable(QString::number(one.height())));
+        const QImage x = loadBitmap24(QDir(male_).filePath(QStringLiteral("23-1.bmp")));
+        const QImage y = loadBitmap24(QDir(male_).filePath(QStringLiteral("23-2.bmp")));
+        QVERIFY(y.height() < 0.6 * x.height());
+        // The loader of the program takes the made set as it is.
+        std::array<QImage, PieceCount> bitmaps;
+        QStringList values;
+        QCOMPARE(loadProblem(images_, catalogueNames()[4], bitmaps, values).mismatches, 0);
+    }
+
+    void sameSeedSameBytes()
+    {
+        // Another run with one thread and one problem writes the same bytes; another seed differs.
+        const QString again = temp_.filePath(QStringLiteral("again"));
+        const QString other = temp_.filePath(QStringLiteral("other"));
+        QCOMPARE(runTool({"make", "--out", again, "--seed", "5", "--only", "5", "--threads", "1"}).exitCode, 0);
+        QCOMPARE(runTool({"make", "--out", other, "--seed", "6", "--only", "5"}).exitCode, 0);
+        for (int piece = 0; piece < PieceCount; ++piece) {
+            const QString file = catalogueNames()[4] + QLatin1Char('/') + pieceFileName(piece);
+            QVERIFY2(readAll(QDir(again).filePath(file)) == readAll(QDir(images_).filePath(file)), qPrintable(file));
+        }
+        QCOMPARE(readAll(QDir(again).filePath(QStringLiteral("1-1.bmp"))),
+                 readAll(QDir(female_).filePath(QStringLiteral("1-1.bmp"))));
+        const QString one = catalogueNames()[4] + QStringLiteral("/1-1.bmp");
+        QVERIFY(readAll(QDir(other).filePath(one)) != readAll(QDir(images_).filePath(one)));
+        // Two problems of one run differ too.
+        QVERIFY(readAll(QDir(female_).filePath(QStringLiteral("2-1.bmp")))
+                != readAll(QDir(male_).filePath(QStringLiteral("2-1.bmp"))));
+    }
+
+    void checkPassesOnMadeSets()
+    {
+        for (const QString &folder : {female_, male_}) {
+            const Run run = runTool({"check", folder});
+            QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+        }
+    }
+
+    void checkNamesEachFault_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("expected"); // pieces of the report
+        QTest::newRow("missing bitmap") << "missing" << QStringList{"7-2.bmp: missing"};
+        QTest::newRow("wrong check value") << "value" << QStringList{".set line 5: listed check value", "computed for 3-1.bmp"};
+        QTest::newRow("short listing") << "short" << QStringList{".set: has 44 lines, not 46"};
+        QTest::newRow("no whole number") << "text" << QStringList{".set line 2: check value \"x\""};
+        QTest::newRow("8-bit bitmap") << "8bit" << QStringList{"2-1.bmp: 8 bits per pixel", ".set line 3"};
+        QTest::newRow("bitmap changed after packing") << "grown" << QStringList{".set line 46", "23-2.bmp"};
+        QTest::newRow("no listing") << "nolisting" << QStringList{".set: missing"};
+    }
+
+    void checkNamesEachFault()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QStringList, expected);
+        const QString folder = freshCopy(QStringLiteral("check-") + fault);
+        const QString listing = QDir(folder).filePath(QFileInfo(folder).fileName() + QStringLiteral(".set"));
+        // The copy's listing must carry the copy's folder name.
+        QVERIFY(QFile::copy(QDir(female_).filePath(QFileInfo(female_).fileName() + QStringLiteral(".set")), listing));
+        QStringList lines = readTextLines(listing);
+        if (fault == QLatin1String("missing")) {
+            QVERIFY(QFile::remove(QDir(folder).filePath(QStringLiteral("7-2.bmp"))));
+        } else if (fault == QLatin1String("value")) {
+            QStringList fields = lines[4].split(QLatin1Char(','));
+            fields[2] = QString::number((fields[2].toInt() + 1) % 83);
+            lines[4] = fields.join(QLatin1Char(','));
+        } else if (fault == QLatin1String("short")) {
+            lines = lines.mid(0, 44);
+        } else if (fault == QLatin1String("text")) {
+            lines[1] = QStringLiteral("1-2.bmp,100,x");
+        } else if (fault == QLatin1String("8bit")) {
+            writeAll(QDir(folder).filePath(QStringLiteral("2-1.bmp")), eightBitBmp());
+        } else if (fault == QLatin1String("grown")) {
+            QFile file(QDir(folder).filePath(QStringLiteral("23-2.bmp")));
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("\0", 1);
+        } else if (fault == QLatin1String("nolisting")) {
+            QVERIFY(QFile::remove(listing));
+        }
+        if (QFileInfo::exists(listing))
+            writeAll(listing, linesToCp932(lines));
+
+        const Run run = runTool({"check", folder});
+        QCOMPARE(run.exitCode, 1);
+        for (const QString &part : expected)
+            QVERIFY2(run.out.contains(part), qPrintable(run.out));
+        // Nothing else is reported: the other 45 bitmaps and lines are fine.
+        QCOMPARE(run.out.count(folder), fault == QLatin1String("8bit") ? 3 : 2); // faults + summary
+    }
+
+    void packThenCheckRoundTrips()
+    {
+        // A teacher's own folder, any name: pack writes the listing under that name.
+        const QString folder = temp_.filePath(QStringLiteral("自作の問題"));
+        copyFolder(male_, folder);
+        QFile::remove(QDir(folder).filePath(QFileInfo(male_).fileName() + QStringLiteral(".set")));
+        const Run pack = runTool({"pack", folder});
+        QVERIFY2(pack.exitCode == 0, qPrintable(pack.err));
+        QCOMPARE(readAll(QDir(folder).filePath(QStringLiteral("自作の問題.set"))),
+                 readAll(QDir(male_).filePath(QFileInfo(male_).fileName() + QStringLiteral(".set"))));
+        const Run check = runTool({"check", folder});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.out));
+    }
+
+    void packRefusesBadBitmaps_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("missing") << "missing" << "5-1.bmp: missing";
+        QTest::newRow("8-bit") << "8bit" << "12-2.bmp: 8 bits per pixel";
+    }
+
+    void packRefusesBadBitmaps()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, expected);
+        const QString folder = freshCopy(QStringLiteral("pack-") + fault);
+        if (fault == QLatin1String("missing"))
+            QVERIFY(QFile::remove(QDir(folder).filePath(QStringLiteral("5-1.bmp"))));
+        else
+            writeAll(QDir(folder).filePath(QStringLiteral("12-2.bmp")), eightBitBmp());
+        const QStringList before = QDir(folder).entryList(QDir::Files);
+        const Run run = runTool({"pack", folder});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(expected), qPrintable(run.err));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), before); // no listing written
+    }
+
+    void sheetDrawsTheKaryogram()
+    {
+        const QString png = temp_.filePath(QStringLiteral("sheet.png"));
+        const Run run = runTool({"sheet", male_, png});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const QImage sheet(png);
+        QVERIFY(!sheet.isNull());
+        // Wide enough for the widest row (pairs 6 to 12) and tall enough for four rows.
+        QVERIFY(sheet.width() > 14 * 20 && sheet.height() > loadBitmap24(QDir(male_).filePath("1-1.bmp")).height() * 2);
+
+        const QString broken = freshCopy(QStringLiteral("sheet-missing"));
+        QFile::remove(QDir(broken).filePath(QStringLiteral("9-1.bmp")));
+        const Run missing = runTool({"sheet", broken, temp_.filePath(QStringLiteral("broken.png"))});
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY2(missing.err.contains(QStringLiteral("9-1.bmp")), qPrintable(missing.err));
+        QVERIFY(!QFileInfo::exists(temp_.filePath(QStringLiteral("broken.png"))));
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "korven-problems make --out DIR";
+        QTest::newRow("no command") << QStringList{} << 2 << "no command";
+        QTest::newRow("unknown command") << QStringList{"bake"} << 2 << "unknown command 'bake'";
+        QTest::newRow("make without --out") << QStringList{"make", "--seed", "3"} << 2 << "--out DIR is required";
+        QTest::newRow("bad seed") << QStringList{"make", "--out", "x", "--seed", "abc"} << 2 << "invalid value 'abc'";
+        QTest::newRow("only out of range") << QStringList{"make", "--out", "x", "--only", "49"} << 2 << "invalid value '49'";
+        QTest::newRow("no tables") << QStringList{"make", "--out", "x", "--data", "/nonexistent"} << 1
+                                   << "/nonexistent/human-ideogram-bands-400.tsv";
+        QTest::newRow("check without folder") << QStringList{"check"} << 2 << "exactly one folder";
+        QTest::newRow("check of no folder") << QStringList{"check", "/nonexistent"} << 1 << "no such folder";
+    }
+
+    void usageErrors()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, expected);
+        const Run run = runTool(args);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2((run.out + run.err).contains(expected), qPrintable(run.out + run.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKorvenProblems)
+#include "test_korven_problems.moc"

@@ -1,0 +1,105 @@
+#include "tools/bmp_writer.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace korven {
+
+namespace {
+
+constexpr int HeaderSize = 54;
+
+void put16(char *p, quint16 v) { qToLittleEndian(v, p); }
+void put32(char *p, quint32 v) { qToLittleEndian(v, p); }
+quint16 get16(const QByteArray &b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+quint32 get32(const QByteArray &b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+
+} // namespace
+
+QByteArray encodeBmp24(const QImage &source)
+{
+    const QImage image = source.format() == QImage::Format_RGB888 || source.format() == QImage::Format_Grayscale8
+                             ? source
+                             : source.convertToFormat(QImage::Format_RGB888);
+    const int width = image.width();
+    const int height = image.height();
+    const int stride = (width * 3 + 3) & ~3;
+    const quint32 pixelBytes = quint32(stride) * quint32(height);
+
+    QByteArray bytes(HeaderSize + qsizetype(pixelBytes), '\0');
+    char *h = bytes.data();
+    h[0] = 'B';
+    h[1] = 'M';
+    put32(h + 2, HeaderSize + pixelBytes); // file size
+    put32(h + 10, HeaderSize);             // offset of the pixels
+    put32(h + 14, 40);                     // BITMAPINFOHEADER
+    put32(h + 18, quint32(width));
+    put32(h + 22, quint32(height));        // positive: rows bottom-up
+    put16(h + 26, 1);                      // planes
+    put16(h + 28, 24);                     // bits per pixel
+    put32(h + 30, 0);                      // uncompressed
+    put32(h + 34, pixelBytes);
+    put32(h + 38, 2835);                   // 72 dpi
+    put32(h + 42, 2835);
+
+    const bool gray = image.format() == QImage::Format_Grayscale8;
+    for (int y = 0; y < height; ++y) {
+        const uchar *in = image.constScanLine(y);
+        uchar *out = reinterpret_cast<uchar *>(h + HeaderSize + qsizetype(height - 1 - y) * stride);
+        if (gray) {
+            for (int x = 0; x < width; ++x) {
+                out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = in[x];
+            }
+        } else {
+            for (int x = 0; x < width; ++x) {
+                out[3 * x] = in[3 * x + 2];
+                out[3 * x + 1] = in[3 * x + 1];
+                out[3 * x + 2] = in[3 * x];
+            }
+        }
+    }
+    return bytes;
+}
+
+QString bmp24Fault(const QByteArray &head, qint64 fileSize)
+{
+    if (head.size() < 2 || head[0] != 'B' || head[1] != 'M')
+        return QStringLiteral("not a BMP file (no \"BM\" signature)");
+    if (head.size() < HeaderSize)
+        return QStringLiteral("BMP header cut short (%1 bytes)").arg(head.size());
+    const quint32 infoSize = get32(head, 14);
+    if (infoSize == 12) {
+        if (get16(head, 24) != 24)
+            return QStringLiteral("%1 bits per pixel, 24 needed").arg(get16(head, 24));
+        return QStringLiteral("old OS/2 BMP header, a Windows BMP header is needed");
+    }
+    if (infoSize < 40)
+        return QStringLiteral("unknown BMP header size %1").arg(infoSize);
+    const quint16 bits = get16(head, 28);
+    if (bits != 24)
+        return QStringLiteral("%1 bits per pixel, 24 needed").arg(bits);
+    const quint32 compression = get32(head, 30);
+    if (compression != 0)
+        return QStringLiteral("compressed BMP (method %1), uncompressed needed").arg(compression);
+    const qint32 width = qint32(get32(head, 18));
+    const qint32 height = qint32(get32(head, 22));
+    if (width <= 0 || height == 0)
+        return QStringLiteral("invalid size %1 x %2").arg(width).arg(height);
+    const quint32 offset = get32(head, 10);
+    const qint64 stride = (qint64(width) * 3 + 3) & ~qint64(3);
+    const qint64 needed = qint64(offset) + stride * qAbs(qint64(height));
+    if (fileSize < needed)
+        return QStringLiteral("file cut short: %1 bytes, %2 needed for %3 x %4 pixels")
+            .arg(fileSize).arg(needed).arg(width).arg(qAbs(height));
+    return {};
+}
+
+QString bmp24FileFault(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot be read (%1)").arg(file.errorString());
+    return bmp24Fault(file.read(HeaderSize), file.size());
+}
+
+} // namespace korven

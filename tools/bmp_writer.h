@@ -1,0 +1,19 @@
+#pragma once
+// 24-bit BMP files written byte by byte: 54-byte header, bottom-up BGR rows padded to 4 bytes.
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace korven {
+
+// The whole BMP file for an image (any format; converted to 24-bit colour).
+QByteArray encodeBmp24(const QImage &image);
+
+// Why a BMP file is not an uncompressed 24-bit bitmap, judged from its first bytes (at least the
+// 54-byte header) and its size; an empty string when it is one.
+QString bmp24Fault(const QByteArray &head, qint64 fileSize);
+
+// Reads the file's header and applies bmp24Fault; a file that cannot be read gives its error.
+QString bmp24FileFault(const QString &path);
+
+} // namespace korven

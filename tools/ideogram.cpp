@@ -1,0 +1,169 @@
+#include "tools/ideogram.h"
+
+#include "exercise/errors.h"
+
+#include <QFile>
+#include <QHash>
+#include <QStringList>
+
+namespace korven {
+
+namespace {
+
+const QStringList &chromosomeNames()
+{
+    static const QStringList names = [] {
+        QStringList list;
+        for (int i = 1; i <= 22; ++i)
+            list << QString::number(i);
+        list << QStringLiteral("X") << QStringLiteral("Y");
+        return list;
+    }();
+    return names;
+}
+
+bool parseStain(const QString &text, Stain *stain)
+{
+    static const QHash<QString, Stain> stains = {
+        {QStringLiteral("gneg"), Stain::Gneg},       {QStringLiteral("gpos25"), Stain::Gpos25},
+        {QStringLiteral("gpos50"), Stain::Gpos50},   {QStringLiteral("gpos75"), Stain::Gpos75},
+        {QStringLiteral("gpos100"), Stain::Gpos100}, {QStringLiteral("gvar"), Stain::Gvar},
+        {QStringLiteral("acen"), Stain::Acen},       {QStringLiteral("stalk"), Stain::Stalk},
+    };
+    auto it = stains.constFind(text);
+    if (it == stains.constEnd())
+        return false;
+    *stain = it.value();
+    return true;
+}
+
+// Closes the gaps some tables leave between bands: each neighbour takes half of the gap.
+void closeGaps(std::vector<Band> &bands)
+{
+    for (size_t i = 1; i < bands.size(); ++i) {
+        const double gap = bands[i].start - bands[i - 1].stop;
+        if (gap != 0) {
+            const double middle = bands[i - 1].stop + gap / 2;
+            bands[i - 1].stop = middle;
+            bands[i].start = middle;
+        }
+    }
+}
+
+} // namespace
+
+const std::vector<int> &ideogramLevels()
+{
+    static const std::vector<int> levels = {400, 550, 850};
+    return levels;
+}
+
+QString ideogramPath(const QString &dataDir, int level)
+{
+    return dataDir + QStringLiteral("/human-ideogram-bands-%1.tsv").arg(level);
+}
+
+Ideogram parseIdeogram(const QString &path, int level)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw KorvenError(QStringLiteral("%1: cannot open the ideogram table (%2)")
+                              .arg(path, file.errorString()));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+
+    Ideogram ideogram;
+    ideogram.level = level;
+    ideogram.chromosomes.resize(chromosomeNames().size());
+    for (int i = 0; i < chromosomeNames().size(); ++i)
+        ideogram.chromosomes[i].name = chromosomeNames()[i];
+
+    bool headerSeen = false;
+    for (int n = 0; n < lines.size(); ++n) {
+        QString line = lines[n];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (!headerSeen) {
+            headerSeen = true;
+            continue;
+        }
+        const auto fail = [&](const QString &what) {
+            return KorvenError(QStringLiteral("%1 line %2: %3").arg(path).arg(n + 1).arg(what));
+        };
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() < 8)
+            throw fail(QStringLiteral("%1 fields, 8 expected").arg(fields.size()));
+        const int index = chromosomeNames().indexOf(fields[0]);
+        if (index < 0)
+            throw fail(QStringLiteral("unknown chromosome \"%1\"").arg(fields[0]));
+        Band band;
+        if (fields[1] != QLatin1String("p") && fields[1] != QLatin1String("q"))
+            throw fail(QStringLiteral("arm \"%1\" is neither p nor q").arg(fields[1]));
+        band.shortArm = fields[1] == QLatin1String("p");
+        band.name = fields[2];
+        bool startOk = false, stopOk = false;
+        band.start = fields[3].toDouble(&startOk);
+        band.stop = fields[4].toDouble(&stopOk);
+        if (!startOk || !stopOk || band.stop <= band.start)
+            throw fail(QStringLiteral("band %1 has no valid ISCN start and stop").arg(band.name));
+        if (!parseStain(fields[7].trimmed(), &band.stain))
+            throw fail(QStringLiteral("unknown stain \"%1\"").arg(fields[7]));
+
+        auto &bands = ideogram.chromosomes[index].bands;
+        if (!bands.empty()) {
+            if (band.start < bands.back().stop)
+                throw fail(QStringLiteral("band %1 overlaps the band before it").arg(band.name));
+            if (band.shortArm && !bands.back().shortArm)
+                throw fail(QStringLiteral("p-arm band %1 after the q arm").arg(band.name));
+        }
+        bands.push_back(band);
+    }
+
+    for (auto &chromosome : ideogram.chromosomes) {
+        auto &bands = chromosome.bands;
+        if (bands.empty())
+            throw KorvenError(QStringLiteral("%1: no bands for chromosome %2").arg(path, chromosome.name));
+        closeGaps(bands);
+        const double origin = bands.front().start;
+        for (auto &band : bands) {
+            band.start -= origin;
+            band.stop -= origin;
+        }
+        chromosome.length = bands.back().stop;
+        bool pAcen = false, qAcen = false;
+        for (const auto &band : bands) {
+            if (band.stain == Stain::Acen) {
+                if (band.shortArm) {
+                    pAcen = true;
+                    chromosome.centromere = band.stop;
+                } else {
+                    qAcen = true;
+                }
+            }
+            if (band.stain == Stain::Stalk)
+                chromosome.acrocentric = true;
+        }
+        if (!pAcen || !qAcen)
+            throw KorvenError(QStringLiteral("%1: chromosome %2 has no centromere (acen bands on both arms)")
+                                  .arg(path, chromosome.name));
+    }
+    return ideogram;
+}
+
+double stainDensity(Stain stain)
+{
+    switch (stain) {
+    case Stain::Gneg: return 0.0;
+    case Stain::Gpos25: return 0.3;
+    case Stain::Gpos50: return 0.52;
+    case Stain::Gpos75: return 0.74;
+    case Stain::Gpos100: return 0.95;
+    case Stain::Gvar: return 0.85;
+    case Stain::Acen: return 0.35;
+    case Stain::Stalk: return 0.05;
+    }
+    return 0.0;
+}
+
+} // namespace korven

@@ -1,0 +1,52 @@
+#pragma once
+// Human G-band ideogram tables: bands with their ISCN positions and stains, one list per
+// chromosome (1..22, X, Y).
+#include <QString>
+#include <vector>
+
+namespace korven {
+
+enum class Stain { Gneg, Gpos25, Gpos50, Gpos75, Gpos100, Gvar, Acen, Stalk };
+
+struct Band {
+    bool shortArm = true; // p arm
+    QString name;         // "36.3"
+    double start = 0;     // ISCN units from the p-arm end
+    double stop = 0;
+    Stain stain = Stain::Gneg;
+};
+
+struct ChromosomeBands {
+    QString name;        // "1" .. "22", "X", "Y"
+    std::vector<Band> bands; // from the p-arm end to the q-arm end, without gaps
+    double length = 0;   // ISCN units
+    double centromere = 0; // where the p-arm and q-arm acen bands meet
+    bool acrocentric = false; // carries stalk bands (13, 14, 15, 21, 22)
+};
+
+// The 24 chromosomes of one band level, in the order 1..22, X, Y.
+struct Ideogram {
+    int level = 0;
+    std::vector<ChromosomeBands> chromosomes;
+
+    // Chromosome by index 0..23 (22 = X, 23 = Y).
+    const ChromosomeBands &at(int index) const { return chromosomes.at(index); }
+};
+
+// The band levels with a table: 400, 550, 850.
+const std::vector<int> &ideogramLevels();
+
+// "human-ideogram-bands-<level>.tsv" inside dataDir.
+QString ideogramPath(const QString &dataDir, int level);
+
+// Parses a table: '#' lines are comments, the first other line the column header, then one band per
+// line (chromosome, arm, band, iscn_start, iscn_stop, bp_start, bp_stop, stain), tab-separated.
+// Gaps between consecutive bands are shared out between the two neighbours. Throws KorvenError
+// naming the file (and line) for a missing file, a malformed line, an unknown stain, a missing
+// chromosome or a chromosome without a centromere.
+Ideogram parseIdeogram(const QString &path, int level);
+
+// Darkness of a stain, 0 (unstained) .. 1 (darkest).
+double stainDensity(Stain stain);
+
+} // namespace korven

@@ -1,0 +1,254 @@
+#include "tools/problem_maker.h"
+
+#include "exercise/catalogue.h"
+#include "exercise/comma_text.h"
+#include "exercise/errors.h"
+#include "exercise/problem_loader.h"
+#include "exercise/text_file.h"
+#include "tools/bmp_writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+
+namespace korven {
+
+namespace {
+
+constexpr int SexPair = 22;      // chromosome index of X; Y is 23
+constexpr std::uint64_t ProblemStream = 1000; // generator stream of a problem's own choices
+
+// Writes a generated bitmap through a temporary file and a rename, so no half-written bitmap is
+// ever seen. Unlike QSaveFile it does not flush each file to disk: the bitmaps can be made again
+// at any time, and 2208 flushes would dominate the time of a full run.
+void writeGeneratedFile(const QString &path, const QByteArray &bytes)
+{
+    const QString part = path + QStringLiteral(".part");
+    QFile file(part);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
+        || !file.flush()) {
+        const QString reason = file.errorString();
+        file.close();
+        QFile::remove(part);
+        throw KorvenError(QStringLiteral("%1: cannot write (%2)").arg(path, reason));
+    }
+    file.close();
+    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(part);
+        throw KorvenError(QStringLiteral("%1: cannot replace the file").arg(path));
+    }
+}
+
+QString folderName(const QString &folder)
+{
+    return QFileInfo(QDir(folder).absolutePath()).fileName();
+}
+
+void makeOne(const std::vector<Ideogram> &ideograms, const MakeOptions &options, int index, const QString &name)
+{
+    const QString folder = QDir(options.outDir).filePath(name);
+    if (!QDir().mkpath(folder))
+        throw KorvenError(QStringLiteral("%1: cannot create the folder").arg(folder));
+    const ProblemPlan plan = planProblem(ideograms, options.seed, index, isFemaleProblem(name));
+    for (int piece = 0; piece < PieceCount; ++piece) {
+        const QImage image = renderPiece(plan, options.seed, index, piece);
+        writeGeneratedFile(QDir(folder).filePath(pieceFileName(piece)), encodeBmp24(image));
+    }
+    writeFileAtomically(listingPath(folder), linesToCp932(listingLines(folder)));
+}
+
+} // namespace
+
+std::vector<Ideogram> loadIdeograms(const QString &dataDir)
+{
+    std::vector<Ideogram> ideograms;
+    for (int level : ideogramLevels())
+        ideograms.push_back(parseIdeogram(ideogramPath(dataDir, level), level));
+    return ideograms;
+}
+
+ProblemPlan planProblem(const std::vector<Ideogram> &ideograms, std::uint64_t seed, int catalogueIndex,
+                        bool female)
+{
+    Rng rng = Rng::from(seed, std::uint64_t(catalogueIndex), ProblemStream);
+    ProblemPlan plan;
+    plan.ideogram = &ideograms.at(rng.integer(0, int(ideograms.size()) - 1));
+    plan.style = randomMetaphaseStyle(rng, *plan.ideogram);
+    plan.female = female;
+    return plan;
+}
+
+QImage renderPiece(const ProblemPlan &plan, std::uint64_t seed, int catalogueIndex, int piece)
+{
+    Rng rng = Rng::from(seed, std::uint64_t(catalogueIndex), std::uint64_t(piece));
+    const ChromosomeLook look = randomChromosomeLook(rng);
+    int chromosome = piece / 2;
+    if (chromosome == SexPair && !plan.female && piece % 2 == 1)
+        chromosome = SexPair + 1;
+    return paintChromosome(plan.ideogram->at(chromosome), plan.style, look);
+}
+
+int makeProblems(const MakeOptions &options)
+{
+    const std::vector<Ideogram> ideograms = loadIdeograms(options.dataDir);
+    const QStringList &names = catalogueNames();
+    QList<int> indexes;
+    if (options.only.isEmpty()) {
+        for (int i = 0; i < names.size(); ++i)
+            indexes << i;
+    } else {
+        for (int position : options.only) {
+            if (position < 1 || position > names.size())
+                throw KorvenError(QStringLiteral("problem %1 is not in the catalogue (1 to %2)")
+                                      .arg(position).arg(names.size()));
+            if (!indexes.contains(position - 1))
+                indexes << position - 1;
+        }
+    }
+    if (!QDir().mkpath(options.outDir))
+        throw KorvenError(QStringLiteral("%1: cannot create the folder").arg(options.outDir));
+
+    // The sample image for the settings preview: piece 1-1 of the first catalogue problem.
+    const ProblemPlan samplePlan = planProblem(ideograms, options.seed, 0, isFemaleProblem(names[0]));
+    writeGeneratedFile(QDir(options.outDir).filePath(pieceFileName(0)),
+                       encodeBmp24(renderPiece(samplePlan, options.seed, 0, 0)));
+
+    int threads = options.threads > 0 ? options.threads : int(std::thread::hardware_concurrency());
+    threads = std::clamp(threads, 1, int(indexes.size()));
+    std::atomic<int> next{0};
+    std::atomic<bool> failed{false};
+    std::mutex mutex;
+    int done = 0;
+    QString error;
+    const auto work = [&] {
+        for (int i = next++; i < indexes.size() && !failed; i = next++) {
+            const QString &name = names[indexes[i]];
+            try {
+                makeOne(ideograms, options, indexes[i], name);
+            } catch (const std::exception &e) {
+                std::lock_guard lock(mutex);
+                if (!failed.exchange(true))
+                    error = dynamic_cast<const KorvenError *>(&e)
+                                ? static_cast<const KorvenError &>(e).message()
+                                : QStringLiteral("%1: %2").arg(name, QString::fromLocal8Bit(e.what()));
+                return;
+            }
+            std::lock_guard lock(mutex);
+            ++done;
+            if (options.progress)
+                options.progress(done, int(indexes.size()), name);
+        }
+    };
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t)
+        pool.emplace_back(work);
+    work();
+    for (auto &thread : pool)
+        thread.join();
+    if (failed)
+        throw KorvenError(error);
+    return int(indexes.size());
+}
+
+QString listingPath(const QString &folder)
+{
+    return QDir(folder).filePath(folderName(folder) + QStringLiteral(".set"));
+}
+
+QStringList listingLines(const QString &folder)
+{
+    QStringList lines;
+    for (int piece = 0; piece < PieceCount; ++piece) {
+        const QString path = QDir(folder).filePath(pieceFileName(piece));
+        const int check = checkValue(path);
+        if (check < 0)
+            throw KorvenError(QStringLiteral("%1: cannot be read").arg(path));
+        lines << joinCommaText({pieceFileName(piece), QString::number(QFileInfo(path).size()),
+                                QString::number(check)});
+    }
+    return lines;
+}
+
+QStringList bitmapFaults(const QString &folder)
+{
+    QStringList faults;
+    for (int piece = 0; piece < PieceCount; ++piece) {
+        const QString path = QDir(folder).filePath(pieceFileName(piece));
+        if (!QFileInfo(path).isFile()) {
+            faults << QStringLiteral("%1: missing").arg(path);
+            continue;
+        }
+        const QString fault = bmp24FileFault(path);
+        if (!fault.isEmpty()) {
+            faults << QStringLiteral("%1: %2").arg(path, fault);
+            continue;
+        }
+        try {
+            loadBitmap24(path);
+        } catch (const KorvenError &e) {
+            faults << e.message();
+        }
+    }
+    return faults;
+}
+
+void packProblem(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        throw KorvenError(QStringLiteral("%1: no such folder").arg(folder));
+    const QStringList faults = bitmapFaults(folder);
+    if (!faults.isEmpty())
+        throw KorvenError(QStringLiteral("no listing written for %1:\n  %2").arg(folder, faults.join(QStringLiteral("\n  "))));
+    writeFileAtomically(listingPath(folder), linesToCp932(listingLines(folder)));
+}
+
+QStringList checkProblem(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return {QStringLiteral("%1: no such folder").arg(folder)};
+    QStringList faults = bitmapFaults(folder);
+
+    const QString listing = listingPath(folder);
+    if (!QFileInfo(listing).isFile())
+        return faults << QStringLiteral("%1: missing").arg(listing);
+    QStringList lines;
+    try {
+        lines = readTextLines(listing);
+    } catch (const KorvenError &e) {
+        return faults << e.message();
+    }
+    if (lines.size() != PieceCount)
+        faults << QStringLiteral("%1: has %2 lines, not %3").arg(listing).arg(lines.size()).arg(PieceCount);
+
+    for (int piece = 0; piece < std::min(int(lines.size()), PieceCount); ++piece) {
+        const QString where = QStringLiteral("%1 line %2").arg(listing).arg(piece + 1);
+        const QStringList fields = splitCommaText(lines[piece]);
+        if (fields.size() < 3) {
+            faults << QStringLiteral("%1: %2 fields, at least 3 needed").arg(where).arg(fields.size());
+            continue;
+        }
+        bool ok = false;
+        const int listed = fields[2].toInt(&ok);
+        if (!ok) {
+            faults << QStringLiteral("%1: check value \"%2\" is not a whole number").arg(where, fields[2]);
+            continue;
+        }
+        const QString path = QDir(folder).filePath(pieceFileName(piece));
+        if (!QFileInfo(path).isFile())
+            continue; // already reported as missing
+        const int actual = checkValue(path);
+        if (actual < 0)
+            faults << QStringLiteral("%1: cannot be read").arg(path);
+        else if (actual != listed)
+            faults << QStringLiteral("%1: listed check value %2 differs from %3 computed for %4")
+                          .arg(where).arg(listed).arg(actual).arg(pieceFileName(piece));
+    }
+    return faults;
+}
+
+} // namespace korven
