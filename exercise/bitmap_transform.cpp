@@ -14,24 +14,25 @@
 // non-integral x; a whole x <= 0 gives x - 1 with fraction 1), and the same for u from y. The
 // fractions fx = x - v, fy = y - u are single precision too. Source column W/2 + v and row H/2 + u
 // must lie in [0, W-1) and [0, H-1), otherwise the pixel is white; inside, each channel is
-//   trunc((1-fy)*((1-fx)*S00 + fx*S01) + fy*((1-fx)*S10 + fx*S11)).
+//   trunc((1-fy)*((1-fx)*S00 + fx*S01) + fy*((1-fx)*S10 + fx*S11)),
+// the expression taken as its exact value. Rounding here would matter: a flat colour must stay
+// that colour, and 255 turned into 254 would leave a non-transparent fringe.
 //
-// The channel value is computed exactly. A fraction that is a multiple of 2^-24 (every fraction
-// except those of positions strictly between 0 and 0.5) is used as a 24-bit fixed-point weight,
-// and the whole expression is then evaluated in 64-bit integers without rounding. The remaining
-// fractions go through extended precision (long double), which for 24-bit fractions gives the
-// very same exact value, so both routes agree with a plain evaluation of the formula in extended
-// precision.
+// The fractions are binary fractions, so the exact value is reached with integers. Nearly every
+// fraction is a multiple of 2^-24 (all but those of positions strictly between 0 and 0.5); such
+// a pair is used as 24-bit fixed-point weights in 64-bit arithmetic. Finer fractions use 58-bit
+// weights in 128-bit arithmetic. Only a fraction finer than 2^-58, which the callers' angles and
+// factors never produce, falls back to extended precision.
 //
-// Compile without floating-point contraction (no fused multiply-add): the coordinates must be
-// the products and sums rounded to single precision one operation at a time.
+// The coordinates are products and sums rounded to single precision one operation at a time,
+// so floating-point contraction (fused multiply-add) stays off in this file.
+#pragma GCC optimize("fp-contract=off")
 
 namespace korven {
 
 namespace {
 
 constexpr float FractionScale = 16777216.0f; // 2^24
-constexpr std::int64_t FixedOne = std::int64_t(1) << 24;
 
 QImage as24Bit(const QImage &image)
 {
@@ -47,27 +48,36 @@ inline void splitCoordinate(float c, int &whole, float &fraction)
     fraction = c - float(whole);
 }
 
-// Fixed-point weight of a fraction, or -1 when the fraction is finer than 2^-24.
-inline std::int32_t fixedWeight(float fraction)
+// A fraction in [0, 1] with its 24-bit fixed-point weight, or -1 when it is finer than 2^-24.
+struct Fraction {
+    float value;
+    std::int32_t weight;
+};
+
+inline Fraction makeFraction(float fraction)
 {
     const float scaled = fraction * FractionScale; // exact: a power of two
-    if (!(scaled >= 0.0f && scaled <= FractionScale))
-        return -1;
-    const std::int32_t weight = std::int32_t(scaled);
-    return float(weight) == scaled ? weight : -1;
+    std::int32_t weight = -1;
+    if (scaled >= 0.0f && scaled <= FractionScale) {
+        weight = std::int32_t(scaled);
+        if (float(weight) != scaled)
+            weight = -1;
+    }
+    return {fraction, weight};
 }
 
-inline std::uint8_t clampChannel(long double value)
+// The 58-bit fixed-point weight of a fraction in [0, 1], false when it is finer than 2^-58.
+inline bool wideWeight(float fraction, std::int64_t &weight)
 {
-    if (!(value > 0.0L))
-        return 0;
-    if (value >= 255.0L)
-        return 255;
-    return std::uint8_t(static_cast<int>(value));
+    const double scaled = std::ldexp(double(fraction), 58); // exact
+    if (!(scaled >= 0.0 && scaled <= 0x1p58))
+        return false;
+    weight = std::int64_t(scaled);
+    return double(weight) == scaled;
 }
 
-// One channel, exact, with 24-bit fixed-point weights wx, wy in [0, 2^24].
-inline std::uint8_t blendFixed(int s00, int s01, int s10, int s11, std::int64_t wx, std::int64_t wy)
+// One channel, exact, with 24-bit weights wx, wy in [0, 2^24].
+inline std::uint8_t blend24(int s00, int s01, int s10, int s11, std::int64_t wx, std::int64_t wy)
 {
     const std::int64_t top = (std::int64_t(s00) << 24) + wx * (s01 - s00);
     const std::int64_t bottom = (std::int64_t(s10) << 24) + wx * (s11 - s10);
@@ -75,35 +85,79 @@ inline std::uint8_t blendFixed(int s00, int s01, int s10, int s11, std::int64_t 
     return std::uint8_t(value >> 48); // value lies in [0, 256 * 2^48)
 }
 
-// One channel in extended precision, written as the formula reads.
+// The same with 58-bit weights in [0, 2^58].
+inline std::uint8_t blend58(int s00, int s01, int s10, int s11, std::int64_t wx, std::int64_t wy)
+{
+    using Wide = __int128;
+    const Wide top = (Wide(s00) << 58) + Wide(wx) * (s01 - s00);
+    const Wide bottom = (Wide(s10) << 58) + Wide(wx) * (s11 - s10);
+    const Wide value = (top << 58) + Wide(wy) * (bottom - top);
+    return std::uint8_t(value >> 116); // value lies in [0, 256 * 2^116)
+}
+
+// Last resort for fractions finer than 2^-58: extended precision.
 inline std::uint8_t blendExtended(int s00, int s01, int s10, int s11, float fx, float fy)
 {
     const long double x = fx;
     const long double y = fy;
-    return clampChannel((1 - y) * ((1 - x) * s00 + x * s01) + y * ((1 - x) * s10 + x * s11));
+    const long double value = (1 - y) * ((1 - x) * s00 + x * s01) + y * ((1 - x) * s10 + x * s11);
+    if (!(value > 0.0L))
+        return 0;
+    if (value >= 255.0L)
+        return 255;
+    return std::uint8_t(static_cast<int>(value));
 }
 
-// Writes the sample of source position (col, row) with fractions into the three bytes at out.
-// col and row are already known to be inside.
-inline void samplePixel(const uchar *row0, const uchar *row1, int col, float fx, std::int32_t wx,
-                        float fy, std::int32_t wy, uchar *out)
+// The rare case of a fraction finer than 2^-24.
+[[gnu::noinline]] void sampleFine(const uchar *a, const uchar *b, Fraction fx, Fraction fy, uchar *out)
+{
+    std::int64_t wx, wy;
+    if (wideWeight(fx.value, wx) && wideWeight(fy.value, wy)) {
+        for (int k = 0; k < 3; ++k)
+            out[k] = blend58(a[k], a[k + 3], b[k], b[k + 3], wx, wy);
+    } else {
+        for (int k = 0; k < 3; ++k)
+            out[k] = blendExtended(a[k], a[k + 3], b[k], b[k + 3], fx.value, fy.value);
+    }
+}
+
+// Writes the sample at source column col between rows row0 and row1 (col and the rows are
+// already known to be inside) into the three bytes at out.
+inline void samplePixel(const uchar *row0, const uchar *row1, int col, Fraction fx, Fraction fy,
+                        uchar *out)
 {
     const uchar *a = row0 + 3 * col;
     const uchar *b = row1 + 3 * col;
-    if (wx >= 0 && wy >= 0) {
-        out[0] = blendFixed(a[0], a[3], b[0], b[3], wx, wy);
-        out[1] = blendFixed(a[1], a[4], b[1], b[4], wx, wy);
-        out[2] = blendFixed(a[2], a[5], b[2], b[5], wx, wy);
+    if (fx.weight >= 0 && fy.weight >= 0) {
+        out[0] = blend24(a[0], a[3], b[0], b[3], fx.weight, fy.weight);
+        out[1] = blend24(a[1], a[4], b[1], b[4], fx.weight, fy.weight);
+        out[2] = blend24(a[2], a[5], b[2], b[5], fx.weight, fy.weight);
     } else {
-        out[0] = blendExtended(a[0], a[3], b[0], b[3], fx, fy);
-        out[1] = blendExtended(a[1], a[4], b[1], b[4], fx, fy);
-        out[2] = blendExtended(a[2], a[5], b[2], b[5], fx, fy);
+        sampleFine(a, b, fx, fy, out);
     }
 }
 
 inline void setWhite(uchar *out)
 {
     out[0] = out[1] = out[2] = 255;
+}
+
+// Sine and cosine of a turn of `degrees`, exact at whole multiples of 90 degrees (where the
+// library's sin(pi/2) and cos(pi/2) are off by about 1e-16 and would blur the centre lines).
+void turnSinCos(float degrees, float &sine, float &cosine)
+{
+    const double quarters = double(degrees) / 90.0;
+    if (quarters == std::floor(quarters) && std::fabs(quarters) < 1e9) {
+        static constexpr float sines[4] = {0.0f, 1.0f, 0.0f, -1.0f};
+        static constexpr float cosines[4] = {1.0f, 0.0f, -1.0f, 0.0f};
+        const int k = int(((long long)(quarters) % 4 + 4) % 4);
+        sine = sines[k];
+        cosine = cosines[k];
+        return;
+    }
+    const double theta = double(degrees) * M_PI * (1.0 / 180.0);
+    sine = float(std::sin(theta));
+    cosine = float(std::cos(theta));
 }
 
 } // namespace
@@ -140,8 +194,7 @@ void ScaleBitmap(const QImage &source, QImage &output, float factor)
     // Per output column: source column, fraction and fixed weight; col < 0 marks white.
     struct Column {
         int col;
-        float fx;
-        std::int32_t wx;
+        Fraction fx;
     };
     std::vector<Column> columns(outW);
     for (int c = 0; c < outW; ++c) {
@@ -151,9 +204,9 @@ void ScaleBitmap(const QImage &source, QImage &output, float factor)
         splitCoordinate(float(j) / factor, v, fx);
         const int col = W / 2 + v;
         if (col < 0 || col >= W - 1)
-            columns[c] = {-1, 0.0f, 0};
+            columns[c] = {-1, {0.0f, 0}};
         else
-            columns[c] = {col, fx, fixedWeight(fx)};
+            columns[c] = {col, makeFraction(fx)};
     }
 
     for (int r = 0; r < outH; ++r) {
@@ -167,7 +220,7 @@ void ScaleBitmap(const QImage &source, QImage &output, float factor)
             std::memset(dst, 255, size_t(outW) * 3);
             continue;
         }
-        const std::int32_t wy = fixedWeight(fy);
+        const Fraction fyRow = makeFraction(fy);
         const uchar *row0 = src.constScanLine(row);
         const uchar *row1 = src.constScanLine(row + 1);
         for (int c = 0; c < outW; ++c) {
@@ -175,7 +228,7 @@ void ScaleBitmap(const QImage &source, QImage &output, float factor)
             if (k.col < 0)
                 setWhite(dst + 3 * c);
             else
-                samplePixel(row0, row1, k.col, k.fx, k.wx, fy, wy, dst + 3 * c);
+                samplePixel(row0, row1, k.col, k.fx, fyRow, dst + 3 * c);
         }
     }
     output = out;
@@ -217,9 +270,8 @@ void RotateBitmap(const QImage &source, QImage &output, float angle)
         return;
     }
 
-    const double theta = double(angle) * M_PI * (1.0 / 180.0);
-    const float sinT = float(std::sin(theta));
-    const float cosT = float(std::cos(theta));
+    float sinT, cosT;
+    turnSinCos(angle, sinT, cosT);
 
     // Per output column the products with j; per row those with i. Each coordinate is then one
     // single-precision addition or subtraction, exactly as sinT*j + cosT*i evaluates.
@@ -253,8 +305,7 @@ void RotateBitmap(const QImage &source, QImage &output, float angle)
                 continue;
             }
             const uchar *row0 = srcBits + row * srcStride;
-            samplePixel(row0, row0 + srcStride, col, fx, fixedWeight(fx), fy, fixedWeight(fy),
-                        dst + 3 * c);
+            samplePixel(row0, row0 + srcStride, col, makeFraction(fx), makeFraction(fy), dst + 3 * c);
         }
     }
     output = out;

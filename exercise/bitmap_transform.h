@@ -4,11 +4,18 @@
 
 namespace korven {
 
+// Both transforms read any format as 24-bit colour and give a Format_RGB888 output (a null image
+// when the output would have no pixels). Each output pixel is the bilinear sample of a source
+// position, the exact value of the blend truncated; the last source row and column are never a
+// sample's top-left corner, so they and everything outside the source give white. The source may
+// be the output.
+
 // Output trunc(W*s) x trunc(H*s - 1); white where the sample falls outside the source.
 void ScaleBitmap(const QImage &source, QImage &output, float factor);
 
 // Turns the picture counter-clockwise by angle degrees (0 <= angle < 360) into an output sized
-// to the turned bounding box; white outside the source.
+// to the turned bounding box; white outside the source. Whole quarter turns use exact sine and
+// cosine.
 void RotateBitmap(const QImage &source, QImage &output, float angle);
 
 // A display copy of a 24-bit image in which pure white is transparent.

@@ -10,6 +10,8 @@ struct UserSettings {
     bool alignmentMode = false;   // line 2 == "1"
     int magnificationMode = 0;    // line 3, an integer
     float magnification = 0.7f;   // line 4, a real
+    int sizeStep = 0;             // line 5 when present and within 7..13 (the settings dialog's
+                                  // size step), else 0 meaning absent
 };
 
 // Paths of a user's files under resultFolder.
@@ -24,7 +26,9 @@ QStringList listKnownIds(const QString &resultFolder);
 // Line 1 of the password file. Throws KorvenError (naming the file) when the file is missing,
 // unreadable or empty.
 QString readPassword(const QString &path);
-// Replaces the password file atomically with one line (the password, CR LF).
+// Replaces the password file atomically with one line (the password, CR LF). Throws KorvenError
+// (writing nothing) when the password holds a line break or a character code page 932 cannot
+// store, since it could not be read back as typed.
 void writePassword(const QString &path, const QString &password);
 
 // Reads the four settings lines. Throws KorvenError naming the file and line when the file is
@@ -32,9 +36,27 @@ void writePassword(const QString &path, const QString &password);
 UserSettings readSettings(const QString &path);
 // The settings file as written at ID creation: four lines, each ended by CR LF.
 QByteArray initialSettingsBytes();
-// The settings file as the settings dialog writes it: bare LF after lines 1 to 3, CR LF at the end.
+// The settings file as the settings dialog writes it: bare LF after lines 1 to 3, CR LF after
+// line 4. A sizeStep of 7..13 adds a fifth line holding it (with CR LF); 0 leaves it out.
 QByteArray dialogSettingsBytes(bool referenceMode, bool alignmentMode, int magnificationMode,
-                               float magnification);
+                               float magnification, int sizeStep = 0);
+// Replaces the settings file atomically with the given bytes.
+void writeSettings(const QString &path, const QByteArray &bytes);
+
+// The size step (7..13) the settings dialog's track bar takes at login: the stored step when the
+// file has one; otherwise, with magnificationMode 1, trunc(10 * magnification / fitScale + 1)
+// held within 7..13; otherwise 10.
+int loginSizeStep(const UserSettings &settings, float fitScale);
+
+// Creates Result/<ID>/ with its three files: the trial record header, the password and the
+// initial settings, in that order. Returns FolderExists (and touches nothing) when an entry of
+// that name is already there. Throws KorvenError when the ID cannot be a folder name (see
+// idRefusal), when the folder cannot be created or a file cannot be written; in the last case the
+// folder and what was written into it are removed again, so no half-made user is left behind.
+enum class CreateUserResult { Created, FolderExists };
+CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
+                                 const QString &password);
+
 // A real written with 15 significant digits from its single-precision value, in the general
 // format with the locale's decimal separator ("0.699999988079071").
 QString formatReal15(float value);

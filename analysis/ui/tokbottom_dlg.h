@@ -1,11 +1,76 @@
 #pragma once
-// The analysis dialog: three charts and the summaries of the trainee's trials.
+// The analysis dialog: three charts and the summaries of the trainee's trials, rebuilt from the
+// trial record file every time the dialog is shown.
+#include <QDate>
 #include <QDialog>
+
+class QBarSeries;
+class QBarSet;
+class QChart;
+class QChartView;
+class QFrame;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+class QTextEdit;
+class QValueAxis;
+
+namespace korven {
+struct TrialStatistics;
+}
+class RecordGridModel;
 
 class TOKBottomDlg : public QDialog {
     Q_OBJECT
 public:
     explicit TOKBottomDlg(QWidget *parent = nullptr);
+
+    QLabel *Label1 = nullptr;        // "Evaluation of <ID>"
+    QPushButton *OKBtn = nullptr;    // "Close"
+    QPushButton *Button1 = nullptr;  // "Print"
+    QPushButton *Button2 = nullptr;  // "Delete grades"
+    QChartView *Chart1 = nullptr;    // correct percentage per trial
+    QChartView *Chart3 = nullptr;    // correct percentage per slot
+    QChartView *Chart2 = nullptr;    // answer time per trial
+    QLineSeries *Series2 = nullptr;  // in Chart1
+    QBarSeries *Series3 = nullptr;   // in Chart3
+    QBarSet *Series3Values = nullptr;
+    QLineSeries *Series1 = nullptr;  // in Chart2
+    QFrame *Bevel1 = nullptr;
+    QFrame *Bevel2 = nullptr;
+    QLabel *Label6 = nullptr;        // today's text, or the no-results notice
+    QLabel *Label2 = nullptr;        // all trials
+    QLabel *Label3 = nullptr;        // the most-missed problem
+    QTableView *StringGrid1 = nullptr; // hidden: the record file's fields, row 0 (header) empty
+    QTableWidget *StringGrid2 = nullptr; // hidden, unused
+    QTextEdit *RichEdit1 = nullptr;      // hidden, unused
+    QLabel *Label12 = nullptr;           // empty, unused
+    QLabel *s = nullptr;                 // hidden image, unused
+
+    // Fills the dialog from the current user's trial record file; runs at every showing.
+    void FormShow();
+    void OKBtnClick();
+    void Button1Click(); // print the dialog
+    void Button2Click(); // delete all results
+
+    // The date taken as today; an invalid date (the default) means the current date.
+    void setToday(const QDate &date) { today_ = date; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void clearCharts();
+    void fillCharts(const korven::TrialStatistics &stats);
+    static void setAutomaticRange(QValueAxis *axis, double low, double high);
+
+    QValueAxis *chart1X_ = nullptr;
+    QValueAxis *chart2X_ = nullptr;
+    QValueAxis *chart2Y_ = nullptr;
+    RecordGridModel *gridModel_ = nullptr;
+    QDate today_;
 };
 
 extern TOKBottomDlg *OKBottomDlg;

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
 #include <QUrl>
@@ -183,6 +184,12 @@ void TForm1::createControls()
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(ListBox3, &QListWidget::itemClicked, this, [this] { ListBox3Click(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+
+    // "Next" is the window's default button: Enter presses it unless another button has focus.
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+        auto *enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, [this] { pressDefaultButton(); });
+    }
 }
 
 void TForm1::createMenu()

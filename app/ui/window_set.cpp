@@ -84,9 +84,8 @@ void createExerciseWindow()
 
 void showFirstWindow()
 {
-    // Until the login dialog is in place the exercise window opens directly.
-    createExerciseWindow();
-    Form1->show();
+    // The login dialog comes first; it creates the exercise window after a successful login.
+    PasswordDlg->show();
 }
 
 } // namespace korven::ui

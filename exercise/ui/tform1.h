@@ -165,6 +165,7 @@ public:
     void Button6Click();              // Finish
     void Button3Click();              // Analysis button
     void Analysis1Click();            // menu File -> Analysis
+    void pressDefaultButton();        // Enter: the focused button, else "Next"
 
     // ---- Moving pieces (exercise/ui/tform1_moving.cpp)
     bool InputPanelDragOver(QWidget *sender, QWidget *source, int x, int y);
@@ -178,6 +179,9 @@ public:
     void movePieceDrag(const QPoint &globalPos);
     void endPieceDrag(const QPoint &globalPos);
     PieceImage *draggedControl() const { return dragging_; }
+    // The control that would receive a drop at globalPos (InputPanel, OutputPanel or a slot
+    // panel), or nullptr where nothing takes drops.
+    QWidget *dropReceiverAt(const QPoint &globalPos) const;
 
     // ---- Placing pieces (exercise/ui/tform1_placing.cpp)
     bool OutputPanelDragOver(QWidget *sender, QWidget *source, int x, int y);
@@ -186,6 +190,7 @@ public:
     // ---- Grading and correct answer (exercise/ui/tform1_grading.cpp)
     void Button1Click();              // Evaluation
     void Button5Click();              // Correct answer
+    void showCorrectAnswer();         // fills Form16 and lays it over InputPanel (also for printing)
 
     // ---- Reference mode (exercise/ui/tform1_reference.cpp)
     void N1Click();
@@ -218,6 +223,8 @@ private:
     QPointer<PieceImage> dragging_;
     QWidget *dragTarget_ = nullptr;
     bool dragAccepted_ = false;
+    QPoint dragStart_;
+    bool dragStarted_ = false; // the pointer has moved far enough from the press
 };
 
 extern TForm1 *Form1;

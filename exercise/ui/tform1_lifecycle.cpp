@@ -2,15 +2,287 @@
 // Finish and the Analysis button.
 #include "exercise/ui/tform1.h"
 
-void TForm1::buildCatalogue() {}
-void TForm1::LoadProblem(const QString &) {}
-void TForm1::ScatterPieces() {}
-void TForm1::loadProblemAt(int) {}
-void TForm1::Button2Click() {}
-void TForm1::ListBox3Click() {}
-void TForm1::Button4Click() {}
-void TForm1::Timer1Timer() {}
-void TForm1::New1Click() {}
-void TForm1::Button6Click() {}
-void TForm1::Button3Click() {}
-void TForm1::Analysis1Click() {}
+#include "analysis/ui/tokbottom_dlg.h"
+#include "analysis/ui/tpages_dlg.h"
+#include "app/program_folder.h"
+#include "app/ui/messages.h"
+#include "exercise/bitmap_transform.h"
+#include "exercise/board_rules.h"
+#include "exercise/catalogue.h"
+#include "exercise/errors.h"
+#include "exercise/problem_loader.h"
+#include "exercise/random.h"
+#include "exercise/scatter.h"
+#include "exercise/ui/tform16.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+const QString TimeOver = QStringLiteral("タイムオーバー");
+const QString CannotReadFile = QStringLiteral("ファイルが読めない");
+constexpr int TimeLimitSeconds = 10000;
+
+void closeAnswerWindow()
+{
+    if (Form16)
+        Form16->close();
+}
+
+void setCaption(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+} // namespace
+
+void TForm1::buildCatalogue()
+{
+    const QStringList names = korven::availableProblems(korven::imagesFolder());
+    ListBox1->clear();
+    ListBox1->addItems(names);
+    ListBox3->clear();
+    ListBox3->addItems(korven::problemNumbers(int(names.size())));
+    ProblemOrder = korven::identityProblemOrder(int(names.size()));
+}
+
+void TForm1::LoadProblem(const QString &name)
+{
+    TallestPieceHeight = 0;
+    ListBox2->clear();
+    QStringList checkValues;
+    korven::LoadReport report;
+    try {
+        report = korven::loadProblem(korven::imagesFolder(), name, SourceBitmaps, checkValues);
+    } catch (...) {
+        // The board keeps what was read before the fault.
+        ListBox2->addItems(checkValues);
+        throw;
+    }
+    ListBox2->addItems(checkValues);
+    if (report.unreadable)
+        setCaption(Label1, CannotReadFile);
+
+    const std::array<int, 4> rowSlotWidths{SlotPanels[0]->width(), SlotPanels[10]->width(),
+                                           SlotPanels[24]->width(), SlotPanels[36]->width()};
+    FitScale = korven::computeFitScale(SourceBitmaps, RowPanels[0]->height(), SlotInsetTop,
+                                       rowSlotWidths, &TallestPieceHeight);
+    int trackBar = PagesDlg ? PagesDlg->TrackBar1->value() : 10;
+    const float magnification = korven::computeMagnification(MagnificationMode, trackBar, FitScale);
+    // Moving the track bar runs the settings dialog's own change handler, as a user's move would;
+    // the load's magnification is set after it.
+    if (PagesDlg)
+        PagesDlg->TrackBar1->setValue(trackBar);
+    Magnification = magnification;
+}
+
+void TForm1::ScatterPieces()
+{
+    korven::RandomGenerator &rng = korven::globalRandom();
+    rng.seedFromTickCount();
+    QImage scaled;
+    QImage turned;
+    for (int k = 0; k < PieceCount; ++k) {
+        PieceImage *piece = PieceImages[k];
+        piece->show();
+        const QPoint centre = korven::centreOf(piece->geometry());
+        PieceCentreX[k] = centre.x();
+        PieceCentreY[k] = centre.y();
+        PieceRotation[k] = korven::drawRotation(rng, RotationSteps);
+        korven::ScaleBitmap(SourceBitmaps[k], scaled, Magnification);
+        korven::RotateBitmap(scaled, turned, korven::stepAngle(RotationSteps, PieceRotation[k]));
+        piece->resize(turned.size());
+        const int top = korven::drawTop(rng, InputPanel->height(), piece->height());
+        const int left = korven::drawLeft(rng, InputPanel->width(), piece->width());
+        piece->move(left, top);
+        piece->setPicture(turned);
+    }
+}
+
+void TForm1::loadProblemAt(int position)
+{
+    ResetSlots();
+    setSexSlotCaptions();
+
+    const int index = position >= 0 && position < int(ProblemOrder.size()) ? ProblemOrder[position] : -1;
+    if (index < 0 || index >= ListBox1->count()) {
+        if (ListBox1->count() == 0)
+            throw korven::KorvenError(
+                QStringLiteral("No problem to load: the folder %1 holds none of the problem sets.")
+                    .arg(korven::imagesFolder()));
+        throw korven::KorvenError(QStringLiteral("There is no problem number %1.").arg(position + 1));
+    }
+    ListBox3->setCurrentRow(position);
+    ListBox1->setCurrentRow(index);
+    ProblemPosition = position;
+    const QString name = ListBox1->item(index)->text();
+
+    returnPiecesToInputPanel();
+    LoadProblem(name);
+    ScatterPieces();
+
+    SlotContent.fill(-1);
+    setPiecesDragMode(false);
+    Button2->setText(QStringLiteral("Next"));
+}
+
+// Next: a random problem (the current one may come again), ready to start.
+void TForm1::Button2Click()
+{
+    EvaluationCount = 0;
+    closeAnswerWindow();
+    Button1->setText(QStringLiteral("Evaluation"));
+    TallestPieceHeight = 0;
+    ListBox1->setEnabled(true);
+    Button1->setEnabled(false);
+    Button3->setEnabled(true);
+    Button4->setEnabled(true);
+    Button4->setText(QStringLiteral("Start"));
+    Button5->setEnabled(false);
+    ShowElapsed = 1;
+    ClockRunning = 0;
+    Timer1->stop();
+    ElapsedSeconds = 0;
+    setCaption(Label58, QStringLiteral("0"));
+    const int position = korven::globalRandom().range(0, ListBox3->count());
+    loadProblemAt(position);
+    update();
+}
+
+// A pick in the problem list. A click that leaves no number selected is ignored.
+void TForm1::ListBox3Click()
+{
+    const QList<QListWidgetItem *> selected = ListBox3->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int position = ListBox3->row(selected.first());
+
+    PiecesMovable = 0;
+    TallestPieceHeight = 0;
+    ListBox1->setEnabled(true);
+    Button1->setEnabled(false);
+    Button3->setEnabled(true);
+    Button4->setEnabled(true);
+    Button4->setText(QStringLiteral("Start"));
+    Button5->setEnabled(false);
+    ShowElapsed = 1;
+    ClockRunning = 0;
+    Timer1->stop();
+    ElapsedSeconds = 0;
+    setCaption(Label58, QStringLiteral("0"));
+    loadProblemAt(position);
+    EvaluationCount = 0;
+    closeAnswerWindow();
+}
+
+// Start / Pause / Restart.
+void TForm1::Button4Click()
+{
+    ListBox1->setEnabled(true);
+    Button1->setEnabled(true);
+    Button2->setEnabled(true);
+    Button4->setEnabled(true);
+    Button3->setEnabled(false);
+    Button5->setEnabled(false);
+    Button5->setText(QStringLiteral("Correct answer"));
+    if (ClockRunning == 0) {
+        PiecesMovable = 1;
+        setPiecesDragMode(true);
+        Button4->setText(QStringLiteral("Pause"));
+        Timer1->start();
+        ClockRunning = 1;
+    } else {
+        PiecesMovable = 0;
+        setPiecesDragMode(false);
+        Button4->setText(QStringLiteral("Restart"));
+        Timer1->stop();
+        ClockRunning = 0;
+    }
+    update();
+}
+
+void TForm1::Timer1Timer()
+{
+    ++ElapsedSeconds;
+    if (ShowElapsed == 1)
+        setCaption(Label58, QString::number(ElapsedSeconds));
+    if (ElapsedSeconds >= TimeLimitSeconds) {
+        setCaption(Label57, TimeOver);
+        setCaption(Label58, QString());
+        setCaption(Label1, QString());
+    }
+}
+
+// Reset empties the board and stops the clock; the enabled states stay as they are. It also
+// clears ClockRunning, so the next press of "Start" starts the clock instead of pausing it.
+void TForm1::New1Click()
+{
+    hideAllPieces();
+    ResetSlots();
+    setSexSlotCaptions();
+    Button1->setText(QStringLiteral("Evaluation"));
+    Button2->setText(QStringLiteral("Next"));
+    Button2->setFocus();
+    Button4->setText(QStringLiteral("Start"));
+    Timer1->stop();
+    ElapsedSeconds = 0;
+    setCaption(Label58, QStringLiteral("0"));
+    ClockRunning = 0;
+}
+
+// Finish: back to the empty board.
+void TForm1::Button6Click()
+{
+    EvaluationCount = 0;
+    closeAnswerWindow();
+    Button1->setText(QStringLiteral("Evaluation"));
+    TallestPieceHeight = 0;
+    ListBox1->setEnabled(true);
+    Button1->setEnabled(false);
+    Button3->setEnabled(true);
+    Button4->setEnabled(false);
+    Button4->setText(QStringLiteral("Start"));
+    Button5->setText(QStringLiteral("Correct answer"));
+    Button5->setEnabled(false);
+    Button6->setEnabled(false);
+    ListBox3->clearSelection();
+    ListBox3->setCurrentRow(-1);
+    ShowElapsed = 1;
+    ClockRunning = 0;
+    Timer1->stop();
+    ElapsedSeconds = 0;
+    setCaption(Label58, QStringLiteral("0"));
+    ResetSlots();
+    hideAllPieces();
+    setSexSlotCaptions();
+    returnPiecesToInputPanel();
+    update();
+    Button2->setText(QStringLiteral("Next"));
+}
+
+void TForm1::Button3Click()
+{
+    closeAnswerWindow();
+    Button5->setEnabled(false);
+    if (OKBottomDlg)
+        korven::ui::execModal(OKBottomDlg);
+}
+
+void TForm1::Analysis1Click()
+{
+    closeAnswerWindow();
+    if (OKBottomDlg)
+        korven::ui::execModal(OKBottomDlg);
+}
+
+void TForm1::pressDefaultButton()
+{
+    auto *focused = qobject_cast<QPushButton *>(focusWidget());
+    QPushButton *button = focused && focused->isEnabled() ? focused : Button2;
+    if (button->isEnabled())
+        button->click();
+}

@@ -1,12 +1,187 @@
 // Moving pieces on the work area: dragging, choosing with a right-click, turning with the wheel.
 #include "exercise/ui/tform1.h"
 
-bool TForm1::InputPanelDragOver(QWidget *, QWidget *, int, int) { return false; }
-void TForm1::InputPanelDragDrop(QWidget *, QWidget *, int, int) {}
-void TForm1::ImageContextPopup(PieceImage *) {}
-void TForm1::FormMouseWheel(int) {}
-void TForm1::ImageMouseMove(PieceImage *, int, int) {}
-void TForm1::InputPanelMouseMove(int, int) {}
-void TForm1::beginPieceDrag(PieceImage *, const QPoint &) {}
-void TForm1::movePieceDrag(const QPoint &) {}
-void TForm1::endPieceDrag(const QPoint &) {}
+#include "exercise/bitmap_transform.h"
+#include "exercise/board_rules.h"
+#include "exercise/scatter.h"
+
+#include <QApplication>
+#include <QListWidget>
+
+namespace {
+
+// The deepest visible widget under pos (in root's coordinates), skipping `skip` and everything
+// in it. A point outside a widget never reaches its children, as they are clipped to it.
+QWidget *widgetAt(QWidget *root, const QPoint &pos, const QWidget *skip)
+{
+    const QObjectList &children = root->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        auto *child = qobject_cast<QWidget *>(*it);
+        if (!child || child == skip || child->isWindow() || !child->isVisible())
+            continue;
+        if (!child->geometry().contains(pos))
+            continue;
+        if (QWidget *inner = widgetAt(child, pos - child->pos(), skip))
+            return inner;
+        return child;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool TForm1::InputPanelDragOver(QWidget *, QWidget *source, int, int)
+{
+    const bool accept = qobject_cast<PieceImage *>(source) != nullptr;
+    source->setCursor(Qt::ArrowCursor);
+    DragSourceContainer = source->parentWidget() ? source->parentWidget()->objectName() : QString();
+    Label7->setText(DragSourceContainer);
+    return accept;
+}
+
+void TForm1::InputPanelDragDrop(QWidget *, QWidget *source, int x, int y)
+{
+    if (auto *piece = qobject_cast<PieceImage *>(source)) {
+        const QPoint at = korven::dropOnPanel(InputPanel->size(), piece->size(), x, y);
+        if (piece->parentWidget() != InputPanel)
+            piece->setParent(InputPanel);
+        piece->move(at);
+        piece->show();
+        piece->raise();
+
+        DraggedPiece = pieceIndexFromName(piece->objectName());
+        for (int s = 0; s < SlotCount; ++s) {
+            if (SlotContent[s] == DraggedPiece) {
+                SlotContent[s] = -1;
+                relabelSlotOnRemoval(s);
+            }
+        }
+    }
+    DragSourceContainer = QStringLiteral("InputPanel");
+    Label7->setText(DragSourceContainer);
+    SelectedPiece = -1;
+}
+
+// A right-click chooses the piece for turning and records the centre it turns about.
+void TForm1::ImageContextPopup(PieceImage *piece)
+{
+    const int k = pieceIndexFromName(piece->objectName());
+    SelectedPiece = k;
+    SelectionArmed = 1;
+    const QPoint centre = korven::centreOf(piece->geometry());
+    PieceCentreX[k] = centre.x();
+    PieceCentreY[k] = centre.y();
+    if (PiecesMovable == 1)
+        piece->setCursor(Qt::SizeAllCursor);
+}
+
+// One wheel notch turns the chosen piece by one step about its recorded centre.
+void TForm1::FormMouseWheel(int delta)
+{
+    if (QListWidgetItem *current = ListBox1->currentItem())
+        CurrentProblemName = current->text();
+    if (PiecesMovable != 1 || SelectedPiece < 0 || SelectedPiece >= PieceCount)
+        return;
+
+    const int k = SelectedPiece;
+    PieceRotation[k] = korven::wheelStep(PieceRotation[k], delta, RotationSteps);
+    QImage scaled;
+    QImage turned;
+    korven::ScaleBitmap(SourceBitmaps[k], scaled, Magnification);
+    korven::RotateBitmap(scaled, turned, korven::stepAngle(RotationSteps, PieceRotation[k]));
+    PieceImage *piece = PieceImages[k];
+    piece->move(PieceCentreX[k] - turned.width() / 2, PieceCentreY[k] - turned.height() / 2);
+    piece->setPicture(turned);
+}
+
+void TForm1::ImageMouseMove(PieceImage *piece, int, int)
+{
+    if (SelectedPiece != pieceIndexFromName(piece->objectName()))
+        piece->setCursor(Qt::ArrowCursor);
+}
+
+// Moving the pointer over the work area away from the chosen piece ends the choice.
+void TForm1::InputPanelMouseMove(int x, int y)
+{
+    if (SelectionArmed == 1 && SelectedPiece >= 0 && SelectedPiece < PieceCount) {
+        if (!korven::keepsSelection(PieceImages[SelectedPiece]->geometry(), HoverBoxFactor, x, y))
+            SelectedPiece = -1;
+    }
+    InputPanel->setCursor(Qt::ArrowCursor);
+}
+
+// ---- The drag: a piece in automatic drag mode follows the left button from press to release.
+// The piece stays where it is while the pointer moves; the receiver under the pointer is asked
+// on every move whether it accepts, and the cursor shows the answer. Only InputPanel (and the
+// pieces lying on it), OutputPanel and the slot panels can receive a piece.
+
+void TForm1::beginPieceDrag(PieceImage *piece, const QPoint &globalPos)
+{
+    if (!piece || !piece->automaticDrag)
+        return;
+    dragging_ = piece;
+    dragStart_ = globalPos;
+    dragStarted_ = false;
+    dragTarget_ = nullptr;
+    dragAccepted_ = false;
+}
+
+QWidget *TForm1::dropReceiverAt(const QPoint &globalPos) const
+{
+    QWidget *root = centralWidget();
+    QWidget *hit = widgetAt(root, root->mapFromGlobal(globalPos), dragging_.data());
+    if (!hit)
+        return nullptr;
+    if (hit == InputPanel || hit == OutputPanel)
+        return hit;
+    if (auto *piece = qobject_cast<PieceImage *>(hit))
+        return piece->parentWidget() == InputPanel ? InputPanel : nullptr;
+    for (BoardPanel *slot : SlotPanels)
+        if (hit == slot)
+            return slot;
+    return nullptr;
+}
+
+void TForm1::movePieceDrag(const QPoint &globalPos)
+{
+    if (!dragging_)
+        return;
+    if (!dragStarted_) {
+        if ((globalPos - dragStart_).manhattanLength() < QApplication::startDragDistance())
+            return;
+        dragStarted_ = true;
+        QApplication::setOverrideCursor(Qt::ForbiddenCursor);
+    }
+    dragTarget_ = dropReceiverAt(globalPos);
+    dragAccepted_ = false;
+    if (dragTarget_) {
+        const QPoint local = dragTarget_->mapFromGlobal(globalPos);
+        dragAccepted_ = dragTarget_ == InputPanel
+                            ? InputPanelDragOver(dragTarget_, dragging_, local.x(), local.y())
+                            : OutputPanelDragOver(dragTarget_, dragging_, local.x(), local.y());
+    }
+    QApplication::changeOverrideCursor(dragAccepted_ ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+}
+
+void TForm1::endPieceDrag(const QPoint &globalPos)
+{
+    if (!dragging_)
+        return;
+    movePieceDrag(globalPos);
+    PieceImage *piece = dragging_;
+    QWidget *target = dragTarget_;
+    const bool drop = dragStarted_ && dragAccepted_ && target;
+    if (dragStarted_)
+        QApplication::restoreOverrideCursor();
+    dragging_ = nullptr;
+    dragStarted_ = false;
+    dragTarget_ = nullptr;
+    dragAccepted_ = false;
+    if (!drop)
+        return;
+    const QPoint local = target->mapFromGlobal(globalPos);
+    if (target == InputPanel)
+        InputPanelDragDrop(target, piece, local.x(), local.y());
+    else
+        OutputPanelDragDrop(target, piece, local.x(), local.y());
+}

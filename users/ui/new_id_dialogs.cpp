@@ -1,5 +1,21 @@
 #include "users/ui/new_id_dialogs.h"
 
+#include "analysis/ui/tpages_dlg.h"
+#include "app/program_folder.h"
+#include "app/ui/korven_application.h"
+#include "app/ui/messages.h"
+#include "users/id_rules.h"
+#include "users/ui/tpassword_dlg.h"
+#include "users/user_files.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
 TNewIDorNo *NewIDorNo = nullptr;
 TNewID *NewID = nullptr;
 TForm9 *Form9 = nullptr;
@@ -8,44 +24,313 @@ TRecovery1 *Recovery1 = nullptr;
 TNewIDComplete *NewIDComplete = nullptr;
 TForm14 *Form14 = nullptr;
 
-TNewIDorNo::TNewIDorNo(QWidget *parent) : QDialog(parent)
+namespace {
+
+constexpr Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                        | Qt::WindowCloseButtonHint;
+
+template <typename W> W *named(W *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLineEdit *passwordBox(const QString &name, QWidget *parent)
+{
+    auto *box = named(new QLineEdit(parent), name);
+    box->setEchoMode(QLineEdit::Password);
+    box->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    return box;
+}
+
+// Puts a window in the middle of another (or of the screen when there is none).
+void centreOn(QWidget *window, const QWidget *owner)
+{
+    QRect area;
+    if (owner)
+        area = owner->frameGeometry();
+    else if (QScreen *screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    if (area.isValid())
+        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+// A small notice: lines of text above one "OK" button that closes it.
+QPushButton *buildNotice(QDialog *dialog, const QStringList &texts)
+{
+    auto *layout = new QVBoxLayout(dialog);
+    layout->setContentsMargins(28, 20, 28, 16);
+    layout->setSpacing(6);
+    int n = 1;
+    for (const QString &text : texts) {
+        auto *label = named(new QLabel(text, dialog), QStringLiteral("Label%1").arg(n++));
+        label->setAlignment(Qt::AlignCenter);
+        layout->addWidget(label);
+    }
+    layout->addSpacing(10);
+    auto *ok = named(new QPushButton(QStringLiteral("OK"), dialog), QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    ok->setFixedWidth(90);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return ok;
+}
+
+} // namespace
+
+// ---- TNewIDorNo ----------------------------------------------------------------------------
+
+TNewIDorNo::TNewIDorNo(QWidget *parent) : QDialog(parent, DialogFlags | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("NewIDorNo"));
     setWindowTitle(QStringLiteral("KORVEN  Create New ID"));
+    setFixedSize(300, 140);
+
+    Label1 = named(new QLabel(QStringLiteral("Create New ID？"), this), QStringLiteral("Label1"));
+    QFont large = Label1->font();
+    large.setPixelSize(24);
+    large.setBold(true);
+    Label1->setFont(large);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setGeometry(0, 22, 300, 40);
+
+    OKBtn = named(new QPushButton(QStringLiteral("Yes"), this), QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(48, 88, 92, 28);
+    OKBtn->setDefault(true);
+    CancelBtn = named(new QPushButton(QStringLiteral("No"), this), QStringLiteral("CancelBtn"));
+    CancelBtn->setGeometry(160, 88, 92, 28);
+    setTabOrder(OKBtn, CancelBtn);
+
+    connect(OKBtn, &QPushButton::clicked, this, [this] { korven::ui::guarded([this] { OKBtnClick(); }); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { korven::ui::guarded([this] { CancelBtnClick(); }); });
 }
 
-TNewID::TNewID(QWidget *parent) : QDialog(parent)
+void TNewIDorNo::OKBtnClick()
+{
+    NewID->show();
+    done(Accepted);
+}
+
+void TNewIDorNo::CancelBtnClick()
+{
+    PasswordDlg->show();
+    PasswordDlg->ID->clear();
+    PasswordDlg->Password->clear();
+    PasswordDlg->ID->setFocus();
+    PasswordDlg->Label1->setText(QLatin1String(PasswordCaption));
+    done(Rejected);
+}
+
+void TNewIDorNo::reject()
+{
+    if (PasswordDlg)
+        PasswordDlg->show();
+    QDialog::reject();
+}
+
+void TNewIDorNo::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CancelBtn->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// ---- TNewID --------------------------------------------------------------------------------
+
+TNewID::TNewID(QWidget *parent) : QDialog(parent, DialogFlags)
 {
     setObjectName(QStringLiteral("NewID"));
     setWindowTitle(QStringLiteral("KORVEN  Create New ID"));
+    setFixedSize(300, 244);
+
+    Label2 = named(new QLabel(QStringLiteral("New ID"), this), QStringLiteral("Label2"));
+    Label2->setGeometry(32, 16, 236, 18);
+    ID = named(new QLineEdit(this), QStringLiteral("ID"));
+    ID->setGeometry(32, 36, 236, 24);
+    Label1 = named(new QLabel(QStringLiteral(" Enter password for New ID"), this), QStringLiteral("Label1"));
+    Label1->setGeometry(32, 72, 236, 18);
+    Password = passwordBox(QStringLiteral("Password"), this);
+    Password->setGeometry(32, 92, 236, 24);
+    Label3 = named(new QLabel(QStringLiteral("Reenter password for New ID"), this), QStringLiteral("Label3"));
+    Label3->setGeometry(32, 128, 236, 18);
+    rePassword = passwordBox(QStringLiteral("rePassword"), this);
+    rePassword->setGeometry(32, 148, 236, 24);
+
+    OKBtn = named(new QPushButton(QStringLiteral("Create ID"), this), QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(40, 196, 100, 28);
+    OKBtn->setDefault(true);
+    CancelBtn = named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("CancelBtn"));
+    CancelBtn->setGeometry(160, 196, 100, 28);
+
+    setTabOrder(ID, Password);
+    setTabOrder(Password, rePassword);
+    setTabOrder(rePassword, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+    ID->setFocus();
+
+    connect(OKBtn, &QPushButton::clicked, this, [this] { korven::ui::guarded([this] { OKBtnClick(); }); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { korven::ui::guarded([this] { CancelBtnClick(); }); });
 }
 
-TForm9::TForm9(QWidget *parent) : QDialog(parent)
+void TNewID::showEvent(QShowEvent *event)
+{
+    // Opens over its owner, the login dialog.
+    if (!event->spontaneous())
+        centreOn(this, PasswordDlg);
+    QDialog::showEvent(event);
+}
+
+void TNewID::OKBtnClick()
+{
+    const QString id = ID->text();
+
+    // 1. An ID already in the list: one notice for every equal entry.
+    bool inUse = false;
+    for (int i = 0; i < PasswordDlg->ListBox1->count(); ++i) {
+        if (PasswordDlg->ListBox1->item(i)->text() == id) {
+            inUse = true;
+            korven::ui::execModal(Form9);
+        }
+    }
+    if (inUse) {
+        ID->clear();
+        Password->clear();
+        rePassword->clear();
+        ID->setFocus();
+        return;
+    }
+
+    // 2. An ID that cannot be one folder name inside Result.
+    const QString refusal = korven::idRefusal(id);
+    if (!refusal.isEmpty()) {
+        korven::ui::showMessage(this, QStringLiteral("KORVEN"), refusal);
+        ID->setFocus();
+        ID->selectAll();
+        return;
+    }
+
+    // 3. Both password boxes filled and equal.
+    if (Password->text() != rePassword->text() || Password->text().isEmpty()
+        || rePassword->text().isEmpty()) {
+        korven::ui::execModal(Form11);
+        Password->clear();
+        rePassword->clear();
+        Password->setFocus();
+        return;
+    }
+
+    // 4. The folder and its files. An existing entry of that name is never written into.
+    const auto created = korven::createUserFiles(korven::resultFolder(), id, Password->text());
+    if (created == korven::CreateUserResult::FolderExists) {
+        korven::ui::showMessage(
+            this, QStringLiteral("KORVEN"),
+            QStringLiteral("The Result folder already holds an entry named \"%1\", so this ID "
+                           "cannot be created. Nothing was changed.\nPlease create it different ID.")
+                .arg(id));
+        ID->setFocus();
+        ID->selectAll();
+        return;
+    }
+
+    PasswordDlg->ListBox1->addItem(id);
+    close();
+    PasswordDlg->show();
+    PasswordDlg->ID->setText(id);
+    PasswordDlg->Password->setFocus();
+    PasswordDlg->activateWindow();
+    korven::ui::execModal(NewIDComplete);
+}
+
+void TNewID::CancelBtnClick()
+{
+    close();
+    PasswordDlg->show();
+    PasswordDlg->ID->clear();
+    PasswordDlg->Password->clear();
+    PasswordDlg->ID->setFocus();
+}
+
+void TNewID::FormClose()
+{
+    if (PasswordDlg)
+        PasswordDlg->show();
+}
+
+void TNewID::done(int result)
+{
+    QDialog::done(result);
+    FormClose();
+}
+
+void TNewID::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CancelBtn->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// ---- Notices -------------------------------------------------------------------------------
+
+TForm9::TForm9(QWidget *parent) : QDialog(parent, DialogFlags | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("KORVEN"));
+    QPushButton *ok = buildNotice(this, {QStringLiteral("This ID is already in use."),
+                                         QStringLiteral("Please create it different ID.")});
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-TForm11::TForm11(QWidget *parent) : QDialog(parent)
+TForm11::TForm11(QWidget *parent) : QDialog(parent, DialogFlags | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("KORVEN  Reenter password"));
+    QPushButton *ok = buildNotice(this, {QStringLiteral("Two passwords differ."), QStringLiteral("or"),
+                                         QStringLiteral("The password is not set up."),
+                                         QStringLiteral("Please reenter password")});
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-TRecovery1::TRecovery1(QWidget *parent) : QDialog(parent)
+TRecovery1::TRecovery1(QWidget *parent) : QDialog(parent, DialogFlags)
 {
     setObjectName(QStringLiteral("Recovery1"));
     setWindowTitle(QStringLiteral("KORVEN　　Revive ID"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 16);
+    auto *text = named(new QLabel(QStringLiteral("This ID is existed before. Does it revive?"), this),
+                       QStringLiteral("Label1"));
+    layout->addWidget(text);
+    layout->addSpacing(8);
+    const QString captions[] = {QStringLiteral("I want to revive ID and results."),
+                                QStringLiteral("I want to revive ID only."),
+                                QStringLiteral("I do not want to revive ID.")};
+    int n = 1;
+    for (const QString &caption : captions)
+        layout->addWidget(named(new QPushButton(caption, this), QStringLiteral("Button%1").arg(n++)));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-TNewIDComplete::TNewIDComplete(QWidget *parent) : QDialog(parent)
+TNewIDComplete::TNewIDComplete(QWidget *parent) : QDialog(parent, DialogFlags | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("NewIDComplete"));
     setWindowTitle(QStringLiteral("KORVEN"));
+    QPushButton *ok = buildNotice(this, {QStringLiteral("We have create New ID.")});
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-TForm14::TForm14(QWidget *parent) : QDialog(parent)
+TForm14::TForm14(QWidget *parent) : QDialog(parent, DialogFlags | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("KORVEN"));
+    QPushButton *ok = buildNotice(this, {QStringLiteral("Two passwords differ"), QStringLiteral("or"),
+                                         QStringLiteral("The password is not set up."),
+                                         QStringLiteral("Please reenter password")});
+    connect(ok, &QPushButton::clicked, this, [this] {
+        accept();
+        if (PagesDlg)
+            PagesDlg->show();
+    });
 }

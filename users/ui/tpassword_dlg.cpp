@@ -1,23 +1,193 @@
 #include "users/ui/tpassword_dlg.h"
 
+#include "analysis/ui/tpages_dlg.h"
+#include "app/program_folder.h"
+#include "app/ui/korven_application.h"
+#include "app/ui/messages.h"
+#include "app/ui/window_set.h"
+#include "exercise/bitmap_transform.h"
+#include "exercise/ui/tform1.h"
+#include "users/ui/new_id_dialogs.h"
+#include "users/user_files.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QSlider>
 
 TPasswordDlg *PasswordDlg = nullptr;
 
-TPasswordDlg::TPasswordDlg(QWidget *parent) : QDialog(parent)
+namespace {
+
+template <typename W> W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+TPasswordDlg::TPasswordDlg(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("PasswordDlg"));
     setWindowTitle(QStringLiteral("KORVEN  ID and Password"));
-    Label2 = new QLabel(QStringLiteral("ID"), this);
-    ID = new QLineEdit(this);
-    Label1 = new QLabel(QStringLiteral("Password"), this);
-    Password = new QLineEdit(this);
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    Button1 = new QPushButton(QStringLiteral("Create ID"), this);
-    ListBox1 = new QListWidget(this);
+    setFixedSize(283, 232);
+
+    Label2 = named(new QLabel(QStringLiteral("ID"), this), "Label2");
+    Label2->setGeometry(40, 16, 200, 18);
+    ID = named(new QLineEdit(this), "ID");
+    ID->setGeometry(40, 36, 200, 24);
+    Label1 = named(new QLabel(QLatin1String(PasswordCaption), this), "Label1");
+    Label1->setGeometry(40, 74, 220, 18);
+    Password = named(new QLineEdit(this), "Password");
+    Password->setGeometry(40, 94, 200, 24);
+    Password->setEchoMode(QLineEdit::Password);
+    Password->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+
+    OKBtn = named(new QPushButton(QStringLiteral("OK"), this), "OKBtn");
+    OKBtn->setGeometry(40, 140, 92, 28);
+    OKBtn->setDefault(true);
+    CancelBtn = named(new QPushButton(QStringLiteral("Cancel"), this), "CancelBtn");
+    CancelBtn->setGeometry(148, 140, 92, 28);
+    Button1 = named(new QPushButton(QStringLiteral("Create ID"), this), "Button1");
+    Button1->setGeometry(40, 186, 200, 28);
+    Button1->setEnabled(false);
+    ListBox1 = named(new QListWidget(this), "ListBox1");
     ListBox1->hide();
+
+    setTabOrder(ID, Password);
+    setTabOrder(Password, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+    setTabOrder(CancelBtn, ListBox1);
+    setTabOrder(ListBox1, Button1);
+    ID->setFocus();
+
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->availableGeometry();
+        move(s.center() - QPoint(width() / 2, height() / 2));
+    }
+
+    connect(OKBtn, &QPushButton::clicked, this, [this] { korven::ui::guarded([this] { OKBtnClick(); }); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { korven::ui::guarded([this] { Button1Click(); }); });
+
+    // The known IDs, read once per run; IDs created later are appended.
+    ListBox1->addItems(korven::listKnownIds(korven::resultFolder()));
+}
+
+bool TPasswordDlg::knowsId(const QString &id) const
+{
+    for (int i = 0; i < ListBox1->count(); ++i) {
+        if (ListBox1->item(i)->text() == id)
+            return true;
+    }
+    return false;
+}
+
+void TPasswordDlg::OKBtnClick()
+{
+    const QString id = ID->text();
+    if (!knowsId(id)) {
+        hide();
+        korven::ui::execModal(NewIDorNo);
+        // The question's handlers show the login or the creation dialog; when it went away
+        // without them, come back here.
+        if (!isVisible() && !(NewID && NewID->isVisible()))
+            show();
+        return;
+    }
+
+    // Everything that can fail is read before the exercise window is made, so a failed login
+    // leaves no window behind and a later OK starts from scratch.
+    const QString result = korven::resultFolder();
+    const QString stored = korven::readPassword(korven::passwordPath(result, id));
+    if (Password->text() != stored) {
+        Label1->setText(QLatin1String(WrongPasswordCaption));
+        Password->clear();
+        Password->setFocus();
+        return;
+    }
+    const korven::UserSettings settings = korven::readSettings(korven::settingsPath(result, id));
+    logIn(id, settings);
+}
+
+void TPasswordDlg::logIn(const QString &id, const korven::UserSettings &settings)
+{
+    korven::ui::createExerciseWindow();
+    Form1->show();
+    Form1->UserId = id;
+    Form1->setWindowTitle(QStringLiteral("KORVEN          ID: ") + id + QStringLiteral("          "));
+
+    Form1->N1->setChecked(settings.referenceMode);
+    Form1->MagnificationMode = settings.magnificationMode;
+    Form1->Magnification = settings.magnification;
+    if (PagesDlg) {
+        PagesDlg->Cheat->setChecked(settings.referenceMode);
+        PagesDlg->AnswerMode->setChecked(settings.alignmentMode);
+        PagesDlg->Label4->setText(Form1->MagnificationMode == 1
+                                      ? korven::formatReal15(Form1->Magnification)
+                                      : QStringLiteral("1.0"));
+        // A change of position runs the settings dialog's own handler.
+        PagesDlg->TrackBar1->setValue(korven::loginSizeStep(settings, Form1->FitScale));
+        showSizePreview();
+    }
+    hide();
+}
+
+void TPasswordDlg::showSizePreview()
+{
+    // The sample chromosome at the size the track bar now shows. Without the sample the preview
+    // stays empty, as the settings dialog does; the login itself goes on.
+    QImage sample(korven::imagesFolder() + QStringLiteral("/1-1.bmp"));
+    if (sample.isNull()) {
+        PagesDlg->Label8->setText(QStringLiteral("Cannot Read file"));
+        PagesDlg->Image2->clear();
+        return;
+    }
+    const long double factor = (long double)PagesDlg->TrackBar1->value() * Form1->FitScale * 0.1L;
+    QImage scaled;
+    korven::ScaleBitmap(sample.convertToFormat(QImage::Format_RGB888), scaled, float(factor));
+    PagesDlg->Image2->resize(scaled.size());
+    PagesDlg->Image2->setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(scaled)));
+}
+
+void TPasswordDlg::CancelBtnClick()
+{
+    close();
+}
+
+void TPasswordDlg::Button1Click()
+{
+    NewID->show();
+    if (!ID->text().isEmpty()) {
+        NewID->ID->setText(ID->text());
+        NewID->Password->setFocus();
+        ID->clear();
+    } else {
+        NewID->ID->clear();
+        NewID->ID->setFocus();
+    }
+    hide();
+}
+
+void TPasswordDlg::reject()
+{
+    QDialog::reject();
+    QApplication::quit();
+}
+
+void TPasswordDlg::closeEvent(QCloseEvent *event)
+{
+    // The login dialog is the program's main window: closing it, shown or hidden, ends the run.
+    QDialog::closeEvent(event);
+    event->accept();
+    QApplication::quit();
 }

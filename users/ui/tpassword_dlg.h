@@ -1,11 +1,15 @@
 #pragma once
-// The login dialog: ID and password; the first window of the program.
+// The login dialog: ID and password; the first window of the program. Closing it ends the program.
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+
+namespace korven {
+struct UserSettings;
+}
 
 class TPasswordDlg : public QDialog {
     Q_OBJECT
@@ -19,7 +23,33 @@ public:
     QPushButton *OKBtn = nullptr;
     QPushButton *CancelBtn = nullptr;
     QPushButton *Button1 = nullptr;
-    QListWidget *ListBox1 = nullptr;
+    QListWidget *ListBox1 = nullptr;  // hidden: the known IDs
+
+    // Log in; an unknown ID asks whether to create it. Throws KorvenError when the user's
+    // password or settings file cannot be read; nothing has changed then.
+    void OKBtnClick();
+    // Closes the dialog, which ends the program.
+    void CancelBtnClick();
+    // Opens the ID-creation dialog, taking over a typed ID.
+    void Button1Click();
+
+    // Whether the ID is in the list of known IDs (exact, case-sensitive).
+    bool knowsId(const QString &id) const;
+
+public slots:
+    void reject() override; // Esc and the close box: the program ends
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Everything after a successful password check: the exercise window and the settings.
+    void logIn(const QString &id, const korven::UserSettings &settings);
+    void showSizePreview();
 };
 
 extern TPasswordDlg *PasswordDlg;
+
+// Texts the login shows.
+inline constexpr const char *PasswordCaption = "Password";
+inline constexpr const char *WrongPasswordCaption = "Please your password again.";

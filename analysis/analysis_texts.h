@@ -1,0 +1,34 @@
+#pragma once
+// The texts of the analysis dialog, built from the evaluated trial records.
+#include "analysis/trial_statistics.h"
+
+#include <QString>
+
+namespace korven {
+
+// Label6 and Label2 when the user has no trial on record.
+inline const QString NoResultsNotice = QStringLiteral(
+    " There are not the results.\n\nYou did not train yet \n\n or you cleared your training record.");
+inline const QString NoResultsAllTrials = QStringLiteral("correct 0 time / All trials 0 time");
+
+// "Evaluation of " followed by the user's ID.
+QString evaluationOfText(const QString &userId);
+
+// An average in whole seconds: fixed point without decimals, halves rounded away from zero;
+// a value needing more than five digits is written in scientific notation.
+QString formatAverageSeconds(double seconds);
+
+// Today's text (Label6). With no trial today the average is shown as 0.
+QString todayText(const TodaySummary &today);
+
+// The weak autosome slots: five ideographic spaces, then " slot (misses" for each slot, closed
+// by ")  " and, after every fourth entry, by a line break.
+QString weakSlotList(const WeakSlots &weak);
+
+// The summary over all trials (Label2).
+QString allTrialsText(const TrialStatistics &stats);
+
+// The problem missed most often (Label3).
+QString problemText(const TrialStatistics &stats);
+
+} // namespace korven

@@ -1,0 +1,77 @@
+#include "analysis/print_layout.h"
+
+#include "users/trial_records.h"
+
+namespace korven {
+
+QString trialCountText(int recordCount, int todayCount)
+{
+    return QString::number(recordCount) + QStringLiteral(" trials") + QStringLiteral("(Today ")
+        + QString::number(todayCount) + QStringLiteral(" trials)");
+}
+
+QString answerTimeText(int seconds)
+{
+    return QStringLiteral("Time of answer ") + QString::number(seconds) + QStringLiteral(" sec.");
+}
+
+QString reportDateTimeText(const QDateTime &when)
+{
+    return recordDateText(when.date()) + QLatin1Char(' ')
+        + when.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+QList<ReportLine> reportHeaderLines(const QString &id, const QString &dateTime, int recordCount,
+                                    int todayCount, int answerSeconds)
+{
+    return {
+        {PrintLeft, 50, 18, id},
+        {PrintLeft, ReportUnit / 4 + 50, 14, dateTime},
+        {PrintLeft, 2 * ReportUnit / 4, 14, trialCountText(recordCount, todayCount)},
+        {PrintLeft, 3 * ReportUnit / 4, 14, answerTimeText(answerSeconds)},
+    };
+}
+
+int stretchedHeight(QSize picture, int pageWidth)
+{
+    if (picture.width() <= 0)
+        return 0;
+    // 64-bit product: a large picture on a high-resolution page would overflow an int.
+    return int(qint64(picture.height()) * (pageWidth - 100) / picture.width());
+}
+
+QSize reportPictureSize(QSize workArea)
+{
+    return QSize(qMax(0, workArea.width() - 5), workArea.height());
+}
+
+PageRect reportPictureRect(QSize picture, int pageWidth)
+{
+    const int h = stretchedHeight(picture, pageWidth);
+    return {PrintLeft, ReportUnit, pageWidth - 100, ReportUnit + h - 50};
+}
+
+ReportLine reportMemoLine(QSize picture, int pageWidth)
+{
+    return {PrintLeft, ReportUnit + stretchedHeight(picture, pageWidth) + 50, 14,
+            QStringLiteral("Memo")};
+}
+
+PageRect analysisPictureRect(QSize picture, int pageWidth)
+{
+    const int h = stretchedHeight(picture, pageWidth);
+    return {PrintLeft, 100, pageWidth - 50, h - 50};
+}
+
+QString pdfFileName(const QString &what, const QString &id, const QDateTime &when)
+{
+    QString name = QStringLiteral("KORVEN ") + what + QLatin1Char(' ') + id + QLatin1Char(' ')
+        + when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    }
+    return name + QStringLiteral(".pdf");
+}
+
+} // namespace korven

@@ -1,0 +1,166 @@
+// The analysis dialog on a real record file: what each showing fills, the no-results state and
+// errors.
+#include "analysis/analysis_texts.h"
+#include "analysis/ui/tokbottom_dlg.h"
+#include "app/ui/korven_application.h"
+#include "exercise/text_file.h"
+#include "exercise/ui/tform1.h"
+#include "support/window_fixture.h"
+#include "users/trial_records.h"
+#include "users/user_files.h"
+
+#include <QBarSet>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QtTest>
+
+#include <memory>
+
+using korven::test::WindowFixture;
+
+namespace {
+
+const QDate Day(2024, 5, 2);
+const QString User = QStringLiteral("trainee1");
+
+QString record(int trial, const QDate &date, const QString &problem, const QList<int> &missed, int seconds)
+{
+    korven::TrialRecord r;
+    r.trialNumber = trial;
+    r.date = korven::recordDateText(date);
+    r.problemNumber = problem;
+    r.results.fill(1);
+    for (int slot : missed)
+        r.results[slot] = 0;
+    r.answerSeconds = seconds;
+    return korven::formatTrialRecord(r);
+}
+
+QList<QPointF> points(QLineSeries *series) { return series->points(); }
+
+} // namespace
+
+class TestAnalysisDialog : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowFixture> fx;
+    QString path;
+
+    void writeRecords(const QStringList &records)
+    {
+        korven::writeFileAtomically(path, korven::linesToCp932(QStringList{korven::trialRecordHeader()} + records));
+    }
+    void showAndHide()
+    {
+        OKBottomDlg->show();
+        OKBottomDlg->hide();
+    }
+
+private slots:
+    void initTestCase() { korven::ui::installFonts(); } // the fonts the program shows
+
+    void init()
+    {
+        // Problem 001 is female, 002 male.
+        fx = std::make_unique<WindowFixture>(
+            QStringList{korven::test::femaleProblem(10), korven::test::maleProblem(20)});
+        Form1->UserId = User;
+        QDir().mkpath(korven::userFolder(fx->folder.resultFolder(), User));
+        path = korven::recordPath(fx->folder.resultFolder(), User);
+        OKBottomDlg->setToday(Day);
+    }
+    void cleanup() { fx.reset(); }
+
+    // Every showing rebuilds the charts and texts from the file: no point is added twice.
+    void eachShowingStartsAfresh()
+    {
+        writeRecords({record(0, Day.addDays(-1), "001", {3}, 300), record(1, Day, "002", {}, 120),
+                      record(2, Day, "002", {3, 45}, 47)});
+        for (int showing = 0; showing < 2; ++showing) {
+            showAndHide();
+            QCOMPARE(OKBottomDlg->Label1->text(), QStringLiteral("Evaluation of trainee1"));
+            QCOMPARE(points(OKBottomDlg->Series2),
+                     (QList<QPointF>{{0, 4500.0 / 46}, {1, 100}, {2, 4400.0 / 46}}));
+            QCOMPARE(points(OKBottomDlg->Series1), (QList<QPointF>{{0, 300}, {1, 120}, {2, 47}}));
+            QCOMPARE(OKBottomDlg->Series3Values->count(), 46);
+            QCOMPARE(OKBottomDlg->Series3Values->at(3), 100.0 / 3);
+            QCOMPARE(OKBottomDlg->Series3Values->at(45), 200.0 / 3);
+            QVERIFY(OKBottomDlg->Label6->text().startsWith(
+                QStringLiteral("Today's evaluation (%1)  You have trained 2 times.\n\n"
+                               "Weak point of chromosome of today (1miss / 2trials)\n 3\n\n")
+                    .arg(korven::recordDateText(Day))));
+            QVERIFY(OKBottomDlg->Label2->text().startsWith(
+                QStringLiteral("Correct answer 1 / All trials 3\n\n\n\nAverage of answer time:  156 second")));
+            QCOMPARE(OKBottomDlg->Label3->text(),
+                     QStringLiteral("Question number which it is easy to get a wrong most\n\n　　　　　001 (Normal, female)"));
+            QCOMPARE(OKBottomDlg->Label6->pos(), QPoint(440, 56));
+        }
+        // The hidden grid holds the file's fields, the header row left empty.
+        QAbstractItemModel *grid = OKBottomDlg->StringGrid1->model();
+        QCOMPARE(grid->rowCount(), 4);
+        QCOMPARE(grid->columnCount(), 50);
+        QCOMPARE(grid->index(0, 0).data().toString(), QString());
+        QCOMPARE(grid->index(3, 49).data().toString(), QStringLiteral("47"));
+    }
+
+    void noResults()
+    {
+        writeRecords({record(0, Day, "001", {}, 100)});
+        showAndHide();
+        writeRecords({});
+        OKBottomDlg->show();
+        QCOMPARE(OKBottomDlg->Label6->pos(), QPoint(440, 100));
+        QCOMPARE(OKBottomDlg->Label6->text(), korven::NoResultsNotice);
+        QCOMPARE(OKBottomDlg->Label2->text(), QStringLiteral("correct 0 time / All trials 0 time"));
+        QCOMPARE(OKBottomDlg->Label3->text(), QString());
+        QCOMPARE(OKBottomDlg->Series2->count(), 0);
+        QCOMPARE(OKBottomDlg->Series1->count(), 0);
+        QCOMPARE(OKBottomDlg->Series3Values->count(), 0);
+        QCOMPARE(OKBottomDlg->focusWidget(), OKBottomDlg->OKBtn);
+        QVERIFY(fx->errors().isEmpty());
+        OKBottomDlg->hide();
+
+        // Trials recorded after that bring today's text back to its place, clear of the text below.
+        writeRecords({record(0, Day, "001", {}, 100)});
+        showAndHide();
+        QCOMPARE(OKBottomDlg->Label6->pos(), QPoint(440, 56));
+    }
+
+    // A file that cannot be read or a field that does not convert is reported with the file,
+    // line and field; the texts of the last showing stay, the charts stay empty.
+    void errorShown_data()
+    {
+        QTest::addColumn<bool>("removeFile");
+        QTest::addColumn<QString>("where");
+        QTest::newRow("bad answer time") << false << QStringLiteral(", line 3, field 50 (answer time): \"4x\"");
+        QTest::newRow("file missing") << true << QString();
+    }
+    void errorShown()
+    {
+        QFETCH(bool, removeFile);
+        QFETCH(QString, where);
+        const QString good = record(0, Day, "001", {}, 100);
+        writeRecords({good});
+        showAndHide();
+        const QString before = OKBottomDlg->Label2->text();
+
+        if (removeFile)
+            QVERIFY(QFile::remove(path));
+        else
+            writeRecords({good, record(1, Day, "001", {}, 100).replace(QRegularExpression("100$"), "4x")});
+        showAndHide();
+
+        QCOMPARE(fx->errors().size(), 1);
+        const QString message = fx->errors().first();
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path) + where), qPrintable(message));
+        QCOMPARE(OKBottomDlg->Label1->text(), QStringLiteral("Evaluation of trainee1"));
+        QCOMPARE(OKBottomDlg->Label2->text(), before);
+        QCOMPARE(OKBottomDlg->Series2->count(), 0);
+    }
+};
+
+QTEST_MAIN(TestAnalysisDialog)
+#include "test_analysis_dialog.moc"

@@ -1,0 +1,142 @@
+// The trial record file: its header bytes, record lines, numbering and appending.
+#include "exercise/comma_text.h"
+#include "exercise/errors.h"
+#include "exercise/text_file.h"
+#include "users/trial_records.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace korven;
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+std::array<int, 46> results(int value)
+{
+    std::array<int, 46> r;
+    r.fill(value);
+    return r;
+}
+
+} // namespace
+
+class TestTrialRecords : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan)); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void headerBytes()
+    {
+        const QByteArray start = trialRecordFileStart();
+        QCOMPARE(start.size(), 167);
+        QCOMPARE(toCp932(trialRecordHeader()).size(), 165);
+        QCOMPARE(start.at(0), ' ');
+        QVERIFY(start.endsWith(toCp932(QStringLiteral(",45,46,解答時間\r\n"))));
+        QVERIFY(start.startsWith(toCp932(QStringLiteral(" 試行No,日時,データファイル,1,2,3,"))));
+        // 3 titles, 46 slot columns, the answer time.
+        QCOMPARE(trialRecordHeader().count(u','), 49);
+    }
+
+    void recordLine_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("expectedStart");
+        QTest::newRow("plain date") << "2012/05/01" << "4,2012/05/01,003,1,0,-1,-2,1,";
+        QTest::newRow("date with blanks is quoted") << "5 1 2012" << "4,\"5 1 2012\",003,1,0,-1,-2,1,";
+    }
+
+    void recordLine()
+    {
+        QFETCH(QString, date);
+        TrialRecord r;
+        r.trialNumber = 4;
+        r.date = date;
+        r.problemNumber = QStringLiteral("003");
+        for (int s = 0; s < 46; ++s)
+            r.results[s] = 1 - s % 4; // 1, 0, -1, -2, ...
+        r.answerSeconds = 412;
+        const QString line = formatTrialRecord(r);
+        QFETCH(QString, expectedStart);
+        QVERIFY2(line.startsWith(expectedStart), qPrintable(line));
+        QVERIFY(line.endsWith(QStringLiteral(",1,0,412")));
+        const QStringList fields = splitCommaText(line);
+        QCOMPARE(fields.size(), 50);
+        QCOMPARE(fields.at(1), date);
+        QCOMPARE(fields.at(3 + 3), QStringLiteral("-2"));
+    }
+
+    void dateUsesTheShortFormat()
+    {
+        QCOMPARE(recordDateText(QDate(2012, 5, 1)), QStringLiteral("2012/05/01"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(recordDateText(QDate(2012, 5, 1)), QLocale().toString(QDate(2012, 5, 1), QLocale::ShortFormat));
+        QVERIFY(!recordDateText(QDate(2012, 5, 1)).contains(u':'));
+    }
+
+    void numberingFromZeroAndAfterReset()
+    {
+        const QString path = dir.filePath(QStringLiteral("u.kek"));
+        resetTrialRecords(path); // a new file: the header only
+        QCOMPARE(readBytes(path), trialRecordFileStart());
+
+        const QDate day(2012, 5, 1);
+        QCOMPARE(appendTrialRecord(path, results(1), QStringLiteral("003"), 412, day).trialNumber, 0);
+        QCOMPARE(appendTrialRecord(path, results(-1), QStringLiteral("017"), 9, day).trialNumber, 1);
+        const QByteArray ones = QByteArray(",1").repeated(46);
+        const QByteArray empties = QByteArray(",-1").repeated(46);
+        QCOMPARE(readBytes(path), trialRecordFileStart() + "0,2012/05/01,003" + ones + ",412\r\n"
+                                      + "1,2012/05/01,017" + empties + ",9\r\n");
+
+        resetTrialRecords(path);
+        QCOMPARE(readBytes(path), trialRecordFileStart());
+        QCOMPARE(appendTrialRecord(path, results(0), QStringLiteral("001"), 1, day).trialNumber, 0);
+    }
+
+    void appendKeepsRecordsOnTheirOwnLines()
+    {
+        // A last line without its line end (edited outside the program) stays a line of its own.
+        const QString path = dir.filePath(QStringLiteral("cut.kek"));
+        const QByteArray header = toCp932(trialRecordHeader());
+        writeBytes(path, header);
+        QCOMPARE(appendTrialRecord(path, results(1), QStringLiteral("002"), 5).trialNumber, 0);
+        const QStringList lines = readTextLines(path);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(0), trialRecordHeader());
+        QVERIFY(lines.at(1).startsWith(QStringLiteral("0,")));
+        QVERIFY(readBytes(path).endsWith(",5\r\n"));
+    }
+
+    void missingFileGetsNothing()
+    {
+        const QString path = dir.filePath(QStringLiteral("none/u.kek"));
+        try {
+            appendTrialRecord(path, results(1), QStringLiteral("001"), 1);
+            QFAIL("no error");
+        } catch (const KorvenError &e) {
+            QVERIFY2(e.message().contains(QStringLiteral("u.kek")), qPrintable(e.message()));
+        }
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTrialRecords)
+#include "test_trial_records.moc"

@@ -1,0 +1,344 @@
+// The password and settings files, the list of known IDs, the ID rules and the creation of a
+// user's folder, on small files written by the tests.
+#include "exercise/errors.h"
+#include "exercise/text_file.h"
+#include "users/id_rules.h"
+#include "users/trial_records.h"
+#include "users/user_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace korven;
+
+namespace {
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestUserFiles : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString at(const QString &name) const { return dir.filePath(name); }
+
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void settingsBytesAsWritten()
+    {
+        QCOMPARE(initialSettingsBytes(), QByteArray("0\r\n0\r\n0\r\n0.699999988079071\r\n"));
+        QCOMPARE(dialogSettingsBytes(true, false, 1, 0.84f),
+                 QByteArray("1\n0\n1\n0.839999973773956\r\n"));
+        QCOMPARE(dialogSettingsBytes(false, true, 0, 0.7f, 10),
+                 QByteArray("0\n1\n0\n0.699999988079071\r\n10\r\n"));
+        // Any mode other than 1 is saved as the optimal size.
+        QCOMPARE(dialogSettingsBytes(false, false, 2, 1.0f), QByteArray("0\n0\n0\n1\r\n"));
+    }
+
+    void settingsRoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("reference");
+        QTest::addColumn<bool>("alignment");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<float>("magnification");
+        QTest::addColumn<int>("step");
+
+        QTest::newRow("at creation") << initialSettingsBytes() << false << false << 0 << 0.7f << 0;
+        QTest::newRow("settings dialog") << dialogSettingsBytes(true, true, 1, 0.91f)
+                                         << true << true << 1 << 0.91f << 0;
+        QTest::newRow("settings dialog with step")
+            << dialogSettingsBytes(true, false, 1, 0.84f, 12) << true << false << 1 << 0.84f << 12;
+        QTest::newRow("bare CR") << QByteArray("1\r0\r1\r0.5\r") << true << false << 1 << 0.5f << 0;
+        QTest::newRow("no final line end") << QByteArray("0\n0\n0\n1.3") << false << false << 0 << 1.3f << 0;
+        QTest::newRow("only \"1\" is on") << QByteArray("1 \r\n\r\n5\r\n1\r\n")
+                                          << false << false << 5 << 1.0f << 0;
+        QTest::newRow("step out of range ignored") << QByteArray("0\n0\n1\n0.49\r\n14\r\n")
+                                                   << false << false << 1 << 0.49f << 0;
+        QTest::newRow("fifth line not a number") << QByteArray("0\n0\n1\n0.49\r\nx\r\nmore\r\n")
+                                                 << false << false << 1 << 0.49f << 0;
+    }
+
+    void settingsRoundTrip()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString path = at(QStringLiteral("u.set"));
+        writeBytes(path, bytes);
+        const UserSettings s = readSettings(path);
+        QTEST(s.referenceMode, "reference");
+        QTEST(s.alignmentMode, "alignment");
+        QTEST(s.magnificationMode, "mode");
+        QTEST(s.magnification, "magnification");
+        QTEST(s.sizeStep, "step");
+    }
+
+    void realsFollowTheLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("C 0.7") << QLocale::c() << 0.7f << "0.699999988079071";
+        QTest::newRow("C 1.0") << QLocale::c() << 1.0f << "1";
+        QTest::newRow("C 0.91") << QLocale::c() << 0.91f << "0.910000026226044";
+        QTest::newRow("German 0.7") << QLocale(QLocale::German, QLocale::Germany) << 0.7f
+                                    << "0,699999988079071";
+        QTest::newRow("Japanese 1.3") << QLocale(QLocale::Japanese, QLocale::Japan) << 1.3f
+                                      << "1.29999995231628";
+    }
+
+    void realsFollowTheLocale()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(float, value);
+        QFETCH(QString, text);
+        QLocale::setDefault(locale);
+        QCOMPARE(formatReal15(value), text);
+        bool ok = false;
+        QCOMPARE(float(parseReal(text, &ok)), value);
+        QVERIFY(ok);
+        // A settings file written under the locale reads back under it.
+        const QString path = at(QStringLiteral("locale.set"));
+        writeBytes(path, dialogSettingsBytes(false, false, 1, value));
+        QCOMPARE(readSettings(path).magnification, value);
+    }
+
+    void passwordRoundTrip_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::newRow("plain") << "secret";
+        QTest::newRow("blanks kept") << "  pass word  ";
+        QTest::newRow("blanks only") << "   ";
+        QTest::newRow("Japanese") << "パスワード";
+        QTest::newRow("comma and quote") << "a,\"b\"";
+    }
+
+    void passwordRoundTrip()
+    {
+        QFETCH(QString, password);
+        const QString path = at(QStringLiteral("u.pas"));
+        writePassword(path, password);
+        QCOMPARE(readBytes(path), toCp932(password) + "\r\n");
+        QCOMPARE(readPassword(path), password);
+    }
+
+    void passwordTakesLineOneOnly()
+    {
+        const QString path = at(QStringLiteral("two.pas"));
+        writeBytes(path, "first\r\nsecond\r\n");
+        QCOMPARE(readPassword(path), QStringLiteral("first"));
+        writeBytes(path, "first\nsecond");
+        QCOMPARE(readPassword(path), QStringLiteral("first"));
+    }
+
+    void unstorablePasswordWritesNothing_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::newRow("line break") << "one\ntwo";
+        QTest::newRow("not in code page 932") << QStringLiteral("smile \U0001F600");
+    }
+
+    void unstorablePasswordWritesNothing()
+    {
+        QFETCH(QString, password);
+        const QString path = at(QStringLiteral("keep.pas"));
+        writeBytes(path, "old\r\n");
+        QVERIFY_THROWS_EXCEPTION(KorvenError, writePassword(path, password));
+        QCOMPARE(readBytes(path), QByteArray("old\r\n"));
+    }
+
+    void badFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes"); // "<none>": the file is not there
+        QTest::addColumn<QString>("expected"); // part of the message
+
+        QTest::newRow("missing .pas") << "u.pas" << QByteArray("<none>") << "u.pas";
+        QTest::newRow("empty .pas") << "u.pas" << QByteArray() << "empty";
+        QTest::newRow("missing .set") << "u.set" << QByteArray("<none>") << "u.set";
+        QTest::newRow(".set of three lines") << "u.set" << QByteArray("0\r\n0\r\n0\r\n") << "four";
+        QTest::newRow("line 3 no integer") << "u.set" << QByteArray("0\r\n0\r\none\r\n0.7\r\n") << "Line 3";
+        QTest::newRow("line 3 a real") << "u.set" << QByteArray("0\r\n0\r\n1.5\r\n0.7\r\n") << "Line 3";
+        QTest::newRow("line 4 no real") << "u.set" << QByteArray("0\r\n0\r\n0\r\nbig\r\n") << "Line 4";
+        QTest::newRow("line 4 empty") << "u.set" << QByteArray("0\r\n0\r\n0\r\n\r\n") << "Line 4";
+        QTest::newRow("line 4 infinite") << "u.set" << QByteArray("0\r\n0\r\n0\r\n1e300\r\n") << "Line 4";
+        QTest::newRow("line 4 nan") << "u.set" << QByteArray("0\r\n0\r\n0\r\nnan\r\n") << "Line 4";
+    }
+
+    void badFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QTemporaryDir local;
+        const QString path = local.filePath(file);
+        if (bytes != "<none>")
+            writeBytes(path, bytes);
+        try {
+            if (file.endsWith(QLatin1String(".pas")))
+                readPassword(path);
+            else
+                readSettings(path);
+            QFAIL("no error");
+        } catch (const KorvenError &e) {
+            QVERIFY2(e.message().contains(QDir::toNativeSeparators(path)), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(expected), qPrintable(e.message()));
+        }
+        if (bytes != "<none>")
+            QCOMPARE(readBytes(path), bytes);
+    }
+
+    void loginSizeStep_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<float>("magnification");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("step");
+
+        QTest::newRow("optimal size") << 0 << 0.7f << 0 << 10;
+        QTest::newRow("optimal, odd magnification") << 0 << 0.91f << 0 << 10;
+        QTest::newRow("stored step wins") << 1 << 0.84f << 12 << 12;
+        QTest::newRow("derived 0.49") << 1 << 0.49f << 0 << 8;
+        QTest::newRow("derived 0.63") << 1 << 0.63f << 0 << 10;
+        QTest::newRow("held at 13") << 1 << 0.91f << 0 << 13;
+        QTest::newRow("held at 7") << 1 << 0.1f << 0 << 7;
+        QTest::newRow("huge held at 13") << 1 << 1e30f << 0 << 13;
+    }
+
+    void loginSizeStep()
+    {
+        QFETCH(int, mode);
+        QFETCH(float, magnification);
+        QFETCH(int, stored);
+        UserSettings s;
+        s.magnificationMode = mode;
+        s.magnification = magnification;
+        s.sizeStep = stored;
+        QTEST(korven::loginSizeStep(s, 0.7f), "step");
+    }
+
+    void knownIds()
+    {
+        QTemporaryDir result;
+        QDir d(result.path());
+        for (const char *name : {"zed", "Alice", "alice", ".hidden", "日本"})
+            d.mkdir(QString::fromUtf8(name));
+        writeBytes(d.filePath(QStringLiteral("plain-file")), "x");
+        writeBytes(d.filePath(QStringLiteral(".dotfile")), "x");
+        QCOMPARE(listKnownIds(result.path()),
+                 QStringList({"Alice", "alice", "plain-file", "zed", QString::fromUtf8("日本")}));
+        QCOMPARE(listKnownIds(result.filePath(QStringLiteral("nowhere"))), QStringList());
+    }
+
+    void idRules_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("plain") << "trainee1" << true;
+        QTest::newRow("blanks inside and around") << " a b " << true;
+        QTest::newRow("Japanese") << "研修生" << true;
+        QTest::newRow("dot inside") << "a.b" << true;
+        QTest::newRow("longest") << QString(MaxIdBytes, u'x') << true;
+        QTest::newRow("longest in 3-byte characters") << QString(MaxIdBytes / 3, QChar(0x7814)) << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("dot") << "." << false;
+        QTest::newRow("dot dot") << ".." << false;
+        QTest::newRow("leading dot") << ".x" << false;
+        QTest::newRow("slash") << "a/b" << false;
+        QTest::newRow("backslash") << "a\\b" << false;
+        QTest::newRow("tab") << "a\tb" << false;
+        QTest::newRow("NUL") << QString(QChar(0)) + "a" << false;
+        QTest::newRow("DEL") << "a\x7f" << false;
+        QTest::newRow("one byte too long") << QString(MaxIdBytes + 1, u'x') << false;
+        QTest::newRow("too long in 3-byte characters") << QString(MaxIdBytes / 3 + 1, QChar(0x7814)) << false;
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "a" << false;
+    }
+
+    void idRules()
+    {
+        QFETCH(QString, id);
+        QFETCH(bool, accepted);
+        QCOMPARE(idRefusal(id).isEmpty(), accepted);
+    }
+
+    void createUserFilesWritesTheThreeFiles()
+    {
+        QTemporaryDir root;
+        const QString result = root.filePath(QStringLiteral("Result")); // made on demand
+        const QString id = QStringLiteral("Ab 1");
+        QCOMPARE(createUserFiles(result, id, QStringLiteral(" pw ")), CreateUserResult::Created);
+        QCOMPARE(readBytes(recordPath(result, id)), trialRecordFileStart());
+        QCOMPARE(readBytes(passwordPath(result, id)), QByteArray(" pw \r\n"));
+        QCOMPARE(readBytes(settingsPath(result, id)), initialSettingsBytes());
+        QCOMPARE(QDir(userFolder(result, id)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"Ab 1.kek", "Ab 1.pas", "Ab 1.set"}));
+        const UserSettings s = readSettings(settingsPath(result, id));
+        QVERIFY(!s.referenceMode && !s.alignmentMode && s.magnificationMode == 0);
+        QCOMPARE(s.magnification, 0.7f);
+        QCOMPARE(readPassword(passwordPath(result, id)), QStringLiteral(" pw "));
+    }
+
+    void createUserFilesLeavesExistingEntriesAlone()
+    {
+        QTemporaryDir root;
+        QDir(root.path()).mkdir(QStringLiteral("old"));
+        writeBytes(root.filePath(QStringLiteral("old/old.pas")), "keep\r\n");
+        writeBytes(root.filePath(QStringLiteral("file")), "plain");
+        QCOMPARE(createUserFiles(root.path(), QStringLiteral("old"), QStringLiteral("new")),
+                 CreateUserResult::FolderExists);
+        QCOMPARE(createUserFiles(root.path(), QStringLiteral("file"), QStringLiteral("new")),
+                 CreateUserResult::FolderExists);
+        QCOMPARE(readBytes(root.filePath(QStringLiteral("old/old.pas"))), QByteArray("keep\r\n"));
+        QCOMPARE(QDir(root.filePath(QStringLiteral("old"))).entryList(QDir::Files), QStringList({"old.pas"}));
+        QCOMPARE(readBytes(root.filePath(QStringLiteral("file"))), QByteArray("plain"));
+    }
+
+    void createUserFilesRefusesWithoutTrace_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("resultIsAFile");
+        QTest::newRow("ID with a slash") << "a/b" << "pw" << false;
+        QTest::newRow("ID \"..\"") << ".." << "pw" << false;
+        QTest::newRow("password not storable") << "u" << QStringLiteral("\U0001F600") << false;
+        QTest::newRow("folder cannot be made") << "u" << "pw" << true;
+    }
+
+    void createUserFilesRefusesWithoutTrace()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, password);
+        QFETCH(bool, resultIsAFile);
+        QTemporaryDir root;
+        const QString result = root.filePath(QStringLiteral("Result"));
+        if (resultIsAFile)
+            writeBytes(result, "not a folder");
+        else
+            QDir(root.path()).mkdir(QStringLiteral("Result"));
+        QVERIFY_THROWS_EXCEPTION(KorvenError, createUserFiles(result, id, password));
+        if (resultIsAFile)
+            QCOMPARE(readBytes(result), QByteArray("not a folder"));
+        else
+            QCOMPARE(QDir(result).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"Result"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUserFiles)
+#include "test_user_files.moc"

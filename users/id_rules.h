@@ -1,0 +1,16 @@
+#pragma once
+// Which IDs can be created: an ID becomes one folder inside Result and the base name of the
+// user's three files, so it must be usable as a single file name there.
+#include <QString>
+
+namespace korven {
+
+// The longest ID in UTF-8 bytes: the file name "<ID>.pas" must still fit in 255 bytes.
+inline constexpr int MaxIdBytes = 251;
+
+// Why the ID cannot be created, as a notice for the user; empty when it can.
+// Refused: the empty text, "." and "..", a leading "." (hidden, so it would vanish from the list
+// of known IDs), a "/" or "\", a control character, broken UTF-16, more than MaxIdBytes bytes in UTF-8.
+QString idRefusal(const QString &id);
+
+} // namespace korven
