@@ -2,6 +2,7 @@
 
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -121,13 +122,10 @@ inline std::uint8_t blendExtended(int s00, int s01, int s10, int s11, float fx, 
     }
 }
 
-// Writes the sample at source column col between rows row0 and row1 (col and the rows are
-// already known to be inside) into the three bytes at out.
-inline void samplePixel(const uchar *row0, const uchar *row1, int col, Fraction fx, Fraction fy,
-                        uchar *out)
+// Writes the sample whose top-left source pixel is at a (and the pixel below it at b) into the
+// three bytes at out; the position is already known to be inside.
+inline void samplePixel(const uchar *a, const uchar *b, Fraction fx, Fraction fy, uchar *out)
 {
-    const uchar *a = row0 + 3 * col;
-    const uchar *b = row1 + 3 * col;
     if (fx.weight >= 0 && fy.weight >= 0) {
         out[0] = blend24(a[0], a[3], b[0], b[3], fx.weight, fy.weight);
         out[1] = blend24(a[1], a[4], b[1], b[4], fx.weight, fy.weight);
@@ -142,8 +140,9 @@ inline void setWhite(uchar *out)
     out[0] = out[1] = out[2] = 255;
 }
 
-// Sine and cosine of a turn of `degrees`, exact at whole multiples of 90 degrees (where the
-// library's sin(pi/2) and cos(pi/2) are off by about 1e-16 and would blur the centre lines).
+// Sine and cosine of a turn of `degrees`, exact at whole multiples of 90 degrees. (The library's
+// cos(pi/2) is about 6e-17, not 0, which would put the samples along the centre lines a hair off
+// the whole pixels.)
 void turnSinCos(float degrees, float &sine, float &cosine)
 {
     const double quarters = double(degrees) / 90.0;
@@ -191,44 +190,57 @@ void ScaleBitmap(const QImage &source, QImage &output, float factor)
         return;
     }
 
-    // Per output column: source column, fraction and fixed weight; col < 0 marks white.
-    struct Column {
-        int col;
-        Fraction fx;
-    };
-    std::vector<Column> columns(outW);
+    // Per output column (column offset j = c - hw; the last offsets, past the output, are never
+    // written): byte offset of the source column and its fraction. The source column grows with
+    // j, so the columns inside the source form one run [first, last).
+    std::vector<int> columnBytes(outW);
+    std::vector<Fraction> columnFraction(outW);
+    int first = outW, last = 0;
+    bool allCoarse = true;
     for (int c = 0; c < outW; ++c) {
-        const int j = c - hw; // j runs from -hw; columns past hw + hw are never written
         int v;
         float fx;
-        splitCoordinate(float(j) / factor, v, fx);
+        splitCoordinate(float(c - hw) / factor, v, fx);
         const int col = W / 2 + v;
         if (col < 0 || col >= W - 1)
-            columns[c] = {-1, {0.0f, 0}};
-        else
-            columns[c] = {col, makeFraction(fx)};
+            continue;
+        first = std::min(first, c);
+        last = c + 1;
+        columnBytes[c] = 3 * col;
+        columnFraction[c] = makeFraction(fx);
+        allCoarse = allCoarse && columnFraction[c].weight >= 0;
     }
 
     for (int r = 0; r < outH; ++r) {
         uchar *dst = out.scanLine(r);
-        const int i = r - hh;
         int u;
         float fy;
-        splitCoordinate(float(i) / factor, u, fy);
+        splitCoordinate(float(r - hh) / factor, u, fy);
         const int row = H / 2 + u;
-        if (row < 0 || row >= H - 1) {
+        if (row < 0 || row >= H - 1 || first >= last) {
             std::memset(dst, 255, size_t(outW) * 3);
             continue;
         }
-        const Fraction fyRow = makeFraction(fy);
+        std::memset(dst, 255, size_t(first) * 3);
+        std::memset(dst + 3 * last, 255, size_t(outW - last) * 3);
+        const Fraction rowFraction = makeFraction(fy);
         const uchar *row0 = src.constScanLine(row);
         const uchar *row1 = src.constScanLine(row + 1);
-        for (int c = 0; c < outW; ++c) {
-            const Column &k = columns[c];
-            if (k.col < 0)
-                setWhite(dst + 3 * c);
-            else
-                samplePixel(row0, row1, k.col, k.fx, fyRow, dst + 3 * c);
+        if (allCoarse && rowFraction.weight >= 0) {
+            const std::int64_t wy = rowFraction.weight;
+            for (int c = first; c < last; ++c) {
+                const uchar *a = row0 + columnBytes[c];
+                const uchar *b = row1 + columnBytes[c];
+                const std::int64_t wx = columnFraction[c].weight;
+                uchar *o = dst + 3 * c;
+                o[0] = blend24(a[0], a[3], b[0], b[3], wx, wy);
+                o[1] = blend24(a[1], a[4], b[1], b[4], wx, wy);
+                o[2] = blend24(a[2], a[5], b[2], b[5], wx, wy);
+            }
+        } else {
+            for (int c = first; c < last; ++c)
+                samplePixel(row0 + columnBytes[c], row1 + columnBytes[c], columnFraction[c], rowFraction,
+                            dst + 3 * c);
         }
     }
     output = out;
@@ -255,7 +267,7 @@ void RotateBitmap(const QImage &source, QImage &output, float angle)
     const double r = double(phi) * M_PI * (1.0 / 180.0);
     const double outWd = std::trunc(std::cos(r) * W + std::sin(r) * H);
     const double outHd = std::trunc(std::sin(r) * W + std::cos(r) * H);
-    if (outWd < 1.0 || outHd < 1.0) {
+    if (outWd < 1.0 || outHd < 1.0 || outWd > 1e6 || outHd > 1e6) {
         output = QImage();
         return;
     }
@@ -265,7 +277,8 @@ void RotateBitmap(const QImage &source, QImage &output, float angle)
     const int hh = (outH + 1) / 2;
 
     QImage out(outW, outH, QImage::Format_RGB888);
-    if (out.isNull()) {
+    const qsizetype srcStride = src.bytesPerLine();
+    if (out.isNull() || srcStride * H > qsizetype(INT32_MAX)) {
         output = QImage();
         return;
     }
@@ -282,30 +295,65 @@ void RotateBitmap(const QImage &source, QImage &output, float angle)
         cosJ[c] = cosT * j;
     }
 
+    // Each row is done in two passes: first every pixel's source offset and weights (a plain
+    // loop without branches, which the compiler turns into vector code), then the blends.
+    std::vector<std::int32_t> offsets(outW), weightX(outW), weightY(outW);
     const int halfW = W / 2;
     const int halfH = H / 2;
+    const std::uint32_t colLimit = std::uint32_t(W - 1);
+    const std::uint32_t rowLimit = std::uint32_t(H - 1);
+    const std::int32_t stride = std::int32_t(srcStride);
     const uchar *srcBits = src.constBits();
-    const qsizetype srcStride = src.bytesPerLine();
     for (int rr = 0; rr < outH; ++rr) {
         uchar *dst = out.scanLine(rr);
         const float i = float(rr - hh);
         const float cosI = cosT * i;
         const float sinI = sinT * i;
+        std::int32_t *off = offsets.data();
+        std::int32_t *wxs = weightX.data();
+        std::int32_t *wys = weightY.data();
         for (int c = 0; c < outW; ++c) {
             const float y = sinJ[c] + cosI;
             const float x = cosJ[c] - sinI;
-            int u, v;
-            float fy, fx;
-            splitCoordinate(y, u, fy);
-            splitCoordinate(x, v, fx);
+            const int u = int(y) - (y <= 0.0f ? 1 : 0);
+            const int v = int(x) - (x <= 0.0f ? 1 : 0);
+            const float fy = y - float(u);
+            const float fx = x - float(v);
             const int col = halfW + v;
             const int row = halfH + u;
-            if (col < 0 || col >= W - 1 || row < 0 || row >= H - 1) {
-                setWhite(dst + 3 * c);
+            const bool inside = (std::uint32_t(col) < colLimit) & (std::uint32_t(row) < rowLimit);
+            const float sx = fx * FractionScale;
+            const float sy = fy * FractionScale;
+            const std::int32_t ix = std::int32_t(sx);
+            const std::int32_t iy = std::int32_t(sy);
+            off[c] = inside ? row * stride + 3 * col : -1;
+            wxs[c] = float(ix) == sx ? ix : -1;
+            wys[c] = float(iy) == sy ? iy : -1;
+        }
+        for (int c = 0; c < outW; ++c) {
+            uchar *o = dst + 3 * c;
+            if (off[c] < 0) {
+                setWhite(o);
                 continue;
             }
-            const uchar *row0 = srcBits + row * srcStride;
-            samplePixel(row0, row0 + srcStride, col, makeFraction(fx), makeFraction(fy), dst + 3 * c);
+            const uchar *a = srcBits + off[c];
+            const uchar *b = a + stride;
+            const std::int64_t wx = wxs[c];
+            const std::int64_t wy = wys[c];
+            if ((wx | wy) >= 0) {
+                o[0] = blend24(a[0], a[3], b[0], b[3], wx, wy);
+                o[1] = blend24(a[1], a[4], b[1], b[4], wx, wy);
+                o[2] = blend24(a[2], a[5], b[2], b[5], wx, wy);
+            } else {
+                // The fine route recomputes the fractions exactly as above.
+                const float y = sinJ[c] + cosI;
+                const float x = cosJ[c] - sinI;
+                int u, v;
+                float fy, fx;
+                splitCoordinate(y, u, fy);
+                splitCoordinate(x, v, fx);
+                sampleFine(a, b, makeFraction(fx), makeFraction(fy), o);
+            }
         }
     }
     output = out;

@@ -10,8 +10,10 @@
 #include "users/trial_records.h"
 #include "users/user_files.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -57,6 +59,12 @@ void fitLabels(QDialog *dialog, QSize client, std::initializer_list<QLabel *> la
         label->move((client.width() - label->width()) / 2, label->y());
 }
 
+void centreOnScreen(QWidget *window)
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
 void showAnalysisAgain()
 {
     if (OKBottomDlg)
@@ -75,6 +83,7 @@ TForm8::TForm8(QWidget *parent) : QDialog(parent)
                        0, 56);
     // 459 x 204 outside: the client area without a frame and caption bar.
     fitLabels(this, QSize(451, 170), {Label1, Label2});
+    centreOnScreen(this);
     Button1 = makeButton(QStringLiteral("Button1"), QStringLiteral("Delete"), this, QRect(116, 104, 83, 25));
     Button2 = makeButton(QStringLiteral("Button2"), QStringLiteral("Cancel"), this, QRect(216, 104, 75, 25));
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
@@ -119,6 +128,7 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
                        this, 0, 16);
     // 390 x 141 outside.
     fitLabels(this, QSize(382, 107), {Label1});
+    centreOnScreen(this);
     Button1 = makeButton(QStringLiteral("Button1"), QStringLiteral("OK"), this, QRect(144, 56, 75, 25));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });

@@ -17,10 +17,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
@@ -126,6 +128,8 @@ TPagesDlg::TPagesDlg(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("PagesDlg"));
     setWindowTitle(QStringLiteral("KORVEN Settings"));
     setFixedSize(319, 404);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     createControls();
 
     // The sample chromosome for the size preview.

@@ -98,7 +98,6 @@ void TForm1::createControls()
     MenuPanel = new QWidget(central);
     MenuPanel->setObjectName(QStringLiteral("MenuPanel"));
     ListBox3 = makeListBox(QStringLiteral("ListBox3"), MenuPanel);
-    ListBox3->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 16));
     ListBox1 = makeListBox(QStringLiteral("ListBox1"), MenuPanel);
     ListBox1->hide();
     ListBox2 = makeListBox(QStringLiteral("ListBox2"), MenuPanel);
@@ -366,7 +365,15 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Wheel && watched->isWidgetType()) {
         auto *w = static_cast<QWidget *>(watched);
         if (w->window() == this) {
-            FormMouseWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
+            // One notch (120 units) is one call; fine-grained wheels and touchpads send parts of
+            // a notch, which add up, and scroll phases without movement turn nothing.
+            const QPoint angle = static_cast<QWheelEvent *>(event)->angleDelta();
+            wheelRemainder_ += angle.y() != 0 ? angle.y() : angle.x();
+            while (wheelRemainder_ >= 120 || wheelRemainder_ <= -120) {
+                const int notch = wheelRemainder_ > 0 ? 120 : -120;
+                wheelRemainder_ -= notch;
+                FormMouseWheel(notch);
+            }
             return true;
         }
     }

@@ -225,6 +225,7 @@ private:
     bool dragAccepted_ = false;
     QPoint dragStart_;
     bool dragStarted_ = false; // the pointer has moved far enough from the press
+    int wheelRemainder_ = 0;   // wheel units short of a whole notch
 };
 
 extern TForm1 *Form1;

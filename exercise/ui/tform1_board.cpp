@@ -46,9 +46,11 @@ void PieceImage::mouseMoveEvent(QMouseEvent *event)
         event->accept();
         return;
     }
+    // The move stays with the piece: the work area under it does not see it, so passing over
+    // other pieces does not end a right-click choice.
     if (Form1)
         Form1->ImageMouseMove(this, event->position().toPoint().x(), event->position().toPoint().y());
-    QLabel::mouseMoveEvent(event);
+    event->accept();
 }
 
 void PieceImage::mouseReleaseEvent(QMouseEvent *event)

@@ -260,6 +260,7 @@ private slots:
         QTest::newRow("2.5, 270") << 2.5f << 270.0f;   // fractions below 2^-24 occur
         QTest::newRow("3.7, 345") << 3.7f << 345.0f;
         QTest::newRow("0.9, 33.3") << 0.9f << 33.3f;
+        QTest::newRow("1.1, 2.3") << 1.1f << 2.3f;      // a small sine: fine fractions when turning
     }
     void matchesPlainFormula()
     {

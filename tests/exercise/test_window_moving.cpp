@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QtTest>
 
 using korven::test::WindowFixture;
@@ -40,6 +41,7 @@ private slots:
     void wheelTurnsAboutTheCentre();
     void wheelDoesNothing_data();
     void wheelDoesNothing();
+    void fineWheelAddsUpToNotches();
     void rightClickChooses();
     void hoverSquare();
     void dropOnInputPanel_data();
@@ -130,6 +132,28 @@ void TestWindowMoving::wheelDoesNothing()
     QCOMPARE(f->PieceImages[k]->geometry(), geometry);
 }
 
+void TestWindowMoving::fineWheelAddsUpToNotches()
+{
+    WindowFixture fixture;
+    TForm1 *f = fixture.form();
+    fixture.loadAndStart();
+    f->PieceRotation[4] = 10;
+    fixture.chooseForTurning(4);
+    auto send = [&](int delta) {
+        QWheelEvent event(QPointF(5, 5), f->OutputPanel->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f->OutputPanel, &event);
+    };
+    send(0);
+    for (int i = 0; i < 3; ++i)
+        send(30);
+    QCOMPARE(f->PieceRotation[4], 10);
+    send(30);
+    QCOMPARE(f->PieceRotation[4], 11);
+    send(-240);
+    QCOMPARE(f->PieceRotation[4], 9);
+}
+
 void TestWindowMoving::rightClickChooses()
 {
     WindowFixture fixture;
@@ -166,6 +190,13 @@ void TestWindowMoving::hoverSquare()
     const int size = std::max(p->width(), p->height());
     // Inside the square beside a narrow piece the choice stays.
     hoverInputPanel(f, QPoint(100 + size - 1, 100 + size - 1));
+    QCOMPARE(f->SelectedPiece, 5);
+    // Passing over another piece far away is a move over that piece, not over the work area.
+    PieceImage *other = f->PieceImages[6];
+    other->move(100 + 3 * size, 100 + 2 * size);
+    QMouseEvent overOther(QEvent::MouseMove, QPointF(2, 2), other->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(other, &overOther);
     QCOMPARE(f->SelectedPiece, 5);
     hoverInputPanel(f, QPoint(100 + size, 101));
     QCOMPARE(f->SelectedPiece, -1);
