@@ -1,5 +1,6 @@
 // KORVEN: a training program for human karyotyping.
 #include "app/ui/korven_application.h"
+#include "app/ui/program_icon.h"
 #include "app/ui/window_set.h"
 
 #include <QDir>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("KORVEN"));
     app.setProperty("helpFile", QStringLiteral("./HELP.HLP"));
     korven::ui::installFonts();
+    QApplication::setWindowIcon(korven::ui::programIcon());
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPixelSize(12);
     QApplication::setFont(font);

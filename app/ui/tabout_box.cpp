@@ -1,5 +1,7 @@
 #include "app/ui/tabout_box.h"
 
+#include "app/ui/program_icon.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,7 +17,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("ProgramIcon"));
     icon->setGeometry(16, 16, 48, 48);
-    icon->setPixmap(QPixmap(QStringLiteral(":/korven/icon.png")).scaled(48, 48));
+    icon->setPixmap(korven::ui::programIconPixmap(48));
 
     auto *product = new QLabel(QStringLiteral("KORVEN"), this);
     product->setObjectName(QStringLiteral("ProductName"));
