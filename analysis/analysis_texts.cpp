@@ -32,9 +32,9 @@ QString evaluationOfText(const QString &userId) { return QStringLiteral("Evaluat
 
 QString formatAverageSeconds(double seconds)
 {
-    const double rounded = std::round(seconds) + 0.0; // halves away from zero; no "-0"
-    if (std::fabs(rounded) >= 100000.0)
-        return QString::number(seconds, 'E', 4);
+    // Halves away from zero; "+ 0.0" turns a rounded -0 into 0. Large averages are written in
+    // full as well, never in scientific notation.
+    const double rounded = std::round(seconds) + 0.0;
     return QString::number(rounded, 'f', 0);
 }
 

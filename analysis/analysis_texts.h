@@ -14,15 +14,14 @@ inline const QString NoResultsAllTrials = QStringLiteral("correct 0 time / All t
 // "Evaluation of " followed by the user's ID.
 QString evaluationOfText(const QString &userId);
 
-// An average in whole seconds: fixed point without decimals, halves rounded away from zero;
-// a value needing more than five digits is written in scientific notation.
+// An average in whole seconds: fixed point without decimals, halves rounded away from zero.
 QString formatAverageSeconds(double seconds);
 
 // Today's text (Label6). With no trial today the average is shown as 0.
 QString todayText(const TodaySummary &today);
 
 // The weak autosome slots: five ideographic spaces, then " slot (misses" for each slot, closed
-// by ")  " and, after every fourth entry, by a line break.
+// by ")  ", or by ")" and a blank line for every fourth entry.
 QString weakSlotList(const WeakSlots &weak);
 
 // The summary over all trials (Label2).

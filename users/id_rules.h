@@ -5,8 +5,9 @@
 
 namespace korven {
 
-// The longest ID in UTF-8 bytes: the file name "<ID>.pas" must still fit in 255 bytes.
-inline constexpr int MaxIdBytes = 251;
+// The longest ID in UTF-8 bytes. A file name holds at most 255 bytes, and replacing "<ID>.pas"
+// (or .set, .kek) writes a temporary "<ID>.pas.XXXXXX" beside it first: 244 + 4 + 7 = 255.
+inline constexpr int MaxIdBytes = 244;
 
 // Why the ID cannot be created, as a notice for the user; empty when it can.
 // Refused: the empty text, "." and "..", a leading "." (hidden, so it would vanish from the list

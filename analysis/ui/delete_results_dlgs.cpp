@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 #include <algorithm>
 
@@ -86,6 +87,8 @@ TForm8::TForm8(QWidget *parent) : QDialog(parent)
     centreOnScreen(this);
     Button1 = makeButton(QStringLiteral("Button1"), QStringLiteral("Delete"), this, QRect(116, 104, 83, 25));
     Button2 = makeButton(QStringLiteral("Button2"), QStringLiteral("Cancel"), this, QRect(216, 104, 75, 25));
+    // Deleting cannot be undone: Enter answers "Cancel" unless "Delete" has been chosen with Tab.
+    Button2->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 }
@@ -118,6 +121,12 @@ void TForm8::Button2Click()
 }
 
 void TForm8::reject() { Button2Click(); }
+
+void TForm8::showEvent(QShowEvent *event)
+{
+    Button2->setFocus();
+    QDialog::showEvent(event);
+}
 
 TForm10::TForm10(QWidget *parent) : QDialog(parent)
 {

@@ -20,6 +20,10 @@ public:
     void Button2Click();
     // Esc and the close box count as "Cancel", so the analysis dialog always comes back.
     void reject() override;
+
+protected:
+    // Every showing starts on "Cancel", so a bare Enter never deletes.
+    void showEvent(QShowEvent *event) override;
 };
 
 class TForm10 : public QDialog {

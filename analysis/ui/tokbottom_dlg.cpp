@@ -175,6 +175,25 @@ QLineSeries *makeLine(QChart *chart, const QString &name, QValueAxis *x, QValueA
     return series;
 }
 
+// Cuts a label to the whole lines of its text that fit above `limit`, so that a long text stops
+// short of the control below it instead of being drawn over it. The text itself stays whole.
+void keepAbove(QLabel *label, int limit)
+{
+    const int room = limit - label->y();
+    if (label->height() <= room)
+        return;
+    const QStringList lines = label->text().split(u'\n');
+    const QRect unbounded(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const int flags = int(label->alignment()) | Qt::TextExpandTabs;
+    int height = 0;
+    for (qsizetype shown = lines.size() - 1; shown > 0; --shown) {
+        height = label->fontMetrics().boundingRect(unbounded, flags, lines.first(shown).join(u'\n')).height();
+        if (height <= room)
+            break;
+    }
+    label->resize(label->width(), std::min(height, room));
+}
+
 // The points of a per-trial series in ascending trial order (equal trials keep file order).
 QList<QPointF> trialPoints(const std::vector<korven::TrialPoint> &series)
 {
@@ -258,6 +277,7 @@ TOKBottomDlg::TOKBottomDlg(QWidget *parent) : QDialog(parent)
     Label6->setWordWrap(true);
     Label6->setFixedWidth(Bevel1->geometry().right() - 440 - 6);
     Label2 = makeLabel(this, QStringLiteral("Label2"), 432, 288, 16);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop); // cut at the bottom when too long
     Label3 = makeLabel(this, QStringLiteral("Label3"), 432, 632, 16);
 
     gridModel_ = new RecordGridModel(this);
@@ -325,6 +345,8 @@ void TOKBottomDlg::FormShow()
         Label3->setText(korven::problemText(*stats));
         for (QLabel *label : {Label6, Label2, Label3})
             label->adjustSize();
+        // A long list of weak slots would run into the problem text below.
+        keepAbove(Label2, Label3->y());
     });
 }
 

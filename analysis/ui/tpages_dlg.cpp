@@ -279,6 +279,8 @@ void TPagesDlg::Button3Click()
     try {
         korven::writePassword(korven::passwordPath(korven::resultFolder(), Form1->UserId), password);
     } catch (const korven::KorvenError &e) {
+        // An earlier change's confirmation must not stand beside this failure.
+        Label11->clear();
         korven::ui::reportError(e.message());
         return;
     }

@@ -270,6 +270,7 @@ void TForm1::FormCreate()
     realign();
     columnStep();
 
+    wrapButtonCaptions();
     Button1->setText(QStringLiteral("Evaluation"));
     Button2->setText(QStringLiteral("Next"));
     created_ = true;

@@ -157,6 +157,7 @@ public:
     void LoadProblem(const QString &name);
     void ScatterPieces();
     void loadProblemAt(int position);
+    void prepareReadyState();
     void Button2Click();              // Next
     void ListBox3Click();             // pick in the problem list
     void Button4Click();              // Start / Pause / Restart
@@ -191,6 +192,7 @@ public:
     void Button1Click();              // Evaluation
     void Button5Click();              // Correct answer
     void showCorrectAnswer();         // fills Form16 and lays it over InputPanel (also for printing)
+    void wrapButtonCaptions();        // Button1 and Button5 wrap their captions at word boundaries
 
     // ---- Reference mode (exercise/ui/tform1_reference.cpp)
     void N1Click();

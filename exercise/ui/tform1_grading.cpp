@@ -30,7 +30,8 @@ void closeAnswerWindow()
 }
 
 // Paints a push button's caption wrapped at word boundaries to the button's width, as a
-// multi-line button does: the score captions are wider than the half-width Evaluation button.
+// multi-line button does: the score captions and "Correct answer" are wider than the half-width
+// Evaluation and Correct answer buttons.
 class WrappedCaption : public QObject {
 public:
     using QObject::QObject;
@@ -93,9 +94,15 @@ static korven::SlotResults gradeAndMark(TForm1 *form)
     return results;
 }
 
-void TForm1::Button1Click()
+// Called when the window is created, before either button shows a caption.
+void TForm1::wrapButtonCaptions()
 {
     wrapCaption(Button1);
+    wrapCaption(Button5);
+}
+
+void TForm1::Button1Click()
+{
     if (EvaluationCount >= 1) {
         // A correction round: the pieces move again and each press shows fresh marks; the caption
         // keeps the first score and counts the rounds before this one.

@@ -130,12 +130,10 @@ void TForm1::loadProblemAt(int position)
     Button2->setText(QStringLiteral("Next"));
 }
 
-// Next: a random problem (the current one may come again), ready to start.
-void TForm1::Button2Click()
+// The controls and clock of a problem about to be loaded by Next or a pick: Start enabled,
+// Evaluation and Correct answer disabled, the clock stopped at 0.
+void TForm1::prepareReadyState()
 {
-    EvaluationCount = 0;
-    closeAnswerWindow();
-    Button1->setText(QStringLiteral("Evaluation"));
     TallestPieceHeight = 0;
     ListBox1->setEnabled(true);
     Button1->setEnabled(false);
@@ -148,6 +146,15 @@ void TForm1::Button2Click()
     Timer1->stop();
     ElapsedSeconds = 0;
     setCaption(Label58, QStringLiteral("0"));
+}
+
+// Next: a random problem (the current one may come again), ready to start.
+void TForm1::Button2Click()
+{
+    EvaluationCount = 0;
+    closeAnswerWindow();
+    Button1->setText(QStringLiteral("Evaluation"));
+    prepareReadyState();
     const int position = korven::globalRandom().range(0, ListBox3->count());
     loadProblemAt(position);
     update();
@@ -162,18 +169,7 @@ void TForm1::ListBox3Click()
     const int position = ListBox3->row(selected.first());
 
     PiecesMovable = 0;
-    TallestPieceHeight = 0;
-    ListBox1->setEnabled(true);
-    Button1->setEnabled(false);
-    Button3->setEnabled(true);
-    Button4->setEnabled(true);
-    Button4->setText(QStringLiteral("Start"));
-    Button5->setEnabled(false);
-    ShowElapsed = 1;
-    ClockRunning = 0;
-    Timer1->stop();
-    ElapsedSeconds = 0;
-    setCaption(Label58, QStringLiteral("0"));
+    prepareReadyState();
     loadProblemAt(position);
     EvaluationCount = 0;
     closeAnswerWindow();

@@ -10,11 +10,13 @@
 #include "users/user_files.h"
 
 #include <QBarSet>
+#include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QValueAxis>
 #include <QtTest>
 
 #include <memory>
@@ -40,6 +42,11 @@ QString record(int trial, const QDate &date, const QString &problem, const QList
 }
 
 QList<QPointF> points(QLineSeries *series) { return series->points(); }
+
+const QValueAxis *axis(QChartView *view, Qt::Orientation orientation)
+{
+    return qobject_cast<QValueAxis *>(view->chart()->axes(orientation).value(0));
+}
 
 } // namespace
 
@@ -97,6 +104,12 @@ private slots:
             QCOMPARE(OKBottomDlg->Label3->text(),
                      QStringLiteral("Question number which it is easy to get a wrong most\n\n　　　　　001 (Normal, female)"));
             QCOMPARE(OKBottomDlg->Label6->pos(), QPoint(440, 56));
+            // Every point lies inside the axes' ranges (the time axis starts at 48 seconds).
+            const QValueAxis *trials = axis(OKBottomDlg->Chart1, Qt::Horizontal);
+            QVERIFY(trials->min() <= 0 && trials->max() >= 2);
+            const QValueAxis *seconds = axis(OKBottomDlg->Chart2, Qt::Vertical);
+            QCOMPARE(seconds->min(), 48.0);
+            QVERIFY(seconds->max() >= 300);
         }
         // The hidden grid holds the file's fields, the header row left empty.
         QAbstractItemModel *grid = OKBottomDlg->StringGrid1->model();
@@ -127,6 +140,37 @@ private slots:
         writeRecords({record(0, Day, "001", {}, 100)});
         showAndHide();
         QCOMPARE(OKBottomDlg->Label6->pos(), QPoint(440, 56));
+    }
+
+    // Many weak slots make the all-trial text longer than the room above the problem text: it is
+    // cut there, in whole lines, rather than drawn over it; a short list shows in full.
+    void allTrialTextStaysAboveProblemText_data()
+    {
+        QTest::addColumn<int>("weakSlots"); // one trial missing slots 0 .. weakSlots-1
+        QTest::addColumn<QString>("lastShown");
+        QTest::newRow("one") << 1 << QStringLiteral("　   (number of mistakes)");
+        QTest::newRow("twenty") << 20 << QStringLiteral(" 4 (1)   5 (1)   6 (1)   7 (1)");
+    }
+    void allTrialTextStaysAboveProblemText()
+    {
+        QFETCH(int, weakSlots);
+        QFETCH(QString, lastShown);
+        QList<int> missed;
+        for (int slot = 0; slot < weakSlots; ++slot)
+            missed << slot;
+        writeRecords({record(0, Day, "001", missed, 100)});
+        showAndHide();
+
+        const QLabel *label2 = OKBottomDlg->Label2;
+        const QString text = label2->text();
+        QVERIFY(text.endsWith(QStringLiteral("(number of mistakes)\n\n\n"))); // the text stays whole
+        QVERIFY(text.contains(lastShown));
+        QVERIFY(label2->geometry().bottom() < OKBottomDlg->Label3->y());
+        const QString shown = text.left(text.indexOf(lastShown) + lastShown.size());
+        const int needed = label2->fontMetrics()
+                               .boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, shown)
+                               .height();
+        QVERIFY2(label2->height() >= needed, qPrintable(QStringLiteral("%1 < %2").arg(label2->height()).arg(needed)));
     }
 
     // A file that cannot be read or a field that does not convert is reported with the file,

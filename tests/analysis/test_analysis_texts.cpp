@@ -24,7 +24,8 @@ private slots:
         QTest::newRow("below half") << 412.49 << "412";
         QTest::newRow("negative half") << -2.5 << "-3";
         QTest::newRow("five digits") << 99999.4 << "99999";
-        QTest::newRow("six digits: scientific") << 123456.0 << "1.2346E+05";
+        QTest::newRow("six digits: still whole seconds") << 123456.7 << "123457";
+        QTest::newRow("rounds up to six digits") << 99999.6 << "100000";
     }
     void average()
     {

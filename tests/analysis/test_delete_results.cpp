@@ -113,6 +113,8 @@ void TestDeleteResults::cancel_data()
     QTest::newRow("Cancel") << "button";
     QTest::newRow("Esc") << "escape";
     QTest::newRow("close box") << "close";
+    // A bare Enter, even when an earlier showing left the focus on "Delete".
+    QTest::newRow("Enter") << "enter";
 }
 
 void TestDeleteResults::cancel()
@@ -122,11 +124,17 @@ void TestDeleteResults::cancel()
     OKBottomDlg->show();
     const QString summary = OKBottomDlg->Label2->text();
     OKBottomDlg->hide();
+    if (how == QLatin1String("enter")) {
+        Form8->Button1->setFocus();
+        QCOMPARE(Form8->focusWidget(), Form8->Button1);
+    }
     deleteGrades([how] {
         if (how == QLatin1String("button"))
             QTest::mouseClick(Form8->Button2, Qt::LeftButton);
         else if (how == QLatin1String("escape"))
             QTest::keyClick(Form8, Qt::Key_Escape);
+        else if (how == QLatin1String("enter"))
+            QTest::keyClick(Form8->focusWidget() ? Form8->focusWidget() : Form8, Qt::Key_Return);
         else
             Form8->close();
     });

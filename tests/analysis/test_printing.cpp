@@ -83,16 +83,20 @@ QString pdfPage(const QString &pdf)
         .arg(qRound(match.captured(2).toDouble()));
 }
 
-// The top-left corner, in points, of the first word `word` of the page, from `pdftotext -bbox`.
-QPointF wordTopLeft(const QString &pdf, const QString &word)
+// The box, in points, of the first word `word` of the page, from `pdftotext -bbox`; its top is
+// the top of the font's line, its height the font's line height.
+QRectF wordBox(const QString &pdf, const QString &word)
 {
     const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     const auto match = QRegularExpression(
-                           QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>%1<")
+                           QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                                          "yMax=\"([\\d.]+)\">%1<")
                                .arg(QRegularExpression::escape(word)))
                            .match(html);
-    return match.hasMatch() ? QPointF(match.captured(1).toDouble(), match.captured(2).toDouble())
-                            : QPointF(-1, -1);
+    if (!match.hasMatch())
+        return QRectF(-1, -1, 0, 0);
+    return QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                  QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()));
 }
 
 } // namespace
@@ -204,6 +208,17 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Memo"));
     }
 
+    // The answer in the picture is that of the problem on the board, also when the problem name
+    // last refreshed (by an evaluation, a turn or a drop) is that of an earlier, male problem.
+    void reportAnswerOfLoadedProblem()
+    {
+        writeRecords(recordFile(), {});
+        Form1->CurrentProblemName = korven::test::maleProblem(20);
+        Form1->N3Click();
+        QCOMPARE(fx_->errors(), QStringList());
+        QCOMPARE(Form16->AnswerLabels[45]->text(), QStringLiteral("X"));
+    }
+
     // The report is forced to A4 portrait, whatever paper was chosen before, and the paper stays
     // A4 portrait for the analysis picture printed afterwards.
     void reportPage()
@@ -235,12 +250,16 @@ private slots:
                      {QStringLiteral("Time"), 750, true},
                      {QStringLiteral("Memo"), 1000 + h + 50, true}};
         for (const auto &item : items) {
-            const QPointF at = wordTopLeft(pdf, item.word);
+            const QPointF at = wordBox(pdf, item.word).topLeft();
             if (item.startsLine)
                 QVERIFY2(qAbs(at.x() - points(100)) < 1.5, qPrintable(item.word));
             QVERIFY2(qAbs(at.y() - points(item.y)) < 2.0,
                      qPrintable(QStringLiteral("%1 at %2, expected %3").arg(item.word).arg(at.y()).arg(points(item.y))));
         }
+        // The ID in 18 points, the other lines in 14.
+        const qreal idHeight = wordBox(pdf, Id).height();
+        for (const QString &word : {QStringLiteral("Time"), QStringLiteral("Memo")})
+            QVERIFY2(qAbs(idHeight / wordBox(pdf, word).height() - 18.0 / 14.0) < 0.03, qPrintable(word));
 
         QDir(outFolder()).removeRecursively();
         OKBottomDlg->show();

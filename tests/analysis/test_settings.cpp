@@ -364,6 +364,8 @@ void TestSettings::writeFailure()
     } else {
         const QString password = how == QLatin1String("unstorable") ? QStringLiteral("pass\U0001F600")
                                                                        : QStringLiteral("newpass");
+        // As after an earlier change in the same showing: its confirmation must go.
+        PagesDlg->Label11->setText(QStringLiteral("Your password was changed."));
         PagesDlg->Password->setText(password);
         PagesDlg->rePassword->setText(password);
         QTest::mouseClick(PagesDlg->Button3, Qt::LeftButton);

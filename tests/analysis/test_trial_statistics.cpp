@@ -165,6 +165,7 @@ private slots:
         const TrialStatistics s = evaluate({record(0, Today, problem, missed, 100, missValue)});
         QCOMPARE(s.sexMisses.xMisses, x);
         QCOMPARE(s.sexMisses.yMisses, y);
+        QCOMPARE(s.correctAnswerCount, 0); // a sex slot missed alone still spoils the answer
     }
 
     void mostMissed_data()

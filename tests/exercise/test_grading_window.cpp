@@ -41,6 +41,22 @@ QColor paintedColourOf(QWidget *slot)
     return slot->grab().toImage().pixelColor(slot->width() - 4, slot->height() - 4);
 }
 
+// The lines of text painted on a button: bands of rows holding dark pixels inside its frame.
+int paintedTextLines(QPushButton *button)
+{
+    const QImage image = button->grab().toImage();
+    int lines = 0;
+    bool inLine = false;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        bool dark = false;
+        for (int x = 3; x < image.width() - 3 && !dark; ++x)
+            dark = qGray(image.pixel(x, y)) < 96;
+        lines += dark && !inLine ? 1 : 0;
+        inLine = dark;
+    }
+    return lines;
+}
+
 } // namespace
 
 class TestGradingWindow : public QObject {
@@ -50,6 +66,8 @@ private slots:
     void init();
     void cleanupTestCase();
 
+    void captionsWrap_data();
+    void captionsWrap();
     void allCorrectTrial();
     void marks_data();
     void marks();
@@ -182,6 +200,30 @@ void TestGradingWindow::place(int piece, int slot, int step)
     image->show();
     f->SlotContent[slot] = piece;
     f->PieceRotation[piece] = step;
+}
+
+void TestGradingWindow::captionsWrap_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Evaluation") << QStringLiteral("Button1");
+    QTest::newRow("Correct answer") << QStringLiteral("Button5");
+}
+
+// The two half-width buttons wrap a caption too wide for them at word boundaries from the moment
+// the window exists, before any press.
+void TestGradingWindow::captionsWrap()
+{
+    QFETCH(QString, button);
+    TForm1 fresh;
+    fresh.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+    auto *b = fresh.findChild<QPushButton *>(button);
+    QVERIFY(b);
+    b->setEnabled(true);
+    b->setText(QStringLiteral("Correct answer"));
+    // As laid out the button is narrower than the caption; keep it so whatever the screen.
+    b->resize(qMin(b->width(), b->fontMetrics().horizontalAdvance(b->text()) * 3 / 4), b->height());
+    QCOMPARE(paintedTextLines(b), 2);
 }
 
 void TestGradingWindow::allCorrectTrial()

@@ -293,6 +293,21 @@ private slots:
         QCOMPARE(readPassword(passwordPath(result, id)), QStringLiteral(" pw "));
     }
 
+    void longestIdFilesCanBeReplaced()
+    {
+        // Settings OK, a password change and deleting results each replace a file of the user's;
+        // the longest accepted ID must leave room for that, not only for the first write.
+        QTemporaryDir root;
+        const QString id(MaxIdBytes, u'x');
+        QCOMPARE(createUserFiles(root.path(), id, QStringLiteral("pw")), CreateUserResult::Created);
+        writePassword(passwordPath(root.path(), id), QStringLiteral("new"));
+        writeSettings(settingsPath(root.path(), id), dialogSettingsBytes(true, true, 1, 0.84f, 12));
+        resetTrialRecords(recordPath(root.path(), id));
+        QCOMPARE(readPassword(passwordPath(root.path(), id)), QStringLiteral("new"));
+        QCOMPARE(readSettings(settingsPath(root.path(), id)).sizeStep, 12);
+        QCOMPARE(readBytes(recordPath(root.path(), id)), trialRecordFileStart());
+    }
+
     void createUserFilesLeavesExistingEntriesAlone()
     {
         QTemporaryDir root;
