@@ -38,6 +38,9 @@ void putText(korven::ui::PrintDocument &document, const korven::ReportLine &line
 // area as it stands, the correct answer shown over it.
 void TForm1::N3Click()
 {
+    // The answer is drawn from the bitmaps of the problem on the board; its sex chromosome label
+    // must follow that problem, not the one named when the name was last refreshed.
+    CurrentProblemName = problemNameAt(ProblemPosition);
     showCorrectAnswer();
 
     if (!korven::ui::forceA4Portrait()) {
