@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QFontMetrics>
 #include <QStylePainter>
 #include <QTimer>
 
@@ -52,7 +53,18 @@ protected:
         const QRect area = button->style()
                                ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
                                .adjusted(2, 0, -2, 0);
-        button->style()->drawItemText(&painter, area, Qt::AlignCenter | Qt::TextWordWrap,
+        // A caption that does not fit (the score captions on a small window) is drawn in a
+        // smaller type rather than clipped, so the score stays readable.
+        constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        QFont font = button->font();
+        for (int px = QFontInfo(font).pixelSize(); px > 7; --px) {
+            font.setPixelSize(px);
+            const QRect needed = QFontMetrics(font).boundingRect(area, flags, button->text());
+            if (needed.width() <= area.width() && needed.height() <= area.height())
+                break;
+        }
+        painter.setFont(font);
+        button->style()->drawItemText(&painter, area, flags,
                                       option.palette, button->isEnabled(), button->text(),
                                       QPalette::ButtonText);
         return true;
