@@ -11,8 +11,16 @@ constexpr int HeaderSize = 54;
 
 void put16(char *p, quint16 v) { qToLittleEndian(v, p); }
 void put32(char *p, quint32 v) { qToLittleEndian(v, p); }
-quint16 get16(const QByteArray &b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
-quint32 get32(const QByteArray &b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+// Little-endian fields of a header; bytes past the end read as 0.
+quint32 getLE(const QByteArray &b, int at, int width)
+{
+    quint32 v = 0;
+    for (int i = width - 1; i >= 0; --i)
+        v = (v << 8) | (at + i < b.size() ? quint8(b.at(at + i)) : 0u);
+    return v;
+}
+quint16 get16(const QByteArray &b, int at) { return quint16(getLE(b, at, 2)); }
+quint32 get32(const QByteArray &b, int at) { return getLE(b, at, 4); }
 
 } // namespace
 
