@@ -314,6 +314,17 @@ void TForm1::columnStep()
     Label57->move(c.label57);
     Label58->move(c.label58);
     Label1->move(c.label1);
+    setClockSeconds(Label58->text());
+}
+
+// The seconds stand between "Time:" and "Sec". In a narrow column a count of three or four digits
+// is wider than the gap between the two; "Sec" then steps aside rather than being written over,
+// and comes back once the count fits again.
+void TForm1::setClockSeconds(const QString &text)
+{
+    Label58->setText(text);
+    Label58->adjustSize();
+    Label1->setVisible(text.isEmpty() || Label58->geometry().right() < Label1->x());
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)
@@ -362,6 +373,9 @@ void TForm1::About1Click()
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    // A dialog or another window taking over in the middle of a drag ends the drag.
+    if (event->type() == QEvent::WindowDeactivate && watched == this)
+        cancelPieceDrag();
     // Every wheel turn over the window goes to the window's wheel handler and stops there.
     if (event->type() == QEvent::Wheel && watched->isWidgetType()) {
         auto *w = static_cast<QWidget *>(watched);

@@ -36,6 +36,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     int index_;
@@ -135,6 +136,7 @@ public:
     void FormCreate();
     void FormResize();
     void columnStep();
+    void setClockSeconds(const QString &text); // Label58; "Sec" steps aside when it is in the way
     void Exit1Click();
     void Settings1Click();
     void Help2Click();
@@ -179,6 +181,7 @@ public:
     void beginPieceDrag(PieceImage *piece, const QPoint &globalPos);
     void movePieceDrag(const QPoint &globalPos);
     void endPieceDrag(const QPoint &globalPos);
+    void cancelPieceDrag(); // ends a drag without a drop
     PieceImage *draggedControl() const { return dragging_; }
     // The control that would receive a drop at globalPos (InputPanel, OutputPanel or a slot
     // panel), or nullptr where nothing takes drops.

@@ -41,6 +41,12 @@ void PieceImage::mousePressEvent(QMouseEvent *event)
 
 void PieceImage::mouseMoveEvent(QMouseEvent *event)
 {
+    if (pressed_ && !(event->buttons() & Qt::LeftButton)) {
+        // The button was let go where this piece did not see it: the drag is over.
+        pressed_ = false;
+        if (Form1 && Form1->draggedControl() == this)
+            Form1->cancelPieceDrag();
+    }
     if (pressed_ && Form1) {
         Form1->movePieceDrag(event->globalPosition().toPoint());
         event->accept();
@@ -63,6 +69,17 @@ void PieceImage::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void PieceImage::hideEvent(QHideEvent *event)
+{
+    // A piece hidden while it is held (the board emptied under the pointer) drops nothing.
+    if (pressed_) {
+        pressed_ = false;
+        if (Form1 && Form1->draggedControl() == this)
+            Form1->cancelPieceDrag();
+    }
+    QLabel::hideEvent(event);
 }
 
 void PieceImage::contextMenuEvent(QContextMenuEvent *event)

@@ -145,7 +145,7 @@ void TForm1::prepareReadyState()
     ClockRunning = 0;
     Timer1->stop();
     ElapsedSeconds = 0;
-    setCaption(Label58, QStringLiteral("0"));
+    setClockSeconds(QStringLiteral("0"));
 }
 
 // Next: a random problem (the current one may come again), ready to start.
@@ -205,10 +205,10 @@ void TForm1::Timer1Timer()
 {
     ++ElapsedSeconds;
     if (ShowElapsed == 1)
-        setCaption(Label58, QString::number(ElapsedSeconds));
+        setClockSeconds(QString::number(ElapsedSeconds));
     if (ElapsedSeconds >= TimeLimitSeconds) {
         setCaption(Label57, TimeOver);
-        setCaption(Label58, QString());
+        setClockSeconds(QString());
         setCaption(Label1, QString());
     }
 }
@@ -226,7 +226,7 @@ void TForm1::New1Click()
     Button4->setText(QStringLiteral("Start"));
     Timer1->stop();
     ElapsedSeconds = 0;
-    setCaption(Label58, QStringLiteral("0"));
+    setClockSeconds(QStringLiteral("0"));
     ClockRunning = 0;
 }
 
@@ -251,7 +251,7 @@ void TForm1::Button6Click()
     ClockRunning = 0;
     Timer1->stop();
     ElapsedSeconds = 0;
-    setCaption(Label58, QStringLiteral("0"));
+    setClockSeconds(QStringLiteral("0"));
     ResetSlots();
     hideAllPieces();
     setSexSlotCaptions();

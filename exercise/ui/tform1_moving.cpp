@@ -117,6 +117,7 @@ void TForm1::InputPanelMouseMove(int x, int y)
 
 void TForm1::beginPieceDrag(PieceImage *piece, const QPoint &globalPos)
 {
+    cancelPieceDrag();
     if (!piece || !piece->automaticDrag)
         return;
     dragging_ = piece;
@@ -171,12 +172,7 @@ void TForm1::endPieceDrag(const QPoint &globalPos)
     PieceImage *piece = dragging_;
     QWidget *target = dragTarget_;
     const bool drop = dragStarted_ && dragAccepted_ && target;
-    if (dragStarted_)
-        QApplication::restoreOverrideCursor();
-    dragging_ = nullptr;
-    dragStarted_ = false;
-    dragTarget_ = nullptr;
-    dragAccepted_ = false;
+    cancelPieceDrag();
     if (!drop)
         return;
     const QPoint local = target->mapFromGlobal(globalPos);
@@ -184,4 +180,16 @@ void TForm1::endPieceDrag(const QPoint &globalPos)
         InputPanelDragDrop(target, piece, local.x(), local.y());
     else
         OutputPanelDragDrop(target, piece, local.x(), local.y());
+}
+
+// The drag ends without a drop (the piece was hidden or lost the mouse, or another window took
+// over): the cursor comes back and the next press starts afresh.
+void TForm1::cancelPieceDrag()
+{
+    if (dragStarted_)
+        QApplication::restoreOverrideCursor();
+    dragging_ = nullptr;
+    dragStarted_ = false;
+    dragTarget_ = nullptr;
+    dragAccepted_ = false;
 }

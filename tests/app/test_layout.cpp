@@ -30,6 +30,8 @@ private slots:
     void functionKeys();
     void resize_data();
     void resize();
+    void clockSeconds_data();
+    void clockSeconds();
 };
 
 void TestLayout::placement_data()
@@ -251,6 +253,53 @@ void TestLayout::resize()
     const auto rects = slotRects(f->RowPanels[0]->width(), f->RowPanels[0]->height());
     QCOMPARE(f->SlotPanels[45]->geometry(), rects[45]);
     QCOMPARE(f->SlotPanels[45]->geometry().right() + 1 + 2, f->RowPanels[3]->width());
+}
+
+void TestLayout::clockSeconds_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<bool>("secShown");
+    QTest::newRow("design width, 0") << 990 << 0 << true;
+    QTest::newRow("design width, 104") << 990 << 104 << false;
+    QTest::newRow("design width, 9999") << 990 << 9999 << false;
+    QTest::newRow("1200 wide, 104") << 1200 << 104 << true;
+}
+
+void TestLayout::clockSeconds()
+{
+    // The count stands where the layout puts it, in 24-pixel type, and is never written over
+    // "Sec": where it does not fit the gap, "Sec" steps aside. A resize or a shorter count brings
+    // "Sec" back.
+    QFETCH(int, width);
+    QFETCH(int, seconds);
+    QFETCH(bool, secShown);
+    test::WindowFixture fixture;
+    TForm1 *f = fixture.form();
+    auto check = [f](bool shown) {
+        QCOMPARE(f->Label58->x(), f->Panel5->width() / 20 + f->Label57->width() + 10);
+        QCOMPARE(f->Label58->font().pixelSize(), 24);
+        QVERIFY(f->Label58->geometry().right() < f->Panel5->width());
+        QCOMPARE(f->Label1->isVisible(), shown);
+        QCOMPARE(f->Label1->text(), QStringLiteral("Sec"));
+        // "Sec" steps aside only when the count would run into it.
+        QCOMPARE(f->Label58->geometry().right() < f->Label1->x(), shown);
+    };
+    f->resize(1200, 900);
+    QTRY_COMPARE(f->width(), 1200);
+    f->ShowElapsed = 1;
+    f->ElapsedSeconds = seconds - 1;
+    f->Timer1Timer();
+    QCOMPARE(f->Label58->text(), QString::number(seconds));
+    if (width != 1200) {
+        f->resize(width, 780);
+        QTRY_COMPARE(f->width(), width);
+    }
+    check(secShown);
+
+    f->ElapsedSeconds = 0;
+    f->Timer1Timer();
+    check(true);
 }
 
 QTEST_MAIN(TestLayout)

@@ -51,6 +51,8 @@ private slots:
     void refusedReleases();
     void cursorDuringDrag();
     void noDragWhenFrozenOrNotMoved();
+    void interruptedDrag_data();
+    void interruptedDrag();
 };
 
 void TestWindowMoving::wheelTurnsAboutTheCentre_data()
@@ -367,6 +369,49 @@ void TestWindowMoving::noDragWhenFrozenOrNotMoved()
     QTest::mouseClick(p, Qt::LeftButton, Qt::NoModifier, p->rect().center());
     QCOMPARE(p->geometry(), geometry);
     QCOMPARE(korven::ui::beepCount(), beeps);
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestWindowMoving::interruptedDrag_data()
+{
+    QTest::addColumn<QString>("interruption");
+    QTest::newRow("Reset hides the held piece") << "reset";
+    QTest::newRow("another window takes over") << "deactivate";
+    QTest::newRow("the release went elsewhere") << "lost release";
+}
+
+void TestWindowMoving::interruptedDrag()
+{
+    // A drag that cannot end with a release on its piece leaves no drag cursor behind and drops
+    // nothing; the next drag works as usual.
+    QFETCH(QString, interruption);
+    WindowFixture fixture;
+    TForm1 *f = fixture.form();
+    fixture.loadAndStart();
+    PieceImage *p = f->PieceImages[7];
+    const QPoint grab = p->rect().center();
+    QTest::mousePress(p, Qt::LeftButton, Qt::NoModifier, grab);
+    QTest::mouseMove(p, p->mapFromGlobal(f->SlotPanels[10]->mapToGlobal(QPoint(20, 60))));
+    QVERIFY(QApplication::overrideCursor());
+
+    if (interruption == QLatin1String("reset")) {
+        f->New1Click();
+    } else if (interruption == QLatin1String("deactivate")) {
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(f, &deactivate);
+    } else {
+        QMouseEvent move(QEvent::MouseMove, QPointF(grab), p->mapToGlobal(QPointF(grab)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(p, &move);
+    }
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(!f->draggedControl());
+    QCOMPARE(f->SlotContent[10], -1);
+
+    if (interruption == QLatin1String("reset"))
+        fixture.loadAndStart();
+    fixture.dragPieceToSlot(3, 2);
+    QCOMPARE(f->SlotContent[2], 3);
     QVERIFY(!QApplication::overrideCursor());
 }
 

@@ -1,0 +1,160 @@
+// Start-up: the set of windows and the order they are made in, the first window shown, the ways
+// the program ends, and the one-instance rule of the real program.
+#include "analysis/ui/delete_results_dlgs.h"
+#include "analysis/ui/tokbottom_dlg.h"
+#include "analysis/ui/tpages_dlg.h"
+#include "app/ui/tabout_box.h"
+#include "app/ui/window_set.h"
+#include "exercise/ui/tform1.h"
+#include "exercise/ui/tform15.h"
+#include "exercise/ui/tform16.h"
+#include "support/window_fixture.h"
+#include "users/ui/new_id_dialogs.h"
+#include "users/ui/tpassword_dlg.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace korven;
+
+namespace {
+
+// The process id written in a lock file, 0 when there is none.
+qint64 lockOwner(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.readLine().trimmed().toLongLong();
+}
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void windowSet();
+    void endingTheProgram_data();
+    void endingTheProgram();
+    void oneInstance();
+};
+
+void TestStartup::windowSet()
+{
+    test::ProgramFolder folder;
+    ui::createWindowSet();
+    const QList<QPair<QWidget *, const char *>> windows = {
+        {PasswordDlg, "TPasswordDlg"}, {AboutBox, "TAboutBox"},         {PagesDlg, "TPagesDlg"},
+        {OKBottomDlg, "TOKBottomDlg"}, {NewIDorNo, "TNewIDorNo"},       {NewID, "TNewID"},
+        {Form9, "TForm9"},             {Form6, "TForm6"},               {Form11, "TForm11"},
+        {Recovery1, "TRecovery1"},     {NewIDComplete, "TNewIDComplete"}, {Form8, "TForm8"},
+        {Form10, "TForm10"},           {Form14, "TForm14"},             {Form15, "TForm15"},
+        {Form16, "TForm16"}};
+    QStringList names;
+    for (const auto &[window, className] : windows) {
+        QVERIFY2(window, className);
+        QCOMPARE(window->metaObject()->className(), className);
+        names << window->objectName();
+    }
+    // The login dialog is made first; the exercise window only after a login.
+    QCOMPARE(ui::windowCreationOrder(), names);
+    QVERIFY(!Form1);
+
+    ui::showFirstWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(PasswordDlg));
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY2(!w->isVisible() || w == PasswordDlg, qPrintable(w->objectName()));
+    ui::destroyWindowSet();
+}
+
+void TestStartup::endingTheProgram_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("Exit(&X)") << true;
+    QTest::newRow("closing the exercise window") << false;
+}
+
+void TestStartup::endingTheProgram()
+{
+    // The login dialog stays on screen here, so that closing the exercise window alone would not
+    // end the program by leaving no window open.
+    QFETCH(bool, byMenu);
+    test::WindowFixture fixture;
+    TForm1 *f = fixture.form();
+    PasswordDlg->show();
+    QTimer::singleShot(0, f, [f, byMenu] {
+        if (byMenu)
+            f->Exit1->trigger();
+        else
+            f->close();
+    });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    connect(&failsafe, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    failsafe.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!f->isVisible());
+    QVERIFY(!PasswordDlg->isVisible());
+}
+
+void TestStartup::oneInstance()
+{
+    const QString exe = QStringLiteral(KORVEN_EXE);
+    if (!QFileInfo::exists(exe))
+        QSKIP("the program is not built");
+    // A folder of its own for the lock, so that other runs of the program do not interfere.
+    QTemporaryDir temp;
+    QVERIFY(temp.isValid());
+    const QString lock = temp.filePath(QStringLiteral("ApplicationTitle"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TMPDIR"), temp.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    auto start = [&](QProcess &p) {
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start(exe, {});
+        return p.waitForStarted(10000);
+    };
+    auto stop = [](QProcess &p) {
+        p.kill();
+        p.waitForFinished(10000);
+    };
+
+    QProcess first;
+    QVERIFY(start(first));
+    QTRY_COMPARE_WITH_TIMEOUT(lockOwner(lock), first.processId(), 30000);
+
+    // A second start ends at once with exit code 1 and leaves the first one running, however
+    // long the first has been running.
+    {
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    QProcess second;
+    QVERIFY(start(second));
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 1);
+    QCOMPARE(first.state(), QProcess::Running);
+    QCOMPARE(lockOwner(lock), first.processId());
+
+    // An instance that dies without cleaning up leaves its lock behind; the next start sees that
+    // its owner is gone and runs.
+    stop(first);
+    QVERIFY(QFileInfo::exists(lock));
+    QProcess third;
+    QVERIFY(start(third));
+    QTRY_COMPARE_WITH_TIMEOUT(lockOwner(lock), third.processId(), 30000);
+    QCOMPARE(third.state(), QProcess::Running);
+    stop(third);
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
