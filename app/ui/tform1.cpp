@@ -376,6 +376,14 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     // A dialog or another window taking over in the middle of a drag ends the drag.
     if (event->type() == QEvent::WindowDeactivate && watched == this)
         cancelPieceDrag();
+    // Choosing a number in the problem list with the keyboard loads it, as a click does.
+    if (event->type() == QEvent::KeyPress && watched == ListBox3) {
+        const int before = ListBox3->currentRow();
+        static_cast<QObject *>(ListBox3)->event(event);
+        if (ListBox3->currentRow() != before && ListBox3->currentRow() >= 0)
+            ListBox3Click();
+        return true;
+    }
     // Every wheel turn over the window goes to the window's wheel handler and stops there.
     if (event->type() == QEvent::Wheel && watched->isWidgetType()) {
         auto *w = static_cast<QWidget *>(watched);

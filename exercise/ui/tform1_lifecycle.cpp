@@ -122,7 +122,15 @@ void TForm1::loadProblemAt(int position)
     const QString name = ListBox1->item(index)->text();
 
     returnPiecesToInputPanel();
-    LoadProblem(name);
+    try {
+        LoadProblem(name);
+    } catch (...) {
+        // A problem that could not be read is not shown, and no trial can start on it (it would
+        // record a trial of a problem the trainee never saw).
+        hideAllPieces();
+        Button4->setEnabled(false);
+        throw;
+    }
     ScatterPieces();
 
     SlotContent.fill(-1);

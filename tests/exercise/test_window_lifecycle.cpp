@@ -65,6 +65,7 @@ private slots:
     void emptyCatalogue();
     void brokenProblem();
     void clickWithoutSelectionIsIgnored();
+    void keyboardPickLoads();
     void enterPressesNext();
     void analysis();
 };
@@ -348,6 +349,9 @@ void TestWindowLifecycle::brokenProblem()
     QCOMPARE(f->ListBox2->count(), 46);
     QVERIFY(!f->SourceBitmaps[8].isNull());
     QVERIFY(f->SourceBitmaps[9].isNull());
+    // Nothing of it is shown and no trial can start on it.
+    QCOMPARE(visiblePieces(f), 0);
+    QVERIFY(!f->Button4->isEnabled());
 }
 
 void TestWindowLifecycle::clickWithoutSelectionIsIgnored()
@@ -360,6 +364,21 @@ void TestWindowLifecycle::clickWithoutSelectionIsIgnored()
     QCOMPARE(f->ClockRunning, 1);
     QCOMPARE(f->PiecesMovable, 1);
     QCOMPARE(f->Button4->text(), QStringLiteral("Pause"));
+    QVERIFY(fixture.errors().isEmpty());
+}
+
+void TestWindowLifecycle::keyboardPickLoads()
+{
+    // Moving through the problem list with the arrow keys loads the number it stops on.
+    WindowFixture fixture({femaleProblem(10), maleProblem(20)});
+    TForm1 *f = fixture.form();
+    fixture.pick(0);
+    QCOMPARE(f->ProblemPosition, 0);
+    f->ListBox3->setFocus();
+    QTest::keyClick(f->ListBox3, Qt::Key_Down);
+    QCOMPARE(f->ProblemPosition, 1);
+    QCOMPARE(f->ListBox1->currentItem()->text(), maleProblem(20));
+    QCOMPARE(visiblePieces(f), 46);
     QVERIFY(fixture.errors().isEmpty());
 }
 
