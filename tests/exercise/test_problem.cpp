@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/file_bytes.h"
+
+using korven::test::readBytes;
+using korven::test::writeBytes;
+
 using namespace korven;
 
 namespace {
@@ -19,13 +24,6 @@ QString name(char stem, int number)
 {
     return (stem == 'F' ? QStringLiteral("正常女性染色体核型no") : QStringLiteral("正常男性染色体核型no"))
            + QString::number(number);
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QImage piecePicture(int k)

@@ -26,6 +26,11 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/file_bytes.h"
+
+using korven::test::readBytes;
+using korven::test::writeBytes;
+
 #include <memory>
 
 using namespace korven;
@@ -58,19 +63,6 @@ QString focusName(QWidget *window)
 {
     QWidget *f = window->focusWidget();
     return f ? f->objectName() : QStringLiteral("<none>");
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 QStringList knownIds()

@@ -12,22 +12,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/file_bytes.h"
+
+using korven::test::readBytes;
+using korven::test::writeBytes;
+
 using namespace korven;
 
 namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 } // namespace
 
