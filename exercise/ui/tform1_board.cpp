@@ -108,29 +108,8 @@ void BoardPanel::mouseMoveEvent(QMouseEvent *event)
 
 void TForm1::constructBoard()
 {
-    CurrentProblemName.clear();
-    UserId.clear();
+    // The trial and display members start at the initial values of their declarations.
     korven::globalRandom().seedFromTimeOfDay();
-    ProblemPosition = 0;
-    ElapsedSeconds = 0;
-    ShowElapsed = 0;
-    ClockRunning = 0;
-    PiecesMovable = 0;
-    EvaluationCount = 0;
-    LastScore = 0;
-    SelectedPiece = -1;
-    SelectionArmed = 0;
-    HoverBoxFactor = 1;
-    RotationSteps = 24;
-    Magnification = 1.0f;
-    FitScale = 0.7f;
-    MagnificationMode = 0;
-    SlotInsetTop = 2;
-    SlotInsetLeft = 2;
-    for (int k = 0; k < PieceCount; ++k) {
-        SourceBitmaps[k] = QImage();
-        PieceRotation[k] = 0;
-    }
     SlotContent.fill(-1);
     ResetSlots();
     setSexSlotCaptions();
