@@ -11,6 +11,10 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   xvfb xauth x11-utils xdotool imagemagick poppler-utils
   cups-client ccache
+  libopencv-core-dev libopencv-imgproc-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins
+  clang libclang-rt-14-dev
+  desktop-file-utils appstream lintian dpkg-dev file
 )
 
 missing=()

@@ -1,0 +1,39 @@
+#include "tools/cv_image.h"
+
+#include <opencv2/imgproc.hpp>
+
+#include <cstring>
+#include <stdexcept>
+
+namespace korven {
+
+cv::Mat toGreyMat(const QImage &image)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    cv::Mat mat(grey.height(), grey.width(), CV_8UC1);
+    for (int y = 0; y < grey.height(); ++y)
+        std::memcpy(mat.ptr(y), grey.constScanLine(y), size_t(grey.width()));
+    return mat;
+}
+
+cv::Mat toBgrMat(const QImage &image)
+{
+    const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
+    cv::Mat mat(bgr.height(), bgr.width(), CV_8UC3);
+    for (int y = 0; y < bgr.height(); ++y)
+        std::memcpy(mat.ptr(y), bgr.constScanLine(y), size_t(bgr.width()) * 3);
+    return mat;
+}
+
+QImage toQImage(const cv::Mat &mat)
+{
+    if (mat.depth() != CV_8U || (mat.channels() != 1 && mat.channels() != 3))
+        throw std::invalid_argument("toQImage: only 8-bit matrices of one or three channels");
+    const bool grey = mat.channels() == 1;
+    QImage image(mat.cols, mat.rows, grey ? QImage::Format_Grayscale8 : QImage::Format_BGR888);
+    for (int y = 0; y < mat.rows; ++y)
+        std::memcpy(image.scanLine(y), mat.ptr(y), size_t(mat.cols) * mat.channels());
+    return grey ? image : image.convertToFormat(QImage::Format_RGB888);
+}
+
+} // namespace korven
