@@ -1,5 +1,6 @@
 #include "analysis/analysis_texts.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace korven {
@@ -28,7 +29,14 @@ QString todaySlots(const WeakSlots &weak)
 
 } // namespace
 
-QString evaluationOfText(const QString &userId) { return QStringLiteral("Evaluation of ") + userId; }
+QString noResultsNotice()
+{
+    return QCoreApplication::translate("AnalysisTexts", " There are not the results.\n\nYou did not train yet \n\n or you cleared your training record.");
+}
+
+QString noResultsAllTrials() { return QCoreApplication::translate("AnalysisTexts", "correct 0 time / All trials 0 time"); }
+
+QString evaluationOfText(const QString &userId) { return QCoreApplication::translate("AnalysisTexts", "Evaluation of %1").arg(userId); }
 
 QString formatAverageSeconds(double seconds)
 {
@@ -42,17 +50,13 @@ QString todayText(const TodaySummary &today)
 {
     const QString average = today.count > 0 ? formatAverageSeconds(today.averageSeconds)
                                             : QStringLiteral("0");
-    return QStringLiteral("Today's evaluation (") + today.date + QStringLiteral(")  ")
-        + QStringLiteral("You have trained ") + num(today.count) + QStringLiteral(" times.\n\n")
-        + QStringLiteral("Weak point of chromosome of today (") + num(today.weakSlots.misses)
-        + QStringLiteral("miss / ") + num(today.count) + QStringLiteral("trials)\n")
-        + QStringLiteral(" ") + todaySlots(today.weakSlots)
-        + QStringLiteral("\n\nSex chromosome\n    　 X(mistake") + num(today.sexMisses.xMisses)
-        + QStringLiteral("trials / ") + num(today.sexMisses.xChances) + QStringLiteral(" trials)\n")
-        + QStringLiteral("    　 Y(mistake") + num(today.sexMisses.yMisses)
-        + QStringLiteral("trials / ") + num(today.sexMisses.yChances) + QStringLiteral("trials)\n")
-        + QStringLiteral("\n Average of answer time of today is ") + average
-        + QStringLiteral(" second\n");
+    return QCoreApplication::translate("AnalysisTexts", "Today's evaluation (%1)  You have trained %2 times.\n\n"
+              "Weak point of chromosome of today (%3miss / %2trials)\n %4\n\n"
+              "Sex chromosome\n    　 X(mistake%5trials / %6 trials)\n    　 Y(mistake%7trials / %8trials)\n"
+              "\n Average of answer time of today is %9 second\n")
+        .arg(today.date, num(today.count), num(today.weakSlots.misses), todaySlots(today.weakSlots),
+             num(today.sexMisses.xMisses), num(today.sexMisses.xChances), num(today.sexMisses.yMisses),
+             num(today.sexMisses.yChances), average);
 }
 
 QString weakSlotList(const WeakSlots &weak)
@@ -67,21 +71,17 @@ QString weakSlotList(const WeakSlots &weak)
 
 QString allTrialsText(const TrialStatistics &stats)
 {
-    return QStringLiteral("Correct answer ") + num(stats.correctAnswerCount)
-        + QStringLiteral(" / All trials ") + num(stats.recordCount) + QStringLiteral("\n\n\n\n")
-        + QStringLiteral("Average of answer time:  ") + formatAverageSeconds(stats.averageSeconds)
-        + QStringLiteral(" second\n\n\n\n")
-        + QStringLiteral("Chromosome which it is easy to get a wrong most\n(except sex chromosome)\n\n")
-        + QStringLiteral("Mistakes of sex chromosome:  X (") + num(stats.sexMisses.xMisses)
-        + QStringLiteral(")   Y (") + num(stats.sexMisses.yMisses) + QStringLiteral(")\n\n\n\n")
-        + weakSlotList(stats.weakSlots) + QStringLiteral("\n\n　   (number of mistakes)\n\n\n");
+    return QCoreApplication::translate("AnalysisTexts", "Correct answer %1 / All trials %2\n\n\n\nAverage of answer time:  %3 second\n\n\n\n"
+              "Chromosome which it is easy to get a wrong most\n(except sex chromosome)\n\n"
+              "Mistakes of sex chromosome:  X (%4)   Y (%5)\n\n\n\n%6\n\n　   (number of mistakes)\n\n\n")
+        .arg(num(stats.correctAnswerCount), num(stats.recordCount), formatAverageSeconds(stats.averageSeconds),
+             num(stats.sexMisses.xMisses), num(stats.sexMisses.yMisses), weakSlotList(stats.weakSlots));
 }
 
 QString problemText(const TrialStatistics &stats)
 {
-    return QStringLiteral("Question number which it is easy to get a wrong most\n\n") + FiveIdeographicSpaces
-        + stats.mostMissedProblem + QStringLiteral(" (Normal, ") + stats.mostMissedSexWord
-        + QStringLiteral(")");
+    return QCoreApplication::translate("AnalysisTexts", "Question number which it is easy to get a wrong most\n\n　　　　　%1 (Normal, %2)")
+        .arg(stats.mostMissedProblem, stats.mostMissedSexWord);
 }
 
 } // namespace korven

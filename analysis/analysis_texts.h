@@ -7,9 +7,8 @@
 namespace korven {
 
 // Label6 and Label2 when the user has no trial on record.
-inline const QString NoResultsNotice = QStringLiteral(
-    " There are not the results.\n\nYou did not train yet \n\n or you cleared your training record.");
-inline const QString NoResultsAllTrials = QStringLiteral("correct 0 time / All trials 0 time");
+QString noResultsNotice();
+QString noResultsAllTrials();
 
 // "Evaluation of " followed by the user's ID.
 QString evaluationOfText(const QString &userId);

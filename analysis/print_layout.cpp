@@ -2,17 +2,18 @@
 
 #include "users/trial_records.h"
 
+#include <QCoreApplication>
+
 namespace korven {
 
 QString trialCountText(int recordCount, int todayCount)
 {
-    return QString::number(recordCount) + QStringLiteral(" trials") + QStringLiteral("(Today ")
-        + QString::number(todayCount) + QStringLiteral(" trials)");
+    return QCoreApplication::translate("PrintLayout", "%1 trials(Today %2 trials)").arg(recordCount).arg(todayCount);
 }
 
 QString answerTimeText(int seconds)
 {
-    return QStringLiteral("Time of answer ") + QString::number(seconds) + QStringLiteral(" sec.");
+    return QCoreApplication::translate("PrintLayout", "Time of answer %1 sec.").arg(seconds);
 }
 
 QString reportDateTimeText(const QDateTime &when)
@@ -54,7 +55,7 @@ PageRect reportPictureRect(QSize picture, int pageWidth)
 ReportLine reportMemoLine(QSize picture, int pageWidth)
 {
     return {PrintLeft, ReportUnit + stretchedHeight(picture, pageWidth) + 50, 14,
-            QStringLiteral("Memo")};
+            QCoreApplication::translate("PrintLayout", "Memo")};
 }
 
 PageRect analysisPictureRect(QSize picture, int pageWidth)

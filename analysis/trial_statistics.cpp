@@ -1,5 +1,7 @@
 #include "analysis/trial_statistics.h"
 
+#include <QCoreApplication>
+
 #include "exercise/errors.h"
 #include "exercise/text_file.h"
 
@@ -119,22 +121,22 @@ QString fieldName(int field)
 {
     switch (field) {
     case TrialField:
-        return QStringLiteral("trial number");
+        return QCoreApplication::translate("TrialStatistics", "trial number");
     case DateField:
-        return QStringLiteral("date");
+        return QCoreApplication::translate("TrialStatistics", "date");
     case ProblemField:
-        return QStringLiteral("problem number");
+        return QCoreApplication::translate("TrialStatistics", "problem number");
     case TimeField:
-        return QStringLiteral("answer time");
+        return QCoreApplication::translate("TrialStatistics", "answer time");
     default:
-        return QStringLiteral("result of slot %1").arg(field - FirstSlotField);
+        return QCoreApplication::translate("TrialStatistics", "result of slot %1").arg(field - FirstSlotField);
     }
 }
 
 QString fileNameShown(const QString &path)
 {
-    return path.isEmpty() ? QStringLiteral("The trial record file")
-                          : QStringLiteral("The trial record file %1").arg(QDir::toNativeSeparators(path));
+    return path.isEmpty() ? QCoreApplication::translate("TrialStatistics", "The trial record file")
+                          : QCoreApplication::translate("TrialStatistics", "The trial record file %1").arg(QDir::toNativeSeparators(path));
 }
 
 [[noreturn]] void throwBadField(const QString &path, const QString &line, int lineIndex, int field)
@@ -142,10 +144,10 @@ QString fileNameShown(const QString &path)
     const QStringList fields = recordFields(line);
     QString what;
     if (field >= fields.size())
-        what = QStringLiteral("the field is missing");
+        what = QCoreApplication::translate("TrialStatistics", "the field is missing");
     else
-        what = QStringLiteral("\"%1\" is not a whole number").arg(fields.at(field));
-    throw KorvenError(QStringLiteral("%1, line %2, field %3 (%4): %5.")
+        what = QCoreApplication::translate("TrialStatistics", "\"%1\" is not a whole number").arg(fields.at(field));
+    throw KorvenError(QCoreApplication::translate("TrialStatistics", "%1, line %2, field %3 (%4): %5.")
                           .arg(fileNameShown(path))
                           .arg(lineIndex + 1)
                           .arg(field + 1)
@@ -253,13 +255,13 @@ ProblemSex problemSex(const QString &problemName)
 QString problemSexWord(const QString &problemName)
 {
     if (problemName.isEmpty())
-        return QStringLiteral("unknown");
+        return QCoreApplication::translate("TrialStatistics", "unknown");
     // The stem's bytes 5 to 8 ("正常" takes bytes 1 to 4) say the sex.
     const QByteArray word = toCp932(problemName).mid(4, 4);
     if (word == toCp932(QStringLiteral("女性")))
-        return QStringLiteral("female");
+        return QCoreApplication::translate("TrialStatistics", "female");
     if (word == toCp932(QStringLiteral("男性")))
-        return QStringLiteral("male");
+        return QCoreApplication::translate("TrialStatistics", "male");
     return fromCp932(word);
 }
 

@@ -1,4 +1,5 @@
 // KORVEN: a training program for human karyotyping.
+#include "app/language.h"
 #include "app/ui/korven_application.h"
 #include "app/ui/program_icon.h"
 #include "app/ui/window_set.h"
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
     korven::ui::KorvenApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KORVEN"));
     app.setProperty("helpFile", QStringLiteral("./HELP.HLP"));
+    // The desktop's language (or KORVEN_LANG) picks the interface texts before any window exists.
+    korven::installTranslations(korven::languageFromEnvironment());
     korven::ui::installFonts();
     QApplication::setWindowIcon(korven::ui::programIcon());
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));

@@ -1,5 +1,7 @@
 #include "exercise/grading.h"
 
+#include <QCoreApplication>
+
 namespace korven {
 
 bool orientationAccepted(int step, int rotationSteps)
@@ -59,12 +61,12 @@ QColor slotColour(int result)
 
 QString firstEvaluationCaption(int score)
 {
-    return QStringLiteral("Score: %1/46\n Are these corrected?").arg(score);
+    return QCoreApplication::translate("Grading", "Score: %1/46\n Are these corrected?").arg(score);
 }
 
 QString correctionCaption(int lastScore, int roundsBefore)
 {
-    return QStringLiteral("Score: %1/46\n Under correction\n (%2 times)").arg(lastScore).arg(roundsBefore);
+    return QCoreApplication::translate("Grading", "Score: %1/46\n Under correction\n (%2 times)").arg(lastScore).arg(roundsBefore);
 }
 
 } // namespace korven

@@ -1,5 +1,7 @@
 #include "exercise/problem_loader.h"
 
+#include <QCoreApplication>
+
 #include "exercise/comma_text.h"
 #include "exercise/errors.h"
 #include "exercise/text_file.h"
@@ -25,19 +27,19 @@ void readListingInto(const QString &listingPath, QStringList &values)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QStringList fields = splitCommaText(lines.at(i));
         if (fields.size() < 3)
-            throw KorvenError(QStringLiteral("%1, line %2: fewer than three fields.")
+            throw KorvenError(QCoreApplication::translate("ProblemLoader", "%1, line %2: fewer than three fields.")
                                   .arg(shown(listingPath)).arg(i + 1));
         values << fields.at(2);
     }
     if (lines.size() < PieceCount)
-        throw KorvenError(QStringLiteral("%1, line %2: missing; the listing needs %3 lines but has %4.")
+        throw KorvenError(QCoreApplication::translate("ProblemLoader", "%1, line %2: missing; the listing needs %3 lines but has %4.")
                               .arg(shown(listingPath)).arg(lines.size() + 1).arg(PieceCount)
                               .arg(lines.size()));
     for (int i = 0; i < PieceCount; ++i) {
         bool ok = false;
         values.at(i).toInt(&ok);
         if (!ok)
-            throw KorvenError(QStringLiteral("%1, line %2: '%3' is not a whole number.")
+            throw KorvenError(QCoreApplication::translate("ProblemLoader", "%1, line %2: '%3' is not a whole number.")
                                   .arg(shown(listingPath)).arg(i + 1).arg(values.at(i)));
     }
 }
@@ -72,11 +74,11 @@ QStringList readListingCheckValues(const QString &listingPath)
 QImage loadBitmap24(const QString &path)
 {
     if (!QFileInfo::exists(path))
-        throw KorvenError(QStringLiteral("File not found: %1").arg(shown(path)));
+        throw KorvenError(QCoreApplication::translate("ProblemLoader", "File not found: %1").arg(shown(path)));
     QImageReader reader(path);
     QImage image = reader.read();
     if (image.isNull())
-        throw KorvenError(QStringLiteral("Cannot load the image %1: %2").arg(shown(path), reader.errorString()));
+        throw KorvenError(QCoreApplication::translate("ProblemLoader", "Cannot load the image %1: %2").arg(shown(path), reader.errorString()));
     if (image.format() != QImage::Format_RGB888)
         image = image.convertToFormat(QImage::Format_RGB888);
     return image;
@@ -114,7 +116,7 @@ float computeFitScale(const std::array<QImage, PieceCount> &bitmaps, int rowHeig
     if (tallestHeight)
         *tallestHeight = tallest;
     if (tallest <= 0)
-        throw KorvenError(QStringLiteral("No chromosome image is loaded; the pieces cannot be sized."));
+        throw KorvenError(QCoreApplication::translate("ProblemLoader", "No chromosome image is loaded; the pieces cannot be sized."));
 
     auto widest = [&](int first, int last, int start) {
         int w = start;

@@ -1,5 +1,7 @@
 #include "exercise/text_file.h"
 
+#include <QCoreApplication>
+
 #include "exercise/errors.h"
 
 #include <QDir>
@@ -22,7 +24,7 @@ QByteArray toCp932(const QString &text)
 {
     QStringEncoder encoder(Cp932Name);
     if (!encoder.isValid())
-        throw KorvenError(QStringLiteral("The text encoding %1 is not available.").arg(QLatin1String(Cp932Name)));
+        throw KorvenError(QCoreApplication::translate("TextFile", "The text encoding %1 is not available.").arg(QLatin1String(Cp932Name)));
     return encoder.encode(text);
 }
 
@@ -30,7 +32,7 @@ QString fromCp932(const QByteArray &bytes)
 {
     QStringDecoder decoder(Cp932Name);
     if (!decoder.isValid())
-        throw KorvenError(QStringLiteral("The text encoding %1 is not available.").arg(QLatin1String(Cp932Name)));
+        throw KorvenError(QCoreApplication::translate("TextFile", "The text encoding %1 is not available.").arg(QLatin1String(Cp932Name)));
     return decoder.decode(bytes);
 }
 
@@ -38,12 +40,12 @@ QStringList readTextLines(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
-        throw KorvenError(QStringLiteral("File not found: %1").arg(shown(path)));
+        throw KorvenError(QCoreApplication::translate("TextFile", "File not found: %1").arg(shown(path)));
     if (!file.open(QIODevice::ReadOnly))
-        throw KorvenError(QStringLiteral("Cannot open %1: %2").arg(shown(path), file.errorString()));
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot open %1: %2").arg(shown(path), file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw KorvenError(QStringLiteral("Cannot read %1: %2").arg(shown(path), file.errorString()));
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot read %1: %2").arg(shown(path), file.errorString()));
     const QString text = fromCp932(bytes);
 
     QStringList lines;
@@ -67,14 +69,14 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw KorvenError(QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString()));
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot write %1: %2").arg(shown(path), file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        throw KorvenError(QStringLiteral("Cannot write %1: %2").arg(shown(path), reason));
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot write %1: %2").arg(shown(path), reason));
     }
     if (!file.commit())
-        throw KorvenError(QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString()));
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot write %1: %2").arg(shown(path), file.errorString()));
 }
 
 QByteArray linesToCp932(const QStringList &lines)
@@ -91,15 +93,15 @@ void appendToFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw KorvenError(QStringLiteral("Cannot append to %1: %2").arg(shown(path), file.errorString()));
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot append to %1: %2").arg(shown(path), file.errorString()));
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.close();
-        throw KorvenError(QStringLiteral("Cannot append to %1: %2").arg(shown(path), reason));
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot append to %1: %2").arg(shown(path), reason));
     }
     file.close();
     if (file.error() != QFileDevice::NoError)
-        throw KorvenError(QStringLiteral("Cannot append to %1: %2").arg(shown(path), file.errorString()));
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot append to %1: %2").arg(shown(path), file.errorString()));
 }
 
 } // namespace korven

@@ -1,5 +1,7 @@
 #include "tools/bmp_writer.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QtEndian>
 
@@ -72,32 +74,32 @@ QByteArray encodeBmp24(const QImage &source)
 QString bmp24Fault(const QByteArray &head, qint64 fileSize)
 {
     if (head.size() < 2 || head[0] != 'B' || head[1] != 'M')
-        return QStringLiteral("not a BMP file (no \"BM\" signature)");
+        return QCoreApplication::translate("BmpWriter", "not a BMP file (no \"BM\" signature)");
     if (head.size() < HeaderSize)
-        return QStringLiteral("BMP header cut short (%1 bytes)").arg(head.size());
+        return QCoreApplication::translate("BmpWriter", "BMP header cut short (%1 bytes)").arg(head.size());
     const quint32 infoSize = get32(head, 14);
     if (infoSize == 12) {
         if (get16(head, 24) != 24)
-            return QStringLiteral("%1 bits per pixel, 24 needed").arg(get16(head, 24));
-        return QStringLiteral("old OS/2 BMP header, a Windows BMP header is needed");
+            return QCoreApplication::translate("BmpWriter", "%1 bits per pixel, 24 needed").arg(get16(head, 24));
+        return QCoreApplication::translate("BmpWriter", "old OS/2 BMP header, a Windows BMP header is needed");
     }
     if (infoSize < 40)
-        return QStringLiteral("unknown BMP header size %1").arg(infoSize);
+        return QCoreApplication::translate("BmpWriter", "unknown BMP header size %1").arg(infoSize);
     const quint16 bits = get16(head, 28);
     if (bits != 24)
-        return QStringLiteral("%1 bits per pixel, 24 needed").arg(bits);
+        return QCoreApplication::translate("BmpWriter", "%1 bits per pixel, 24 needed").arg(bits);
     const quint32 compression = get32(head, 30);
     if (compression != 0)
-        return QStringLiteral("compressed BMP (method %1), uncompressed needed").arg(compression);
+        return QCoreApplication::translate("BmpWriter", "compressed BMP (method %1), uncompressed needed").arg(compression);
     const qint32 width = qint32(get32(head, 18));
     const qint32 height = qint32(get32(head, 22));
     if (width <= 0 || height == 0)
-        return QStringLiteral("invalid size %1 x %2").arg(width).arg(height);
+        return QCoreApplication::translate("BmpWriter", "invalid size %1 x %2").arg(width).arg(height);
     const quint32 offset = get32(head, 10);
     const qint64 stride = (qint64(width) * 3 + 3) & ~qint64(3);
     const qint64 needed = qint64(offset) + stride * qAbs(qint64(height));
     if (fileSize < needed)
-        return QStringLiteral("file cut short: %1 bytes, %2 needed for %3 x %4 pixels")
+        return QCoreApplication::translate("BmpWriter", "file cut short: %1 bytes, %2 needed for %3 x %4 pixels")
             .arg(fileSize).arg(needed).arg(width).arg(qAbs(height));
     return {};
 }
@@ -106,7 +108,7 @@ QString bmp24FileFault(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot be read (%1)").arg(file.errorString());
+        return QCoreApplication::translate("BmpWriter", "cannot be read (%1)").arg(file.errorString());
     return bmp24Fault(file.read(HeaderSize), file.size());
 }
 

@@ -1,4 +1,5 @@
 // korven-problems: makes, packs, checks and shows the problem sets of KORVEN.
+#include "app/language.h"
 #include "exercise/errors.h"
 #include "tools/karyogram_sheet.h"
 #include "tools/problem_maker.h"
@@ -20,7 +21,7 @@ using namespace korven;
 
 namespace {
 
-const char *const Usage = R"(korven-problems: makes and checks the problem sets of KORVEN.
+const char *const Usage = QT_TRANSLATE_NOOP("korven-problems", R"(korven-problems: makes and checks the problem sets of KORVEN.
 
 Usage:
   korven-problems make --out DIR [--seed N] [--only LIST] [--data DIR] [--threads N]
@@ -44,7 +45,7 @@ Usage:
       Shows this text.
 
 Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
-)";
+)");
 
 void say(FILE *stream, const QString &text)
 {
@@ -55,8 +56,8 @@ void say(FILE *stream, const QString &text)
 
 int usageError(const QString &text)
 {
-    say(stderr, QStringLiteral("korven-problems: %1").arg(text));
-    say(stderr, QStringLiteral("Try 'korven-problems --help'."));
+    say(stderr, QCoreApplication::translate("korven-problems", "korven-problems: %1").arg(text));
+    say(stderr, QCoreApplication::translate("korven-problems", "Try 'korven-problems --help'."));
     return 2;
 }
 
@@ -70,9 +71,9 @@ int runMake(const QStringList &args)
                            || arg == QLatin1String("--only") || arg == QLatin1String("--data")
                            || arg == QLatin1String("--threads");
         if (!known)
-            return usageError(QStringLiteral("make: unknown argument '%1'").arg(arg));
+            return usageError(QCoreApplication::translate("korven-problems", "make: unknown argument '%1'").arg(arg));
         if (i + 1 >= args.size())
-            return usageError(QStringLiteral("make: %1 needs a value").arg(arg));
+            return usageError(QCoreApplication::translate("korven-problems", "make: %1 needs a value").arg(arg));
         const QString value = args[++i];
         bool ok = true;
         if (arg == QLatin1String("--out")) {
@@ -95,10 +96,10 @@ int runMake(const QStringList &args)
             }
         }
         if (!ok)
-            return usageError(QStringLiteral("make: invalid value '%1' for %2").arg(value, arg));
+            return usageError(QCoreApplication::translate("korven-problems", "make: invalid value '%1' for %2").arg(value, arg));
     }
     if (options.outDir.isEmpty())
-        return usageError(QStringLiteral("make: --out DIR is required"));
+        return usageError(QCoreApplication::translate("korven-problems", "make: --out DIR is required"));
 
     const bool terminal = isatty(fileno(stderr));
     options.progress = [terminal](int done, int total, const QString &name) {
@@ -109,13 +110,13 @@ int runMake(const QStringList &args)
                 std::fputc('\n', stderr);
             std::fflush(stderr);
         } else if (done % 8 == 0 || done == total) {
-            say(stderr, QStringLiteral("made %1 of %2 problems").arg(done).arg(total));
+            say(stderr, QCoreApplication::translate("korven-problems", "made %1 of %2 problems").arg(done).arg(total));
         }
     };
     QElapsedTimer timer;
     timer.start();
     const int made = makeProblems(options);
-    say(stdout, QStringLiteral("wrote %1 problems (%2 bitmaps) to %3 in %4 s")
+    say(stdout, QCoreApplication::translate("korven-problems", "wrote %1 problems (%2 bitmaps) to %3 in %4 s")
                     .arg(made).arg(made * 46).arg(QDir::toNativeSeparators(options.outDir))
                     .arg(timer.elapsed() / 1000.0, 0, 'f', 2));
     return 0;
@@ -127,9 +128,9 @@ int runCheck(const QString &folder)
     for (const QString &fault : faults)
         say(stdout, fault);
     if (faults.isEmpty())
-        say(stdout, QStringLiteral("%1: sound").arg(folder));
+        say(stdout, QCoreApplication::translate("korven-problems", "%1: sound").arg(folder));
     else
-        say(stdout, QStringLiteral("%1: %2 fault(s)").arg(folder).arg(faults.size()));
+        say(stdout, QCoreApplication::translate("korven-problems", "%1: %2 fault(s)").arg(folder).arg(faults.size()));
     return faults.isEmpty() ? 0 : 1;
 }
 
@@ -138,8 +139,8 @@ int runSheet(const QString &folder, const QString &out)
     const QImage sheet = drawKaryogramSheet(folder);
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") || !file.commit())
-        throw KorvenError(QStringLiteral("%1: cannot write the picture (%2)").arg(out, file.errorString()));
-    say(stdout, QStringLiteral("wrote %1").arg(out));
+        throw KorvenError(QCoreApplication::translate("korven-problems", "%1: cannot write the picture (%2)").arg(out, file.errorString()));
+    say(stdout, QCoreApplication::translate("korven-problems", "wrote %1").arg(out));
     return 0;
 }
 
@@ -158,11 +159,12 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     const QStringList args = app->arguments().mid(2);
+    installTranslations(languageFromEnvironment());
 
     if (command.isEmpty())
-        return usageError(QStringLiteral("no command given"));
+        return usageError(QCoreApplication::translate("korven-problems", "no command given"));
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
-        std::fputs(Usage, stdout);
+        std::fputs(QCoreApplication::translate("korven-problems", Usage).toLocal8Bit().constData(), stdout);
         return 0;
     }
     try {
@@ -170,24 +172,24 @@ int main(int argc, char *argv[])
             return runMake(args);
         if (command == QLatin1String("pack")) {
             if (args.size() != 1)
-                return usageError(QStringLiteral("pack needs exactly one folder"));
+                return usageError(QCoreApplication::translate("korven-problems", "pack needs exactly one folder"));
             packProblem(args[0]);
-            say(stdout, QStringLiteral("wrote %1").arg(listingPath(args[0])));
+            say(stdout, QCoreApplication::translate("korven-problems", "wrote %1").arg(listingPath(args[0])));
             return 0;
         }
         if (command == QLatin1String("check")) {
             if (args.size() != 1)
-                return usageError(QStringLiteral("check needs exactly one folder"));
+                return usageError(QCoreApplication::translate("korven-problems", "check needs exactly one folder"));
             return runCheck(args[0]);
         }
         if (command == QLatin1String("sheet")) {
             if (args.size() != 2)
-                return usageError(QStringLiteral("sheet needs a folder and an output file"));
+                return usageError(QCoreApplication::translate("korven-problems", "sheet needs a folder and an output file"));
             return runSheet(args[0], args[1]);
         }
     } catch (const KorvenError &e) {
-        say(stderr, QStringLiteral("korven-problems: %1").arg(e.message()));
+        say(stderr, QCoreApplication::translate("korven-problems", "korven-problems: %1").arg(e.message()));
         return 1;
     }
-    return usageError(QStringLiteral("unknown command '%1'").arg(command));
+    return usageError(QCoreApplication::translate("korven-problems", "unknown command '%1'").arg(command));
 }

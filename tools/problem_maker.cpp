@@ -1,5 +1,7 @@
 #include "tools/problem_maker.h"
 
+#include <QCoreApplication>
+
 #include "exercise/catalogue.h"
 #include "exercise/comma_text.h"
 #include "exercise/errors.h"
@@ -35,12 +37,12 @@ void writeGeneratedFile(const QString &path, const QByteArray &bytes)
         const QString reason = file.errorString();
         file.close();
         QFile::remove(part);
-        throw KorvenError(QStringLiteral("%1: cannot write (%2)").arg(path, reason));
+        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot write (%2)").arg(path, reason));
     }
     file.close();
     if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
         QFile::remove(part);
-        throw KorvenError(QStringLiteral("%1: cannot replace the file").arg(path));
+        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot replace the file").arg(path));
     }
 }
 
@@ -53,7 +55,7 @@ void makeOne(const std::vector<Ideogram> &ideograms, const MakeOptions &options,
 {
     const QString folder = QDir(options.outDir).filePath(name);
     if (!QDir().mkpath(folder))
-        throw KorvenError(QStringLiteral("%1: cannot create the folder").arg(folder));
+        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot create the folder").arg(folder));
     const ProblemPlan plan = planProblem(ideograms, options.seed, index, isFemaleProblem(name));
     for (int piece = 0; piece < PieceCount; ++piece) {
         const QImage image = renderPiece(plan, options.seed, index, piece);
@@ -104,14 +106,14 @@ int makeProblems(const MakeOptions &options)
     } else {
         for (int position : options.only) {
             if (position < 1 || position > names.size())
-                throw KorvenError(QStringLiteral("problem %1 is not in the catalogue (1 to %2)")
+                throw KorvenError(QCoreApplication::translate("ProblemMaker", "problem %1 is not in the catalogue (1 to %2)")
                                       .arg(position).arg(names.size()));
             if (!indexes.contains(position - 1))
                 indexes << position - 1;
         }
     }
     if (!QDir().mkpath(options.outDir))
-        throw KorvenError(QStringLiteral("%1: cannot create the folder").arg(options.outDir));
+        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot create the folder").arg(options.outDir));
 
     // The sample image for the settings preview: piece 1-1 of the first catalogue problem.
     const ProblemPlan samplePlan = planProblem(ideograms, options.seed, 0, isFemaleProblem(names[0]));
@@ -167,7 +169,7 @@ QStringList listingLines(const QString &folder)
         const QString path = QDir(folder).filePath(pieceFileName(piece));
         const int check = checkValue(path);
         if (check < 0)
-            throw KorvenError(QStringLiteral("%1: cannot be read").arg(path));
+            throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot be read").arg(path));
         lines << joinCommaText({pieceFileName(piece), QString::number(QFileInfo(path).size()),
                                 QString::number(check)});
     }
@@ -180,7 +182,7 @@ QStringList bitmapFaults(const QString &folder)
     for (int piece = 0; piece < PieceCount; ++piece) {
         const QString path = QDir(folder).filePath(pieceFileName(piece));
         if (!QFileInfo(path).isFile()) {
-            faults << QStringLiteral("%1: missing").arg(path);
+            faults << QCoreApplication::translate("ProblemMaker", "%1: missing").arg(path);
             continue;
         }
         const QString fault = bmp24FileFault(path);
@@ -200,22 +202,22 @@ QStringList bitmapFaults(const QString &folder)
 void packProblem(const QString &folder)
 {
     if (!QFileInfo(folder).isDir())
-        throw KorvenError(QStringLiteral("%1: no such folder").arg(folder));
+        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: no such folder").arg(folder));
     const QStringList faults = bitmapFaults(folder);
     if (!faults.isEmpty())
-        throw KorvenError(QStringLiteral("no listing written for %1:\n  %2").arg(folder, faults.join(QStringLiteral("\n  "))));
+        throw KorvenError(QCoreApplication::translate("ProblemMaker", "no listing written for %1:\n  %2").arg(folder, faults.join(QStringLiteral("\n  "))));
     writeFileAtomically(listingPath(folder), linesToCp932(listingLines(folder)));
 }
 
 QStringList checkProblem(const QString &folder)
 {
     if (!QFileInfo(folder).isDir())
-        return {QStringLiteral("%1: no such folder").arg(folder)};
+        return {QCoreApplication::translate("ProblemMaker", "%1: no such folder").arg(folder)};
     QStringList faults = bitmapFaults(folder);
 
     const QString listing = listingPath(folder);
     if (!QFileInfo(listing).isFile())
-        return faults << QStringLiteral("%1: missing").arg(listing);
+        return faults << QCoreApplication::translate("ProblemMaker", "%1: missing").arg(listing);
     QStringList lines;
     try {
         lines = readTextLines(listing);
@@ -223,19 +225,19 @@ QStringList checkProblem(const QString &folder)
         return faults << e.message();
     }
     if (lines.size() != PieceCount)
-        faults << QStringLiteral("%1: has %2 lines, not %3").arg(listing).arg(lines.size()).arg(PieceCount);
+        faults << QCoreApplication::translate("ProblemMaker", "%1: has %2 lines, not %3").arg(listing).arg(lines.size()).arg(PieceCount);
 
     for (int piece = 0; piece < std::min(int(lines.size()), PieceCount); ++piece) {
-        const QString where = QStringLiteral("%1 line %2").arg(listing).arg(piece + 1);
+        const QString where = QCoreApplication::translate("ProblemMaker", "%1 line %2").arg(listing).arg(piece + 1);
         const QStringList fields = splitCommaText(lines[piece]);
         if (fields.size() < 3) {
-            faults << QStringLiteral("%1: %2 fields, at least 3 needed").arg(where).arg(fields.size());
+            faults << QCoreApplication::translate("ProblemMaker", "%1: %2 fields, at least 3 needed").arg(where).arg(fields.size());
             continue;
         }
         bool ok = false;
         const int listed = fields[2].toInt(&ok);
         if (!ok) {
-            faults << QStringLiteral("%1: check value \"%2\" is not a whole number").arg(where, fields[2]);
+            faults << QCoreApplication::translate("ProblemMaker", "%1: check value \"%2\" is not a whole number").arg(where, fields[2]);
             continue;
         }
         const QString path = QDir(folder).filePath(pieceFileName(piece));
@@ -243,9 +245,9 @@ QStringList checkProblem(const QString &folder)
             continue; // already reported as missing
         const int actual = checkValue(path);
         if (actual < 0)
-            faults << QStringLiteral("%1: cannot be read").arg(path);
+            faults << QCoreApplication::translate("ProblemMaker", "%1: cannot be read").arg(path);
         else if (actual != listed)
-            faults << QStringLiteral("%1: listed check value %2 differs from %3 computed for %4")
+            faults << QCoreApplication::translate("ProblemMaker", "%1: listed check value %2 differs from %3 computed for %4")
                           .arg(where).arg(listed).arg(actual).arg(pieceFileName(piece));
     }
     return faults;

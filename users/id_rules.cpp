@@ -1,25 +1,27 @@
 #include "users/id_rules.h"
 
+#include <QCoreApplication>
+
 namespace korven {
 
 QString idRefusal(const QString &id)
 {
     if (id.isEmpty())
-        return QStringLiteral("Please enter an ID.");
+        return QCoreApplication::translate("IdRules", "Please enter an ID.");
     if (id == QLatin1String(".") || id == QLatin1String(".."))
-        return QStringLiteral("The ID \"%1\" cannot be used. Please enter a different ID.").arg(id);
+        return QCoreApplication::translate("IdRules", "The ID \"%1\" cannot be used. Please enter a different ID.").arg(id);
     if (id.startsWith(u'.'))
-        return QStringLiteral("An ID cannot begin with \".\". Please enter a different ID.");
+        return QCoreApplication::translate("IdRules", "An ID cannot begin with \".\". Please enter a different ID.");
     for (const QChar c : id) {
         if (c == u'/' || c == u'\\')
-            return QStringLiteral("An ID cannot contain \"/\" or \"\\\". Please enter a different ID.");
+            return QCoreApplication::translate("IdRules", "An ID cannot contain \"/\" or \"\\\". Please enter a different ID.");
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("An ID cannot contain control characters. Please enter a different ID.");
+            return QCoreApplication::translate("IdRules", "An ID cannot contain control characters. Please enter a different ID.");
     }
     if (!id.isValidUtf16())
-        return QStringLiteral("The ID holds characters that cannot be used. Please enter a different ID.");
+        return QCoreApplication::translate("IdRules", "The ID holds characters that cannot be used. Please enter a different ID.");
     if (id.toUtf8().size() > MaxIdBytes)
-        return QStringLiteral("The ID is too long (at most %1 bytes). Please enter a shorter ID.")
+        return QCoreApplication::translate("IdRules", "The ID is too long (at most %1 bytes). Please enter a shorter ID.")
             .arg(MaxIdBytes);
     return {};
 }

@@ -1,5 +1,7 @@
 #include "users/user_files.h"
 
+#include <QCoreApplication>
+
 #include "exercise/errors.h"
 #include "exercise/text_file.h"
 #include "users/id_rules.h"
@@ -28,11 +30,11 @@ QString userFile(const QString &resultFolder, const QString &id, const char *ext
 QString passwordRefusal(const QString &password)
 {
     if (password.contains(u'\r') || password.contains(u'\n'))
-        return QStringLiteral("A password cannot contain a line break.");
+        return QCoreApplication::translate("UserFiles", "A password cannot contain a line break.");
     // The encoder stands in a substitute for what it cannot map, so test the round trip.
     if (fromCp932(toCp932(password)) != password)
-        return QStringLiteral("The password holds characters that cannot be stored. "
-                              "Please use other characters.");
+        return QCoreApplication::translate("UserFiles", "The password holds characters that cannot be stored. "
+                                                        "Please use other characters.");
     return {};
 }
 
@@ -72,7 +74,7 @@ QString readPassword(const QString &path)
 {
     const QStringList lines = readTextLines(path);
     if (lines.isEmpty())
-        throw KorvenError(QStringLiteral("The password file %1 is empty.").arg(shown(path)));
+        throw KorvenError(QCoreApplication::translate("UserFiles", "The password file %1 is empty.").arg(shown(path)));
     return lines.first();
 }
 
@@ -88,7 +90,7 @@ UserSettings readSettings(const QString &path)
 {
     const QStringList lines = readTextLines(path);
     if (lines.size() < 4)
-        throw KorvenError(QStringLiteral("The settings file %1 has %2 lines; it needs four.")
+        throw KorvenError(QCoreApplication::translate("UserFiles", "The settings file %1 has %2 lines; it needs four.")
                               .arg(shown(path))
                               .arg(lines.size()));
     UserSettings s;
@@ -97,11 +99,11 @@ UserSettings readSettings(const QString &path)
     bool ok = false;
     s.magnificationMode = lines.at(2).trimmed().toInt(&ok);
     if (!ok)
-        throw KorvenError(QStringLiteral("Line 3 of the settings file %1 is not an integer: \"%2\".")
+        throw KorvenError(QCoreApplication::translate("UserFiles", "Line 3 of the settings file %1 is not an integer: \"%2\".")
                               .arg(shown(path), lines.at(2)));
     const double magnification = parseReal(lines.at(3), &ok);
     if (!ok || !std::isfinite(float(magnification)))
-        throw KorvenError(QStringLiteral("Line 4 of the settings file %1 is not a real number: \"%2\".")
+        throw KorvenError(QCoreApplication::translate("UserFiles", "Line 4 of the settings file %1 is not a real number: \"%2\".")
                               .arg(shown(path), lines.at(3)));
     s.magnification = float(magnification);
     if (lines.size() >= 5) {
@@ -163,12 +165,12 @@ CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
         return CreateUserResult::FolderExists;
     QDir result(resultFolder);
     if (!result.exists() && !QDir().mkpath(resultFolder))
-        throw KorvenError(QStringLiteral("Cannot create the folder %1.").arg(shown(resultFolder)));
+        throw KorvenError(QCoreApplication::translate("UserFiles", "Cannot create the folder %1.").arg(shown(resultFolder)));
     if (!result.mkdir(id)) {
         // Someone made it between the test and now: still an existing folder, left alone.
         if (QFileInfo(folder).exists())
             return CreateUserResult::FolderExists;
-        throw KorvenError(QStringLiteral("Cannot create the folder %1.").arg(shown(folder)));
+        throw KorvenError(QCoreApplication::translate("UserFiles", "Cannot create the folder %1.").arg(shown(folder)));
     }
 
     const QString files[] = {recordPath(resultFolder, id), passwordPath(resultFolder, id),

@@ -100,11 +100,11 @@ bool runPrinterSetup(QWidget *parent)
     if (state().pdfFolder) {
         // No printer to choose: only the paper and its orientation.
         QPageSetupDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QStringLiteral("Printer Settings"));
+        dialog.setWindowTitle(QCoreApplication::translate("KorvenPrinting", "Printer Settings"));
         return execModal(&dialog) == QDialog::Accepted;
     }
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Printer Settings"));
+    dialog.setWindowTitle(QCoreApplication::translate("KorvenPrinting", "Printer Settings"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     return execModal(&dialog) == QDialog::Accepted;
 }
@@ -124,7 +124,7 @@ PrintDocument::PrintDocument(const QString &what, const QString &id, const QDate
     if (state().pdfFolder) {
         const QString folder = pdfOutputFolder();
         if (!QDir().mkpath(folder))
-            throw KorvenError(QStringLiteral("Cannot print: the folder %1 cannot be created.")
+            throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Cannot print: the folder %1 cannot be created.")
                                   .arg(QDir::toNativeSeparators(folder)));
         pdfPath_ = unusedPath(folder, pdfFileName(what, id, when));
         printer.setOutputFileName(pdfPath_);
@@ -137,9 +137,9 @@ PrintDocument::PrintDocument(const QString &what, const QString &id, const QDate
     printer.setDocName(QStringLiteral("KORVEN"));
     if (!painter_.begin(&printer)) {
         if (!pdfPath_.isEmpty())
-            throw KorvenError(QStringLiteral("Cannot print: the file %1 cannot be written.")
+            throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Cannot print: the file %1 cannot be written.")
                                   .arg(QDir::toNativeSeparators(pdfPath_)));
-        throw KorvenError(QStringLiteral("Cannot print: the printer \"%1\" is not ready for printing.")
+        throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Cannot print: the printer \"%1\" is not ready for printing.")
                               .arg(printer.printerName()));
     }
 }
@@ -179,9 +179,9 @@ QString PrintDocument::finish()
     const bool ended = painter_.end();
     if (!ended || printer->printerState() == QPrinter::Error) {
         if (!pdfPath_.isEmpty())
-            throw KorvenError(QStringLiteral("Printing failed: the file %1 could not be written.")
+            throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Printing failed: the file %1 could not be written.")
                                   .arg(QDir::toNativeSeparators(pdfPath_)));
-        throw KorvenError(QStringLiteral("Printing failed on the printer \"%1\".")
+        throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Printing failed on the printer \"%1\".")
                               .arg(printer->printerName()));
     }
     removeOnAbort_ = false;
@@ -191,7 +191,7 @@ QString PrintDocument::finish()
 void tellPdfWritten(QWidget *parent, const QString &path)
 {
     showMessage(parent, QStringLiteral("KORVEN"),
-                QStringLiteral("Printed to the PDF file\n%1").arg(QDir::toNativeSeparators(path)));
+                QCoreApplication::translate("KorvenPrinting", "Printed to the PDF file\n%1").arg(QDir::toNativeSeparators(path)));
 }
 
 void printAnalysisPicture(QWidget *dialog, const QString &id)

@@ -77,16 +77,16 @@ void showAnalysisAgain()
 TForm8::TForm8(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("KORVEN  delete all results"));
+    setWindowTitle(tr("KORVEN  delete all results"));
     setFont(pixelFont(12));
-    Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("Delete your all results ？"), 24, this, 0, 16);
-    Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("We cannot revive them  once you delete."), 24, this,
+    Label1 = makeLabel(QStringLiteral("Label1"), tr("Delete your all results ？"), 24, this, 0, 16);
+    Label2 = makeLabel(QStringLiteral("Label2"), tr("We cannot revive them  once you delete."), 24, this,
                        0, 56);
     // 459 x 204 outside: the client area without a frame and caption bar.
     fitLabels(this, QSize(451, 170), {Label1, Label2});
     centreOnScreen(this);
-    Button1 = makeButton(QStringLiteral("Button1"), QStringLiteral("Delete"), this, QRect(116, 104, 83, 25));
-    Button2 = makeButton(QStringLiteral("Button2"), QStringLiteral("Cancel"), this, QRect(216, 104, 75, 25));
+    Button1 = makeButton(QStringLiteral("Button1"), tr("Delete"), this, QRect(116, 104, 83, 25));
+    Button2 = makeButton(QStringLiteral("Button2"), tr("Cancel"), this, QRect(216, 104, 75, 25));
     // Deleting cannot be undone: Enter answers "Cancel" unless "Delete" has been chosen with Tab.
     Button2->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
@@ -98,7 +98,7 @@ TForm8::TForm8(QWidget *parent) : QDialog(parent)
 void TForm8::Button1Click()
 {
     if (!Form1) {
-        korven::ui::reportError(QStringLiteral("No user is logged in; there are no results to delete."));
+        korven::ui::reportError(tr("No user is logged in; there are no results to delete."));
         return;
     }
     try {
@@ -133,12 +133,12 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("KORVEN"));
     setFont(pixelFont(12));
-    Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("All the results elimination was carried out."), 19,
+    Label1 = makeLabel(QStringLiteral("Label1"), tr("All the results elimination was carried out."), 19,
                        this, 0, 16);
     // 390 x 141 outside.
     fitLabels(this, QSize(382, 107), {Label1});
     centreOnScreen(this);
-    Button1 = makeButton(QStringLiteral("Button1"), QStringLiteral("OK"), this, QRect(144, 56, 75, 25));
+    Button1 = makeButton(QStringLiteral("Button1"), tr("OK"), this, QRect(144, 56, 75, 25));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }

@@ -46,11 +46,11 @@ void TForm1::N3Click()
     if (!korven::ui::forceA4Portrait()) {
         korven::ui::showMessage(
             this, QStringLiteral("KORVEN"),
-            QStringLiteral(" We cannot print this result since we cannot change paper size into A4. "));
+            tr(" We cannot print this result since we cannot change paper size into A4. "));
         closeAnswerWindow();
         return;
     }
-    korven::ui::showMessage(this, QStringLiteral("KORVEN"), QStringLiteral(" Now printing... "));
+    korven::ui::showMessage(this, QStringLiteral("KORVEN"), tr(" Now printing... "));
 
     QString pdfPath;
     try {

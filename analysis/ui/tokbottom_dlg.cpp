@@ -9,6 +9,7 @@
 #include "users/trial_records.h"
 #include "users/user_files.h"
 
+#include <QCoreApplication>
 #include <QAbstractTableModel>
 #include <QBarSeries>
 #include <QBarSet>
@@ -66,7 +67,7 @@ namespace {
 constexpr int Label6Top = 56;
 constexpr int NoResultsTop = 100;
 
-const QString Chart2Title = QStringLiteral("Answer time<br>&nbsp;");
+QString chart2Title() { return QCoreApplication::translate("TOKBottomDlg", "Answer time<br>&nbsp;"); }
 
 QFont gothic(int pixels)
 {
@@ -211,15 +212,15 @@ QList<QPointF> trialPoints(const std::vector<korven::TrialPoint> &series)
 TOKBottomDlg::TOKBottomDlg(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("OKBottomDlg"));
-    setWindowTitle(QStringLiteral("Evaluation(KORVEN)"));
+    setWindowTitle(tr("Evaluation(KORVEN)"));
     setFont(gothic(12));
     setFixedSize(862, 720);
 
     // Created first so that it is first in the focus chain.
-    OKBtn = makeButton(this, QStringLiteral("OKBtn"), QStringLiteral("Close"), QRect(775, 12, 75, 25));
+    OKBtn = makeButton(this, QStringLiteral("OKBtn"), tr("Close"), QRect(775, 12, 75, 25));
     OKBtn->setDefault(true);
-    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Print"), QRect(680, 12, 75, 25));
-    Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Delete grades"), QRect(8, 664, 97, 25));
+    Button1 = makeButton(this, QStringLiteral("Button1"), tr("Print"), QRect(680, 12, 75, 25));
+    Button2 = makeButton(this, QStringLiteral("Button2"), tr("Delete grades"), QRect(8, 664, 97, 25));
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
@@ -228,18 +229,18 @@ TOKBottomDlg::TOKBottomDlg(QWidget *parent) : QDialog(parent)
 
     // Success rate per trial.
     Chart1 = makeChart(this, QStringLiteral("Chart1"), QRect(8, 40, 400, 200),
-                       QStringLiteral("Percentage of correct chromosomes per trial ( correct number /46)"));
-    chart1X_ = makeAxis(Chart1->chart(), Qt::AlignBottom, QStringLiteral("trial(times)"));
-    auto *chart1Y = makeAxis(Chart1->chart(), Qt::AlignLeft, QStringLiteral("percentage of correct answers(%)"));
+                       tr("Percentage of correct chromosomes per trial ( correct number /46)"));
+    chart1X_ = makeAxis(Chart1->chart(), Qt::AlignBottom, tr("trial(times)"));
+    auto *chart1Y = makeAxis(Chart1->chart(), Qt::AlignLeft, tr("percentage of correct answers(%)"));
     setFixedRange(chart1Y, 0, 100, 20);
     Series2 = makeLine(Chart1->chart(), QStringLiteral("Series2"), chart1X_, chart1Y);
 
     // Success rate per slot: 46 black bars at the slot indices.
     Chart3 = makeChart(this, QStringLiteral("Chart3"), QRect(8, 248, 400, 200),
-                       QStringLiteral("Percentage of correct per chromosomes<br>(correct traials/all trials)"));
-    auto *chart3X = makeAxis(Chart3->chart(), Qt::AlignBottom, QStringLiteral("Chromosome number"));
+                       tr("Percentage of correct per chromosomes<br>(correct traials/all trials)"));
+    auto *chart3X = makeAxis(Chart3->chart(), Qt::AlignBottom, tr("Chromosome number"));
     setFixedRange(chart3X, 0, 46, 5);
-    auto *chart3Y = makeAxis(Chart3->chart(), Qt::AlignLeft, QStringLiteral("percentage of correct answers(%)"));
+    auto *chart3Y = makeAxis(Chart3->chart(), Qt::AlignLeft, tr("percentage of correct answers(%)"));
     setFixedRange(chart3Y, 0, 100, 20);
     Series3 = new QBarSeries;
     Series3->setObjectName(QStringLiteral("Series3"));
@@ -254,9 +255,9 @@ TOKBottomDlg::TOKBottomDlg(QWidget *parent) : QDialog(parent)
     Series3->attachAxis(chart3Y);
 
     // Answer time per trial; the vertical axis starts at 48 seconds.
-    Chart2 = makeChart(this, QStringLiteral("Chart2"), QRect(8, 456, 400, 200), Chart2Title);
-    chart2X_ = makeAxis(Chart2->chart(), Qt::AlignBottom, QStringLiteral("trials(times)"));
-    chart2Y_ = makeAxis(Chart2->chart(), Qt::AlignLeft, QStringLiteral("Answer time(sec.)"));
+    Chart2 = makeChart(this, QStringLiteral("Chart2"), QRect(8, 456, 400, 200), chart2Title());
+    chart2X_ = makeAxis(Chart2->chart(), Qt::AlignBottom, tr("trials(times)"));
+    chart2Y_ = makeAxis(Chart2->chart(), Qt::AlignLeft, tr("Answer time(sec.)"));
     Series1 = makeLine(Chart2->chart(), QStringLiteral("Series1"), chart2X_, chart2Y_);
     clearCharts();
 
@@ -327,8 +328,8 @@ void TOKBottomDlg::FormShow()
 
         if (!stats) {
             Label6->move(Label6->x(), NoResultsTop);
-            Label6->setText(korven::NoResultsNotice);
-            Label2->setText(korven::NoResultsAllTrials);
+            Label6->setText(korven::noResultsNotice());
+            Label2->setText(korven::noResultsAllTrials());
             Label3->clear();
             for (QLabel *label : {Label6, Label2, Label3})
                 label->adjustSize();
@@ -381,7 +382,7 @@ void TOKBottomDlg::fillCharts(const korven::TrialStatistics &stats)
     // From 48 seconds up to the longest time (at least a little above the fixed minimum).
     const double top = std::max(longest, 49.0);
     setFixedRange(chart2Y_, 48, top, niceInterval(top - 48));
-    Chart2->chart()->setTitle(Chart2Title);
+    Chart2->chart()->setTitle(chart2Title());
 }
 
 // The horizontal axes follow the trial numbers shown; a single trial gets a little room.

@@ -14,6 +14,7 @@
 #include "users/ui/new_id_dialogs.h"
 #include "users/user_files.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -33,8 +34,9 @@ TPagesDlg *PagesDlg = nullptr;
 
 namespace {
 
-const QString PasswordChanged = QStringLiteral("Your password was changed.");
-const QString CannotReadFile = QStringLiteral("Cannot Read file");
+// Read when shown, so that they follow the interface language.
+QString passwordChanged() { return QCoreApplication::translate("TPagesDlg", "Your password was changed."); }
+QString cannotReadFile() { return QCoreApplication::translate("TPagesDlg", "Cannot Read file"); }
 // The exercise window's fitted scale before any problem is loaded.
 constexpr float InitialFitScale = 0.7f;
 
@@ -126,7 +128,7 @@ void fitText(QPushButton *button)
 TPagesDlg::TPagesDlg(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PagesDlg"));
-    setWindowTitle(QStringLiteral("KORVEN Settings"));
+    setWindowTitle(tr("KORVEN Settings"));
     setFixedSize(319, 404);
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -137,7 +139,7 @@ TPagesDlg::TPagesDlg(QWidget *parent) : QDialog(parent)
         SampleBitmap = korven::loadBitmap24(QDir(korven::imagesFolder()).filePath(QStringLiteral("1-1.bmp")));
     } catch (const korven::KorvenError &) {
         SampleBitmap = QImage();
-        Label8->setText(CannotReadFile);
+        Label8->setText(cannotReadFile());
     }
     showPreview(0.75f);
 }
@@ -150,28 +152,28 @@ void TPagesDlg::createControls()
     TabSheet1 = named(new QWidget, QStringLiteral("TabSheet1"));
     TabSheet2 = named(new QWidget, QStringLiteral("TabSheet2"));
     TabSheet3 = named(new QWidget, QStringLiteral("TabSheet3"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Mode"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Size of Chromosome"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Password"));
+    PageControl1->addTab(TabSheet1, tr("Mode"));
+    PageControl1->addTab(TabSheet2, tr("Size of Chromosome"));
+    PageControl1->addTab(TabSheet3, tr("Password"));
 
     // "Mode"
-    Cheat = named(new QCheckBox(QStringLiteral("Reference mode"), TabSheet1), QStringLiteral("Cheat"));
+    Cheat = named(new QCheckBox(tr("Reference mode"), TabSheet1), QStringLiteral("Cheat"));
     Cheat->setGeometry(26, 25, 217, 25);
     Label1 = wrappedLabel(QStringLiteral("Label1"),
-                          QStringLiteral("You can see the number of the answered chromosome before grading. "),
+                          tr("You can see the number of the answered chromosome before grading. "),
                           TabSheet1, QRect(40, 64, 256, 32));
-    AnswerMode = named(new QCheckBox(QStringLiteral("Alignment mode"), TabSheet1), QStringLiteral("AnswerMode"));
+    AnswerMode = named(new QCheckBox(tr("Alignment mode"), TabSheet1), QStringLiteral("AnswerMode"));
     AnswerMode->setGeometry(26, 136, 256, 25);
     Label2 = wrappedLabel(QStringLiteral("Label2"),
-                          QStringLiteral("This mode decides whether to align a chromosome perpendicularly "
-                                         "automatically when you answer."),
+                          tr("This mode decides whether to align a chromosome perpendicularly "
+                             "automatically when you answer."),
                           TabSheet1, QRect(40, 176, 248, 48));
 
     // "Size of Chromosome"; the preview lies beneath the other controls.
     Image2 = named(new QLabel(TabSheet2), QStringLiteral("Image2"));
     Image2->move(200, 40);
     Image2->resize(0, 0);
-    Label3 = autoLabel(QStringLiteral("Label3"), QStringLiteral("Magnification"), TabSheet2, 48, 24);
+    Label3 = autoLabel(QStringLiteral("Label3"), tr("Magnification"), TabSheet2, 48, 24);
     Label4 = messageLabel(QStringLiteral("Label4"), TabSheet2, 72, 8, 16);
     Label4->setText(QStringLiteral("1.0"));
     Label5 = autoLabel(QStringLiteral("Label5"), QStringLiteral("0.7"), TabSheet2, 24, 48);
@@ -184,28 +186,28 @@ void TPagesDlg::createControls()
     TrackBar1->setSingleStep(1);
     TrackBar1->setTickInterval(1);
     TrackBar1->setTickPosition(QSlider::TicksBelow);
-    Button1 = named(new QPushButton(QStringLiteral("Optimal size(1.0)"), TabSheet2), QStringLiteral("Button1"));
+    Button1 = named(new QPushButton(tr("Optimal size(1.0)"), TabSheet2), QStringLiteral("Button1"));
     Button1->setGeometry(32, 104, 129, 25);
     fitText(Button1);
-    Label8 = messageLabel(QStringLiteral("Label8"), TabSheet2, 176, 96, 16, CannotReadFile);
+    Label8 = messageLabel(QStringLiteral("Label8"), TabSheet2, 176, 96, 16, cannotReadFile());
     Label7 = wrappedLabel(QStringLiteral("Label7"),
-                          QStringLiteral("We change magnification of chromosome  from the following question. "),
+                          tr("We change magnification of chromosome  from the following question. "),
                           TabSheet2, QRect(8, 168, 282, 32));
 
     // "Password"
-    Label9 = autoLabel(QStringLiteral("Label9"), QStringLiteral("Enter new password"), TabSheet3, 16, 40);
-    Password = passwordEdit(QStringLiteral("Password"), TabSheet3, QRect(16, 80, 257, 24));
-    Label10 = autoLabel(QStringLiteral("Label10"), QStringLiteral("Reenter new password"), TabSheet3, 16, 152);
+    Label9 = autoLabel(QStringLiteral("Label9"), tr("Enter new password"), TabSheet3, 16, 40);
+    Password = passwordEdit(tr("Password"), TabSheet3, QRect(16, 80, 257, 24));
+    Label10 = autoLabel(QStringLiteral("Label10"), tr("Reenter new password"), TabSheet3, 16, 152);
     rePassword = passwordEdit(QStringLiteral("rePassword"), TabSheet3, QRect(16, 192, 257, 24));
-    Button3 = named(new QPushButton(QStringLiteral("Change password"), TabSheet3), QStringLiteral("Button3"));
+    Button3 = named(new QPushButton(tr("Change password"), TabSheet3), QStringLiteral("Button3"));
     Button3->setGeometry(80, 248, 128, 33);
     fitText(Button3);
-    Label11 = messageLabel(QStringLiteral("Label11"), TabSheet3, 32, 296, 21, PasswordChanged);
+    Label11 = messageLabel(QStringLiteral("Label11"), TabSheet3, 32, 296, 21, passwordChanged());
 
     // The bottom strip.
     Panel1 = named(new QWidget(this), QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 373, 319, 31);
-    OKBtn = named(new QPushButton(QStringLiteral("OK"), Panel1), QStringLiteral("OKBtn"));
+    OKBtn = named(new QPushButton(tr("OK"), Panel1), QStringLiteral("OKBtn"));
     OKBtn->setGeometry(224, 2, 90, 25);
     OKBtn->setDefault(true);
 
@@ -284,7 +286,7 @@ void TPagesDlg::Button3Click()
         korven::ui::reportError(e.message());
         return;
     }
-    Label11->setText(PasswordChanged);
+    Label11->setText(passwordChanged());
 }
 
 void TPagesDlg::OKBtnClick()

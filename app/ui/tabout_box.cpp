@@ -11,7 +11,7 @@ TForm6 *Form6 = nullptr;
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About KORVEN"));
+    setWindowTitle(tr("About KORVEN"));
     setFixedSize(286, 210);
 
     auto *icon = new QLabel(this);
@@ -27,19 +27,19 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     product->setFont(big);
     product->setGeometry(80, 16, 190, 28);
 
-    auto *version = new QLabel(QStringLiteral("Version 1.0.3"), this);
+    auto *version = new QLabel(tr("Version 1.0.3"), this);
     version->setObjectName(QStringLiteral("Version"));
     version->setGeometry(80, 48, 190, 20);
 
     auto *comments = new QLabel(
-        QStringLiteral("A trainer for human karyotyping: arrange the 46 G-banded chromosomes of a "
-                       "metaphase into their karyogram against the clock."),
+        tr("A trainer for human karyotyping: arrange the 46 G-banded chromosomes of a "
+           "metaphase into their karyogram against the clock."),
         this);
     comments->setObjectName(QStringLiteral("Comments"));
     comments->setWordWrap(true);
     comments->setGeometry(16, 80, 254, 72);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     ok->setGeometry(105, 168, 75, 25);

@@ -2,6 +2,7 @@
 // the ways it closes.
 #include "exercise/ui/tform1.h"
 
+#include "app/language.h"
 #include "app/main_layout.h"
 #include "app/program_folder.h"
 #include "app/ui/messages.h"
@@ -110,23 +111,23 @@ void TForm1::createControls()
     Panel5->setObjectName(QStringLiteral("Panel5"));
     Panel5->setFrameShape(QFrame::Panel);
     Panel5->setFrameShadow(QFrame::Raised);
-    Label57 = makeLabel(QStringLiteral("Label57"), QStringLiteral("Time:"), Panel5);
+    Label57 = makeLabel(QStringLiteral("Label57"), tr("Time:"), Panel5);
     Label57->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 24));
     Label58 = makeLabel(QStringLiteral("Label58"), QStringLiteral("0"), Panel5);
     Label58->setFont(pixelFont(QStringLiteral("Arial"), 24));
-    Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("Sec"), Panel5);
+    Label1 = makeLabel(QStringLiteral("Label1"), tr("Sec"), Panel5);
     Label1->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 24));
     for (QLabel *l : {Label57, Label58, Label1})
         l->adjustSize();
 
-    Button2 = makeButton(QStringLiteral("Button2"), QStringLiteral("Next"), MenuPanel);
+    Button2 = makeButton(QStringLiteral("Button2"), tr("Next"), MenuPanel);
     Button2->setDefault(true);
     Button2->setAutoDefault(true);
-    Button4 = makeButton(QStringLiteral("Button4"), QStringLiteral("Start"), MenuPanel);
-    Button1 = makeButton(QStringLiteral("Button1"), QStringLiteral("Evaluation"), MenuPanel);
-    Button5 = makeButton(QStringLiteral("Button5"), QStringLiteral("Correct answer"), MenuPanel);
-    Button6 = makeButton(QStringLiteral("Button6"), QStringLiteral("Finish"), MenuPanel);
-    Button3 = makeButton(QStringLiteral("Button3"), QStringLiteral("Analysis"), MenuPanel);
+    Button4 = makeButton(QStringLiteral("Button4"), tr("Start"), MenuPanel);
+    Button1 = makeButton(QStringLiteral("Button1"), tr("Evaluation"), MenuPanel);
+    Button5 = makeButton(QStringLiteral("Button5"), tr("Correct answer"), MenuPanel);
+    Button6 = makeButton(QStringLiteral("Button6"), tr("Finish"), MenuPanel);
+    Button3 = makeButton(QStringLiteral("Button3"), tr("Analysis"), MenuPanel);
     for (QPushButton *b : {Button4, Button1, Button5, Button6, Button3})
         b->setAutoDefault(false);
     // The state of a window just opened: only Next, the problem list and Analysis are enabled.
@@ -200,28 +201,28 @@ void TForm1::createMenu()
             a->setShortcut(key);
         return a;
     };
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    QMenu *file = menuBar()->addMenu(tr("File(&F)"));
     file->setObjectName(QStringLiteral("File1"));
-    New1 = action(file, QStringLiteral("New1"), QStringLiteral("Reset"), QKeySequence(Qt::Key_F1));
-    Analysis1 = action(file, QStringLiteral("Analysis1"), QStringLiteral("Analysis"), QKeySequence(Qt::Key_F12));
+    New1 = action(file, QStringLiteral("New1"), tr("Reset"), QKeySequence(Qt::Key_F1));
+    Analysis1 = action(file, QStringLiteral("Analysis1"), tr("Analysis"), QKeySequence(Qt::Key_F12));
     file->addSeparator();
-    N4 = action(file, QStringLiteral("N4"), QStringLiteral("Printer Settings..."), {});
-    N3 = action(file, QStringLiteral("N3"), QStringLiteral("Print(A4 size only)"), {});
+    N4 = action(file, QStringLiteral("N4"), tr("Printer Settings..."), {});
+    N3 = action(file, QStringLiteral("N3"), tr("Print(A4 size only)"), {});
     file->addSeparator();
-    Exit1 = action(file, QStringLiteral("Exit1"), QStringLiteral("Exit(&X)"), {});
+    Exit1 = action(file, QStringLiteral("Exit1"), tr("Exit(&X)"), {});
 
-    QMenu *option = menuBar()->addMenu(QStringLiteral("Option(&O)"));
+    QMenu *option = menuBar()->addMenu(tr("Option(&O)"));
     option->setObjectName(QStringLiteral("Option1"));
-    N1 = action(option, QStringLiteral("N1"), QStringLiteral("Reference mode"), QKeySequence(Qt::Key_F4));
+    N1 = action(option, QStringLiteral("N1"), tr("Reference mode"), QKeySequence(Qt::Key_F4));
     N1->setCheckable(true);
-    Settings1 = action(option, QStringLiteral("Settings1"), QStringLiteral("Settings..."), QKeySequence(Qt::Key_F8));
+    Settings1 = action(option, QStringLiteral("Settings1"), tr("Settings..."), QKeySequence(Qt::Key_F8));
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    QMenu *help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("Help1"));
     // F12 belongs to "Analysis", which comes first in the menu; the help item shows the key but
     // is reached through the menu only.
-    Help2 = action(help, QStringLiteral("Help2"), QStringLiteral("Help(&C)\tF12"), {});
-    About1 = action(help, QStringLiteral("About1"), QStringLiteral("About(&A)..."), {});
+    Help2 = action(help, QStringLiteral("Help2"), tr("Help(&C)\tF12"), {});
+    About1 = action(help, QStringLiteral("About1"), tr("About(&A)..."), {});
 
     for (QAction *a : {New1, Analysis1, N1, Settings1})
         a->setShortcutContext(Qt::WindowShortcut);
@@ -271,8 +272,8 @@ void TForm1::FormCreate()
     columnStep();
 
     wrapButtonCaptions();
-    Button1->setText(QStringLiteral("Evaluation"));
-    Button2->setText(QStringLiteral("Next"));
+    Button1->setText(tr("Evaluation"));
+    Button2->setText(tr("Next"));
     created_ = true;
 }
 
@@ -360,8 +361,12 @@ void TForm1::Help2Click()
 {
     const QString folder = korven::programFolder();
     QString path = folder + QStringLiteral("/KORVENHelp.chm");
-    if (!QFileInfo::exists(path))
-        path = folder + QStringLiteral("/KORVENHelp.html");
+    if (!QFileInfo::exists(path)) {
+        // The manual in the interface's language, the English one when that is missing.
+        path = folder + QLatin1Char('/') + korven::helpFileName(korven::currentLanguage());
+        if (!QFileInfo::exists(path))
+            path = folder + QLatin1Char('/') + korven::helpFileName(korven::Language::English);
+    }
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 

@@ -22,7 +22,7 @@ QFont pixelFont(const QString &family, int pixels)
 TForm16::TForm16(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form16"));
-    setWindowTitle(QStringLiteral("KORVEN  Correct answer"));
+    setWindowTitle(tr("KORVEN  Correct answer"));
     setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
     setAutoFillBackground(true);
 
@@ -41,7 +41,7 @@ TForm16::TForm16(QWidget *parent) : QWidget(parent, Qt::Window)
     CloseButton = new QToolButton(TitleBar);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    CloseButton->setToolTip(QStringLiteral("Close"));
+    CloseButton->setToolTip(tr("Close"));
     CloseButton->setAutoRaise(false);
     CloseButton->setFocusPolicy(Qt::NoFocus);
     connect(CloseButton, &QToolButton::clicked, this, &QWidget::close);

@@ -135,7 +135,7 @@ void TForm1::Button1Click()
     Button2->setEnabled(true);
     Button3->setEnabled(true);
     Button4->setEnabled(false);
-    Button4->setText(QStringLiteral("Start"));
+    Button4->setText(tr("Start"));
     Button5->setEnabled(true);
     Button6->setEnabled(false);
 
@@ -159,10 +159,10 @@ void TForm1::Button1Click()
         const QListWidgetItem *item = ListBox3->item(ProblemPosition);
         if (!item)
             throw korven::KorvenError(
-                QStringLiteral("No problem number at position %1 of the problem list.").arg(ProblemPosition));
+                tr("No problem number at position %1 of the problem list.").arg(ProblemPosition));
         korven::appendTrialRecord(path, results, item->text(), ElapsedSeconds);
     } catch (const korven::KorvenError &e) {
-        korven::ui::reportError(QStringLiteral("This trial was not recorded in %1.\n%2")
+        korven::ui::reportError(tr("This trial was not recorded in %1.\n%2")
                                     .arg(QDir::toNativeSeparators(path), e.message()));
     }
 }
@@ -175,7 +175,7 @@ void TForm1::Button5Click()
     showCorrectAnswer();
 
     Button5->setEnabled(false);
-    Button5->setText(QStringLiteral("Finish"));
+    Button5->setText(tr("Finish"));
     Button6->setEnabled(true);
 }
 

@@ -112,9 +112,9 @@ void TForm1::loadProblemAt(int position)
     if (index < 0 || index >= ListBox1->count()) {
         if (ListBox1->count() == 0)
             throw korven::KorvenError(
-                QStringLiteral("No problem to load: the folder %1 holds none of the problem sets.")
+                tr("No problem to load: the folder %1 holds none of the problem sets.")
                     .arg(korven::imagesFolder()));
-        throw korven::KorvenError(QStringLiteral("There is no problem number %1.").arg(position + 1));
+        throw korven::KorvenError(tr("There is no problem number %1.").arg(position + 1));
     }
     ListBox3->setCurrentRow(position);
     ListBox1->setCurrentRow(index);
@@ -135,7 +135,7 @@ void TForm1::loadProblemAt(int position)
 
     SlotContent.fill(-1);
     setPiecesDragMode(false);
-    Button2->setText(QStringLiteral("Next"));
+    Button2->setText(tr("Next"));
 }
 
 // The controls and clock of a problem about to be loaded by Next or a pick: Start enabled,
@@ -147,7 +147,7 @@ void TForm1::prepareReadyState()
     Button1->setEnabled(false);
     Button3->setEnabled(true);
     Button4->setEnabled(true);
-    Button4->setText(QStringLiteral("Start"));
+    Button4->setText(tr("Start"));
     Button5->setEnabled(false);
     ShowElapsed = 1;
     ClockRunning = 0;
@@ -161,7 +161,7 @@ void TForm1::Button2Click()
 {
     EvaluationCount = 0;
     closeAnswerWindow();
-    Button1->setText(QStringLiteral("Evaluation"));
+    Button1->setText(tr("Evaluation"));
     prepareReadyState();
     const int position = korven::globalRandom().range(0, ListBox3->count());
     loadProblemAt(position);
@@ -192,17 +192,17 @@ void TForm1::Button4Click()
     Button4->setEnabled(true);
     Button3->setEnabled(false);
     Button5->setEnabled(false);
-    Button5->setText(QStringLiteral("Correct answer"));
+    Button5->setText(tr("Correct answer"));
     if (ClockRunning == 0) {
         PiecesMovable = 1;
         setPiecesDragMode(true);
-        Button4->setText(QStringLiteral("Pause"));
+        Button4->setText(tr("Pause"));
         Timer1->start();
         ClockRunning = 1;
     } else {
         PiecesMovable = 0;
         setPiecesDragMode(false);
-        Button4->setText(QStringLiteral("Restart"));
+        Button4->setText(tr("Restart"));
         Timer1->stop();
         ClockRunning = 0;
     }
@@ -228,10 +228,10 @@ void TForm1::New1Click()
     hideAllPieces();
     ResetSlots();
     setSexSlotCaptions();
-    Button1->setText(QStringLiteral("Evaluation"));
-    Button2->setText(QStringLiteral("Next"));
+    Button1->setText(tr("Evaluation"));
+    Button2->setText(tr("Next"));
     Button2->setFocus();
-    Button4->setText(QStringLiteral("Start"));
+    Button4->setText(tr("Start"));
     Timer1->stop();
     ElapsedSeconds = 0;
     setClockSeconds(QStringLiteral("0"));
@@ -243,14 +243,14 @@ void TForm1::Button6Click()
 {
     EvaluationCount = 0;
     closeAnswerWindow();
-    Button1->setText(QStringLiteral("Evaluation"));
+    Button1->setText(tr("Evaluation"));
     TallestPieceHeight = 0;
     ListBox1->setEnabled(true);
     Button1->setEnabled(false);
     Button3->setEnabled(true);
     Button4->setEnabled(false);
-    Button4->setText(QStringLiteral("Start"));
-    Button5->setText(QStringLiteral("Correct answer"));
+    Button4->setText(tr("Start"));
+    Button5->setText(tr("Correct answer"));
     Button5->setEnabled(false);
     Button6->setEnabled(false);
     ListBox3->clearSelection();
@@ -265,7 +265,7 @@ void TForm1::Button6Click()
     setSexSlotCaptions();
     returnPiecesToInputPanel();
     update();
-    Button2->setText(QStringLiteral("Next"));
+    Button2->setText(tr("Next"));
 }
 
 void TForm1::Button3Click()

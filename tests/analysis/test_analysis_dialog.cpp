@@ -126,7 +126,7 @@ private slots:
         writeRecords({});
         OKBottomDlg->show();
         QCOMPARE(OKBottomDlg->Label6->pos(), QPoint(440, 100));
-        QCOMPARE(OKBottomDlg->Label6->text(), korven::NoResultsNotice);
+        QCOMPARE(OKBottomDlg->Label6->text(), korven::noResultsNotice());
         QCOMPARE(OKBottomDlg->Label2->text(), QStringLiteral("correct 0 time / All trials 0 time"));
         QCOMPARE(OKBottomDlg->Label3->text(), QString());
         QCOMPARE(OKBottomDlg->Series2->count(), 0);

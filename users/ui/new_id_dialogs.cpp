@@ -8,6 +8,7 @@
 #include "users/ui/tpassword_dlg.h"
 #include "users/user_files.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,10 +84,10 @@ QPushButton *buildNotice(QDialog *dialog, const QStringList &texts)
 TNewIDorNo::TNewIDorNo(QWidget *parent) : QDialog(parent, DialogFlags | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("NewIDorNo"));
-    setWindowTitle(QStringLiteral("KORVEN  Create New ID"));
+    setWindowTitle(tr("KORVEN  Create New ID"));
     setFixedSize(300, 140);
 
-    Label1 = named(new QLabel(QStringLiteral("Create New ID？"), this), QStringLiteral("Label1"));
+    Label1 = named(new QLabel(tr("Create New ID？"), this), QStringLiteral("Label1"));
     QFont large = Label1->font();
     large.setPixelSize(24);
     large.setBold(true);
@@ -94,10 +95,10 @@ TNewIDorNo::TNewIDorNo(QWidget *parent) : QDialog(parent, DialogFlags | Qt::Wind
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(0, 22, 300, 40);
 
-    OKBtn = named(new QPushButton(QStringLiteral("Yes"), this), QStringLiteral("OKBtn"));
+    OKBtn = named(new QPushButton(tr("Yes"), this), QStringLiteral("OKBtn"));
     OKBtn->setGeometry(48, 88, 92, 28);
     OKBtn->setDefault(true);
-    CancelBtn = named(new QPushButton(QStringLiteral("No"), this), QStringLiteral("CancelBtn"));
+    CancelBtn = named(new QPushButton(tr("No"), this), QStringLiteral("CancelBtn"));
     CancelBtn->setGeometry(160, 88, 92, 28);
     setTabOrder(OKBtn, CancelBtn);
 
@@ -117,7 +118,7 @@ void TNewIDorNo::CancelBtnClick()
     PasswordDlg->ID->clear();
     PasswordDlg->Password->clear();
     PasswordDlg->ID->setFocus();
-    PasswordDlg->Label1->setText(QLatin1String(PasswordCaption));
+    PasswordDlg->Label1->setText(QCoreApplication::translate("TPasswordDlg", PasswordCaption));
     done(Rejected);
 }
 
@@ -142,26 +143,26 @@ void TNewIDorNo::keyPressEvent(QKeyEvent *event)
 TNewID::TNewID(QWidget *parent) : QDialog(parent, DialogFlags)
 {
     setObjectName(QStringLiteral("NewID"));
-    setWindowTitle(QStringLiteral("KORVEN  Create New ID"));
+    setWindowTitle(tr("KORVEN  Create New ID"));
     setFixedSize(300, 244);
 
-    Label2 = named(new QLabel(QStringLiteral("New ID"), this), QStringLiteral("Label2"));
+    Label2 = named(new QLabel(tr("New ID"), this), QStringLiteral("Label2"));
     Label2->setGeometry(32, 16, 236, 18);
     ID = named(new QLineEdit(this), QStringLiteral("ID"));
     ID->setGeometry(32, 36, 236, 24);
-    Label1 = named(new QLabel(QStringLiteral(" Enter password for New ID"), this), QStringLiteral("Label1"));
+    Label1 = named(new QLabel(tr(" Enter password for New ID"), this), QStringLiteral("Label1"));
     Label1->setGeometry(32, 72, 236, 18);
     Password = passwordBox(QStringLiteral("Password"), this);
     Password->setGeometry(32, 92, 236, 24);
-    Label3 = named(new QLabel(QStringLiteral("Reenter password for New ID"), this), QStringLiteral("Label3"));
+    Label3 = named(new QLabel(tr("Reenter password for New ID"), this), QStringLiteral("Label3"));
     Label3->setGeometry(32, 128, 236, 18);
     rePassword = passwordBox(QStringLiteral("rePassword"), this);
     rePassword->setGeometry(32, 148, 236, 24);
 
-    OKBtn = named(new QPushButton(QStringLiteral("Create ID"), this), QStringLiteral("OKBtn"));
+    OKBtn = named(new QPushButton(tr("Create ID"), this), QStringLiteral("OKBtn"));
     OKBtn->setGeometry(40, 196, 100, 28);
     OKBtn->setDefault(true);
-    CancelBtn = named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("CancelBtn"));
+    CancelBtn = named(new QPushButton(tr("Cancel"), this), QStringLiteral("CancelBtn"));
     CancelBtn->setGeometry(160, 196, 100, 28);
 
     setTabOrder(ID, Password);
@@ -226,8 +227,8 @@ void TNewID::OKBtnClick()
     if (created == korven::CreateUserResult::FolderExists) {
         korven::ui::showMessage(
             this, QStringLiteral("KORVEN"),
-            QStringLiteral("The Result folder already holds an entry named \"%1\", so this ID "
-                           "cannot be created. Nothing was changed.\nPlease create it different ID.")
+            tr("The Result folder already holds an entry named \"%1\", so this ID "
+               "cannot be created. Nothing was changed.\nPlease create it different ID.")
                 .arg(id));
         ID->setFocus();
         ID->selectAll();
@@ -279,34 +280,34 @@ TForm9::TForm9(QWidget *parent) : QDialog(parent, DialogFlags | Qt::WindowStaysO
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("KORVEN"));
-    QPushButton *ok = buildNotice(this, {QStringLiteral("This ID is already in use."),
-                                         QStringLiteral("Please create it different ID.")});
+    QPushButton *ok = buildNotice(this, {tr("This ID is already in use."),
+                                         tr("Please create it different ID.")});
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 TForm11::TForm11(QWidget *parent) : QDialog(parent, DialogFlags | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Form11"));
-    setWindowTitle(QStringLiteral("KORVEN  Reenter password"));
-    QPushButton *ok = buildNotice(this, {QStringLiteral("Two passwords differ."), QStringLiteral("or"),
-                                         QStringLiteral("The password is not set up."),
-                                         QStringLiteral("Please reenter password")});
+    setWindowTitle(tr("KORVEN  Reenter password"));
+    QPushButton *ok = buildNotice(this, {tr("Two passwords differ."), tr("or"),
+                                         tr("The password is not set up."),
+                                         tr("Please reenter password")});
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 TRecovery1::TRecovery1(QWidget *parent) : QDialog(parent, DialogFlags)
 {
     setObjectName(QStringLiteral("Recovery1"));
-    setWindowTitle(QStringLiteral("KORVEN　　Revive ID"));
+    setWindowTitle(tr("KORVEN　　Revive ID"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 16);
-    auto *text = named(new QLabel(QStringLiteral("This ID is existed before. Does it revive?"), this),
+    auto *text = named(new QLabel(tr("This ID is existed before. Does it revive?"), this),
                        QStringLiteral("Label1"));
     layout->addWidget(text);
     layout->addSpacing(8);
-    const QString captions[] = {QStringLiteral("I want to revive ID and results."),
-                                QStringLiteral("I want to revive ID only."),
-                                QStringLiteral("I do not want to revive ID.")};
+    const QString captions[] = {tr("I want to revive ID and results."),
+                                tr("I want to revive ID only."),
+                                tr("I do not want to revive ID.")};
     int n = 1;
     for (const QString &caption : captions)
         layout->addWidget(named(new QPushButton(caption, this), QStringLiteral("Button%1").arg(n++)));
@@ -317,7 +318,7 @@ TNewIDComplete::TNewIDComplete(QWidget *parent) : QDialog(parent, DialogFlags | 
 {
     setObjectName(QStringLiteral("NewIDComplete"));
     setWindowTitle(QStringLiteral("KORVEN"));
-    QPushButton *ok = buildNotice(this, {QStringLiteral("We have create New ID.")});
+    QPushButton *ok = buildNotice(this, {tr("We have create New ID.")});
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -325,9 +326,9 @@ TForm14::TForm14(QWidget *parent) : QDialog(parent, DialogFlags | Qt::WindowStay
 {
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("KORVEN"));
-    QPushButton *ok = buildNotice(this, {QStringLiteral("Two passwords differ"), QStringLiteral("or"),
-                                         QStringLiteral("The password is not set up."),
-                                         QStringLiteral("Please reenter password")});
+    QPushButton *ok = buildNotice(this, {tr("Two passwords differ"), tr("or"),
+                                         tr("The password is not set up."),
+                                         tr("Please reenter password")});
     connect(ok, &QPushButton::clicked, this, [this] {
         accept();
         if (PagesDlg)

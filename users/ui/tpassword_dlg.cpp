@@ -38,26 +38,26 @@ TPasswordDlg::TPasswordDlg(QWidget *parent)
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("PasswordDlg"));
-    setWindowTitle(QStringLiteral("KORVEN  ID and Password"));
+    setWindowTitle(tr("KORVEN  ID and Password"));
     setFixedSize(283, 232);
 
-    Label2 = named(new QLabel(QStringLiteral("ID"), this), "Label2");
+    Label2 = named(new QLabel(tr("ID"), this), "Label2");
     Label2->setGeometry(40, 16, 200, 18);
     ID = named(new QLineEdit(this), "ID");
     ID->setGeometry(40, 36, 200, 24);
-    Label1 = named(new QLabel(QLatin1String(PasswordCaption), this), "Label1");
+    Label1 = named(new QLabel(tr(PasswordCaption), this), "Label1");
     Label1->setGeometry(40, 74, 220, 18);
     Password = named(new QLineEdit(this), "Password");
     Password->setGeometry(40, 94, 200, 24);
     Password->setEchoMode(QLineEdit::Password);
     Password->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
 
-    OKBtn = named(new QPushButton(QStringLiteral("OK"), this), "OKBtn");
+    OKBtn = named(new QPushButton(tr("OK"), this), "OKBtn");
     OKBtn->setGeometry(40, 140, 92, 28);
     OKBtn->setDefault(true);
-    CancelBtn = named(new QPushButton(QStringLiteral("Cancel"), this), "CancelBtn");
+    CancelBtn = named(new QPushButton(tr("Cancel"), this), "CancelBtn");
     CancelBtn->setGeometry(148, 140, 92, 28);
-    Button1 = named(new QPushButton(QStringLiteral("Create ID"), this), "Button1");
+    Button1 = named(new QPushButton(tr("Create ID"), this), "Button1");
     Button1->setGeometry(40, 186, 200, 28);
     Button1->setEnabled(false);
     ListBox1 = named(new QListWidget(this), "ListBox1");
@@ -110,7 +110,7 @@ void TPasswordDlg::OKBtnClick()
     const QString result = korven::resultFolder();
     const QString stored = korven::readPassword(korven::passwordPath(result, id));
     if (Password->text() != stored) {
-        Label1->setText(QLatin1String(WrongPasswordCaption));
+        Label1->setText(tr(WrongPasswordCaption));
         Password->clear();
         Password->setFocus();
         return;
@@ -148,7 +148,7 @@ void TPasswordDlg::showSizePreview()
     // stays empty, as the settings dialog does; the login itself goes on.
     QImage sample(korven::imagesFolder() + QStringLiteral("/1-1.bmp"));
     if (sample.isNull()) {
-        PagesDlg->Label8->setText(QStringLiteral("Cannot Read file"));
+        PagesDlg->Label8->setText(tr("Cannot Read file"));
         PagesDlg->Image2->clear();
         return;
     }

@@ -51,5 +51,5 @@ private:
 extern TPasswordDlg *PasswordDlg;
 
 // Texts the login shows.
-inline constexpr const char *PasswordCaption = "Password";
-inline constexpr const char *WrongPasswordCaption = "Please your password again.";
+inline constexpr const char *PasswordCaption = QT_TRANSLATE_NOOP("TPasswordDlg", "Password");
+inline constexpr const char *WrongPasswordCaption = QT_TRANSLATE_NOOP("TPasswordDlg", "Please your password again.");

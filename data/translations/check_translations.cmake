@@ -1,0 +1,32 @@
+# Runs lupdate over the translated folders into a copy of each .ts file and fails, listing them,
+# when an entry is unfinished (a text without its translation) or obsolete (a translation whose
+# text is gone from the sources).
+file(MAKE_DIRECTORY ${WORK_DIR})
+set(failed FALSE)
+foreach(ts ${TS_FILES})
+  get_filename_component(name ${ts} NAME)
+  set(copy ${WORK_DIR}/${name})
+  file(COPY_FILE ${ts} ${copy})
+  execute_process(COMMAND ${LUPDATE} ${OPTIONS} ${DIRS} -ts ${copy}
+                  WORKING_DIRECTORY ${SOURCE_DIR} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(SEND_ERROR "lupdate failed on ${name}:\n${out}${err}")
+    set(failed TRUE)
+    continue()
+  endif()
+  file(READ ${copy} text)
+  # One message per match: its source text and the state of its translation.
+  string(REGEX MATCHALL "<source>[^<]*</source>[^<]*(<comment>[^<]*</comment>[^<]*)?<translation type=\"(unfinished|vanished|obsolete)\"" bad "${text}")
+  list(LENGTH bad count)
+  if(count GREATER 0)
+    set(failed TRUE)
+    message("${name}: ${count} entries need work (see ${copy}):")
+    foreach(entry ${bad})
+      string(REGEX REPLACE "<source>([^<]*)</source>.*type=\"([a-z]+)\"" "  \\2: \\1" line "${entry}")
+      message("${line}")
+    endforeach()
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "The translation is not complete; build the target korven_lupdate, translate, commit the .ts.")
+endif()
