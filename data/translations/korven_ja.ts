@@ -41,8 +41,8 @@ Sex chromosome
  %4
 
 性染色体
-    　 X (誤り %5 回 / %6 試行)
-    　 Y (誤り %7 回 / %8 試行)
+    &#x3000; X (誤り %5 回 / %6 試行)
+    &#x3000; Y (誤り %7 回 / %8 試行)
 
  本日の平均解答時間は %9 秒です
 </translation>
@@ -86,7 +86,7 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
 
 %6
 
-　   (誤った回数)
+&#x3000;   (誤った回数)
 
 
 </translation>
@@ -97,7 +97,7 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;%1 (Normal, %2)</source>
         <translation>最も間違えやすい問題番号
 
-　　　　　%1 (正常%2)</translation>
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;%1 (正常%2)</translation>
     </message>
 </context>
 <context>
@@ -784,7 +784,7 @@ Please create it different ID.</source>
     <name>TRecovery1</name>
     <message>
         <source>KORVEN&#x3000;&#x3000;Revive ID</source>
-        <translation>KORVEN　　IDの復活</translation>
+        <translation>KORVEN&#x3000;&#x3000;IDの復活</translation>
     </message>
     <message>
         <source>This ID is existed before. Does it revive?</source>
