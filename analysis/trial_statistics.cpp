@@ -1,10 +1,9 @@
 #include "analysis/trial_statistics.h"
 
-#include <QCoreApplication>
-
 #include "exercise/errors.h"
 #include "exercise/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QStringView>

@@ -1,11 +1,10 @@
 #include "exercise/problem_loader.h"
 
-#include <QCoreApplication>
-
 #include "exercise/comma_text.h"
 #include "exercise/errors.h"
 #include "exercise/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,6 @@
 #include "tools/bmp_writer.h"
 
 #include <QCoreApplication>
-
 #include <QFile>
 #include <QtEndian>
 

@@ -1,7 +1,5 @@
 #include "tools/problem_maker.h"
 
-#include <QCoreApplication>
-
 #include "exercise/catalogue.h"
 #include "exercise/comma_text.h"
 #include "exercise/errors.h"
@@ -9,6 +7,7 @@
 #include "exercise/text_file.h"
 #include "tools/bmp_writer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -814,10 +814,6 @@ Please create it different ID.</source>
         <translation>ファイルが見つかりません: %1</translation>
     </message>
     <message>
-        <source>Cannot open %1: %2</source>
-        <translation>%1 を開けません: %2</translation>
-    </message>
-    <message>
         <source>Cannot read %1: %2</source>
         <translation>%1 を読めません: %2</translation>
     </message>
@@ -828,6 +824,50 @@ Please create it different ID.</source>
     <message>
         <source>Cannot append to %1: %2</source>
         <translation>%1 に追記できません: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>シンボリックリンク</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダ</translation>
+    </message>
+    <message>
+        <source>a pipe (FIFO)</source>
+        <translation>パイプ (FIFO)</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file; it was left alone.</source>
+        <translation>%1 は通常のファイルではなく%2です。手を付けずにおきました。</translation>
+    </message>
+    <message>
+        <source>Cannot %1 %2: %3</source>
+        <translation>%2 を%1ことができません: %3</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2 bytes; at most %3 are read). It was left alone.</source>
+        <translation>%1 は大きすぎます(%2 バイト。読み込むのは %3 バイトまでです)。手を付けずにおきました。</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>%1 has too many lines (%2; at most %3 are read). It was left alone.</source>
+        <translation>%1 は行が多すぎます(%2 行。読み込むのは %3 行までです)。手を付けずにおきました。</translation>
     </message>
 </context>
 <context>
@@ -914,6 +954,14 @@ Please create it different ID.</source>
     <message>
         <source>Cannot create the folder %1.</source>
         <translation>フォルダ %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>Cannot create a folder in %1: %2</source>
+        <translation>%1 にフォルダを作成できません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>フォルダ %1 を作成できません: %2</translation>
     </message>
 </context>
 <context>
