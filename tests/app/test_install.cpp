@@ -94,7 +94,7 @@ void TestInstall::installedFiles()
         "share/icons/hicolor/scalable/apps/korven.svg", "share/icons/hicolor/16x16/apps/korven.png",
         "share/icons/hicolor/48x48/apps/korven.png", "share/icons/hicolor/256x256/apps/korven.png",
         "share/man/man1/korven.1.gz", "share/man/man1/korven-problems.1.gz", "share/doc/korven/copyright",
-        "share/doc/korven/changelog.Debian.gz"};
+        "share/doc/korven/changelog.gz"};
     for (const QString &file : expected)
         QVERIFY2(QFileInfo(p.filePath(file)).isFile(), qPrintable(file));
     // All 48 bundled sets, without the build's marks.
