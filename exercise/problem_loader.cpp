@@ -83,11 +83,15 @@ QImage decodeBitmap24(QByteArray bytes, const QString &path)
     QImageReader reader(&buffer);
     // The declared size is judged before any pixel is decoded.
     const QSize declared = reader.size();
-    if (declared.isValid() && !bitmapSizeAccepted(declared.width(), declared.height()))
+    if (!declared.isValid())
+        throw KorvenError(QStringLiteral("Cannot load the image %1: %2").arg(shown(path), reader.errorString()));
+    if (!bitmapSizeAccepted(declared.width(), declared.height()))
         throw KorvenError(QStringLiteral("Cannot load the image %1: it declares %2 x %3 pixels; at most %4 x %4 "
                                          "and %5 pixels in all are accepted.")
                               .arg(shown(path)).arg(declared.width()).arg(declared.height())
                               .arg(MaxBitmapSide).arg(MaxBitmapPixels));
+    // Whatever the header claimed, decoding never takes more memory than the largest picture.
+    reader.setAllocationLimit(int(MaxBitmapPixels * 4 / (1024 * 1024)) + 1);
     QImage image = reader.read();
     if (image.isNull())
         throw KorvenError(QStringLiteral("Cannot load the image %1: %2").arg(shown(path), reader.errorString()));
