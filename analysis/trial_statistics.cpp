@@ -115,6 +115,21 @@ void forEachField(QStringView line, std::deque<QString> &keep, Field &&field)
     }
 }
 
+// The values a written record can hold; anything else comes from an outside edit.
+bool inRange(int field, int value)
+{
+    switch (field) {
+    case TrialField:
+        return value >= -1; // -1: a record an older version appended to an empty file
+    case ProblemField:
+        return value >= 1 && value <= 999;
+    case TimeField:
+        return value >= 0;
+    default:
+        return value >= -2 && value <= 1;
+    }
+}
+
 QString fieldName(int field)
 {
     switch (field) {
@@ -143,6 +158,8 @@ QString fileNameShown(const QString &path)
     QString what;
     if (field >= fields.size())
         what = QStringLiteral("the field is missing");
+    else if (int value = 0; parseWholeNumber(fields.at(field), value))
+        what = QStringLiteral("%1 is out of range").arg(value);
     else
         what = QStringLiteral("\"%1\" is not a whole number").arg(fields.at(field));
     throw KorvenError(QStringLiteral("%1, line %2, field %3 (%4): %5.")
@@ -171,7 +188,7 @@ Record parseRecord(QStringView line, std::deque<QString> &keep)
     int field = 0;
     auto take = [&](QStringView text) {
         int value = 0;
-        const bool ok = field == DateField || parseWholeNumber(text, value);
+        const bool ok = field == DateField || (parseWholeNumber(text, value) && inRange(field, value));
         if (!ok)
             record.badFields |= bit(field);
         switch (field) {
@@ -392,7 +409,7 @@ std::optional<TrialStatistics> evaluateTrialRecords(const QStringList &lines, co
 std::optional<TrialStatistics> evaluateTrialRecordFile(const QString &path, const QString &today,
                                                        const ProblemNameLookup &problemName)
 {
-    return evaluateTrialRecords(readTextLines(path), today, problemName, path);
+    return evaluateTrialRecords(readTextLines(path, RecordFileLimits), today, problemName, path);
 }
 
 TrialCounts countTrialRecords(const QStringList &lines, const QString &today)

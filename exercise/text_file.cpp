@@ -117,16 +117,16 @@ void removeStaleTemporaries(const QString &folder, const QString &fileName)
     }
 }
 
-void syncFolder(const QString &folder)
+} // namespace
+
+void flushFolder(const QString &folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
-        ::fsync(fd); // the rename is done; a failure here cannot be undone or made better
+        ::fsync(fd); // the renames are done; a failure here cannot undo or improve them
         ::close(fd);
     }
 }
-
-} // namespace
 
 QByteArray toCp932(const QString &text)
 {
@@ -166,6 +166,13 @@ QByteArray readRegularFile(const QString &path, qint64 maxBytes)
         bytes.append(buffer, n);
     }
     return bytes;
+}
+
+qint64 regularFileSize(const QString &path)
+{
+    struct stat st;
+    Fd fd(openRegular(path, O_RDONLY, st, "open"));
+    return st.st_size;
 }
 
 QStringList splitTextLines(const QByteArray &bytes)
@@ -327,7 +334,7 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
         fail(error);
     if (::rename(temporary.constData(), target.constData()) != 0)
         fail(errno);
-    syncFolder(folder);
+    flushFolder(folder);
 }
 
 QByteArray linesToCp932(const QStringList &lines)

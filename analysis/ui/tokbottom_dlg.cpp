@@ -316,7 +316,7 @@ void TOKBottomDlg::FormShow()
     // what was filled up to then.
     korven::ui::guarded([&] {
         const QString path = korven::recordPath(korven::resultFolder(), userId);
-        const QStringList lines = korven::readTextLines(path);
+        const QStringList lines = korven::readTextLines(path, korven::RecordFileLimits);
         gridModel_->setLines(lines);
         const QString today = korven::recordDateText(today_.isValid() ? today_ : QDate::currentDate());
         const auto problemName = [](int problem) {
