@@ -39,12 +39,14 @@ struct Group {
 
 struct Analysis {
     cv::Mat flat;   // background at 255
+    cv::Mat smooth; // flat, lightly blurred
     cv::Mat labels; // CV_32S component labels of the chromosome-or-not mask
     std::vector<Component> components;
     double thickness = 0;
     std::vector<Group> groups; // the chromosomes
     std::vector<std::vector<int>> rows; // group indexes, each row left to right
     std::vector<DroppedPiece> dropped;
+    std::vector<double> lineAngles; // of the lines standing free
 };
 
 class UnionFind {
@@ -111,17 +113,24 @@ std::pair<int, double> backgroundLevel(const cv::Mat &smooth)
     return {peak, std::max(0.5, double(peak - v))};
 }
 
-// Components of the picture's dark parts, measured; thresholds with hysteresis, so faint pale
-// bands hang on to their chromosome while background noise does not start a component of its own.
-void findComponents(Analysis &a)
+// The picture's dark parts, thresholded with hysteresis: a loose mask, whose components count
+// only when they reach the strict level somewhere, so faint pale bands hang on to their
+// chromosome while background noise does not start a component of its own.
+cv::Mat darkMask(Analysis &a, double &strict)
 {
     cv::Mat smooth;
     cv::GaussianBlur(a.flat, smooth, cv::Size(3, 3), 0.8);
     const auto [level, sigma] = backgroundLevel(smooth);
-    const double loose = level - std::max(8.0, 3.5 * sigma);
-    const double strict = level - std::max(30.0, 7.0 * sigma);
+    const double loose = level - std::max(10.0, 3.5 * sigma);
+    strict = level - std::max(30.0, 7.0 * sigma);
+    a.smooth = smooth;
+    return smooth < loose;
+}
 
-    cv::Mat mask = smooth < loose;
+// The components of a mask, measured; those never darker than `strict` are left out.
+void measureComponents(Analysis &a, const cv::Mat &mask, double strict)
+{
+    a.components.clear();
     cv::Mat stats, centroids;
     const int count = cv::connectedComponentsWithStats(mask, a.labels, stats, centroids, 8, CV_32S);
     cv::Mat distance;
@@ -135,7 +144,7 @@ void findComponents(Analysis &a)
     std::vector<Sums> sums(count);
     for (int y = 0; y < a.labels.rows; ++y) {
         const int *label = a.labels.ptr<int>(y);
-        const uchar *value = smooth.ptr(y);
+        const uchar *value = a.smooth.ptr(y);
         const float *depth = distance.ptr<float>(y);
         for (int x = 0; x < a.labels.cols; ++x) {
             const int l = label[x];
@@ -169,6 +178,34 @@ void findComponents(Analysis &a)
     }
 }
 
+// Long horizontal runs, far wider than a chromosome: underlines, possibly touching the
+// chromosomes standing on them. Boxed as lines of their own (their angle is not measured: the
+// opening cuts a slanted line into level steps).
+cv::Mat lineMask(const cv::Mat &mask, double thickness, std::vector<Component> &lines)
+{
+    cv::Mat opened;
+    const int length = oddSize(int(2.5 * thickness));
+    cv::morphologyEx(mask, opened, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(length, 1)));
+    // A thick horizontal band is not a line.
+    cv::Mat thick;
+    cv::morphologyEx(opened, thick, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, oddSize(int(0.5 * thickness)))));
+    opened &= ~thick;
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(opened, labels, stats, centroids, 8, CV_32S);
+    for (int l = 1; l < count; ++l) {
+        Component c;
+        c.label = -1;
+        c.box = cv::Rect(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
+                         stats.at<int>(l, cv::CC_STAT_WIDTH), stats.at<int>(l, cv::CC_STAT_HEIGHT));
+        c.area = stats.at<int>(l, cv::CC_STAT_AREA);
+        c.kind = Kind::Line;
+        lines.push_back(c);
+    }
+    cv::dilate(opened, opened, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
+    return opened;
+}
+
 // Chromosomes are the thickest large things: the typical width is the median over the 23 largest
 // components (or the largest alone for a single bitmap); thinner things are lines, text and specks.
 void classify(Analysis &a, bool singlePiece)
@@ -183,7 +220,7 @@ void classify(Analysis &a, bool singlePiece)
     a.thickness = std::max(2.0, median(widths));
     const double t = a.thickness;
     for (Component &c : a.components) {
-        if (c.thickness >= 0.5 * t && c.area >= 0.15 * t * t)
+        if (c.thickness >= 0.55 * t && c.area >= 0.6 * t * t)
             c.kind = Kind::Thick;
         else if (c.box.width >= 2 * t && c.box.width >= 6 * c.box.height)
             c.kind = Kind::Line;
@@ -281,12 +318,8 @@ void findRows(Analysis &a)
 // underlines tell it best; without them the chromosomes' lower ends along each row.
 double estimateTilt(const Analysis &a)
 {
-    std::vector<double> lines;
-    for (const Component &c : a.components)
-        if (c.kind == Kind::Line)
-            lines.push_back(c.angle);
-    if (lines.size() >= 3)
-        return median(lines);
+    if (a.lineAngles.size() >= 3)
+        return median(a.lineAngles);
     std::vector<double> slopes;
     for (const auto &row : a.rows) {
         for (size_t i = 0; i < row.size(); ++i) {
@@ -360,7 +393,21 @@ Analysis analyse(cv::Mat flat, bool singlePiece)
 {
     Analysis a;
     a.flat = std::move(flat);
-    findComponents(a);
+    double strict = 0;
+    cv::Mat mask = darkMask(a, strict);
+    measureComponents(a, mask, strict);
+    std::vector<Component> lines;
+    if (!singlePiece) {
+        classify(a, singlePiece);
+        for (const Component &c : a.components)
+            if (c.kind == Kind::Line)
+                a.lineAngles.push_back(c.angle);
+        const cv::Mat drawn = lineMask(mask, a.thickness, lines);
+        if (!lines.empty()) {
+            mask &= ~drawn;
+            measureComponents(a, mask, strict);
+        }
+    }
     // Things touching the picture's edge are scanner borders or cut-off material, not chromosomes.
     std::vector<Component> inside;
     for (const Component &c : a.components) {
@@ -371,6 +418,7 @@ Analysis analyse(cv::Mat flat, bool singlePiece)
     }
     a.components.swap(inside);
     classify(a, singlePiece);
+    a.components.insert(a.components.end(), lines.begin(), lines.end());
     groupFragments(a);
     findRows(a);
     return a;

@@ -4,6 +4,7 @@
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
 #include "exercise/text_file.h"
+#include "tools/bmp_writer.h"
 #include "tools/karyogram_segment.h"
 #include "tools/problem_maker.h"
 
@@ -88,8 +89,11 @@ QStringList auditProblem(const QString &folder)
     std::array<QImage, PieceCount> bitmaps;
     std::vector<int> heights;
     for (int piece = 0; piece < PieceCount; ++piece) {
+        const QString path = QDir(folder).filePath(pieceFileName(piece));
+        if (!QFileInfo(path).isFile() || !bmp24FileFault(path).isEmpty())
+            continue; // checkProblem reports it
         try {
-            bitmaps[piece] = loadBitmap24(QDir(folder).filePath(pieceFileName(piece)));
+            bitmaps[piece] = loadBitmap24(path);
             heights.push_back(bitmaps[piece].height());
         } catch (const KorvenError &) {
             // missing or unreadable: checkProblem reports it
