@@ -224,21 +224,20 @@ int runList(const QStringList &args)
         throw KorvenError(QStringLiteral("%1: no such folder").arg(images));
     say(stdout, QStringLiteral("%1: the problem list numbers the present catalogue folders in catalogue order")
                     .arg(QDir::toNativeSeparators(images)));
-    say(stdout, QStringLiteral("pos  no.  folder                      state    sex     bands"));
+    say(stdout, QStringLiteral("pos  no.  state    sex     bands  folder"));
     int faulty = 0;
     for (const ListedProblem &entry : listProblems(images)) {
         const QString state = !entry.present ? QStringLiteral("absent")
                               : entry.faults.isEmpty() ? QStringLiteral("sound")
                                                        : QStringLiteral("faulty");
         faulty += entry.present && !entry.faults.isEmpty();
-        say(stdout, QStringLiteral("%1  %2  %3  %4 %5 %6")
+        say(stdout, QStringLiteral("%1  %2  %3 %4 %5  %6")
                         .arg(entry.position, 3)
                         .arg(padded(entry.number.isEmpty() ? QStringLiteral("-") : entry.number, 3))
-                        .arg(padded(entry.name, 26))
                         .arg(padded(state, 8))
                         .arg(padded(entry.female ? QStringLiteral("female") : QStringLiteral("male"), 7))
-                        .arg(entry.bands.isEmpty() ? QStringLiteral("-") : entry.bands)
-                        .trimmed());
+                        .arg(padded(entry.bands.isEmpty() ? QStringLiteral("-") : entry.bands, 5))
+                        .arg(entry.name));
     }
     for (const QString &stray : strayFolders(images))
         say(stdout, QStringLiteral("ignored by KORVEN (not a catalogue name): %1").arg(stray));

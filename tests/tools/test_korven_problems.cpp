@@ -388,9 +388,9 @@ private slots:
         };
         const QString bands = readOrigin(male_).value(QStringLiteral("bands"));
         QVERIFY(!bands.isEmpty());
-        QCOMPARE(line(catalogueNames()[0]), QStringLiteral("1 001 %1 faulty female %2").arg(catalogueNames()[0], readOrigin(female_).value("bands")));
-        QCOMPARE(line(catalogueNames()[4]), QStringLiteral("5 002 %1 sound male %2").arg(catalogueNames()[4], bands));
-        QCOMPARE(line(catalogueNames()[1]), QStringLiteral("2 - %1 absent female -").arg(catalogueNames()[1]));
+        QCOMPARE(line(catalogueNames()[0]), QStringLiteral("1 001 faulty female %2 %1").arg(catalogueNames()[0], readOrigin(female_).value("bands")));
+        QCOMPARE(line(catalogueNames()[4]), QStringLiteral("5 002 sound male %2 %1").arg(catalogueNames()[4], bands));
+        QCOMPARE(line(catalogueNames()[1]), QStringLiteral("2 - absent female - %1").arg(catalogueNames()[1]));
         QVERIFY2(run.out.contains(QStringLiteral("ignored by KORVEN (not a catalogue name): my cells")), qPrintable(run.out));
         QCOMPARE(run.err, QString());
     }
