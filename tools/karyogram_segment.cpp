@@ -178,13 +178,13 @@ void measureComponents(Analysis &a, const cv::Mat &mask, double strict)
     }
 }
 
-// Long horizontal runs, far wider than a chromosome: underlines, possibly touching the
+// Long horizontal runs, wider than a chromosome: underlines, possibly touching the
 // chromosomes standing on them. Boxed as lines of their own (their angle is not measured: the
 // opening cuts a slanted line into level steps).
 cv::Mat lineMask(const cv::Mat &mask, double thickness, std::vector<Component> &lines)
 {
     cv::Mat opened;
-    const int length = oddSize(int(2.5 * thickness));
+    const int length = oddSize(int(1.6 * thickness)); // a pair's underline spans over two widths
     cv::morphologyEx(mask, opened, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(length, 1)));
     // A thick horizontal band is not a line.
     cv::Mat thick;
