@@ -6,6 +6,7 @@
 #include "exercise/problem_loader.h"
 #include "exercise/text_file.h"
 #include "tools/bmp_writer.h"
+#include "tools/problem_audit.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,6 +61,9 @@ void makeOne(const std::vector<Ideogram> &ideograms, const MakeOptions &options,
         writeGeneratedFile(QDir(folder).filePath(pieceFileName(piece)), encodeBmp24(image));
     }
     writeFileAtomically(listingPath(folder), linesToCp932(listingLines(folder)));
+    writeOrigin(folder, {{QStringLiteral("source"), QStringLiteral("made")},
+                         {QStringLiteral("seed"), QString::number(options.seed)},
+                         {QStringLiteral("bands"), QString::number(plan.ideogram->level)}});
 }
 
 } // namespace
