@@ -133,13 +133,13 @@ MetaphaseStyle randomMetaphaseStyle(Rng &rng, const Ideogram &ideogram)
 {
     // Chromosome 1's length and its length-to-width ratio by band level; the drawn width is
     // smaller than the seen one by the blur's fringe on each side.
-    double lengthLow = 250, lengthHigh = 290, ratioLow = 7.4, ratioHigh = 8.6;
+    double lengthLow = 250, lengthHigh = 290, ratioLow = 7.5, ratioHigh = 8.5;
     double endSplit = 0.25, armSplit = 0.15, curved = 0.03;
     if (ideogram.level >= 850) {
-        lengthLow = 320, lengthHigh = 370, ratioLow = 14.8, ratioHigh = 17.2;
-        endSplit = 0.6, armSplit = 0.3, curved = 0.36;
+        lengthLow = 320, lengthHigh = 370, ratioLow = 15, ratioHigh = 17;
+        endSplit = 0.6, armSplit = 0.3, curved = 0.4;
     } else if (ideogram.level >= 550) {
-        lengthLow = 280, lengthHigh = 320, ratioLow = 10.3, ratioHigh = 11.7;
+        lengthLow = 280, lengthHigh = 320, ratioLow = 10.4, ratioHigh = 11.6;
         endSplit = 0.35, armSplit = 0.2, curved = 0.12;
     }
     MetaphaseStyle style;
@@ -168,13 +168,13 @@ ChromosomeLook randomChromosomeLook(Rng &rng, const MetaphaseStyle &style, doubl
     look.widthFactor = rng.uniform(0.95, 1.05);
     look.tiltDegrees = rng.uniform(-4, 4);
     const double slender = lengthPixels / style.width;
-    const double share = slender >= 9 ? style.curvedShare : style.curvedShare * 0.4;
+    const double share = slender >= 7 ? style.curvedShare : style.curvedShare * 0.4;
     const bool curved = rng.uniform() < share;
     const bool sShape = rng.uniform() < 0.35;
     // A visible curve leaves the straight line by more than half a width; the cap keeps short
     // pieces from folding.
-    double bend = curved ? rng.uniform(0.75, 1.4) : rng.uniform(0, 0.2);
-    bend = std::min(bend, 0.1 * slender);
+    double bend = curved ? rng.uniform(0.8, 1.4) : rng.uniform(0, 0.2);
+    bend = std::min(bend, 0.08 * slender);
     // An S bends twice as steeply for the same distance: only long pieces take it.
     look.sShape = curved && sShape && 0.055 * slender >= 0.7;
     if (look.sShape)
@@ -258,7 +258,7 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
     std::vector<float> waistProfile(n);
     for (int i = 0; i < n; ++i) {
         const double s = i * Step;
-        double g = -0.2 + 1.2 * std::max(0.0, armWave[i] - (1 - style.armSplit));
+        double g = -0.2 + 2.5 * std::max(0.0, armWave[i] - (1 - style.armSplit));
         const double top = std::max(0.0, 1 - s / reachTop), bottom = std::max(0.0, 1 - (length - s) / reachBottom);
         g += 2 * (splitTop * top * top + splitBottom * bottom * bottom);
         if (stalk < 0) {
@@ -362,7 +362,7 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
                 const double body = coverage * std::sqrt(1 - q * q * q * q);
                 const double across = u - sign * offset;
                 const double bandAt = s + skew * across + bow * across * across / width + c.shift[side];
-                const double stain = sample(c.darkness[side], bandAt) * (1 - 0.35 * q * q);
+                const double stain = sample(c.darkness[side], bandAt) * (1 - 0.5 * q * q);
                 density[side] = body * (od0 + odStain * stain * endFade(s));
             }
             double od = std::max(density[0], density[1]) + 0.25 * std::min(density[0], density[1]);
