@@ -122,10 +122,172 @@ private:
     std::vector<float> f_, slope_, curvature_, arc_; // at t = i * Step
 };
 
-// Per chromatid (0 left, 1 right): radius, centre offset from the axis, stain darkness, along s.
+// The body along its axis, sampled every Step pixels: per chromatid (0 left, 1 right) its
+// radius, its centre's distance from the axis and its stain; and what both share.
 struct Chromatids {
-    std::vector<float> radius[2], offset[2], darkness[2], shift;
+    std::vector<float> radius[2], offset[2], darkness[2];
+    std::vector<float> thin;  // density factor, below 1 on the thin short arms of acrocentrics
+    float shift[2] = {0, 0};  // each chromatid's bands lie a little higher or lower
+    double skew = 0, bow = 0; // bands run askew and bowed across the width
+    bool acrocentric = false;
 };
+
+// Shapes and stains the two chromatids of a body `length` pixels long and `width` wide.
+Chromatids shapeChromatids(const Homologue &homologue, const MetaphaseStyle &style, double contrast, double length,
+                           double width, Rng &rng)
+{
+    const ChromosomeBands &bands = homologue.bands;
+    const double rho = width / 4;
+    const double centromere = bands.centromere / std::max(1.0, bands.length) * length;
+    const int n = int(std::ceil(length / Step)) + 2;
+    Chromatids c;
+    // Which bands make the thin short arm of an acrocentric: satellite, stalk, proximal part.
+    int stalk = -1;
+    for (size_t b = 0; b < bands.bands.size() && bands.acrocentric; ++b)
+        if (bands.bands[b].stain == Stain::Stalk)
+            stalk = int(b);
+    const double satelliteWidth = rng.uniform(0.25, 0.4), stalkWidth = rng.uniform(0.08, 0.14);
+    const double shortArmWidth = rng.uniform(0.35, 0.55);
+
+    // Along the axis: width factor, thin-part paleness, darkness per chromatid, chromatid gap.
+    std::vector<float> widthFactor(n, 1), thin(n, 1), gap(n), dark[2];
+    dark[0].resize(n), dark[1].resize(n);
+    std::vector<double> jitter[2];
+    for (int side = 0; side < 2; ++side)
+        for (size_t b = 0; b < bands.bands.size(); ++b)
+            jitter[side].push_back(rng.uniform(0.93, 1.07));
+    for (size_t b = 0; b < bands.bands.size(); ++b) { // shared part of the per-band jitter
+        const double common = rng.uniform(0.95, 1.05);
+        jitter[0][b] *= common, jitter[1][b] *= common;
+    }
+    const double shoulder = 0.5 * width; // rounded top of an acrocentric's long arm
+    const double shoulderStart = centromere - 0.15 * shoulder;
+    size_t b = 0;
+    for (int i = 0; i < n; ++i) {
+        const double s = i * Step;
+        const double position = std::min(s / length, 1.0) * bands.length;
+        while (b + 1 < bands.bands.size() && position >= bands.bands[b].stop)
+            ++b;
+        const Band &band = bands.bands[b];
+        const double darkness = homologue.darkness[b] * contrast;
+        dark[0][i] = float(darkness * jitter[0][b]);
+        dark[1][i] = float(darkness * jitter[1][b]);
+        if (stalk >= 0 && s < centromere + shoulder) {
+            double armWidth = 1;
+            if (band.shortArm)
+                armWidth = int(b) < stalk ? satelliteWidth : int(b) == stalk ? stalkWidth : shortArmWidth;
+            const double t = (shoulderStart + shoulder - s) / shoulder;
+            const double round = t >= 1 ? 0 : t <= 0 ? 1 : std::sqrt(1 - t * t);
+            widthFactor[i] = float(std::max(armWidth, round));
+            thin[i] = float(0.55 + 0.45 * widthFactor[i]);
+        }
+    }
+    blur(widthFactor, 0.06 * width / Step);
+    blur(thin, 0.06 * width / Step);
+
+    // Chromatid gap in chromatid radii (below zero they overlap): together along most of the
+    // body, opening here and there along the arms and more at the ends, closed at the centromere
+    // and splaying just beside it.
+    const std::vector<float> armWave = smoothNoise(rng, n, 1.6 * width / Step);
+    const double splitTop = style.endSplit * rng.uniform(0, 2), splitBottom = style.endSplit * rng.uniform(0, 2);
+    const double reachTop = rng.uniform(0.6, 1.5) * width, reachBottom = rng.uniform(0.6, 1.5) * width;
+    const double waist = rng.uniform(0.3, 0.4), waistSkew = rng.uniform(-0.1, 0.1) * width;
+    const double splay = rng.uniform(0.1, 0.4);
+    const double waistDepth[2] = {waist * rng.uniform(0.7, 1.3), waist * rng.uniform(0.7, 1.3)};
+    std::vector<float> waistProfile(n);
+    for (int i = 0; i < n; ++i) {
+        const double s = i * Step;
+        double g = -0.2 + 2.5 * std::max(0.0, armWave[i] - (1 - style.armSplit));
+        const double top = std::max(0.0, 1 - s / reachTop), bottom = std::max(0.0, 1 - (length - s) / reachBottom);
+        g += 2 * (splitTop * top * top + splitBottom * bottom * bottom);
+        if (stalk < 0) {
+            const double d = (s - centromere - waistSkew) / (0.35 * width);
+            g += -0.35 * std::exp(-d * d) + splay * std::exp(-(std::abs(d) - 1.6) * (std::abs(d) - 1.6));
+            waistProfile[i] = float(std::exp(-d * d));
+        } else if (s < centromere + shoulder) {
+            g = std::min(g, -0.6 + 0.9 * widthFactor[i] * widthFactor[i]); // the short arm is one strand
+        }
+        gap[i] = float(std::min(g, 1.2)); // keeps parted ends within the canvas
+    }
+
+    // Per chromatid: radius with a wobbly outline, a waist and a little bulge at dark bands.
+    c.skew = rng.uniform(-0.09, 0.09), c.bow = rng.uniform(-0.12, 0.12);
+    c.shift[0] = float(rng.uniform(-0.5, 0.5)), c.shift[1] = float(rng.uniform(-0.5, 0.5));
+    for (int side = 0; side < 2; ++side) {
+        const std::vector<float> wobble = smoothNoise(rng, n, 0.8 * width / Step);
+        const std::vector<float> swell = smoothNoise(rng, n, 3 * width / Step);
+        const std::vector<float> uneven = smoothNoise(rng, n, 0.9 * width / Step);
+        std::vector<float> smoothDark = dark[side];
+        blur(smoothDark, 0.1 * width / Step);
+        c.radius[side].resize(n), c.offset[side].resize(n), c.darkness[side].resize(n);
+        for (int i = 0; i < n; ++i) {
+            const double pinch = 1 - waistDepth[side] * waistProfile[i];
+            const double r = rho * widthFactor[i] * pinch
+                             * (1 + 0.04 * wobble[i] + 0.03 * swell[i] + 0.03 * smoothDark[i]);
+            c.radius[side][i] = float(r);
+            c.offset[side][i] = float(rho * widthFactor[i] * pinch * (1 + 0.5 * gap[i]));
+            c.darkness[side][i] = float(dark[side][i] * (1 + 0.12 * uneven[i]));
+        }
+    }
+
+    c.thin = std::move(thin);
+    c.acrocentric = stalk >= 0;
+    return c;
+}
+
+// The picture the camera takes of the transmitted light: blurred by the optics, the faint fringe
+// that reaches the border cut to white (light places enclosed by the chromosome stay grey), the
+// camera's noise added, cropped and framed by the look's margins. Only the body is kept, and with
+// `looseSatellites` also detached specks of at least minSpeck pixels.
+QImage develop(cv::Mat light, const MetaphaseStyle &style, const ChromosomeLook &look, bool looseSatellites,
+               int minSpeck)
+{
+    cv::GaussianBlur(light, light, cv::Size(0, 0), style.blur, style.blur, cv::BORDER_REPLICATE);
+    cv::Mat grey;
+    light.convertTo(grey, CV_32F, 255);
+    cv::Mat background = grey >= WhiteCut; // 255 where light
+    cv::Mat outside = background.clone();
+    cv::floodFill(outside, cv::Point(0, 0), cv::Scalar(128));
+    cv::Mat chromosome = outside != 128;
+
+    // Keep the body and, on acrocentrics, loose satellites big enough to be seen; drop specks.
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(chromosome, labels, stats, centroids, 8, CV_32S);
+    int main = 0, mainArea = 0;
+    for (int k = 1; k < count; ++k)
+        if (stats.at<int>(k, cv::CC_STAT_AREA) > mainArea)
+            main = k, mainArea = stats.at<int>(k, cv::CC_STAT_AREA);
+    std::vector<char> keep(count, 0);
+    for (int k = 1; k < count; ++k)
+        keep[k] = k == main || (looseSatellites && stats.at<int>(k, cv::CC_STAT_AREA) >= minSpeck);
+
+    const int canvasW = light.cols, canvasH = light.rows;
+    int left = canvasW, right = -1, top = canvasH, bottom = -1;
+    const std::uint64_t noiseSeed = look.seed ^ 0xCA3Eull;
+    const double noiseScale = style.noise * 2.449; // the difference of two uniforms has deviation 1/sqrt(6)
+    cv::Mat out(canvasH, canvasW, CV_8U, cv::Scalar(255));
+    for (int py = 0; py < canvasH; ++py) {
+        const int *label = labels.ptr<int>(py);
+        const float *g = grey.ptr<float>(py);
+        uchar *o = out.ptr<uchar>(py);
+        for (int px = 0; px < canvasW; ++px) {
+            if (!keep[label[px]])
+                continue;
+            const double noise = (pixelHash(noiseSeed, px, py) - pixelHash(noiseSeed + 1, px, py)) * noiseScale;
+            o[px] = uchar(std::clamp(std::lround(g[px] + noise), 4L, long(WhiteCut) - 1));
+            left = std::min(left, px), right = std::max(right, px);
+            top = std::min(top, py), bottom = std::max(bottom, py);
+        }
+    }
+    if (right < 0) // nothing visible: a single grey dot keeps the piece a picture
+        left = right = canvasW / 2, top = bottom = canvasH / 2, out.at<uchar>(top, left) = 200;
+
+    const int *m = look.margins;
+    cv::Mat framed(bottom - top + 1 + m[1] + m[3], right - left + 1 + m[0] + m[2], CV_8U, cv::Scalar(255));
+    out(cv::Rect(left, top, right - left + 1, bottom - top + 1))
+        .copyTo(framed(cv::Rect(m[0], m[1], right - left + 1, bottom - top + 1)));
+    return toQImage(framed);
+}
 
 } // namespace
 
@@ -198,99 +360,9 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
     const double length = std::max(4.0, paintedLength(bands, style) * look.lengthFactor);
     const double width = style.width * look.widthFactor;
     const double rho = width / 4; // radius of one chromatid
-    const double centromere = bands.centromere / std::max(1.0, bands.length) * length;
-    const int n = int(std::ceil(length / Step)) + 2;
     Rng rng(look.seed);
 
-    // Which bands make the thin short arm of an acrocentric: satellite, stalk, proximal part.
-    int stalk = -1;
-    for (size_t b = 0; b < bands.bands.size() && bands.acrocentric; ++b)
-        if (bands.bands[b].stain == Stain::Stalk)
-            stalk = int(b);
-    const double satelliteWidth = rng.uniform(0.25, 0.4), stalkWidth = rng.uniform(0.08, 0.14);
-    const double shortArmWidth = rng.uniform(0.35, 0.55);
-
-    // Along the axis: width factor, thin-part paleness, darkness per chromatid, chromatid gap.
-    std::vector<float> widthFactor(n, 1), thin(n, 1), gap(n), dark[2];
-    dark[0].resize(n), dark[1].resize(n);
-    std::vector<double> jitter[2];
-    for (int side = 0; side < 2; ++side)
-        for (size_t b = 0; b < bands.bands.size(); ++b)
-            jitter[side].push_back(rng.uniform(0.9, 1.1));
-    for (size_t b = 0; b < bands.bands.size(); ++b) { // shared part of the per-band jitter
-        const double common = rng.uniform(0.93, 1.07);
-        jitter[0][b] *= common, jitter[1][b] *= common;
-    }
-    const double shoulder = 0.5 * width; // rounded top of an acrocentric's long arm
-    const double shoulderStart = centromere - 0.15 * shoulder;
-    size_t b = 0;
-    for (int i = 0; i < n; ++i) {
-        const double s = i * Step;
-        const double position = std::min(s / length, 1.0) * bands.length;
-        while (b + 1 < bands.bands.size() && position >= bands.bands[b].stop)
-            ++b;
-        const Band &band = bands.bands[b];
-        const double darkness = homologue.darkness[b] * look.contrast;
-        dark[0][i] = float(darkness * jitter[0][b]);
-        dark[1][i] = float(darkness * jitter[1][b]);
-        if (stalk >= 0 && s < centromere + shoulder) {
-            double armWidth = 1;
-            if (band.shortArm)
-                armWidth = int(b) < stalk ? satelliteWidth : int(b) == stalk ? stalkWidth : shortArmWidth;
-            const double t = (shoulderStart + shoulder - s) / shoulder;
-            const double round = t >= 1 ? 0 : t <= 0 ? 1 : std::sqrt(1 - t * t);
-            widthFactor[i] = float(std::max(armWidth, round));
-            thin[i] = float(0.55 + 0.45 * widthFactor[i]);
-        }
-    }
-    blur(widthFactor, 0.06 * width / Step);
-    blur(thin, 0.06 * width / Step);
-
-    // Chromatid gap in chromatid radii (below zero they overlap): together along most of the
-    // body, opening here and there along the arms and more at the ends, closed at the centromere
-    // and splaying just beside it.
-    const std::vector<float> armWave = smoothNoise(rng, n, 1.6 * width / Step);
-    const double splitTop = style.endSplit * rng.uniform(0, 2), splitBottom = style.endSplit * rng.uniform(0, 2);
-    const double reachTop = rng.uniform(0.6, 1.5) * width, reachBottom = rng.uniform(0.6, 1.5) * width;
-    const double waist = rng.uniform(0.3, 0.4), waistSkew = rng.uniform(-0.1, 0.1) * width;
-    const double splay = rng.uniform(0.1, 0.4);
-    const double waistDepth[2] = {waist * rng.uniform(0.7, 1.3), waist * rng.uniform(0.7, 1.3)};
-    std::vector<float> waistProfile(n);
-    for (int i = 0; i < n; ++i) {
-        const double s = i * Step;
-        double g = -0.2 + 2.5 * std::max(0.0, armWave[i] - (1 - style.armSplit));
-        const double top = std::max(0.0, 1 - s / reachTop), bottom = std::max(0.0, 1 - (length - s) / reachBottom);
-        g += 2 * (splitTop * top * top + splitBottom * bottom * bottom);
-        if (stalk < 0) {
-            const double d = (s - centromere - waistSkew) / (0.35 * width);
-            g += -0.35 * std::exp(-d * d) + splay * std::exp(-(std::abs(d) - 1.6) * (std::abs(d) - 1.6));
-            waistProfile[i] = float(std::exp(-d * d));
-        } else if (s < centromere + shoulder) {
-            g = std::min(g, -0.6 + 0.9 * widthFactor[i] * widthFactor[i]); // the short arm is one strand
-        }
-        gap[i] = float(g);
-    }
-
-    // Per chromatid: radius with a wobbly outline, a waist and a little bulge at dark bands.
-    Chromatids c;
-    const double skew = rng.uniform(-0.09, 0.09), bow = rng.uniform(-0.12, 0.12);
-    c.shift = {float(rng.uniform(-0.5, 0.5)), float(rng.uniform(-0.5, 0.5))};
-    for (int side = 0; side < 2; ++side) {
-        const std::vector<float> wobble = smoothNoise(rng, n, 0.8 * width / Step);
-        const std::vector<float> swell = smoothNoise(rng, n, 3 * width / Step);
-        const std::vector<float> uneven = smoothNoise(rng, n, 0.9 * width / Step);
-        std::vector<float> smoothDark = dark[side];
-        blur(smoothDark, 0.1 * width / Step);
-        c.radius[side].resize(n), c.offset[side].resize(n), c.darkness[side].resize(n);
-        for (int i = 0; i < n; ++i) {
-            const double pinch = 1 - waistDepth[side] * waistProfile[i];
-            const double r = rho * widthFactor[i] * pinch
-                             * (1 + 0.04 * wobble[i] + 0.03 * swell[i] + 0.03 * smoothDark[i]);
-            c.radius[side][i] = float(r);
-            c.offset[side][i] = float(rho * widthFactor[i] * pinch * (1 + 0.5 * gap[i]));
-            c.darkness[side][i] = float(dark[side][i] * (1 + 0.12 * uneven[i]));
-        }
-    }
+    const Chromatids c = shapeChromatids(homologue, style, look.contrast, length, width, rng);
 
     // Pale, slightly frayed telomeres.
     const double telomere = 0.22 * width;
@@ -303,14 +375,12 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
     const double theta = look.tiltDegrees * Pi / 180;
     const double sinT = std::sin(theta), cosT = std::cos(theta);
     const double pad = 3 * style.blur + 4;
-    const double halfW = std::abs(look.bend) * width + 0.75 * width + pad;
+    const double halfW = std::abs(look.bend) * width + 0.85 * width + pad;
     const double halfH = axis.span() / 2 + pad;
     const int canvasW = int(std::ceil(2 * (halfW * cosT + halfH * std::abs(sinT)))) + 2;
     const int canvasH = int(std::ceil(2 * (halfH * cosT + halfW * std::abs(sinT)))) + 2;
     const double cx = canvasW / 2.0, cy = canvasH / 2.0;
 
-    // Optical densities before the blur; the blur spreads the thin body's density over its fringe,
-    // so the drawn densities are a little higher than the greys they are to show.
     // The round ends: radius and offset of each chromatid's cap at the top and the bottom.
     double caps[2][4];
     for (int side = 0; side < 2; ++side) {
@@ -320,6 +390,8 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
         caps[side][3] = sample(c.offset[side], length - caps[side][2]);
     }
 
+    // Optical densities before the blur; the blur spreads the thin body's density over its fringe,
+    // so the drawn densities are a little higher than the greys they are to show.
     const double od0 = -1.2 * std::log(style.paleGrey / 255);
     const double odStain = -1.25 * std::log(style.darkGrey / 255) - od0;
     const std::uint64_t grainSeed = look.seed ^ 0x5EEDull, frayed = look.seed ^ 0xF4A7ull;
@@ -329,7 +401,7 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
         for (int px = 0; px < canvasW; ++px) {
             const double dx = px + 0.5 - cx, dy = py + 0.5 - cy;
             const double x = dx * cosT + dy * sinT, y = -dx * sinT + dy * cosT + axis.span() / 2;
-            if (std::abs(x - axis.f(std::clamp(y, 0.0, axis.span()))) > 0.8 * width + 2)
+            if (std::abs(x - axis.f(std::clamp(y, 0.0, axis.span()))) > 0.85 * width + 2)
                 continue;
             double s, u;
             axis.locate(x, y, &s, &u);
@@ -361,65 +433,19 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
                 const double q = std::min(distance / edge, 1.0);
                 const double body = coverage * std::sqrt(1 - q * q * q * q);
                 const double across = u - sign * offset;
-                const double bandAt = s + skew * across + bow * across * across / width + c.shift[side];
+                const double bandAt = s + c.skew * across + c.bow * across * across / width + c.shift[side];
                 const double stain = sample(c.darkness[side], bandAt) * (1 - 0.5 * q * q);
                 density[side] = body * (od0 + odStain * stain * endFade(s));
             }
             double od = std::max(density[0], density[1]) + 0.25 * std::min(density[0], density[1]);
             if (od <= 0)
                 continue;
-            od *= sample(thin, s) * (1 + style.grain * 2 * (pixelHash(grainSeed, px, py) - 0.5));
+            od *= sample(c.thin, s) * (1 + style.grain * 2 * (pixelHash(grainSeed, px, py) - 0.5));
             row[px] = float(std::exp(-od));
         }
     }
 
-    // The optics, then the background cut: light fringes that reach the border turn white,
-    // light places enclosed by the chromosome stay grey.
-    cv::GaussianBlur(light, light, cv::Size(0, 0), style.blur, style.blur, cv::BORDER_REPLICATE);
-    cv::Mat grey;
-    light.convertTo(grey, CV_32F, 255);
-    cv::Mat background = grey >= WhiteCut; // 255 where light
-    cv::Mat outside = background.clone();
-    cv::floodFill(outside, cv::Point(0, 0), cv::Scalar(128));
-    cv::Mat chromosome = outside != 128;
-
-    // Keep the body and, on acrocentrics, loose satellites big enough to be seen; drop specks.
-    cv::Mat labels, stats, centroids;
-    const int count = cv::connectedComponentsWithStats(chromosome, labels, stats, centroids, 8, CV_32S);
-    int main = 0, mainArea = 0;
-    for (int k = 1; k < count; ++k)
-        if (stats.at<int>(k, cv::CC_STAT_AREA) > mainArea)
-            main = k, mainArea = stats.at<int>(k, cv::CC_STAT_AREA);
-    const int minSpeck = std::max(6, int(0.25 * rho * rho));
-    std::vector<char> keep(count, 0);
-    for (int k = 1; k < count; ++k)
-        keep[k] = k == main || (stalk >= 0 && stats.at<int>(k, cv::CC_STAT_AREA) >= minSpeck);
-
-    int left = canvasW, right = -1, top = canvasH, bottom = -1;
-    const std::uint64_t noiseSeed = look.seed ^ 0xCA3Eull;
-    const double noiseScale = style.noise * 2.449; // the difference of two uniforms has deviation 1/sqrt(6)
-    cv::Mat out(canvasH, canvasW, CV_8U, cv::Scalar(255));
-    for (int py = 0; py < canvasH; ++py) {
-        const int *label = labels.ptr<int>(py);
-        const float *g = grey.ptr<float>(py);
-        uchar *o = out.ptr<uchar>(py);
-        for (int px = 0; px < canvasW; ++px) {
-            if (!keep[label[px]])
-                continue;
-            const double noise = (pixelHash(noiseSeed, px, py) - pixelHash(noiseSeed + 1, px, py)) * noiseScale;
-            o[px] = uchar(std::clamp(std::lround(g[px] + noise), 4L, long(WhiteCut) - 1));
-            left = std::min(left, px), right = std::max(right, px);
-            top = std::min(top, py), bottom = std::max(bottom, py);
-        }
-    }
-    if (right < 0) // nothing visible: a single grey dot keeps the piece a picture
-        left = right = canvasW / 2, top = bottom = canvasH / 2, out.at<uchar>(top, left) = 200;
-
-    const int *m = look.margins;
-    cv::Mat framed(bottom - top + 1 + m[1] + m[3], right - left + 1 + m[0] + m[2], CV_8U, cv::Scalar(255));
-    out(cv::Rect(left, top, right - left + 1, bottom - top + 1))
-        .copyTo(framed(cv::Rect(m[0], m[1], right - left + 1, bottom - top + 1)));
-    return toQImage(framed);
+    return develop(light, style, look, c.acrocentric, std::max(6, int(0.25 * rho * rho)));
 }
 
 } // namespace korven

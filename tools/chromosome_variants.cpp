@@ -23,7 +23,7 @@ const Variable *variableOf(const ChromosomeBands &chromosome, const Band &band)
     static const Variable centromeric19{0.75, 0.85, 1.2, 0.62, 0.88};
     static const Variable q3{0.5, 0.85, 1.2, 0.38, 0.62};
     static const Variable qY{0.78, 0.4, 1.6, 0.55, 0.95};
-    static const Variable satellite{0.3, 0.5, 1.4, 0.1, 0.45, 0.2};
+    static const Variable satellite{0.2, 0.5, 1.4, 0.05, 0.3, 0.2};
     static const Variable stalk{0.04, 0.5, 1.5, 0.0, 0.08};
     static const Variable shortArm{0.4, 0.6, 1.5, 0.15, 0.65};
     static const Variable otherBlock{0.75, 0.85, 1.2, 0.6, 0.9};
