@@ -66,6 +66,8 @@ public:
     Axis(double amplitude, bool sShape, double length)
         : amplitude_(amplitude), waves_(sShape ? 2 : 1), span_(length)
     {
+        // A nearly straight axis needs one step of Newton's method to find the nearest point.
+        steps_ = std::abs(amplitude) * waves_ < 0.03 * length ? 1 : 2;
         for (int round = 0; round < 3; ++round) {
             tabulate();
             span_ *= length / std::max(1.0, double(arc_.back()));
@@ -80,7 +82,7 @@ public:
     void locate(double x, double y, double *s, double *u) const
     {
         double t = y;
-        for (int i = 0; i < 2; ++i) {
+        for (int i = 0; i < steps_; ++i) {
             const double tc = std::clamp(t, 0.0, span_);
             const double d = sample(f_, tc) - x, g1 = sample(slope_, tc);
             const double g = (tc - y) + d * g1;
@@ -119,6 +121,7 @@ private:
     }
 
     double amplitude_, waves_, span_;
+    int steps_ = 2;
     std::vector<float> f_, slope_, curvature_, arc_; // at t = i * Step
 };
 
