@@ -38,7 +38,7 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ClassWindow"));
     setWindowTitle(tr("Class overview(KORVEN)"));
-    resize(1240, 960);
+    resize(1240, 1000);
 
     openButton = new QPushButton(tr("Open folder..."), this);
     folderLabel = new QLabel(this);
@@ -92,7 +92,10 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
     auto *pairs = new QBarCategoryAxis;
     for (int pair = 1; pair <= PairCount; ++pair)
         pairs->append(pairText(pair));
-    pairs->setLabelsFont(chartFont());
+    // A smaller type keeps the two-digit pairs whole in a chart of 23 bars.
+    QFont pairFont = chartFont();
+    pairFont.setPixelSize(8);
+    pairs->setLabelsFont(pairFont);
     pairs->setLabelsColor(Qt::black);
     pairs->setTitleText(tr("Chromosome pair"));
     pairs->setTitleFont(chartFont());
@@ -118,14 +121,13 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
     grid->addWidget(charts.answerTime, 2, 0);
     grid->addWidget(classChart, 2, 1);
     for (QChartView *view : {charts.perTrial, charts.perSlot, charts.answerTime, classChart})
-        view->setMinimumSize(300, 190);
+        view->setMinimumSize(300, 170);
 
     auto *split = new QSplitter(Qt::Vertical, this);
     split->addWidget(table);
     split->addWidget(chartPanel);
-    split->setStretchFactor(0, 2);
-    split->setStretchFactor(1, 3);
     split->setChildrenCollapsible(false);
+    split->setSizes({380, 560});
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);
