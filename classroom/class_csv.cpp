@@ -110,7 +110,7 @@ void writeTrialsCsv(const ClassOverview &overview, const QString &today, QIODevi
     for (const TraineeSummary &row : overview.trainees) {
         QByteArray bytes;
         try {
-            bytes = readFileBytes(recordPath(overview.resultFolder, row.id));
+            bytes = readRecordFileBytes(recordPath(overview.resultFolder, row.id));
         } catch (const KorvenError &) {
             bytes.clear(); // an unreadable file has no trials to export; its row says why
         }

@@ -21,6 +21,17 @@ QString tr(const char *text)
 
 } // namespace
 
+QByteArray readRecordFileBytes(const QString &path)
+{
+    // The limits of the trainer's own reading of record files.
+    QByteArray bytes = readRegularFile(path, RecordFileLimits.maxBytes);
+    const qint64 lines = countTextLines(bytes).lines;
+    if (lines > RecordFileLimits.maxLines)
+        throw KorvenError(tr("%1 has too many lines (%2; at most %3 are read).")
+                              .arg(QDir::toNativeSeparators(path)).arg(lines).arg(RecordFileLimits.maxLines));
+    return bytes;
+}
+
 RecordFileReading readRecordBytes(const QByteArray &bytes, const QString &today)
 {
     RecordFileReading reading;
@@ -60,7 +71,7 @@ RecordFileReading readRecordFile(const QString &path, const QString &today)
 {
     QByteArray bytes;
     try {
-        bytes = readFileBytes(path);
+        bytes = readRecordFileBytes(path);
     } catch (const KorvenError &e) {
         RecordFileReading reading;
         reading.state = RecordState::Unreadable;

@@ -32,6 +32,10 @@ struct RecordFileReading {
     QString error;                   // for Unreadable
 };
 
+// A record file's bytes, within the limits the trainer reads record files with. Throws KorvenError
+// naming the file when it is missing, no regular file, too large or not readable.
+QByteArray readRecordFileBytes(const QString &path);
+
 // Reads from the file's bytes: lines holding bytes that are not CP932, a first line that is not
 // the header and records with a missing or non-numeric field are faults, and those records are
 // left out.
