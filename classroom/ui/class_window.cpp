@@ -91,7 +91,7 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
                            tr("Class: percentage of correct per chromosome pair (all trials)"));
     auto *pairs = new QBarCategoryAxis;
     for (int pair = 1; pair <= PairCount; ++pair)
-        pairs->append(pairText(pair));
+        pairs->append(pair == SexPair ? QStringLiteral("XY") : pairText(pair)); // "X/Y" is cut short there
     // A smaller type keeps the two-digit pairs whole in a chart of 23 bars.
     QFont pairFont = chartFont();
     pairFont.setPixelSize(8);
