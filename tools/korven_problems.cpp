@@ -1,5 +1,9 @@
 // korven-problems: makes, packs, checks and shows the problem sets of KORVEN.
+#include "app/command_line.h"
+#include "app/program_folder.h"
 #include "exercise/errors.h"
+#include "exercise/catalogue.h"
+#include "tools/made_stamp.h"
 #include "tools/karyogram_sheet.h"
 #include "tools/problem_maker.h"
 
@@ -24,12 +28,17 @@ const char *const Usage = R"(korven-problems: makes and checks the problem sets 
 
 Usage:
   korven-problems make --out DIR [--seed N] [--only LIST] [--data DIR] [--threads N]
+                       [--refresh]
       Writes the 48 catalogue problems under DIR, each a folder with the bitmaps
       1-1.bmp .. 23-2.bmp and its listing file NAME.set, and the sample image
-      DIR/1-1.bmp. The same seed (default 1) writes the same files.
+      DIR/1-1.bmp. The same seed (default 1) writes the same files. Installed,
+      DIR defaults to the user's own Images folder (~/.local/share/korven/Images,
+      or KORVEN_DATA/Images).
       --only LIST   only these catalogue positions (1..48), e.g. --only 1,5
       --data DIR    folder of the ideogram tables human-ideogram-bands-*.tsv
       --threads N   worker threads (default: one per core)
+      --refresh     rewrite only what an earlier --refresh wrote and nobody has
+                    changed since; keep every folder changed or added by hand
   korven-problems pack DIR
       Writes DIR/NAME.set (NAME is the folder's name) for a folder holding the 46
       bitmaps 1-1.bmp .. 23-2.bmp; refuses, changing nothing, if one is missing or
@@ -42,6 +51,8 @@ Usage:
       Draws the folder's 46 chromosomes as a labelled karyogram into OUT.png.
   korven-problems --help
       Shows this text.
+  korven-problems --version
+      Shows the version.
 
 Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
 )";
@@ -63,9 +74,19 @@ int usageError(const QString &text)
 int runMake(const QStringList &args)
 {
     MakeOptions options;
-    options.dataDir = QStringLiteral(KORVEN_DATA_DIR);
+    // An installed copy finds its tables among its own files and writes into the user's folder.
+    const Locations where = locations();
+    options.dataDir = where.installed ? where.programFolder + QStringLiteral("/ideograms")
+                                      : QStringLiteral(KORVEN_DATA_DIR);
+    if (where.installed)
+        options.outDir = where.userImagesFolder();
+    bool refresh = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
+        if (arg == QLatin1String("--refresh")) {
+            refresh = true;
+            continue;
+        }
         const bool known = arg == QLatin1String("--out") || arg == QLatin1String("--seed")
                            || arg == QLatin1String("--only") || arg == QLatin1String("--data")
                            || arg == QLatin1String("--threads");
@@ -112,9 +133,41 @@ int runMake(const QStringList &args)
             say(stderr, QStringLiteral("made %1 of %2 problems").arg(done).arg(total));
         }
     };
+    QList<int> refreshed;
+    if (refresh) {
+        // Only folders that are absent or still as an earlier make left them are written.
+        const QDir out(options.outDir);
+        const QStringList &names = catalogueNames();
+        QList<int> positions = options.only;
+        if (positions.isEmpty()) {
+            for (int p = 1; p <= names.size(); ++p)
+                positions << p;
+        }
+        for (int p : positions) {
+            if (mayRewriteFolder(out.filePath(names[p - 1])))
+                refreshed << p;
+            else
+                say(stdout, QStringLiteral("kept %1 (changed or added by hand)").arg(names[p - 1]));
+        }
+        options.only = refreshed;
+        options.writeSample = mayRewriteSample(options.outDir);
+        if (!options.writeSample)
+            say(stdout, QStringLiteral("kept %1 (changed by hand)").arg(out.filePath(QStringLiteral("1-1.bmp"))));
+        if (refreshed.isEmpty()) {
+            say(stdout, QStringLiteral("nothing to rewrite in %1").arg(QDir::toNativeSeparators(options.outDir)));
+            return 0;
+        }
+    }
     QElapsedTimer timer;
     timer.start();
     const int made = makeProblems(options);
+    if (refresh) {
+        const QDir out(options.outDir);
+        for (int p : refreshed)
+            markFolder(out.filePath(catalogueNames()[p - 1]));
+        if (options.writeSample)
+            markSample(options.outDir);
+    }
     say(stdout, QStringLiteral("wrote %1 problems (%2 bitmaps) to %3 in %4 s")
                     .arg(made).arg(made * 46).arg(QDir::toNativeSeparators(options.outDir))
                     .arg(timer.elapsed() / 1000.0, 0, 'f', 2));
@@ -163,6 +216,10 @@ int main(int argc, char *argv[])
         return usageError(QStringLiteral("no command given"));
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (command == QLatin1String("--version")) {
+        say(stdout, QStringLiteral("korven-problems %1").arg(QLatin1String(ProgramVersion)));
         return 0;
     }
     try {

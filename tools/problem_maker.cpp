@@ -114,9 +114,13 @@ int makeProblems(const MakeOptions &options)
         throw KorvenError(QStringLiteral("%1: cannot create the folder").arg(options.outDir));
 
     // The sample image for the settings preview: piece 1-1 of the first catalogue problem.
-    const ProblemPlan samplePlan = planProblem(ideograms, options.seed, 0, isFemaleProblem(names[0]));
-    writeGeneratedFile(QDir(options.outDir).filePath(pieceFileName(0)),
-                       encodeBmp24(renderPiece(samplePlan, options.seed, 0, 0)));
+    if (options.writeSample) {
+        const ProblemPlan samplePlan = planProblem(ideograms, options.seed, 0, isFemaleProblem(names[0]));
+        writeGeneratedFile(QDir(options.outDir).filePath(pieceFileName(0)),
+                           encodeBmp24(renderPiece(samplePlan, options.seed, 0, 0)));
+    }
+    if (indexes.isEmpty())
+        return 0;
 
     int threads = options.threads > 0 ? options.threads : int(std::thread::hardware_concurrency());
     threads = std::clamp(threads, 1, int(indexes.size()));

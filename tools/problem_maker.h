@@ -35,6 +35,7 @@ struct MakeOptions {
     std::uint64_t seed = 1;
     QList<int> only;  // catalogue positions 1..48 to make; empty makes all
     int threads = 0;  // 0: one per processor core
+    bool writeSample = true;  // false leaves outDir/1-1.bmp alone
     // Called after each finished problem (from the calling thread's point of view, serialised).
     std::function<void(int done, int total, const QString &name)> progress;
 };

@@ -134,7 +134,7 @@ TPagesDlg::TPagesDlg(QWidget *parent) : QDialog(parent)
 
     // The sample chromosome for the size preview.
     try {
-        SampleBitmap = korven::loadBitmap24(QDir(korven::imagesFolder()).filePath(QStringLiteral("1-1.bmp")));
+        SampleBitmap = korven::loadBitmap24(korven::imagesFile(QStringLiteral("1-1.bmp")));
     } catch (const korven::KorvenError &) {
         SampleBitmap = QImage();
         Label8->setText(CannotReadFile);

@@ -42,7 +42,7 @@ void setCaption(QLabel *label, const QString &text)
 
 void TForm1::buildCatalogue()
 {
-    const QStringList names = korven::availableProblems(korven::imagesFolder());
+    const QStringList names = korven::availableProblems(korven::imagesFolders());
     ListBox1->clear();
     ListBox1->addItems(names);
     ListBox3->clear();
@@ -57,7 +57,7 @@ void TForm1::LoadProblem(const QString &name)
     QStringList checkValues;
     korven::LoadReport report;
     try {
-        report = korven::loadProblem(korven::imagesFolder(), name, SourceBitmaps, checkValues);
+        report = korven::loadProblem(korven::imagesFolderOf(name), name, SourceBitmaps, checkValues);
     } catch (...) {
         // The board keeps what was read before the fault.
         ListBox2->addItems(checkValues);
@@ -113,7 +113,7 @@ void TForm1::loadProblemAt(int position)
         if (ListBox1->count() == 0)
             throw korven::KorvenError(
                 QStringLiteral("No problem to load: the folder %1 holds none of the problem sets.")
-                    .arg(korven::imagesFolder()));
+                    .arg(korven::imagesFolders().join(QStringLiteral(" nor "))));
         throw korven::KorvenError(QStringLiteral("There is no problem number %1.").arg(position + 1));
     }
     ListBox3->setCurrentRow(position);

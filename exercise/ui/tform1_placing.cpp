@@ -52,7 +52,7 @@ void TForm1::OutputPanelDragDrop(QWidget *sender, QWidget *source, int, int)
     CurrentProblemName = problemNameAt(ProblemPosition);
     // The picture is drawn afresh from its file. Reading it first means that a problem folder
     // changed under the program leaves the piece where it was, with the board untouched.
-    const QString path = QDir(korven::imagesFolder())
+    const QString path = QDir(korven::imagesFolderOf(CurrentProblemName))
                              .filePath(CurrentProblemName + QLatin1Char('/') + korven::pieceFileName(k));
     SourceBitmaps[k] = korven::loadBitmap24(path);
 

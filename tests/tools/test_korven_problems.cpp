@@ -273,12 +273,46 @@ private slots:
         QVERIFY(!QFileInfo::exists(temp_.filePath(QStringLiteral("broken.png"))));
     }
 
+    void refreshKeepsWhatATeacherChanged()
+    {
+        // A rebuild rewrites the sets it made itself; a set a teacher changed (a bitmap replaced,
+        // one deleted), a folder a teacher added and a replaced sample image survive it.
+        const QString out = temp_.filePath(QStringLiteral("refresh"));
+        const QDir dir(out);
+        const QStringList &names = catalogueNames();
+        auto file = [&](int set, const char *name) { return dir.filePath(names[set] + u'/' + QLatin1String(name)); };
+        QCOMPARE(runTool({"make", "--out", out, "--seed", "5", "--only", "1,2,3", "--refresh"}).exitCode, 0);
+
+        writeAll(file(0, "5-1.bmp"), QByteArray("teacher's bitmap"));
+        QVERIFY(QFile::remove(file(2, "9-2.bmp")));
+        QVERIFY(dir.mkpath(names[3]));
+        writeAll(file(3, "1-1.bmp"), QByteArray("added by hand"));
+        writeAll(dir.filePath(QStringLiteral("1-1.bmp")), QByteArray("teacher's sample"));
+        const QByteArray builds = readAll(file(1, "5-1.bmp"));
+
+        // Another seed shows which sets were written again.
+        const Run again = runTool({"make", "--out", out, "--seed", "6", "--only", "1,2,3,4", "--refresh"});
+        QVERIFY2(again.exitCode == 0, qPrintable(again.err));
+        QVERIFY(readAll(file(1, "5-1.bmp")) != builds);
+        QCOMPARE(readAll(file(0, "5-1.bmp")), QByteArray("teacher's bitmap"));
+        QVERIFY(!QFileInfo::exists(file(2, "9-2.bmp")));
+        QCOMPARE(readAll(file(3, "1-1.bmp")), QByteArray("added by hand"));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("1-1.bmp"))), QByteArray("teacher's sample"));
+        for (int set : {0, 2, 3})
+            QVERIFY2(again.out.contains(QStringLiteral("kept ") + names[set]), qPrintable(again.out));
+
+        // Without --refresh, make writes what it is told to, as before.
+        QCOMPARE(runTool({"make", "--out", out, "--seed", "6", "--only", "1"}).exitCode, 0);
+        QVERIFY(readAll(file(0, "5-1.bmp")) != QByteArray("teacher's bitmap"));
+    }
+
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("expected");
         QTest::newRow("help") << QStringList{"--help"} << 0 << "korven-problems make --out DIR";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "korven-problems 1.0.3";
         QTest::newRow("no command") << QStringList{} << 2 << "no command";
         QTest::newRow("unknown command") << QStringList{"bake"} << 2 << "unknown command 'bake'";
         QTest::newRow("make without --out") << QStringList{"make", "--seed", "3"} << 2 << "--out DIR is required";
