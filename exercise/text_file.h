@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace korven {
 
@@ -36,6 +37,14 @@ QStringList splitTextLines(const QByteArray &bytes);
 // Reads the whole file and splits it into lines as splitTextLines does. Throws KorvenError naming
 // the file when it cannot be read (see readRegularFile) or holds more than limits.maxLines lines.
 QStringList readTextLines(const QString &path, ReadLimits limits = SmallFileLimits);
+
+// The lines of CP932 bytes (as splitTextLines splits them), with the numbers (from 1) of the
+// lines holding bytes that are not CP932; those bytes read as replacement characters.
+struct CheckedTextLines {
+    QStringList lines;
+    std::vector<int> invalidLines;
+};
+CheckedTextLines checkedCp932Lines(const QByteArray &bytes);
 
 // What a streamed pass over a file finds without holding it in memory.
 struct LineCount {

@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh"
 
 cmake -S "$here" -B "$here/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$here/build" -j"$(nproc)" --target korven korven-problems korven_problems korven-bench
+cmake --build "$here/build" -j"$(nproc)" --target korven korven-class korven-problems korven_problems korven-bench korven-class-bench
 
 program="$here/build/korven/korven"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
