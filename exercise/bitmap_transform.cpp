@@ -163,22 +163,36 @@ void turnSinCos(float degrees, float &sine, float &cosine)
 // averaging. A trailing odd row or column (never sampled at the next level) is left out.
 QImage reduceByBlocks(const QImage &src, int n)
 {
-    const int block = 1 << n;
-    const int W = src.width() >> n;
-    const int H = src.height() >> n;
+    // Past 2^15 no bitmap has a whole block: all white, as nothing inside can be sampled.
+    const int W = n <= 15 ? src.width() >> n : 0;
+    const int H = n <= 15 ? src.height() >> n : 0;
     QImage out(std::max(W, 1), std::max(H, 1), QImage::Format_RGB888);
     if (out.isNull() || W < 1 || H < 1) {
         out.fill(Qt::white);
         return out;
     }
+    if (n == 1) { // the common case, written out
+        for (int r = 0; r < H; ++r) {
+            const uchar *a = src.constScanLine(2 * r);
+            const uchar *b = src.constScanLine(2 * r + 1);
+            uchar *dst = out.scanLine(r);
+            for (int c = 0; c < W; ++c, a += 6, b += 6, dst += 3) {
+                dst[0] = uchar((a[0] + a[3] + b[0] + b[3] + 2) >> 2);
+                dst[1] = uchar((a[1] + a[4] + b[1] + b[4] + 2) >> 2);
+                dst[2] = uchar((a[2] + a[5] + b[2] + b[5] + 2) >> 2);
+            }
+        }
+        return out;
+    }
+    const int block = 1 << n;
     const int shift = 2 * n;
-    const std::uint32_t half = std::uint32_t(1) << (shift - 1);
-    std::vector<std::uint32_t> sums(size_t(W) * 3);
+    const std::uint64_t half = std::uint64_t(1) << (shift - 1);
+    std::vector<std::uint64_t> sums(size_t(W) * 3);
     for (int r = 0; r < H; ++r) {
         std::fill(sums.begin(), sums.end(), half);
         for (int k = 0; k < block; ++k) {
             const uchar *in = src.constScanLine(r * block + k);
-            std::uint32_t *sum = sums.data();
+            std::uint64_t *sum = sums.data();
             for (int c = 0; c < W; ++c, sum += 3) {
                 for (int b = 0; b < block; ++b, in += 3) {
                     sum[0] += in[0];
