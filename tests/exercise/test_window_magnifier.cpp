@@ -78,11 +78,12 @@ void TestWindowMagnifier::followsThePointerOverPieces()
         QVERIFY(f->Loupe->picture().size.height() >= 250);
 
     // It follows the pointer along the piece.
-    const QPoint before = f->Loupe->pos();
     const QPoint lower(at.x(), std::min(piece->height() - 1, at.y() + 6));
     QTest::mouseMove(piece, lower);
     QVERIFY(f->Loupe->isVisible());
-    QCOMPARE(f->Loupe->pos() - before, QPoint(0, lower.y() - at.y()));
+    QWidget *area = f->centralWidget();
+    QCOMPARE(f->Loupe->pos(), korven::placeLoupe(area->rect(), inClientArea(f, piece),
+                                                 area->mapFromGlobal(piece->mapToGlobal(lower)), f->Loupe->size()));
 
     // Over the bare work area it hides; it reveals nothing: no selection, no label changes.
     QTest::mouseMove(f->InputPanel, QPoint(1, f->InputPanel->height() - 2));
