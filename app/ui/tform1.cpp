@@ -7,6 +7,8 @@
 #include "app/ui/messages.h"
 #include "app/ui/tabout_box.h"
 #include "analysis/ui/tpages_dlg.h"
+#include "exercise/ui/magnifier.h"
+#include "exercise/ui/tform16.h"
 #include "users/ui/tpassword_dlg.h"
 
 #include <QAction>
@@ -15,6 +17,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLayout>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -171,6 +174,8 @@ void TForm1::createControls()
         PieceImages[k]->resize(105, 105);
     }
 
+    Loupe = new Magnifier(central);
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -214,6 +219,8 @@ void TForm1::createMenu()
     option->setObjectName(QStringLiteral("Option1"));
     N1 = action(option, QStringLiteral("N1"), QStringLiteral("Reference mode"), QKeySequence(Qt::Key_F4));
     N1->setCheckable(true);
+    Magnifier1 = action(option, QStringLiteral("Magnifier1"), QStringLiteral("Magnifier"), QKeySequence(Qt::Key_F6));
+    Magnifier1->setCheckable(true);
     Settings1 = action(option, QStringLiteral("Settings1"), QStringLiteral("Settings..."), QKeySequence(Qt::Key_F8));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
@@ -223,7 +230,7 @@ void TForm1::createMenu()
     Help2 = action(help, QStringLiteral("Help2"), QStringLiteral("Help(&C)\tF12"), {});
     About1 = action(help, QStringLiteral("About1"), QStringLiteral("About(&A)..."), {});
 
-    for (QAction *a : {New1, Analysis1, N1, Settings1})
+    for (QAction *a : {New1, Analysis1, N1, Magnifier1, Settings1})
         a->setShortcutContext(Qt::WindowShortcut);
 
     connect(New1, &QAction::triggered, this, [this] { New1Click(); });
@@ -232,6 +239,7 @@ void TForm1::createMenu()
     connect(N3, &QAction::triggered, this, [this] { N3Click(); });
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
     connect(N1, &QAction::triggered, this, [this] { N1Click(); });
+    connect(Magnifier1, &QAction::triggered, this, [this] { Magnifier1Click(); });
     connect(Settings1, &QAction::triggered, this, [this] { Settings1Click(); });
     connect(Help2, &QAction::triggered, this, [this] { Help2Click(); });
     connect(About1, &QAction::triggered, this, [this] { About1Click(); });
@@ -374,8 +382,31 @@ void TForm1::About1Click()
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     // A dialog or another window taking over in the middle of a drag ends the drag.
-    if (event->type() == QEvent::WindowDeactivate && watched == this)
+    if (event->type() == QEvent::WindowDeactivate && watched == this) {
         cancelPieceDrag();
+        hideMagnifier();
+    }
+    // The magnifier follows the pointer over the window; the middle button shows it while held.
+    // It only looks: the event goes on to its receiver unchanged.
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::MiddleButton)
+                middleHeld_ = event->type() == QEvent::MouseButtonPress;
+            updateMagnifier(mouse->globalPosition().toPoint());
+        }
+        break;
+    case QEvent::Leave:
+        if (watched == this || qobject_cast<PieceImage *>(watched)
+            || (Form16 && watched->isWidgetType() && Form16->isAncestorOf(static_cast<QWidget *>(watched))))
+            hideMagnifier();
+        break;
+    default:
+        break;
+    }
     // Choosing a number in the problem list with the keyboard loads it, as a click does.
     if (event->type() == QEvent::KeyPress && watched == ListBox3) {
         const int before = ListBox3->currentRow();

@@ -9,6 +9,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
+
+#include "exercise/piece_picture.h"
 
 class QAction;
 class QListWidget;
@@ -17,6 +20,7 @@ class QTableWidget;
 class QTimer;
 
 class TForm1;
+class Magnifier;
 
 // A chromosome piece on the board ("Image0" .. "Image45"): a transparent picture that starts a
 // drag with the left button when in automatic drag mode.
@@ -29,7 +33,11 @@ public:
 
     // Shows a 24-bit picture with white as transparent and takes its size.
     void setPicture(const QImage &image24);
+    // The same for a drawn picture, which also records the scale and turn it was drawn with.
+    void setPicture(const korven::PiecePicture &picture);
     const QImage &picture() const { return picture_; }
+    float shownScale() const { return shownScale_; }
+    std::optional<float> shownAngle() const { return shownAngle_; }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -41,6 +49,8 @@ protected:
 private:
     int index_;
     QImage picture_;
+    float shownScale_ = 0.0f;
+    std::optional<float> shownAngle_;
     bool pressed_ = false;
 };
 
@@ -70,6 +80,7 @@ public:
     QAction *N3 = nullptr;         // "Print(A4 size only)"
     QAction *Exit1 = nullptr;      // "Exit(&X)"
     QAction *N1 = nullptr;         // "Reference mode", F4, check item
+    QAction *Magnifier1 = nullptr; // "Magnifier", F6, check item
     QAction *Settings1 = nullptr;  // "Settings...", F8
     QAction *Help2 = nullptr;      // "Help(&C)"
     QAction *About1 = nullptr;     // "About(&A)..."
@@ -97,6 +108,7 @@ public:
     std::array<QLabel *, 7> HiddenLabels{}; // Label3 .. Label9
     QLabel *Label7 = nullptr;         // mirrors DragSourceContainer (one of HiddenLabels)
     QTimer *Timer1 = nullptr;
+    Magnifier *Loupe = nullptr;       // the magnifier's loupe, over everything, takes no input
 
     // ---- Board: pieces
     std::array<PieceImage *, PieceCount> PieceImages{};
@@ -153,6 +165,9 @@ public:
     static int slotIndexFromName(const QString &name);  // "Panel23" -> 13
     QString problemNameAt(int position) const;           // ListBox1 entry ProblemOrder[position]
     bool isFemaleProblem() const;                        // CurrentProblemName holds "女"
+    // Draws piece k from its source at the given scale and turn (none: upright, scaled only),
+    // at the screen's own resolution, and shows it in its control.
+    void drawPiece(int k, float scale, std::optional<float> angle);
 
     // ---- Lifecycle (exercise/ui/tform1_lifecycle.cpp)
     void buildCatalogue();
@@ -186,6 +201,8 @@ public:
     // The control that would receive a drop at globalPos (InputPanel, OutputPanel or a slot
     // panel), or nullptr where nothing takes drops.
     QWidget *dropReceiverAt(const QPoint &globalPos) const;
+    // The deepest visible control at globalPos that takes the mouse (the loupe does not).
+    QWidget *widgetUnder(const QPoint &globalPos) const;
 
     // ---- Placing pieces (exercise/ui/tform1_placing.cpp)
     bool OutputPanelDragOver(QWidget *sender, QWidget *source, int x, int y);
@@ -196,6 +213,13 @@ public:
     void Button5Click();              // Correct answer
     void showCorrectAnswer();         // fills Form16 and lays it over InputPanel (also for printing)
     void wrapButtonCaptions();        // Button1 and Button5 wrap their captions at word boundaries
+
+    // ---- Magnifier (exercise/ui/magnifier.cpp)
+    void Magnifier1Click();
+    // Shows the loupe for the piece under the pointer (global position), or hides it: on while
+    // the menu item is checked or the middle button is held over a piece.
+    void updateMagnifier(const QPoint &globalPos);
+    void hideMagnifier();
 
     // ---- Reference mode (exercise/ui/tform1_reference.cpp)
     void N1Click();
@@ -231,6 +255,9 @@ private:
     QPoint dragStart_;
     bool dragStarted_ = false; // the pointer has moved far enough from the press
     int wheelRemainder_ = 0;   // wheel units short of a whole notch
+    // Per piece: the board scale it had before a slot drew it smaller (0: it was not).
+    std::array<float, PieceCount> slotCapFrom_{};
+    bool middleHeld_ = false;  // the middle button is down: the loupe shows while it is
 };
 
 extern TForm1 *Form1;

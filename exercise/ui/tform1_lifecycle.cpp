@@ -82,10 +82,9 @@ void TForm1::LoadProblem(const QString &name)
 
 void TForm1::ScatterPieces()
 {
+    hideMagnifier(); // the piece it showed is drawn anew
     korven::RandomGenerator &rng = korven::globalRandom();
     rng.seedFromTickCount();
-    QImage scaled;
-    QImage turned;
     for (int k = 0; k < PieceCount; ++k) {
         PieceImage *piece = PieceImages[k];
         piece->show();
@@ -93,13 +92,11 @@ void TForm1::ScatterPieces()
         PieceCentreX[k] = centre.x();
         PieceCentreY[k] = centre.y();
         PieceRotation[k] = korven::drawRotation(rng, RotationSteps);
-        korven::ScaleBitmap(SourceBitmaps[k], scaled, Magnification);
-        korven::RotateBitmap(scaled, turned, korven::stepAngle(RotationSteps, PieceRotation[k]));
-        piece->resize(turned.size());
+        slotCapFrom_[k] = 0.0f;
+        drawPiece(k, Magnification, korven::stepAngle(RotationSteps, PieceRotation[k]));
         const int top = korven::drawTop(rng, InputPanel->height(), piece->height());
         const int left = korven::drawLeft(rng, InputPanel->width(), piece->width());
         piece->move(left, top);
-        piece->setPicture(turned);
     }
 }
 

@@ -175,10 +175,7 @@ void TPasswordDlg::showSizePreview()
         return;
     }
     const long double factor = (long double)PagesDlg->TrackBar1->value() * Form1->FitScale * 0.1L;
-    QImage scaled;
-    korven::ScaleBitmap(sample.convertToFormat(QImage::Format_RGB888), scaled, float(factor));
-    PagesDlg->Image2->resize(scaled.size());
-    PagesDlg->Image2->setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(scaled)));
+    PagesDlg->showPreviewOf(sample.convertToFormat(QImage::Format_RGB888), float(factor));
 }
 
 void TPasswordDlg::CancelBtnClick()
