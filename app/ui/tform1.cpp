@@ -97,7 +97,9 @@ void TForm1::createControls()
 
     MenuPanel = new QWidget(central);
     MenuPanel->setObjectName(QStringLiteral("MenuPanel"));
-    ListBox3 = makeListBox(QStringLiteral("ListBox3"), MenuPanel);
+    auto *problemList = new ProblemList(MenuPanel);
+    problemList->setObjectName(QStringLiteral("ListBox3"));
+    ListBox3 = problemList;
     ListBox1 = makeListBox(QStringLiteral("ListBox1"), MenuPanel);
     ListBox1->hide();
     ListBox2 = makeListBox(QStringLiteral("ListBox2"), MenuPanel);
@@ -182,6 +184,9 @@ void TForm1::createControls()
     connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(ListBox3, &QListWidget::itemClicked, this, [this] { ListBox3Click(); });
+    // A press and release that made no click (let go off the number pressed) loads nothing, so
+    // the highlight goes back to the problem on the board.
+    connect(problemList, &ProblemList::released, this, [this] { showLoadedProblemInList(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 
     // "Next" is the window's default button: Enter presses it unless another button has focus.
@@ -382,6 +387,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         static_cast<QObject *>(ListBox3)->event(event);
         if (ListBox3->currentRow() != before && ListBox3->currentRow() >= 0)
             ListBox3Click();
+        else
+            showLoadedProblemInList();
         return true;
     }
     // Every wheel turn over the window goes to the window's wheel handler and stops there.
