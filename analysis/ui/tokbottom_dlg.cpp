@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 TOKBottomDlg *OKBottomDlg = nullptr;
 
@@ -67,6 +68,7 @@ constexpr int Label6Top = 56;
 constexpr int NoResultsTop = 100;
 
 const QString Chart2Title = QStringLiteral("Answer time<br>&nbsp;");
+const QString PercentageTitle = QStringLiteral("percentage of correct answers(%)");
 
 QFont gothic(int pixels)
 {
@@ -139,6 +141,21 @@ QValueAxis *makeAxis(QChart *chart, Qt::Alignment alignment, const QString &titl
     axis->setTickAnchor(0);
     chart->addAxis(axis, alignment);
     return axis;
+}
+
+// A title on two lines, broken at the blank nearest its middle: the percentage titles are longer
+// than the plot areas are high, and the chart would cut them short on one line.
+QString twoLineTitle(const QString &title)
+{
+    const qsizetype middle = title.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        if (title.at(i) == u' ' && (best < 0 || std::abs(i - middle) < std::abs(best - middle)))
+            best = i;
+    }
+    if (best < 0)
+        return title.toHtmlEscaped();
+    return title.left(best).toHtmlEscaped() + QStringLiteral("<br>") + title.mid(best + 1).toHtmlEscaped();
 }
 
 // A round tick interval (1, 2 or 5 times a power of ten) giving about five intervals.
@@ -230,7 +247,7 @@ TOKBottomDlg::TOKBottomDlg(QWidget *parent) : QDialog(parent)
     Chart1 = makeChart(this, QStringLiteral("Chart1"), QRect(8, 40, 400, 200),
                        QStringLiteral("Percentage of correct chromosomes per trial ( correct number /46)"));
     chart1X_ = makeAxis(Chart1->chart(), Qt::AlignBottom, QStringLiteral("trial(times)"));
-    auto *chart1Y = makeAxis(Chart1->chart(), Qt::AlignLeft, QStringLiteral("percentage of correct answers(%)"));
+    auto *chart1Y = makeAxis(Chart1->chart(), Qt::AlignLeft, twoLineTitle(PercentageTitle));
     setFixedRange(chart1Y, 0, 100, 20);
     Series2 = makeLine(Chart1->chart(), QStringLiteral("Series2"), chart1X_, chart1Y);
 
@@ -239,7 +256,7 @@ TOKBottomDlg::TOKBottomDlg(QWidget *parent) : QDialog(parent)
                        QStringLiteral("Percentage of correct per chromosomes<br>(correct traials/all trials)"));
     auto *chart3X = makeAxis(Chart3->chart(), Qt::AlignBottom, QStringLiteral("Chromosome number"));
     setFixedRange(chart3X, 0, 46, 5);
-    auto *chart3Y = makeAxis(Chart3->chart(), Qt::AlignLeft, QStringLiteral("percentage of correct answers(%)"));
+    auto *chart3Y = makeAxis(Chart3->chart(), Qt::AlignLeft, twoLineTitle(PercentageTitle));
     setFixedRange(chart3Y, 0, 100, 20);
     Series3 = new QBarSeries;
     Series3->setObjectName(QStringLiteral("Series3"));
