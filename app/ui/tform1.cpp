@@ -4,6 +4,7 @@
 
 #include "app/main_layout.h"
 #include "app/program_folder.h"
+#include "app/ui/help_window.h"
 #include "app/ui/messages.h"
 #include "app/ui/tabout_box.h"
 #include "analysis/ui/tpages_dlg.h"
@@ -12,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLayout>
 #include <QListWidget>
@@ -22,7 +22,6 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
-#include <QUrl>
 #include <QWheelEvent>
 
 TForm1 *Form1 = nullptr;
@@ -367,7 +366,7 @@ void TForm1::Help2Click()
     QString path = folder + QStringLiteral("/KORVENHelp.chm");
     if (!QFileInfo::exists(path))
         path = folder + QStringLiteral("/KORVENHelp.html");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    korven::ui::openManual(path, this);
 }
 
 void TForm1::About1Click()
