@@ -4,9 +4,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace korven {
 
@@ -15,6 +22,109 @@ namespace {
 constexpr const char *Cp932Name = "windows-31j";
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
+
+QString causeOf(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// A file descriptor closed when it goes out of scope.
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    ~Fd() { reset(); }
+    int get() const { return fd_; }
+    void reset(int fd = -1)
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
+    // Closes now and reports the close's own failure (a late write error on some file systems).
+    int closeChecked()
+    {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+QString notRegular(const QString &path, mode_t mode)
+{
+    QString what = QStringLiteral("not a regular file");
+    if (S_ISLNK(mode))
+        what = QStringLiteral("a symbolic link");
+    else if (S_ISDIR(mode))
+        what = QStringLiteral("a folder");
+    else if (S_ISFIFO(mode))
+        what = QStringLiteral("a pipe (FIFO)");
+    else if (S_ISCHR(mode) || S_ISBLK(mode))
+        what = QStringLiteral("a device");
+    else if (S_ISSOCK(mode))
+        what = QStringLiteral("a socket");
+    return QStringLiteral("%1 is %2, not a regular file; it was left alone.").arg(shown(path), what);
+}
+
+// Opens a regular file without following a symbolic link and without blocking on a FIFO.
+// Throws KorvenError naming the file otherwise.
+int openRegular(const QString &path, int flags, struct stat &st, const char *verb)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            throw KorvenError(QStringLiteral("File not found: %1").arg(shown(path)));
+        struct stat lst;
+        if ((error == ELOOP || error == ENXIO || error == EISDIR) && ::lstat(name.constData(), &lst) == 0)
+            throw KorvenError(notRegular(path, lst.st_mode));
+        throw KorvenError(QStringLiteral("Cannot %1 %2: %3").arg(QLatin1String(verb), shown(path), causeOf(error)));
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const mode_t mode = st.st_mode;
+        ::close(fd);
+        throw KorvenError(notRegular(path, mode));
+    }
+    // The descriptor blocks again from here on: it is a regular file.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+QString tooLarge(const QString &path, qint64 size, qint64 maxBytes)
+{
+    return QStringLiteral("%1 is too large (%2 bytes; at most %3 are read). It was left alone.")
+        .arg(shown(path)).arg(size).arg(maxBytes);
+}
+
+// Removes temporaries "<name>.XXXXXX" that a killed run left beside the file.
+void removeStaleTemporaries(const QString &folder, const QString &fileName)
+{
+    const QStringList entries = QDir(folder).entryList({fileName + QStringLiteral(".??????")},
+                                                       QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries) {
+        const QString suffix = entry.mid(fileName.size() + 1);
+        bool ours = suffix.size() == 6;
+        for (const QChar c : suffix)
+            ours = ours && c.unicode() < 128 && c.isLetterOrNumber();
+        struct stat st;
+        const QByteArray name = QFile::encodeName(folder + u'/' + entry);
+        if (ours && ::lstat(name.constData(), &st) == 0 && S_ISREG(st.st_mode))
+            ::unlink(name.constData());
+    }
+}
+
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd); // the rename is done; a failure here cannot be undone or made better
+        ::close(fd);
+    }
+}
 
 } // namespace
 
@@ -34,18 +144,33 @@ QString fromCp932(const QByteArray &bytes)
     return decoder.decode(bytes);
 }
 
-QStringList readTextLines(const QString &path)
+QByteArray readRegularFile(const QString &path, qint64 maxBytes)
 {
-    QFile file(path);
-    if (!file.exists())
-        throw KorvenError(QStringLiteral("File not found: %1").arg(shown(path)));
-    if (!file.open(QIODevice::ReadOnly))
-        throw KorvenError(QStringLiteral("Cannot open %1: %2").arg(shown(path), file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw KorvenError(QStringLiteral("Cannot read %1: %2").arg(shown(path), file.errorString()));
-    const QString text = fromCp932(bytes);
+    struct stat st;
+    Fd fd(openRegular(path, O_RDONLY, st, "open"));
+    if (st.st_size > maxBytes)
+        throw KorvenError(tooLarge(path, st.st_size, maxBytes));
+    QByteArray bytes;
+    bytes.reserve(qsizetype(st.st_size));
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw KorvenError(QStringLiteral("Cannot read %1: %2").arg(shown(path), causeOf(errno)));
+        if (n == 0)
+            break;
+        if (bytes.size() + n > maxBytes) // it grew while being read
+            throw KorvenError(tooLarge(path, bytes.size() + n, maxBytes));
+        bytes.append(buffer, n);
+    }
+    return bytes;
+}
 
+QStringList splitTextLines(const QByteArray &bytes)
+{
+    const QString text = fromCp932(bytes);
     QStringList lines;
     qsizetype start = 0;
     const qsizetype end = text.size();
@@ -63,18 +188,146 @@ QStringList readTextLines(const QString &path)
     return lines;
 }
 
+QStringList readTextLines(const QString &path, ReadLimits limits)
+{
+    const QByteArray bytes = readRegularFile(path, limits.maxBytes);
+    // Counted first, so a file of bare line ends cannot fill the memory with empty lines.
+    const qint64 lines = countTextLines(bytes).lines;
+    if (lines > limits.maxLines)
+        throw KorvenError(QStringLiteral("%1 has too many lines (%2; at most %3 are read). It was left alone.")
+                              .arg(shown(path)).arg(lines).arg(limits.maxLines));
+    return splitTextLines(bytes);
+}
+
+namespace {
+
+// Line counting over consecutive chunks, as splitTextLines splits: CR LF is one line end.
+struct LineCounter {
+    LineCount count;
+    bool afterCr = false;
+    qint64 tailBytes = 0;       // bytes since the last line end
+    unsigned char tailFirst = 0;
+
+    void add(const char *data, qint64 size)
+    {
+        for (qint64 i = 0; i < size; ++i) {
+            const char c = data[i];
+            if (c == '\n') {
+                if (!afterCr)
+                    ++count.lines;
+                afterCr = false;
+                tailBytes = 0;
+            } else if (c == '\r') {
+                ++count.lines;
+                afterCr = true;
+                tailBytes = 0;
+            } else {
+                afterCr = false;
+                if (tailBytes++ == 0)
+                    tailFirst = static_cast<unsigned char>(c);
+            }
+        }
+        count.bytes += size;
+    }
+    LineCount finish()
+    {
+        count.endsWithLineEnd = tailBytes == 0;
+        if (tailBytes == 1 && isLeadByte(tailFirst))
+            count.tornTail = 1; // the decoder drops a character cut short at the end
+        else if (tailBytes > 0)
+            ++count.lines;
+        return count;
+    }
+};
+
+} // namespace
+
+LineCount countTextLines(const QByteArray &bytes)
+{
+    LineCounter counter;
+    counter.add(bytes.constData(), bytes.size());
+    return counter.finish();
+}
+
+LineCount countTextLines(const QString &path, qint64 maxBytes)
+{
+    struct stat st;
+    Fd fd(openRegular(path, O_RDONLY, st, "open"));
+    if (st.st_size > maxBytes)
+        throw KorvenError(tooLarge(path, st.st_size, maxBytes));
+    LineCounter counter;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw KorvenError(QStringLiteral("Cannot read %1: %2").arg(shown(path), causeOf(errno)));
+        if (n == 0)
+            break;
+        counter.add(buffer, n);
+        if (counter.count.bytes > maxBytes)
+            throw KorvenError(tooLarge(path, counter.count.bytes, maxBytes));
+    }
+    return counter.finish();
+}
+
 void writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw KorvenError(QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw KorvenError(QStringLiteral("Cannot write %1: %2").arg(shown(path), reason));
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    const QString fileName = info.fileName();
+    const QByteArray target = QFile::encodeName(path);
+
+    // Only a regular file (or nothing) is replaced; anything else stays as it is.
+    struct stat old;
+    const bool exists = ::lstat(target.constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
+        throw KorvenError(notRegular(path, old.st_mode));
+
+    removeStaleTemporaries(folder, fileName);
+
+    static const char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray temporary;
+    int raw = -1;
+    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
+        temporary = target + '.';
+        for (int i = 0; i < 6; ++i)
+            temporary += Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
+        raw = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                     exists ? (old.st_mode & 07777) : 0666);
+        if (raw < 0 && errno != EEXIST)
+            break;
     }
-    if (!file.commit())
-        throw KorvenError(QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString()));
+    if (raw < 0)
+        throw KorvenError(QStringLiteral("Cannot write %1: %2").arg(shown(path), causeOf(errno)));
+    Fd fd(raw);
+    if (exists)
+        ::fchmod(fd.get(), old.st_mode & 07777); // the umask may have narrowed it
+
+    auto fail = [&](int error) {
+        fd.reset();
+        ::unlink(temporary.constData());
+        throw KorvenError(QStringLiteral("Cannot write %1: %2").arg(shown(path), causeOf(error)));
+    };
+    const char *data = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd.get(), data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fail(n < 0 ? errno : EIO);
+        data += n;
+        left -= n;
+    }
+    if (::fsync(fd.get()) != 0)
+        fail(errno);
+    if (const int error = fd.closeChecked())
+        fail(error);
+    if (::rename(temporary.constData(), target.constData()) != 0)
+        fail(errno);
+    syncFolder(folder);
 }
 
 QByteArray linesToCp932(const QStringList &lines)
@@ -87,19 +340,44 @@ QByteArray linesToCp932(const QStringList &lines)
     return toCp932(text);
 }
 
-void appendToFile(const QString &path, const QByteArray &bytes)
+void appendToFile(const QString &path, const QByteArray &bytes, qint64 dropTail)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw KorvenError(QStringLiteral("Cannot append to %1: %2").arg(shown(path), file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.close();
-        throw KorvenError(QStringLiteral("Cannot append to %1: %2").arg(shown(path), reason));
+    struct stat st;
+    Fd fd(openRegular(path, O_WRONLY | O_APPEND, st, "append to"));
+    const off_t oldSize = st.st_size;
+    QByteArray tail;
+    if (dropTail > 0 && dropTail <= oldSize) {
+        tail.resize(qsizetype(dropTail));
+        Fd reader(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        if (reader.get() < 0 || ::pread(reader.get(), tail.data(), size_t(dropTail), oldSize - dropTail) != dropTail)
+            throw KorvenError(QStringLiteral("Cannot append to %1: %2").arg(shown(path), causeOf(errno)));
+        if (::ftruncate(fd.get(), oldSize - dropTail) != 0)
+            throw KorvenError(QStringLiteral("Cannot append to %1: %2").arg(shown(path), causeOf(errno)));
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw KorvenError(QStringLiteral("Cannot append to %1: %2").arg(shown(path), file.errorString()));
+    // Back to the old content: cut what was written and put a dropped tail back.
+    auto fail = [&](int error) {
+        if (fd.get() < 0) // closed already: cut back by name
+            fd.reset(::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC));
+        if (::ftruncate(fd.get(), oldSize - tail.size()) == 0 && !tail.isEmpty())
+            (void)!::write(fd.get(), tail.constData(), size_t(tail.size()));
+        throw KorvenError(QStringLiteral("Cannot append to %1: %2").arg(shown(path), causeOf(error)));
+    };
+    // One write call, so a reader never meets the line in two pieces.
+    ssize_t n;
+    do {
+        n = ::write(fd.get(), bytes.constData(), size_t(bytes.size()));
+    } while (n < 0 && errno == EINTR);
+    if (n < 0)
+        fail(errno);
+    if (n != bytes.size()) {
+        // A short write: the next one tells why (the disk is full, the file too large).
+        const ssize_t more = ::write(fd.get(), bytes.constData() + n, size_t(bytes.size() - n));
+        fail(more < 0 ? errno : EIO);
+    }
+    if (::fsync(fd.get()) != 0)
+        fail(errno);
+    if (const int error = fd.closeChecked())
+        fail(error);
 }
 
 } // namespace korven

@@ -1,5 +1,7 @@
 #pragma once
-// Text files in code page 932 (windows-31j): read as lines, written whole and atomically.
+// Text files in code page 932 (windows-31j): read as lines, written whole and atomically,
+// appended to line by line. Every open refuses symbolic links, FIFOs, devices and folders, so a
+// hostile entry can neither freeze the program nor redirect a write outside its folder.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -9,19 +11,53 @@ namespace korven {
 QByteArray toCp932(const QString &text);
 QString fromCp932(const QByteArray &bytes);
 
-// Reads the whole file and splits it into lines at CR LF, LF and CR; a final line end does not
-// make an empty last line. Throws KorvenError naming the file when it cannot be opened.
-QStringList readTextLines(const QString &path);
+// How much a reader takes in before it refuses a file as too large.
+struct ReadLimits {
+    qint64 maxBytes;
+    qint64 maxLines;
+};
+// Passwords, settings and problem listings: a few lines each.
+inline constexpr ReadLimits SmallFileLimits{4 * 1024 * 1024, 100000};
+// Trial record files: room for far more than 200,000 trials.
+inline constexpr ReadLimits RecordFileLimits{64 * 1024 * 1024, 1000000};
 
-// Replaces the file with the given bytes through QSaveFile (temporary file + rename): the old
-// file stays intact if anything fails. Throws KorvenError naming the file on failure.
+// The whole content of a regular file, opened without following a symbolic link and without
+// blocking. Throws KorvenError naming the file when it is missing, is no regular file, is larger
+// than maxBytes or cannot be read.
+QByteArray readRegularFile(const QString &path, qint64 maxBytes);
+
+// Splits CP932 bytes into lines at CR LF, LF and CR; a final line end does not make an empty last
+// line. A character cut short at the very end (a lone lead byte) is dropped.
+QStringList splitTextLines(const QByteArray &bytes);
+
+// Reads the whole file and splits it into lines as splitTextLines does. Throws KorvenError naming
+// the file when it cannot be read (see readRegularFile) or holds more than limits.maxLines lines.
+QStringList readTextLines(const QString &path, ReadLimits limits = SmallFileLimits);
+
+// What a streamed pass over a file finds without holding it in memory.
+struct LineCount {
+    qint64 lines = 0;        // as readTextLines would count them
+    qint64 bytes = 0;        // the file's size
+    qint64 tornTail = 0;     // bytes after the last line end that readers drop (a lone lead byte)
+    bool endsWithLineEnd = true; // false when a line without its line end closes the file
+};
+LineCount countTextLines(const QString &path, qint64 maxBytes);
+// The same count over bytes in memory.
+LineCount countTextLines(const QByteArray &bytes);
+
+// Replaces the file with the given bytes: a temporary file beside it is written, flushed to disk
+// and renamed over the old one, then the folder is flushed. On any failure the old file stays byte
+// for byte, the temporary file is removed and KorvenError names the file and the cause ("No space
+// left on device"). Temporaries left by a killed run are removed first.
 void writeFileAtomically(const QString &path, const QByteArray &bytes);
 
 // Lines joined with CR LF after each, encoded in CP932.
 QByteArray linesToCp932(const QStringList &lines);
 
-// Appends bytes at the end of the file (opened, written whole, flushed, closed).
-// Throws KorvenError naming the file on failure.
-void appendToFile(const QString &path, const QByteArray &bytes);
+// Appends bytes at the end of an existing regular file with one write call on a file opened for
+// appending, then flushes it to disk. When dropTail > 0 those last bytes of the file are replaced
+// by the new ones. On failure the file is cut back to its old content and KorvenError names the
+// file and the cause.
+void appendToFile(const QString &path, const QByteArray &bytes, qint64 dropTail = 0);
 
 } // namespace korven

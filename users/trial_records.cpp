@@ -5,7 +5,6 @@
 #include "exercise/text_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 
 namespace korven {
@@ -43,26 +42,27 @@ QString formatTrialRecord(const TrialRecord &record)
 TrialRecord appendTrialRecord(const QString &path, const std::array<int, 46> &results,
                               const QString &problemNumber, int answerSeconds, const QDate &today)
 {
-    // The trial number counts the records already there: every line but the header.
-    const QStringList lines = readTextLines(path);
+    // The trial number counts the records already there: every line but the header. The count is
+    // streamed, so a large file is never held in memory.
+    const LineCount existing = countTextLines(path, RecordFileLimits.maxBytes);
 
     TrialRecord record;
-    record.trialNumber = int(lines.size()) - 1;
+    record.trialNumber = existing.lines == 0 ? 0 : int(existing.lines - 1);
     record.date = recordDateText(today);
     record.problemNumber = problemNumber;
     record.results = results;
     record.answerSeconds = answerSeconds;
 
     QString line = formatTrialRecord(record) + QStringLiteral("\r\n");
-    // A file whose last line lacks its line end (an outside edit) would glue the record to it.
-    QFile file(path);
-    if (file.size() > 0 && file.open(QIODevice::ReadOnly)) {
-        file.seek(file.size() - 1);
-        char last = 0;
-        if (file.getChar(&last) && last != '\n' && last != '\r')
-            line.prepend(QStringLiteral("\r\n"));
+    if (existing.lines == 0) {
+        // An emptied file gets its header back first, so the record is trial 0 and is read.
+        line.prepend(trialRecordHeader() + QStringLiteral("\r\n"));
+    } else if (!existing.endsWithLineEnd && existing.tornTail == 0) {
+        // A last line without its line end (an outside edit) would glue the record to it.
+        line.prepend(QStringLiteral("\r\n"));
     }
-    appendToFile(path, toCp932(line));
+    // A character cut short at the end is dropped by every reader; the record takes its place.
+    appendToFile(path, toCp932(line), existing.tornTail);
     return record;
 }
 

@@ -27,9 +27,10 @@ QString recordDateText(const QDate &date);
 // The record's 50 fields joined by the comma-text rule (no line end).
 QString formatTrialRecord(const TrialRecord &record);
 
-// Appends one record to the file at path: reads the file's lines to number the trial (line count
-// minus 1), then appends the line with CR LF. Returns the record written. Throws KorvenError naming
-// the file when it cannot be read or appended to.
+// Appends one record to the file at path: counts the file's lines to number the trial (line count
+// minus 1), then appends the line with CR LF in one write; an empty file gets the header first.
+// Returns the record written. Throws KorvenError naming the file when it cannot be read or
+// appended to, leaving the file as it was.
 TrialRecord appendTrialRecord(const QString &path, const std::array<int, 46> &results,
                               const QString &problemNumber, int answerSeconds,
                               const QDate &today = QDate::currentDate());

@@ -11,13 +11,26 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace korven {
 
 namespace {
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
+
+mode_t currentUmask()
+{
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
 
 QString userFile(const QString &resultFolder, const QString &id, const char *extension)
 {
@@ -148,6 +161,47 @@ int loginSizeStep(const UserSettings &settings, float fitScale)
     return derived > 13.0 ? 13 : int(derived);
 }
 
+namespace {
+
+// A new ID's folder is built under this hidden name inside Result and renamed into place.
+const QString CreationPrefix = QStringLiteral(".creating-");
+
+bool entryExists(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// Folders a killed creation left behind; hidden, so never listed as IDs.
+void removeStaleCreations(const QString &resultFolder)
+{
+    const QStringList stale = QDir(resultFolder).entryList({CreationPrefix + u'*'},
+                                                           QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : stale)
+        QDir(resultFolder + u'/' + name).removeRecursively();
+}
+
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+bool userFilesIncomplete(const QString &resultFolder, const QString &id)
+{
+    struct stat st;
+    const QString folder = userFolder(resultFolder, id);
+    if (!idRefusal(id).isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &st) != 0
+        || !S_ISDIR(st.st_mode))
+        return false;
+    return !entryExists(passwordPath(resultFolder, id));
+}
+
 CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
                                  const QString &password)
 {
@@ -158,32 +212,54 @@ CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
     if (!passwordProblem.isEmpty())
         throw KorvenError(passwordProblem);
 
-    const QString folder = userFolder(resultFolder, id);
-    if (QFileInfo(folder).exists() || QFileInfo(folder).isSymLink())
-        return CreateUserResult::FolderExists;
-    QDir result(resultFolder);
-    if (!result.exists() && !QDir().mkpath(resultFolder))
+    if (!QDir(resultFolder).exists() && !QDir().mkpath(resultFolder))
         throw KorvenError(QStringLiteral("Cannot create the folder %1.").arg(shown(resultFolder)));
-    if (!result.mkdir(id)) {
-        // Someone made it between the test and now: still an existing folder, left alone.
-        if (QFileInfo(folder).exists())
-            return CreateUserResult::FolderExists;
-        throw KorvenError(QStringLiteral("Cannot create the folder %1.").arg(shown(folder)));
+    removeStaleCreations(resultFolder);
+
+    const QString folder = userFolder(resultFolder, id);
+    const bool incomplete = userFilesIncomplete(resultFolder, id);
+    if (entryExists(folder) && !incomplete)
+        return CreateUserResult::FolderExists;
+    if (incomplete && !QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        // A folder an older version left without its password file: it could never log in. Its
+        // missing files are added, the password last, so the ID becomes usable only once it is
+        // whole; the files already there are kept.
+        if (!entryExists(recordPath(resultFolder, id)))
+            writeFileAtomically(recordPath(resultFolder, id), trialRecordFileStart());
+        if (!entryExists(settingsPath(resultFolder, id)))
+            writeFileAtomically(settingsPath(resultFolder, id), initialSettingsBytes());
+        writePassword(passwordPath(resultFolder, id), password);
+        return CreateUserResult::Created;
     }
 
-    const QString files[] = {recordPath(resultFolder, id), passwordPath(resultFolder, id),
-                             settingsPath(resultFolder, id)};
+    // The three files are made in a hidden folder that is then renamed to the ID in one step, so
+    // an ID exists whole or not at all. The rename also takes the place of an empty folder.
+    QByteArray building = QFile::encodeName(resultFolder + u'/' + CreationPrefix + QStringLiteral("XXXXXX"));
+    if (!::mkdtemp(building.data()))
+        throw KorvenError(QStringLiteral("Cannot create a folder in %1: %2")
+                              .arg(shown(resultFolder), QString::fromLocal8Bit(std::strerror(errno))));
+    const QString temporary = QFile::decodeName(building);
+    ::chmod(building.constData(), 0777 & ~currentUmask());
     try {
-        writeFileAtomically(files[0], trialRecordFileStart());
-        writePassword(files[1], password);
-        writeFileAtomically(files[2], initialSettingsBytes());
+        writeFileAtomically(temporary + u'/' + id + QStringLiteral(".kek"), trialRecordFileStart());
+        writePassword(temporary + u'/' + id + QStringLiteral(".pas"), password);
+        writeFileAtomically(temporary + u'/' + id + QStringLiteral(".set"), initialSettingsBytes());
+        syncFolder(temporary);
+        if (::rename(building.constData(), QFile::encodeName(folder).constData()) != 0) {
+            const int error = errno;
+            if (error == EEXIST || error == ENOTEMPTY || error == ENOTDIR || error == EISDIR) {
+                // Someone made it between the test and now: an existing entry, left alone.
+                QDir(temporary).removeRecursively();
+                return CreateUserResult::FolderExists;
+            }
+            throw KorvenError(QStringLiteral("Cannot create the folder %1: %2")
+                                  .arg(shown(folder), QString::fromLocal8Bit(std::strerror(error))));
+        }
     } catch (const KorvenError &) {
-        // The folder is new and holds only what was written above: take it all back.
-        for (const QString &file : files)
-            QFile::remove(file);
-        QDir(resultFolder).rmdir(id);
+        QDir(temporary).removeRecursively();
         throw;
     }
+    syncFolder(resultFolder);
     return CreateUserResult::Created;
 }
 

@@ -49,10 +49,14 @@ void writeSettings(const QString &path, const QByteArray &bytes);
 int loginSizeStep(const UserSettings &settings, float fitScale);
 
 // Creates Result/<ID>/ with its three files: the trial record header, the password and the
-// initial settings, in that order. Returns FolderExists (and touches nothing) when an entry of
-// that name is already there. Throws KorvenError when the ID cannot be a folder name (see
-// idRefusal), when the folder cannot be created or a file cannot be written; in the last case the
-// folder and what was written into it are removed again, so no half-made user is left behind.
+// initial settings. They are written into a hidden folder that is then renamed to the ID, so the
+// ID exists whole or not at all. Returns FolderExists (and touches nothing) when an entry of that
+// name is already there, unless it is a folder left without its password file (see
+// userFilesIncomplete), which is completed instead. Throws KorvenError when the ID cannot be a
+// folder name (see idRefusal) or a file cannot be written; nothing is left behind then.
+// True when Result/<ID> is a folder without its password file (a creation cut short by an older
+// version): such an ID can never log in and may be created again.
+bool userFilesIncomplete(const QString &resultFolder, const QString &id);
 enum class CreateUserResult { Created, FolderExists };
 CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
                                  const QString &password);

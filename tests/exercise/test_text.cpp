@@ -194,6 +194,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("user.kek");
+        writeRaw(path, "");
         appendToFile(path, linesToCp932({"header"}));
         appendToFile(path, linesToCp932({"1,2012/05/01,001"}));
         QCOMPARE(readAll(path), QByteArray("header\r\n1,2012/05/01,001\r\n"));

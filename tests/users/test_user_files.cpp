@@ -315,6 +315,42 @@ private slots:
         QCOMPARE(readBytes(root.filePath(QStringLiteral("file"))), QByteArray("plain"));
     }
 
+    void creationCompletesAFolderLeftWithoutItsPassword_data()
+    {
+        QTest::addColumn<QByteArray>("kek");
+        QTest::addColumn<QByteArray>("set");
+        QTest::newRow("empty folder") << QByteArray() << QByteArray();
+        QTest::newRow(".kek only") << QByteArray("kept records\r\n") << QByteArray();
+        QTest::newRow(".kek and .set") << QByteArray("kept records\r\n") << QByteArray("1\r\n1\r\n0\r\n0.5\r\n");
+    }
+
+    void creationCompletesAFolderLeftWithoutItsPassword()
+    {
+        // An older version killed while creating an ID left such folders; they could never log in.
+        QFETCH(QByteArray, kek);
+        QFETCH(QByteArray, set);
+        QTemporaryDir root;
+        const QString id = QStringLiteral("half");
+        QVERIFY(QDir(root.path()).mkpath(id));
+        if (!kek.isEmpty())
+            writeBytes(recordPath(root.path(), id), kek);
+        if (!set.isEmpty())
+            writeBytes(settingsPath(root.path(), id), set);
+        QDir(root.path()).mkpath(QStringLiteral(".creating-AbC123/x")); // a killed creation
+        QVERIFY(userFilesIncomplete(root.path(), id));
+
+        QCOMPARE(createUserFiles(root.path(), id, QStringLiteral("pw")), CreateUserResult::Created);
+        QCOMPARE(readBytes(passwordPath(root.path(), id)), QByteArray("pw\r\n"));
+        QCOMPARE(readBytes(recordPath(root.path(), id)), kek.isEmpty() ? trialRecordFileStart() : kek);
+        QCOMPARE(readBytes(settingsPath(root.path(), id)), set.isEmpty() ? initialSettingsBytes() : set);
+        QVERIFY(!userFilesIncomplete(root.path(), id));
+        QCOMPARE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{id});
+        // Whole now: a second creation leaves it alone.
+        QCOMPARE(createUserFiles(root.path(), id, QStringLiteral("other")), CreateUserResult::FolderExists);
+        QCOMPARE(readBytes(passwordPath(root.path(), id)), QByteArray("pw\r\n"));
+    }
+
     void createUserFilesRefusesWithoutTrace_data()
     {
         QTest::addColumn<QString>("id");

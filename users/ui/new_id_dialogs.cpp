@@ -187,8 +187,11 @@ void TNewID::OKBtnClick()
     const QString id = ID->text();
 
     // 1. An ID already in the list: one notice for every equal entry.
+    // A listed ID whose folder lacks its files (cut short by an older version) may be made again.
+    const bool listed = !PasswordDlg->ListBox1->findItems(id, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty();
+    const bool repairable = listed && korven::userFilesIncomplete(korven::resultFolder(), id);
     bool inUse = false;
-    for (int i = 0; i < PasswordDlg->ListBox1->count(); ++i) {
+    for (int i = 0; i < PasswordDlg->ListBox1->count() && !repairable; ++i) {
         if (PasswordDlg->ListBox1->item(i)->text() == id) {
             inUse = true;
             korven::ui::execModal(Form9);
@@ -234,7 +237,8 @@ void TNewID::OKBtnClick()
         return;
     }
 
-    PasswordDlg->ListBox1->addItem(id);
+    if (!listed)
+        PasswordDlg->ListBox1->addItem(id);
     close();
     PasswordDlg->show();
     PasswordDlg->ID->setText(id);
