@@ -2,7 +2,8 @@
 # Builds KORVEN (Release) into build/, assembles the program folder build/korven/ (the executable,
 # Images/ with the bundled problem sets, Result/ kept across rebuilds) and starts the program.
 # Without a display it starts the program on a virtual display (Xvfb), saves a screenshot of the
-# first window and runs until Ctrl-C.
+# first window once it is shown (waiting up to KORVEN_SHOT_TIMEOUT seconds, default 60) and runs
+# until Ctrl-C.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh"
