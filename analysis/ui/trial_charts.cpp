@@ -12,10 +12,28 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace korven::ui {
 
 namespace {
+
+const QString PercentageTitle = QStringLiteral("percentage of correct answers(%)");
+
+// A title on two lines, broken at the blank nearest its middle: the percentage titles are longer
+// than the plot areas are high, and the chart would cut them short on one line.
+QString twoLineTitle(const QString &title)
+{
+    const qsizetype middle = title.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        if (title.at(i) == u' ' && (best < 0 || std::abs(i - middle) < std::abs(best - middle)))
+            best = i;
+    }
+    if (best < 0)
+        return title.toHtmlEscaped();
+    return title.left(best).toHtmlEscaped() + QStringLiteral("<br>") + title.mid(best + 1).toHtmlEscaped();
+}
 
 // "Answer time" over an empty second line.
 const QString AnswerTimeTitle = QStringLiteral("Answer time<br>&nbsp;");
@@ -132,7 +150,7 @@ TrialCharts makeTrialCharts(QWidget *parent, const QRect &perTrial, const QRect 
     c.perTrial = makeChart(parent, QStringLiteral("Chart1"), perTrial,
                            QStringLiteral("Percentage of correct chromosomes per trial ( correct number /46)"));
     c.perTrialX = makeAxis(c.perTrial->chart(), Qt::AlignBottom, QStringLiteral("trial(times)"));
-    auto *perTrialY = makeAxis(c.perTrial->chart(), Qt::AlignLeft, QStringLiteral("percentage of correct answers(%)"));
+    auto *perTrialY = makeAxis(c.perTrial->chart(), Qt::AlignLeft, twoLineTitle(PercentageTitle));
     setFixedRange(perTrialY, 0, 100, 20);
     c.perTrialLine = makeLine(c.perTrial->chart(), QStringLiteral("Series2"), QStringLiteral("全染色体正答率"),
                               c.perTrialX, perTrialY);
@@ -142,7 +160,7 @@ TrialCharts makeTrialCharts(QWidget *parent, const QRect &perTrial, const QRect 
                           QStringLiteral("Percentage of correct per chromosomes<br>(correct traials/all trials)"));
     auto *perSlotX = makeAxis(c.perSlot->chart(), Qt::AlignBottom, QStringLiteral("Chromosome number"));
     setFixedRange(perSlotX, 0, 46, 5);
-    auto *perSlotY = makeAxis(c.perSlot->chart(), Qt::AlignLeft, QStringLiteral("percentage of correct answers(%)"));
+    auto *perSlotY = makeAxis(c.perSlot->chart(), Qt::AlignLeft, twoLineTitle(PercentageTitle));
     setFixedRange(perSlotY, 0, 100, 20);
     c.perSlotBars = new QBarSeries;
     c.perSlotBars->setObjectName(QStringLiteral("Series3"));

@@ -4,6 +4,7 @@
 
 #include "app/main_layout.h"
 #include "app/program_folder.h"
+#include "app/ui/help_window.h"
 #include "app/ui/messages.h"
 #include "app/ui/tabout_box.h"
 #include "analysis/ui/tpages_dlg.h"
@@ -14,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMouseEvent>
@@ -25,7 +25,6 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
-#include <QUrl>
 #include <QWheelEvent>
 
 TForm1 *Form1 = nullptr;
@@ -100,7 +99,9 @@ void TForm1::createControls()
 
     MenuPanel = new QWidget(central);
     MenuPanel->setObjectName(QStringLiteral("MenuPanel"));
-    ListBox3 = makeListBox(QStringLiteral("ListBox3"), MenuPanel);
+    auto *problemList = new ProblemList(MenuPanel);
+    problemList->setObjectName(QStringLiteral("ListBox3"));
+    ListBox3 = problemList;
     ListBox1 = makeListBox(QStringLiteral("ListBox1"), MenuPanel);
     ListBox1->hide();
     ListBox2 = makeListBox(QStringLiteral("ListBox2"), MenuPanel);
@@ -187,6 +188,9 @@ void TForm1::createControls()
     connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(ListBox3, &QListWidget::itemClicked, this, [this] { ListBox3Click(); });
+    // A press and release that made no click (let go off the number pressed) loads nothing, so
+    // the highlight goes back to the problem on the board.
+    connect(problemList, &ProblemList::released, this, [this] { showLoadedProblemInList(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 
     // "Next" is the window's default button: Enter presses it unless another button has focus.
@@ -370,7 +374,7 @@ void TForm1::Help2Click()
     QString path = folder + QStringLiteral("/KORVENHelp.chm");
     if (!QFileInfo::exists(path))
         path = folder + QStringLiteral("/KORVENHelp.html");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    korven::ui::openManual(path, this);
 }
 
 void TForm1::About1Click()
@@ -413,6 +417,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         static_cast<QObject *>(ListBox3)->event(event);
         if (ListBox3->currentRow() != before && ListBox3->currentRow() >= 0)
             ListBox3Click();
+        else
+            showLoadedProblemInList();
         return true;
     }
     // Every wheel turn over the window goes to the window's wheel handler and stops there.

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -14,7 +15,6 @@
 #include "exercise/piece_picture.h"
 
 class QAction;
-class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QTimer;
@@ -62,6 +62,20 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+// The problem list (ListBox3). A press on one number and a release off it moves the highlight
+// without a click; `released` lets the window put the highlight back on the loaded problem.
+class ProblemList : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
+
+signals:
+    void released();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
 class TForm1 : public QMainWindow {
@@ -175,6 +189,8 @@ public:
     void ScatterPieces();
     void loadProblemAt(int position);
     void prepareReadyState();
+    void disableTrialButtons();       // Start, Evaluation and Correct answer off until a load
+    void showLoadedProblemInList();   // the list highlights the loaded problem, or nothing
     void Button2Click();              // Next
     void ListBox3Click();             // pick in the problem list
     void Button4Click();              // Start / Pause / Restart
@@ -249,6 +265,7 @@ private:
     } requested_;
     bool created_ = false;
     bool exiting_ = false;
+    int loadedPosition_ = -1; // list position of the problem on the board; -1 when none is
     QPointer<PieceImage> dragging_;
     QWidget *dragTarget_ = nullptr;
     bool dragAccepted_ = false;

@@ -40,6 +40,12 @@ void setCaption(QLabel *label, const QString &text)
 
 } // namespace
 
+void ProblemList::mouseReleaseEvent(QMouseEvent *event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    emit released();
+}
+
 void TForm1::buildCatalogue()
 {
     const QStringList names = korven::availableProblems(korven::imagesFolders());
@@ -104,28 +110,30 @@ void TForm1::loadProblemAt(int position)
 {
     ResetSlots();
     setSexSlotCaptions();
+    loadedPosition_ = -1;
 
-    const int index = position >= 0 && position < int(ProblemOrder.size()) ? ProblemOrder[position] : -1;
-    if (index < 0 || index >= ListBox1->count()) {
-        if (ListBox1->count() == 0)
-            throw korven::KorvenError(
-                QStringLiteral("No problem to load: the folder %1 holds none of the problem sets.")
-                    .arg(korven::imagesFolders().join(QStringLiteral(" nor "))));
-        throw korven::KorvenError(QStringLiteral("There is no problem number %1.").arg(position + 1));
-    }
-    ListBox3->setCurrentRow(position);
-    ListBox1->setCurrentRow(index);
-    ProblemPosition = position;
-    const QString name = ListBox1->item(index)->text();
-
-    returnPiecesToInputPanel();
     try {
+        const int index = position >= 0 && position < int(ProblemOrder.size()) ? ProblemOrder[position] : -1;
+        if (index < 0 || index >= ListBox1->count()) {
+            if (ListBox1->count() == 0)
+                throw korven::KorvenError(
+                    QStringLiteral("No problem to load: the folder %1 holds none of the problem sets.")
+                        .arg(korven::imagesFolders().join(QStringLiteral(" nor "))));
+            throw korven::KorvenError(QStringLiteral("There is no problem number %1.").arg(position + 1));
+        }
+        ListBox3->setCurrentRow(position);
+        ListBox1->setCurrentRow(index);
+        ProblemPosition = position;
+        const QString name = ListBox1->item(index)->text();
+
+        returnPiecesToInputPanel();
         LoadProblem(name);
     } catch (...) {
-        // A problem that could not be read is not shown, and no trial can start on it (it would
-        // record a trial of a problem the trainee never saw).
+        // A problem that could not be read is not shown, and no trial can start on the empty
+        // board (it would record a trial of a problem the trainee never saw).
         hideAllPieces();
-        Button4->setEnabled(false);
+        disableTrialButtons();
+        showLoadedProblemInList();
         throw;
     }
     ScatterPieces();
@@ -133,6 +141,24 @@ void TForm1::loadProblemAt(int position)
     SlotContent.fill(-1);
     setPiecesDragMode(false);
     Button2->setText(QStringLiteral("Next"));
+    loadedPosition_ = position;
+}
+
+void TForm1::disableTrialButtons()
+{
+    Button1->setEnabled(false);
+    Button4->setEnabled(false);
+    Button5->setEnabled(false);
+}
+
+void TForm1::showLoadedProblemInList()
+{
+    if (loadedPosition_ >= 0 && loadedPosition_ < ListBox3->count()) {
+        ListBox3->setCurrentRow(loadedPosition_);
+    } else {
+        ListBox3->clearSelection();
+        ListBox3->setCurrentRow(-1);
+    }
 }
 
 // The controls and clock of a problem about to be loaded by Next or a pick: Start enabled,
@@ -175,9 +201,11 @@ void TForm1::ListBox3Click()
 
     PiecesMovable = 0;
     prepareReadyState();
-    loadProblemAt(position);
+    // The answer of the problem being left goes first, so that a failed load does not leave it
+    // over the empty work area.
     EvaluationCount = 0;
     closeAnswerWindow();
+    loadProblemAt(position);
 }
 
 // Start / Pause / Restart.
@@ -218,11 +246,16 @@ void TForm1::Timer1Timer()
     }
 }
 
-// Reset empties the board and stops the clock; the enabled states stay as they are. It also
-// clears ClockRunning, so the next press of "Start" starts the clock instead of pausing it.
+// Reset empties the board and stops the clock. Nothing is loaded afterwards, so the list
+// highlights no number and nothing can start or grade a trial until Next or a pick; the other
+// enabled states stay as they are. It also clears ClockRunning, so the next "Start" starts the
+// clock instead of pausing it.
 void TForm1::New1Click()
 {
     hideAllPieces();
+    loadedPosition_ = -1;
+    showLoadedProblemInList();
+    disableTrialButtons();
     ResetSlots();
     setSexSlotCaptions();
     Button1->setText(QStringLiteral("Evaluation"));
@@ -250,8 +283,8 @@ void TForm1::Button6Click()
     Button5->setText(QStringLiteral("Correct answer"));
     Button5->setEnabled(false);
     Button6->setEnabled(false);
-    ListBox3->clearSelection();
-    ListBox3->setCurrentRow(-1);
+    loadedPosition_ = -1;
+    showLoadedProblemInList();
     ShowElapsed = 1;
     ClockRunning = 0;
     Timer1->stop();

@@ -4,6 +4,7 @@
 #include "exercise/bitmap_transform.h"
 #include "exercise/board_rules.h"
 #include "exercise/scatter.h"
+#include "exercise/ui/tform16.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -55,7 +56,10 @@ void TForm1::InputPanelDragDrop(QWidget *, QWidget *source, int x, int y)
             piece->setParent(InputPanel);
         piece->move(at);
         piece->show();
+        // Above the other pieces, but under the correct answer when it lies over the work area.
         piece->raise();
+        if (Form16 && Form16->parentWidget() == InputPanel)
+            Form16->raise();
 
         DraggedPiece = pieceIndexFromName(piece->objectName());
         for (int s = 0; s < SlotCount; ++s) {
