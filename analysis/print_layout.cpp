@@ -66,13 +66,30 @@ PageRect analysisPictureRect(QSize picture, int pageWidth)
 
 QString pdfFileName(const QString &what, const QString &id, const QDateTime &when)
 {
-    QString name = QStringLiteral("KORVEN ") + what + QLatin1Char(' ') + id + QLatin1Char(' ')
-        + when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    // A file name holds 255 bytes; the ID is shortened (never the rest) so that the name fits with
+    // room for a " (n)" that keeps an older file.
+    constexpr qsizetype MaxNameBytes = 255 - 8;
+    const QString before = QStringLiteral("KORVEN ") + what + QLatin1Char(' ');
+    const QString after = QLatin1Char(' ') + when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"))
+        + QStringLiteral(".pdf");
+    const qsizetype room = MaxNameBytes - before.toUtf8().size() - after.toUtf8().size();
+    QString shortId;
+    qsizetype used = 0;
+    for (qsizetype i = 0; i < id.size(); ++i) {
+        const qsizetype width = id.at(i).isHighSurrogate() && i + 1 < id.size() ? 2 : 1;
+        const qsizetype bytes = id.mid(i, width).toUtf8().size();
+        if (used + bytes > room)
+            break;
+        shortId += id.mid(i, width);
+        used += bytes;
+        i += width - 1;
+    }
+    QString name = before + shortId + after;
     for (QChar &c : name) {
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = QLatin1Char('_');
     }
-    return name + QStringLiteral(".pdf");
+    return name;
 }
 
 } // namespace korven

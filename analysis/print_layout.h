@@ -59,7 +59,8 @@ ReportLine reportMemoLine(QSize picture, int pageWidth);
 PageRect analysisPictureRect(QSize picture, int pageWidth);
 
 // A file name for a document printed to PDF: "KORVEN <what> <id> <yyyy-MM-dd HH-mm-ss>.pdf", with
-// characters that no file name may hold replaced by '_'.
+// characters that no file name may hold replaced by '_'. A long ID is shortened so the name stays
+// within a file name's 255 bytes, with room left for " (n)".
 QString pdfFileName(const QString &what, const QString &id, const QDateTime &when);
 
 } // namespace korven

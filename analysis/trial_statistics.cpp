@@ -116,6 +116,21 @@ void forEachField(QStringView line, std::deque<QString> &keep, Field &&field)
     }
 }
 
+// The values a written record can hold; anything else comes from an outside edit.
+bool inRange(int field, int value)
+{
+    switch (field) {
+    case TrialField:
+        return value >= -1; // -1: a record an older version appended to an empty file
+    case ProblemField:
+        return value >= 1 && value <= 999;
+    case TimeField:
+        return value >= 0;
+    default:
+        return value >= -2 && value <= 1;
+    }
+}
+
 QString fieldName(int field)
 {
     switch (field) {
@@ -138,24 +153,32 @@ QString fileNameShown(const QString &path)
                           : QCoreApplication::translate("TrialStatistics", "The trial record file %1").arg(QDir::toNativeSeparators(path));
 }
 
-[[noreturn]] void throwBadField(const QString &path, const QString &line, int lineIndex, int field)
+// What is wrong with a field of a record line: "field 3 (problem number): "x" is not a whole number".
+QString badFieldText(const QString &line, int field)
 {
     const QStringList fields = recordFields(line);
     QString what;
     if (field >= fields.size())
         what = QCoreApplication::translate("TrialStatistics", "the field is missing");
+    else if (int value = 0; parseWholeNumber(fields.at(field), value))
+        what = QCoreApplication::translate("TrialStatistics", "%1 is out of range").arg(value);
     else
         what = QCoreApplication::translate("TrialStatistics", "\"%1\" is not a whole number").arg(fields.at(field));
-    throw KorvenError(QCoreApplication::translate("TrialStatistics", "%1, line %2, field %3 (%4): %5.")
+    return QCoreApplication::translate("TrialStatistics", "field %1 (%2): %3").arg(field + 1).arg(fieldName(field), what);
+}
+
+[[noreturn]] void throwBadField(const QString &path, const QString &line, int lineIndex, int field)
+{
+    throw KorvenError(QCoreApplication::translate("TrialStatistics", "%1, line %2, %3.")
                           .arg(fileNameShown(path))
                           .arg(lineIndex + 1)
-                          .arg(field + 1)
-                          .arg(fieldName(field), what));
+                          .arg(badFieldText(line, field)));
 }
 
 // One record as the evaluation needs it. Fields that did not convert are marked in `badFields`
 // and reported only by the step that reads them.
 struct Record {
+    int line = 0; // index in the file's lines
     QStringView date;
     QStringView problemText;
     int trial = 0;
@@ -172,7 +195,7 @@ Record parseRecord(QStringView line, std::deque<QString> &keep)
     int field = 0;
     auto take = [&](QStringView text) {
         int value = 0;
-        const bool ok = field == DateField || parseWholeNumber(text, value);
+        const bool ok = field == DateField || (parseWholeNumber(text, value) && inRange(field, value));
         if (!ok)
             record.badFields |= bit(field);
         switch (field) {
@@ -275,25 +298,38 @@ QStringList recordFields(const QString &line)
     return fields;
 }
 
-std::optional<TrialStatistics> evaluateTrialRecords(const QStringList &lines, const QString &today,
-                                                    const ProblemNameLookup &problemName,
-                                                    const QString &path)
+namespace {
+
+// The evaluation. Without `faults` a field that does not convert stops it (in the step that
+// reads the field); with `faults` such records are left out and listed there.
+std::optional<TrialStatistics> evaluate(const QStringList &lines, const QString &today,
+                                        const ProblemNameLookup &problemName, const QString &path,
+                                        std::vector<RecordFault> *faults)
 {
     if (lines.size() <= 1)
         return std::nullopt;
-    const int n = int(lines.size()) - 1;
 
     std::deque<QString> keep; // the few fields that had to be unescaped
     std::vector<Record> records;
-    records.reserve(n);
-    for (int r = 0; r < n; ++r)
-        records.push_back(parseRecord(lines.at(r + 1), keep));
+    records.reserve(lines.size() - 1);
+    for (int r = 1; r < lines.size(); ++r) {
+        Record record = parseRecord(lines.at(r), keep);
+        record.line = r;
+        if (faults && record.badFields) {
+            faults->push_back({r + 1, badFieldText(lines.at(r), std::countr_zero(record.badFields))});
+            continue;
+        }
+        records.push_back(record);
+    }
+    const int n = int(records.size());
+    if (n == 0)
+        return std::nullopt;
 
     // The first field (in field order) that the step needs and that did not convert.
     auto check = [&](int r, std::uint64_t needed) {
         const std::uint64_t bad = records[r].badFields & needed;
         if (bad)
-            throwBadField(path, lines.at(r + 1), r + 1, std::countr_zero(bad));
+            throwBadField(path, lines.at(records[r].line), records[r].line, std::countr_zero(bad));
     };
 
     TrialStatistics stats;
@@ -323,8 +359,10 @@ std::optional<TrialStatistics> evaluateTrialRecords(const QStringList &lines, co
             ++stats.correctAnswerCount;
         secondsSum += record.seconds;
     }
-    for (int s = 0; s < StatSlotCount; ++s)
+    for (int s = 0; s < StatSlotCount; ++s) {
+        stats.slotHitCounts[s] = n - slotMisses[s];
         stats.slotPercentage[s] = (n - slotMisses[s]) * 100.0 / n;
+    }
     stats.averageSeconds = secondsSum / n;
     for (int s = 0; s < StatSlotCount - 1; ++s)
         stats.slotMissCounts[s] = slotMisses[s];
@@ -387,13 +425,31 @@ std::optional<TrialStatistics> evaluateTrialRecords(const QStringList &lines, co
     if (day.count > 0)
         day.averageSeconds = todaySeconds / day.count;
     day.weakSlots = weakSlotsOf(todayMisses);
+    stats.lastDate = records.back().date.toString();
     return stats;
+}
+
+} // namespace
+
+std::optional<TrialStatistics> evaluateTrialRecords(const QStringList &lines, const QString &today,
+                                                    const ProblemNameLookup &problemName,
+                                                    const QString &path)
+{
+    return evaluate(lines, today, problemName, path, nullptr);
+}
+
+std::optional<TrialStatistics> evaluateTrialRecordsTolerantly(const QStringList &lines,
+                                                              const QString &today,
+                                                              const ProblemNameLookup &problemName,
+                                                              std::vector<RecordFault> &faults)
+{
+    return evaluate(lines, today, problemName, QString(), &faults);
 }
 
 std::optional<TrialStatistics> evaluateTrialRecordFile(const QString &path, const QString &today,
                                                        const ProblemNameLookup &problemName)
 {
-    return evaluateTrialRecords(readTextLines(path), today, problemName, path);
+    return evaluateTrialRecords(readTextLines(path, RecordFileLimits), today, problemName, path);
 }
 
 TrialCounts countTrialRecords(const QStringList &lines, const QString &today)

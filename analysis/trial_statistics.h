@@ -59,6 +59,7 @@ struct TrialStatistics {
     std::vector<TrialPoint> correctPercentage; // per trial, file order: hits * 100 / 46
     std::vector<TrialPoint> answerSeconds;     // per trial, file order: field 49
     std::array<double, StatSlotCount> slotPercentage{};
+    std::array<int, StatSlotCount> slotHitCounts{}; // records in which the slot is a hit
     int correctAnswerCount = 0;
     double averageSeconds = 0.0;
     std::array<int, StatSlotCount - 1> slotMissCounts{}; // slots 0..44
@@ -67,6 +68,7 @@ struct TrialStatistics {
     QString mostMissedProblem;    // problem number text
     QString mostMissedSexWord;
     TodaySummary today;
+    QString lastDate;             // the date field of the last record, in file order
 };
 
 // Evaluates the lines of a trial record file (line 1 is the header, never read). `path` only
@@ -76,6 +78,20 @@ struct TrialStatistics {
 std::optional<TrialStatistics> evaluateTrialRecords(const QStringList &lines, const QString &today,
                                                     const ProblemNameLookup &problemName,
                                                     const QString &path = QString());
+
+// A record that a tolerant evaluation left out: its line (from 1) and what is wrong with it.
+struct RecordFault {
+    int line = 0;
+    QString reason;
+};
+
+// As evaluateTrialRecords, but a record with a number field that is missing or no whole number
+// is left out and listed in `faults` instead of stopping the evaluation; the statistics cover the
+// other records, and there is no value when none is left.
+std::optional<TrialStatistics> evaluateTrialRecordsTolerantly(const QStringList &lines,
+                                                              const QString &today,
+                                                              const ProblemNameLookup &problemName,
+                                                              std::vector<RecordFault> &faults);
 
 // Reads the file and evaluates it. Throws KorvenError when the file is missing or unreadable.
 std::optional<TrialStatistics> evaluateTrialRecordFile(const QString &path, const QString &today,

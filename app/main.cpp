@@ -1,21 +1,53 @@
 // KORVEN: a training program for human karyotyping.
 #include "app/language.h"
+#include "app/command_line.h"
+#include "app/program_folder.h"
 #include "app/ui/korven_application.h"
 #include "app/ui/program_icon.h"
 #include "app/ui/window_set.h"
+#include "users/locks.h"
 
 #include <QDir>
 #include <QFont>
 #include <QLockFile>
+#include <cstdio>
+
+namespace {
+
+void printTo(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    // One instance at a time: a second start ends at once with exit code 1, showing nothing.
-    // A lock left behind by a crashed instance is detected as stale (its process is gone).
-    QLockFile lock(QDir::temp().filePath(QStringLiteral("ApplicationTitle")));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const korven::CommandLine line = korven::parseCommandLine(QStringLiteral("korven"), arguments);
+    if (line.action != korven::CommandLine::Run) {
+        printTo(line.action == korven::CommandLine::Print ? stdout : stderr, line.text);
+        return line.exitCode;
+    }
+
+    // One copy per desktop user: the lock lies in the user's runtime folder. A second start ends
+    // at once with exit code 1, shows no window and says why on standard error. A lock left by a
+    // crashed copy is taken over (its process is gone), as is a broken one.
+    QLockFile lock(korven::instanceLockPath(korven::instanceLockFolder()));
+    const korven::LockAttempt attempt = korven::takeInstanceLock(lock);
+    if (attempt.outcome == korven::LockOutcome::Held) {
+        printTo(stderr, QStringLiteral("korven: another copy of KORVEN is running (process %1); "
+                                       "this one ends.\n")
+                            .arg(attempt.holder.pid));
         return 1;
+    }
+    if (attempt.outcome == korven::LockOutcome::Failed) {
+        printTo(stderr, QStringLiteral("korven: cannot take the single-copy lock: %1.\n").arg(attempt.reason));
+        return 1;
+    }
 
     korven::ui::KorvenApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KORVEN"));

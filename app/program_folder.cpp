@@ -1,28 +1,98 @@
 #include "app/program_folder.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace korven {
 
 namespace {
+
 QString &overrideFolder()
 {
     static QString folder;
     return folder;
 }
+
+bool isDir(const QString &path) { return QFileInfo(path).isDir(); }
+
 } // namespace
 
-QString programFolder()
+QString firstFolderHolding(const QStringList &folders, const QString &entry, bool asFolder)
 {
-    if (!overrideFolder().isEmpty())
-        return overrideFolder();
-    return QCoreApplication::applicationDirPath();
+    for (const QString &folder : folders) {
+        const QFileInfo info(QDir(folder).filePath(entry));
+        if (asFolder ? info.isDir() : info.isFile())
+            return folder;
+    }
+    return folders.value(0);
+}
+
+QString Locations::bundledImagesFolder() const { return programFolder + QStringLiteral("/Images"); }
+
+QString Locations::userImagesFolder() const { return dataFolder + QStringLiteral("/Images"); }
+
+QString Locations::resultFolder() const { return dataFolder + QStringLiteral("/Result"); }
+
+QStringList Locations::imagesFolders() const
+{
+    const QString user = userImagesFolder();
+    const QString bundled = bundledImagesFolder();
+    if (QDir::cleanPath(user) == QDir::cleanPath(bundled))
+        return {bundled};
+    return {user, bundled};
+}
+
+Locations resolveLocations(const QString &executableFolder, const QString &dataVariable,
+                           const QString &userDataFolder)
+{
+    Locations where;
+    const QString exe = QDir::cleanPath(executableFolder);
+    const QString shared = QDir::cleanPath(exe + QStringLiteral("/../share/korven"));
+    where.installed = !isDir(exe + QStringLiteral("/Images")) && isDir(shared);
+    where.programFolder = where.installed ? shared : exe;
+    if (!dataVariable.isEmpty())
+        where.dataFolder = QDir::cleanPath(QDir::current().absoluteFilePath(dataVariable));
+    else
+        where.dataFolder = where.installed ? QDir::cleanPath(userDataFolder) : exe;
+    return where;
+}
+
+Locations locations()
+{
+    // The generic data location honours XDG_DATA_HOME; the program's own name is added here so
+    // that it does not depend on the organisation and application names set at start-up.
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                             + QStringLiteral("/korven");
+    const QString executableFolder =
+        overrideFolder().isEmpty() ? QCoreApplication::applicationDirPath() : overrideFolder();
+    return resolveLocations(executableFolder, qEnvironmentVariable("KORVEN_DATA"), userData);
 }
 
 void setProgramFolder(const QString &folder) { overrideFolder() = folder; }
 
-QString imagesFolder() { return programFolder() + QStringLiteral("/Images"); }
+QString programFolder() { return locations().programFolder; }
 
-QString resultFolder() { return programFolder() + QStringLiteral("/Result"); }
+QString imagesFolder() { return locations().userImagesFolder(); }
+
+QString resultFolder() { return locations().resultFolder(); }
+
+QStringList imagesFolders() { return locations().imagesFolders(); }
+
+QString imagesFolderOf(const QString &name) { return firstFolderHolding(imagesFolders(), name, true); }
+
+QString imagesFile(const QString &fileName)
+{
+    return QDir(firstFolderHolding(imagesFolders(), fileName, false)).filePath(fileName);
+}
+
+QString instanceLockFolder()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return folder;
+}
 
 } // namespace korven

@@ -9,6 +9,7 @@
 #include "exercise/catalogue.h"
 #include "exercise/problem_loader.h"
 #include "exercise/text_file.h"
+#include "exercise/ui/magnifier.h"
 #include "exercise/ui/tform1.h"
 
 #include <QApplication>
@@ -121,6 +122,24 @@ void benchWindow(const QString &imagesFolder)
     korvenbench::printMedian(QStringLiteral("window: one drop into a slot"), korvenbench::median(times));
     if (korven::ui::beepCount() > 0 || f->SlotContent[30] != -1)
         std::printf("exercise window: %d drops refused\n", korven::ui::beepCount());
+
+    // The magnifier over chromosome 1: the pointer goes from one homologue to the other, so every
+    // update draws the loupe afresh (moving over the same piece only moves it).
+    f->Magnifier1->setChecked(true);
+    PieceImage *first = f->PieceImages[0];
+    PieceImage *second = f->PieceImages[1];
+    first->move(40, 20);
+    second->move(first->x() + first->width() + 10, 20);
+    first->raise();
+    second->raise();
+    int turn = 0;
+    korvenbench::measure(QStringLiteral("window: one loupe update (chromosome 1, drawn afresh)"), 100, [&] {
+        PieceImage *over = (turn++ % 2) ? second : first;
+        f->updateMagnifier(over->mapToGlobal(over->rect().center()));
+        settle();
+    });
+    if (!f->Loupe->isVisible())
+        std::printf("exercise window: the loupe did not show\n");
 
     korven::ui::destroyWindowSet();
     korven::ui::setMessageHook({});

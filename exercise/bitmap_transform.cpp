@@ -159,11 +159,103 @@ void turnSinCos(float degrees, float &sine, float &cosine)
     cosine = float(std::cos(theta));
 }
 
+// The mean of every 2^n x 2^n block of the source, rounded once: n rounds of exact 2 x 2
+// averaging. A trailing odd row or column (never sampled at the next level) is left out.
+QImage reduceByBlocks(const QImage &src, int n)
+{
+    // Past 2^15 no bitmap has a whole block: all white, as nothing inside can be sampled.
+    const int W = n <= 15 ? src.width() >> n : 0;
+    const int H = n <= 15 ? src.height() >> n : 0;
+    QImage out(std::max(W, 1), std::max(H, 1), QImage::Format_RGB888);
+    if (out.isNull() || W < 1 || H < 1) {
+        out.fill(Qt::white);
+        return out;
+    }
+    if (n == 1) { // the common case, written out
+        for (int r = 0; r < H; ++r) {
+            const uchar *a = src.constScanLine(2 * r);
+            const uchar *b = src.constScanLine(2 * r + 1);
+            uchar *dst = out.scanLine(r);
+            for (int c = 0; c < W; ++c, a += 6, b += 6, dst += 3) {
+                dst[0] = uchar((a[0] + a[3] + b[0] + b[3] + 2) >> 2);
+                dst[1] = uchar((a[1] + a[4] + b[1] + b[4] + 2) >> 2);
+                dst[2] = uchar((a[2] + a[5] + b[2] + b[5] + 2) >> 2);
+            }
+        }
+        return out;
+    }
+    const int block = 1 << n;
+    const int shift = 2 * n;
+    const std::uint64_t half = std::uint64_t(1) << (shift - 1);
+    std::vector<std::uint64_t> sums(size_t(W) * 3);
+    for (int r = 0; r < H; ++r) {
+        std::fill(sums.begin(), sums.end(), half);
+        for (int k = 0; k < block; ++k) {
+            const uchar *in = src.constScanLine(r * block + k);
+            std::uint64_t *sum = sums.data();
+            for (int c = 0; c < W; ++c, sum += 3) {
+                for (int b = 0; b < block; ++b, in += 3) {
+                    sum[0] += in[0];
+                    sum[1] += in[1];
+                    sum[2] += in[2];
+                }
+            }
+        }
+        uchar *dst = out.scanLine(r);
+        for (int i = 0; i < 3 * W; ++i)
+            dst[i] = uchar(sums[i] >> shift);
+    }
+    return out;
+}
+
 } // namespace
+
+QSize scaledSize(const QSize &source, float factor)
+{
+    if (source.isEmpty() || !(factor > 0.0f) || !std::isfinite(factor))
+        return QSize();
+    const double outW = std::trunc(double(source.width()) * factor);
+    const double outH = std::trunc(double(source.height()) * factor - 1.0);
+    if (outW < 1.0 || outH < 1.0 || outW > 1e6 || outH > 1e6)
+        return QSize();
+    return QSize(int(outW), int(outH));
+}
+
+QSize rotatedSize(const QSize &source, float angle)
+{
+    if (source.isEmpty() || !std::isfinite(angle))
+        return QSize();
+    // The size angle folds the turn into 0..90 degrees.
+    float phi = angle;
+    if (phi < 0.0f || phi >= 360.0f) // callers pass 0 <= angle < 360; keep odd angles sane
+        phi = float(std::fmod(double(phi), 360.0) + (phi < 0.0f ? 360.0 : 0.0));
+    if (phi > 180.0f)
+        phi = phi - 180.0f;
+    if (phi > 90.0f)
+        phi = 180.0f - phi;
+    const double r = double(phi) * M_PI * (1.0 / 180.0);
+    const int W = source.width();
+    const int H = source.height();
+    const double outW = std::trunc(std::cos(r) * W + std::sin(r) * H);
+    const double outH = std::trunc(std::sin(r) * W + std::cos(r) * H);
+    if (outW < 1.0 || outH < 1.0 || outW > 1e6 || outH > 1e6)
+        return QSize();
+    return QSize(int(outW), int(outH));
+}
+
+int reductionSteps(float factor)
+{
+    int n = 0;
+    while (factor > 0.0f && factor < 0.5f && n < 30) {
+        factor *= 2.0f; // exact
+        ++n;
+    }
+    return n;
+}
 
 void ScaleBitmap(const QImage &source, QImage &output, float factor)
 {
-    const QImage src = as24Bit(source);
+    QImage src = as24Bit(source);
     if (src.isNull() || !(factor > 0.0f) || !std::isfinite(factor)) {
         output = QImage();
         return;
@@ -173,14 +265,13 @@ void ScaleBitmap(const QImage &source, QImage &output, float factor)
     // Sizes from exact products (an int times a float is exact in double).
     const double scaledW = double(W) * factor;
     const double scaledH = double(H) * factor;
-    const double outWd = std::trunc(scaledW);
-    const double outHd = std::trunc(scaledH - 1.0);
-    if (outWd < 1.0 || outHd < 1.0 || outWd > 1e6 || outHd > 1e6) {
+    const QSize outSize = scaledSize(src.size(), factor);
+    if (outSize.isEmpty()) {
         output = QImage();
         return;
     }
-    const int outW = int(outWd);
-    const int outH = int(outHd);
+    const int outW = outSize.width();
+    const int outH = outSize.height();
     const int hw = int(scaledW * 0.5);
     const int hh = int(scaledH * 0.5);
 
@@ -189,6 +280,16 @@ void ScaleBitmap(const QImage &source, QImage &output, float factor)
         output = QImage();
         return;
     }
+
+    // Below a factor of 1/2 single samples would skip source rows and columns: the source is
+    // first reduced by whole 2 x 2 averages until the remaining factor is 1/2 or more. The output
+    // keeps the size and the centre offsets of the original factor.
+    if (const int steps = reductionSteps(factor); steps > 0) {
+        src = reduceByBlocks(src, steps);
+        factor = std::ldexp(factor, steps);
+    }
+    const int sampledW = src.width();
+    const int sampledH = src.height();
 
     // Per output column (column offset j = c - hw; the last offsets, past the output, are never
     // written): byte offset of the source column and its fraction. The source column grows with
@@ -201,8 +302,8 @@ void ScaleBitmap(const QImage &source, QImage &output, float factor)
         int v;
         float fx;
         splitCoordinate(float(c - hw) / factor, v, fx);
-        const int col = W / 2 + v;
-        if (col < 0 || col >= W - 1)
+        const int col = sampledW / 2 + v;
+        if (col < 0 || col >= sampledW - 1)
             continue;
         first = std::min(first, c);
         last = c + 1;
@@ -216,8 +317,8 @@ void ScaleBitmap(const QImage &source, QImage &output, float factor)
         int u;
         float fy;
         splitCoordinate(float(r - hh) / factor, u, fy);
-        const int row = H / 2 + u;
-        if (row < 0 || row >= H - 1 || first >= last) {
+        const int row = sampledH / 2 + u;
+        if (row < 0 || row >= sampledH - 1 || first >= last) {
             std::memset(dst, 255, size_t(outW) * 3);
             continue;
         }
@@ -257,22 +358,13 @@ void RotateBitmap(const QImage &source, QImage &output, float angle)
     const int H = src.height();
 
     // The size angle folds the turn into 0..90 degrees.
-    float phi = angle;
-    if (phi < 0.0f || phi >= 360.0f) // callers pass 0 <= angle < 360; keep odd angles sane
-        phi = float(std::fmod(double(phi), 360.0) + (phi < 0.0f ? 360.0 : 0.0));
-    if (phi > 180.0f)
-        phi = phi - 180.0f;
-    if (phi > 90.0f)
-        phi = 180.0f - phi;
-    const double r = double(phi) * M_PI * (1.0 / 180.0);
-    const double outWd = std::trunc(std::cos(r) * W + std::sin(r) * H);
-    const double outHd = std::trunc(std::sin(r) * W + std::cos(r) * H);
-    if (outWd < 1.0 || outHd < 1.0 || outWd > 1e6 || outHd > 1e6) {
+    const QSize outSize = rotatedSize(src.size(), angle);
+    if (outSize.isEmpty()) {
         output = QImage();
         return;
     }
-    const int outW = int(outWd);
-    const int outH = int(outHd);
+    const int outW = outSize.width();
+    const int outH = outSize.height();
     const int hw = (outW + 1) / 2;
     const int hh = (outH + 1) / 2;
 
@@ -367,6 +459,7 @@ QImage whiteAsTransparent(const QImage &image)
     QImage out(src.width(), src.height(), QImage::Format_ARGB32);
     if (out.isNull())
         return QImage();
+    out.setDevicePixelRatio(image.devicePixelRatio());
     for (int r = 0; r < src.height(); ++r) {
         const uchar *in = src.constScanLine(r);
         QRgb *dst = reinterpret_cast<QRgb *>(out.scanLine(r));

@@ -1,5 +1,7 @@
 #include "exercise/board_rules.h"
 
+#include "exercise/piece_picture.h"
+
 #include <algorithm>
 
 namespace korven {
@@ -35,6 +37,28 @@ QPoint dropOnPanel(const QSize &panel, const QSize &piece, int x, int y)
 QPoint centreInSlot(const QSize &slot, const QSize &piece, int insetTop)
 {
     return QPoint((slot.width() - piece.width()) / 2, (slot.height() - piece.height()) / 2 + insetTop);
+}
+
+float slotScale(const QSize &source, float magnification, std::optional<float> angle, const QSize &slot,
+                int insetTop)
+{
+    auto fits = [&](float scale) {
+        const QSize size = piecePictureSize(source, scale, angle);
+        const QPoint at = centreInSlot(slot, size, insetTop);
+        return at.x() >= 0 && at.y() >= 0 && at.x() + size.width() <= slot.width()
+               && at.y() + size.height() <= slot.height();
+    };
+    if (fits(magnification))
+        return magnification;
+    // Start from the proportional guess and step down until the picture fits.
+    const QSize full = piecePictureSize(source, magnification, angle);
+    float scale = magnification;
+    if (!full.isEmpty())
+        scale = magnification * std::min(float(slot.width()) / full.width(),
+                                          float(slot.height() - insetTop) / full.height());
+    for (int i = 0; i < 200 && scale > 0.0f && !fits(scale); ++i)
+        scale *= 0.99f;
+    return scale > 0.0f ? scale : magnification;
 }
 
 QPoint centreOf(const QRect &control)

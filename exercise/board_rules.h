@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
+
 namespace korven {
 
 // The rotation step after one wheel notch: delta < 0 turns one step back, anything else one step
@@ -24,6 +26,12 @@ QPoint dropOnPanel(const QSize &panel, const QSize &piece, int x, int y);
 // The left and top of a piece centred in a slot, insetTop pixels below the middle. A piece
 // larger than the slot gets negative coordinates (it sticks out on both sides).
 QPoint centreInSlot(const QSize &slot, const QSize &piece, int insetTop);
+
+// The scale a piece is drawn at in a slot: the board's magnification when the drawn picture,
+// centred by centreInSlot, lies wholly inside the slot; otherwise the largest smaller scale at
+// which it does, so that a large size step never cuts off a chromosome's ends.
+float slotScale(const QSize &source, float magnification, std::optional<float> angle, const QSize &slot,
+                int insetTop);
 
 // The centre of a control, as recorded when a piece is chosen or scattered.
 QPoint centreOf(const QRect &control);

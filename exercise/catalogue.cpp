@@ -31,11 +31,19 @@ const QStringList &catalogueNames()
 
 QStringList availableProblems(const QString &imagesFolder)
 {
-    const QDir dir(imagesFolder);
+    return availableProblems(QStringList{imagesFolder});
+}
+
+QStringList availableProblems(const QStringList &imagesFolders)
+{
     QStringList present;
     for (const QString &name : catalogueNames()) {
-        if (QFileInfo(dir.filePath(name)).isDir())
-            present << name;
+        for (const QString &folder : imagesFolders) {
+            if (QFileInfo(QDir(folder).filePath(name)).isDir()) {
+                present << name;
+                break;
+            }
+        }
     }
     return present;
 }

@@ -14,6 +14,8 @@ const QStringList &catalogueNames();
 
 // The catalogue names that exist as folders in imagesFolder, in catalogue order.
 QStringList availableProblems(const QString &imagesFolder);
+// The same over several Images folders: a name counts once, wherever its folder lies.
+QStringList availableProblems(const QStringList &imagesFolders);
 
 // "001", "002", ... for n entries.
 QStringList problemNumbers(int n);

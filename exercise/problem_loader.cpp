@@ -1,13 +1,13 @@
 #include "exercise/problem_loader.h"
 
+#include "exercise/bitmap_limits.h"
 #include "exercise/comma_text.h"
 #include "exercise/errors.h"
 #include "exercise/text_file.h"
 
 #include <QCoreApplication>
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 
 #include <algorithm>
@@ -20,9 +20,8 @@ QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 
 // The listing's third fields, line by line, appended to values as they are read; throws on the
 // first line without one and when fewer than PieceCount lines are present.
-void readListingInto(const QString &listingPath, QStringList &values)
+void readListingInto(const QStringList &lines, const QString &listingPath, QStringList &values)
 {
-    const QStringList lines = readTextLines(listingPath);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QStringList fields = splitCommaText(lines.at(i));
         if (fields.size() < 3)
@@ -52,32 +51,54 @@ QString pieceFileName(int piece)
 
 int checkValue(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    try {
+        const qint64 size = regularFileSize(path);
+        return size <= 5 ? 0 : int((size - 5) % 83);
+    } catch (const KorvenError &) {
         return -1;
-    const qint64 size = file.size();
-    if (size < 0)
-        return -1;
-    if (size <= 5)
-        return 0;
-    return int((size - 5) % 83);
+    }
 }
 
 QStringList readListingCheckValues(const QString &listingPath)
 {
+    return parseListing(readTextLines(listingPath), listingPath);
+}
+
+QStringList parseListing(const QStringList &lines, const QString &listingPath)
+{
     QStringList values;
-    readListingInto(listingPath, values);
+    readListingInto(lines, listingPath, values);
     return values;
 }
 
 QImage loadBitmap24(const QString &path)
 {
-    if (!QFileInfo::exists(path))
-        throw KorvenError(QCoreApplication::translate("ProblemLoader", "File not found: %1").arg(shown(path)));
-    QImageReader reader(path);
+    // Read through the checked open, so a FIFO, device or link is refused rather than waited on.
+    return decodeBitmap24(readRegularFile(path, MaxBitmapFileBytes), path);
+}
+
+QImage decodeBitmap24(QByteArray bytes, const QString &path)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    // The declared size is judged before any pixel is decoded.
+    const QSize declared = reader.size();
+    if (!declared.isValid())
+        throw KorvenError(QCoreApplication::translate("ProblemLoader", "Cannot load the image %1: %2").arg(shown(path), reader.errorString()));
+    if (!bitmapSizeAccepted(declared.width(), declared.height()))
+        throw KorvenError(QCoreApplication::translate("ProblemLoader", "Cannot load the image %1: it declares %2 x %3 pixels; at most %4 x %4 "
+                                         "and %5 pixels in all are accepted.")
+                              .arg(shown(path)).arg(declared.width()).arg(declared.height())
+                              .arg(MaxBitmapSide).arg(MaxBitmapPixels));
+    // Whatever the header claimed, decoding never takes more memory than the largest picture.
+    reader.setAllocationLimit(int(MaxBitmapPixels * 4 / (1024 * 1024)) + 1);
     QImage image = reader.read();
     if (image.isNull())
         throw KorvenError(QCoreApplication::translate("ProblemLoader", "Cannot load the image %1: %2").arg(shown(path), reader.errorString()));
+    if (!bitmapSizeAccepted(image.width(), image.height()))
+        throw KorvenError(QCoreApplication::translate("ProblemLoader", "Cannot load the image %1: %2 x %3 pixels is too large.")
+                              .arg(shown(path)).arg(image.width()).arg(image.height()));
     if (image.format() != QImage::Format_RGB888)
         image = image.convertToFormat(QImage::Format_RGB888);
     return image;
@@ -89,7 +110,8 @@ LoadReport loadProblem(const QString &imagesFolder, const QString &name,
     const QDir folder(QDir(imagesFolder).filePath(name));
     checkValues.clear();
     // The whole listing is checked before any bitmap is touched.
-    readListingInto(folder.filePath(name + QStringLiteral(".set")), checkValues);
+    const QString listingPath = folder.filePath(name + QStringLiteral(".set"));
+    readListingInto(readTextLines(listingPath), listingPath, checkValues);
 
     LoadReport report;
     for (int b = 0; b < PieceCount; ++b) {

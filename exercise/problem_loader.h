@@ -21,6 +21,9 @@ int checkValue(const QString &path);
 // fields or a third field is no whole number.
 QStringList readListingCheckValues(const QString &listingPath);
 
+// The same over a listing's lines; listingPath only names the file in messages.
+QStringList parseListing(const QStringList &lines, const QString &listingPath);
+
 struct LoadReport {
     int mismatches = 0;   // bitmaps whose check value differs from the listing
     bool unreadable = false; // a bitmap loaded as an image but could not be counted
@@ -33,7 +36,11 @@ LoadReport loadProblem(const QString &imagesFolder, const QString &name,
                        std::array<QImage, PieceCount> &bitmaps, QStringList &checkValues);
 
 // Loads one bitmap file as a 24-bit image; throws KorvenError naming the file when it fails.
+// Refuses anything but a regular file, and pictures beyond the limits of bitmap_limits.h by their
+// declared size, before decoding.
 QImage loadBitmap24(const QString &path);
+// Decodes a bitmap file's bytes as loadBitmap24 does; path only names the file in messages.
+QImage decodeBitmap24(QByteArray bytes, const QString &path);
 
 // The largest scale at which the pieces fit the karyogram rows: (rowHeight - 2*insetTop) / tallest,
 // then lowered by the four row limits (slot widths of slots 0, 10, 24, 36; W3 starts from W2).

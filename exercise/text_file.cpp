@@ -118,16 +118,16 @@ void removeStaleTemporaries(const QString &folder, const QString &fileName)
     }
 }
 
-void syncFolder(const QString &folder)
+} // namespace
+
+void flushFolder(const QString &folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
-        ::fsync(fd); // the rename is done; a failure here cannot be undone or made better
+        ::fsync(fd); // the renames are done; a failure here cannot undo or improve them
         ::close(fd);
     }
 }
-
-} // namespace
 
 QByteArray toCp932(const QString &text)
 {
@@ -169,9 +169,18 @@ QByteArray readRegularFile(const QString &path, qint64 maxBytes)
     return bytes;
 }
 
-QStringList splitTextLines(const QByteArray &bytes)
+qint64 regularFileSize(const QString &path)
 {
-    const QString text = fromCp932(bytes);
+    struct stat st;
+    Fd fd(openRegular(path, O_RDONLY, st, "open"));
+    return st.st_size;
+}
+
+namespace {
+
+// Text split into lines at CR LF, LF and CR.
+QStringList splitDecodedLines(const QString &text)
+{
     QStringList lines;
     qsizetype start = 0;
     const qsizetype end = text.size();
@@ -187,6 +196,58 @@ QStringList splitTextLines(const QByteArray &bytes)
         start = pos;
     }
     return lines;
+}
+
+} // namespace
+
+QStringList splitTextLines(const QByteArray &bytes)
+{
+    return splitDecodedLines(fromCp932(bytes));
+}
+
+CheckedTextLines checkedCp932Lines(const QByteArray &bytes)
+{
+    CheckedTextLines checked;
+    // One pass over the bytes: CP932's structure (single bytes 00-7F and A1-DF; a lead byte 81-9F
+    // or E0-FC followed by a trail byte 40-7E or 80-FC) and whether anything beyond ASCII follows
+    // the first line. Line numbers count line ends the way splitTextLines does.
+    const auto *b = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    int line = 1;
+    qsizetype firstLineEnd = -1;
+    bool wideAfterFirstLine = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        const unsigned char c = b[i];
+        if (c < 0x80) {
+            if (c == '\n' || (c == '\r' && (i + 1 == size || b[i + 1] != '\n'))) {
+                if (firstLineEnd < 0)
+                    firstLineEnd = i + 1;
+                ++line;
+            }
+            continue;
+        }
+        if (firstLineEnd >= 0)
+            wideAfterFirstLine = true;
+        bool valid = c >= 0xA1 && c <= 0xDF;
+        if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) {
+            const unsigned char t = i + 1 < size ? b[i + 1] : 0;
+            valid = (t >= 0x40 && t <= 0x7E) || (t >= 0x80 && t <= 0xFC);
+            if (valid)
+                ++i;
+        }
+        if (!valid && (checked.invalidLines.empty() || checked.invalidLines.back() != line))
+            checked.invalidLines.push_back(line);
+    }
+    // Files whose lines after the first hold only ASCII (trial records) skip the code page
+    // converter for all but the first line: ASCII reads the same in CP932.
+    if (!wideAfterFirstLine && firstLineEnd >= 0) {
+        QString text = fromCp932(bytes.first(firstLineEnd));
+        text += QString::fromLatin1(bytes.sliced(firstLineEnd));
+        checked.lines = splitDecodedLines(text);
+    } else {
+        checked.lines = splitTextLines(bytes);
+    }
+    return checked;
 }
 
 QStringList readTextLines(const QString &path, ReadLimits limits)
@@ -328,7 +389,7 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
         fail(error);
     if (::rename(temporary.constData(), target.constData()) != 0)
         fail(errno);
-    syncFolder(folder);
+    flushFolder(folder);
 }
 
 QByteArray linesToCp932(const QStringList &lines)

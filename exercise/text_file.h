@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace korven {
 
@@ -26,6 +27,9 @@ inline constexpr ReadLimits RecordFileLimits{64 * 1024 * 1024, 1000000};
 // than maxBytes or cannot be read.
 QByteArray readRegularFile(const QString &path, qint64 maxBytes);
 
+// The size of a regular file, checked as readRegularFile opens it; throws KorvenError likewise.
+qint64 regularFileSize(const QString &path);
+
 // Splits CP932 bytes into lines at CR LF, LF and CR; a final line end does not make an empty last
 // line. A character cut short at the very end (a lone lead byte) is dropped.
 QStringList splitTextLines(const QByteArray &bytes);
@@ -33,6 +37,14 @@ QStringList splitTextLines(const QByteArray &bytes);
 // Reads the whole file and splits it into lines as splitTextLines does. Throws KorvenError naming
 // the file when it cannot be read (see readRegularFile) or holds more than limits.maxLines lines.
 QStringList readTextLines(const QString &path, ReadLimits limits = SmallFileLimits);
+
+// The lines of CP932 bytes (as splitTextLines splits them), with the numbers (from 1) of the
+// lines holding bytes that are not CP932; those bytes read as replacement characters.
+struct CheckedTextLines {
+    QStringList lines;
+    std::vector<int> invalidLines;
+};
+CheckedTextLines checkedCp932Lines(const QByteArray &bytes);
 
 // What a streamed pass over a file finds without holding it in memory.
 struct LineCount {
@@ -50,6 +62,9 @@ LineCount countTextLines(const QByteArray &bytes);
 // for byte, the temporary file is removed and KorvenError names the file and the cause ("No space
 // left on device"). Temporaries left by a killed run are removed first.
 void writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+// Flushes a folder's entries (a rename into it) to disk.
+void flushFolder(const QString &folder);
 
 // Lines joined with CR LF after each, encoded in CP932.
 QByteArray linesToCp932(const QStringList &lines);

@@ -1,6 +1,8 @@
 #include "tools/bmp_writer.h"
 
 #include <QCoreApplication>
+#include "exercise/bitmap_limits.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -90,16 +92,21 @@ QString bmp24Fault(const QByteArray &head, qint64 fileSize)
     const quint32 compression = get32(head, 30);
     if (compression != 0)
         return QCoreApplication::translate("BmpWriter", "compressed BMP (method %1), uncompressed needed").arg(compression);
-    const qint32 width = qint32(get32(head, 18));
-    const qint32 height = qint32(get32(head, 22));
+    // Signed 32-bit fields, widened before any arithmetic: extreme values cannot overflow.
+    const qint64 width = qint32(get32(head, 18));
+    const qint64 height = qint32(get32(head, 22));
+    const qint64 rows = height < 0 ? -height : height;
     if (width <= 0 || height == 0)
         return QCoreApplication::translate("BmpWriter", "invalid size %1 x %2").arg(width).arg(height);
+    if (!bitmapSizeAccepted(width, rows))
+        return QCoreApplication::translate("BmpWriter", "%1 x %2 pixels is too large (at most %3 x %3 and %4 pixels)")
+            .arg(width).arg(rows).arg(MaxBitmapSide).arg(MaxBitmapPixels);
     const quint32 offset = get32(head, 10);
-    const qint64 stride = (qint64(width) * 3 + 3) & ~qint64(3);
-    const qint64 needed = qint64(offset) + stride * qAbs(qint64(height));
+    const qint64 stride = (width * 3 + 3) & ~qint64(3);
+    const qint64 needed = qint64(offset) + stride * rows;
     if (fileSize < needed)
         return QCoreApplication::translate("BmpWriter", "file cut short: %1 bytes, %2 needed for %3 x %4 pixels")
-            .arg(fileSize).arg(needed).arg(width).arg(qAbs(height));
+            .arg(fileSize).arg(needed).arg(width).arg(rows);
     return {};
 }
 

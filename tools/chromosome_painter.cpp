@@ -1,5 +1,9 @@
 #include "tools/chromosome_painter.h"
 
+#include "tools/cv_image.h"
+
+#include <opencv2/imgproc.hpp>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -9,29 +13,16 @@ namespace korven {
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
-constexpr double Step = 0.25; // sampling step of the profiles along the axis, pixels
+constexpr double Step = 0.25;    // sampling step of the profiles along the axis, pixels
+constexpr double WhiteCut = 245; // blurred grey at least this light is background
 
 // Blurs a profile with a Gaussian of the given deviation (in samples), clamping at the ends.
 void blur(std::vector<float> &values, double sigma)
 {
     if (sigma < 0.3 || values.size() < 2)
         return;
-    const int radius = int(std::ceil(3 * sigma));
-    std::vector<float> kernel(2 * radius + 1);
-    float sum = 0;
-    for (int k = -radius; k <= radius; ++k)
-        sum += kernel[k + radius] = float(std::exp(-0.5 * k * k / (sigma * sigma)));
-    for (float &k : kernel)
-        k /= sum;
-    const int n = int(values.size());
-    std::vector<float> out(n);
-    for (int i = 0; i < n; ++i) {
-        float acc = 0;
-        for (int k = -radius; k <= radius; ++k)
-            acc += kernel[k + radius] * values[std::clamp(i + k, 0, n - 1)];
-        out[i] = acc;
-    }
-    values.swap(out);
+    cv::Mat row(1, int(values.size()), CV_32F, values.data());
+    cv::GaussianBlur(row.clone(), row, cv::Size(0, 0), sigma, 0, cv::BORDER_REPLICATE);
 }
 
 // A smooth random wave in about [-1, 1] with features every `period` samples.
@@ -52,14 +43,14 @@ std::vector<float> smoothNoise(Rng &rng, int n, double period)
     return values;
 }
 
-// Uniform in [-1, 1) from a pixel position, so the grey noise needs no generator state.
-double pixelNoise(std::uint64_t seed, int x, int y)
+// Uniform in [0, 1) from a pixel position and a salt, so the textures need no generator state.
+double pixelHash(std::uint64_t seed, int x, int y)
 {
     const std::uint64_t h = Rng::mix(seed ^ (std::uint64_t(std::uint32_t(x)) << 32 | std::uint32_t(y)));
-    return double(h >> 11) * (2.0 / 9007199254740992.0) - 1.0;
+    return double(h >> 11) * (1.0 / 9007199254740992.0);
 }
 
-float sample(const std::vector<float> &values, double s)
+inline float sample(const std::vector<float> &values, double s)
 {
     const double t = std::clamp(s / Step, 0.0, double(values.size() - 1));
     const int i = std::min(int(t), int(values.size()) - 2);
@@ -67,62 +58,113 @@ float sample(const std::vector<float> &values, double s)
     return float(values[i] * (1 - f) + values[i + 1] * f);
 }
 
-} // namespace
-
-MetaphaseStyle randomMetaphaseStyle(Rng &rng, const Ideogram &ideogram)
-{
-    MetaphaseStyle style;
-    double lengthLow = 258, lengthHigh = 290, widthLow = 30, widthHigh = 35, softLow = 1.0, softHigh = 1.4;
-    if (ideogram.level >= 850) {
-        lengthLow = 306, lengthHigh = 338, widthLow = 24, widthHigh = 29, softLow = 0.7, softHigh = 1.0;
-    } else if (ideogram.level >= 550) {
-        lengthLow = 282, lengthHigh = 316, widthLow = 27, widthHigh = 32, softLow = 0.85, softHigh = 1.2;
+// The axis of a piece before its tilt: x = f(t) beside the line x = 0 for 0 <= t <= span, with
+// f(0) = f(span) = 0; a half sine (C) or a full sine (S). Tabulated, as every pixel looks it up.
+class Axis {
+public:
+    // Chooses span so that the axis is `length` long.
+    Axis(double amplitude, bool sShape, double length)
+        : amplitude_(amplitude), waves_(sShape ? 2 : 1), span_(length)
+    {
+        // A nearly straight axis needs one step of Newton's method to find the nearest point.
+        steps_ = std::abs(amplitude) * waves_ < 0.03 * length ? 1 : 2;
+        for (int round = 0; round < 3; ++round) {
+            tabulate();
+            span_ *= length / std::max(1.0, double(arc_.back()));
+        }
+        tabulate();
     }
-    style.pixelsPerUnit = rng.uniform(lengthLow, lengthHigh) / ideogram.at(0).length;
-    style.width = rng.uniform(widthLow, widthHigh);
-    style.bandSoftness = rng.uniform(softLow, softHigh);
-    style.unstainedDensity = rng.uniform(0.22, 0.32);
-    style.stainDensity = rng.uniform(1.3, 1.6);
-    style.noise = rng.uniform(3, 6);
-    return style;
-}
 
-ChromosomeLook randomChromosomeLook(Rng &rng)
-{
-    ChromosomeLook look;
-    look.lengthFactor = rng.uniform(0.97, 1.03);
-    look.tiltDegrees = rng.uniform(-5, 5);
-    look.bend = rng.uniform(-0.035, 0.035);
-    look.wave = rng.uniform(-0.012, 0.012);
-    look.contrast = rng.uniform(0.95, 1.05);
-    look.heterochromatin = rng.uniform(0.55, 1.0);
-    look.chromatidSpread = rng.uniform(0.92, 1.08);
-    for (int &margin : look.margins)
-        margin = rng.integer(3, 7);
-    look.seed = rng.next();
-    return look;
-}
+    double span() const { return span_; }
+    double f(double t) const { return sample(f_, t); }
 
-QImage paintChromosome(const ChromosomeBands &bands, const MetaphaseStyle &style, const ChromosomeLook &look)
+    // Nearest axis point to (x, y): the along-axis distance s and the signed distance u across.
+    void locate(double x, double y, double *s, double *u) const
+    {
+        double t = y;
+        for (int i = 0; i < steps_; ++i) {
+            const double tc = std::clamp(t, 0.0, span_);
+            const double d = sample(f_, tc) - x, g1 = sample(slope_, tc);
+            const double g = (tc - y) + d * g1;
+            const double gp = 1 + g1 * g1 + d * sample(curvature_, tc);
+            t = tc - g / std::max(gp, 0.2);
+        }
+        if (t < 0 || t > span_) { // beyond the ends the axis goes on straight
+            const double end = t < 0 ? 0 : span_;
+            const double g1 = sample(slope_, end), norm = std::sqrt(1 + g1 * g1);
+            const double fx = sample(f_, end);
+            *s = (end > 0 ? arc_.back() : 0) + ((y - end) + (x - fx) * g1) / norm;
+            *u = ((x - fx) - (y - end) * g1) / norm;
+            return;
+        }
+        const double g1 = sample(slope_, t);
+        *s = sample(arc_, t);
+        *u = (x - sample(f_, t)) / std::sqrt(1 + g1 * g1);
+    }
+
+private:
+    void tabulate()
+    {
+        const int n = int(std::ceil(span_ / Step)) + 2;
+        const double k = waves_ * Pi / span_;
+        f_.resize(n), slope_.resize(n), curvature_.resize(n), arc_.assign(n, 0);
+        for (int i = 0; i < n; ++i) {
+            const double t = std::min(i * Step, span_);
+            f_[i] = float(amplitude_ * std::sin(k * t));
+            slope_[i] = float(amplitude_ * k * std::cos(k * t));
+            curvature_[i] = float(-amplitude_ * k * k * std::sin(k * t));
+            if (i > 0) {
+                const double mid = amplitude_ * k * std::cos(k * (i - 0.5) * Step);
+                arc_[i] = float(arc_[i - 1] + Step * std::sqrt(1 + mid * mid));
+            }
+        }
+    }
+
+    double amplitude_, waves_, span_;
+    int steps_ = 2;
+    std::vector<float> f_, slope_, curvature_, arc_; // at t = i * Step
+};
+
+// The body along its axis, sampled every Step pixels: per chromatid (0 left, 1 right) its
+// radius, its centre's distance from the axis and its stain; and what both share.
+struct Chromatids {
+    std::vector<float> radius[2], offset[2], darkness[2];
+    std::vector<float> thin;  // density factor, below 1 on the thin short arms of acrocentrics
+    float shift[2] = {0, 0};  // each chromatid's bands lie a little higher or lower
+    double skew = 0, bow = 0; // bands run askew and bowed across the width
+    bool acrocentric = false;
+};
+
+// Shapes and stains the two chromatids of a body `length` pixels long and `width` wide.
+Chromatids shapeChromatids(const Homologue &homologue, const MetaphaseStyle &style, double contrast, double length,
+                           double width, Rng &rng)
 {
-    const double length = bands.length * style.pixelsPerUnit * look.lengthFactor;
-    const double centromere = bands.centromere / bands.length * length;
-    const double quarter = style.width / 4;
+    const ChromosomeBands &bands = homologue.bands;
+    const double rho = width / 4;
+    const double centromere = bands.centromere / std::max(1.0, bands.length) * length;
     const int n = int(std::ceil(length / Step)) + 2;
-    Rng rng(look.seed);
+    Chromatids c;
+    // Which bands make the thin short arm of an acrocentric: satellite, stalk, proximal part.
+    int stalk = -1;
+    for (size_t b = 0; b < bands.bands.size() && bands.acrocentric; ++b)
+        if (bands.bands[b].stain == Stain::Stalk)
+            stalk = int(b);
+    const double satelliteWidth = rng.uniform(0.25, 0.4), stalkWidth = rng.uniform(0.08, 0.14);
+    const double shortArmWidth = rng.uniform(0.35, 0.55);
 
-    // Profiles along the axis: stain darkness, chromatid width, chromatid separation and paleness
-    // (the thin short arms of the acrocentrics).
-    std::vector<float> darkness(n), widthFactor(n), spreadFactor(n), paleness(n);
-    double stalkStart = -1;
-    for (const Band &band : bands.bands)
-        if (band.stain == Stain::Stalk && stalkStart < 0)
-            stalkStart = band.start;
-    const double minStalk = std::min(1.0, 2.4 / style.width); // keeps the stalk a few pixels wide
-    // The q arm of an acrocentric starts with a rounded shoulder, placed so that it has grown to
-    // about 70 % of the arm's width where the table puts the centromere.
-    const double shoulder = 0.7 * style.width;
-    const double shoulderStart = centromere - 0.29 * shoulder;
+    // Along the axis: width factor, thin-part paleness, darkness per chromatid, chromatid gap.
+    std::vector<float> widthFactor(n, 1), thin(n, 1), gap(n), dark[2];
+    dark[0].resize(n), dark[1].resize(n);
+    std::vector<double> jitter[2];
+    for (int side = 0; side < 2; ++side)
+        for (size_t b = 0; b < bands.bands.size(); ++b)
+            jitter[side].push_back(rng.uniform(0.93, 1.07));
+    for (size_t b = 0; b < bands.bands.size(); ++b) { // shared part of the per-band jitter
+        const double common = rng.uniform(0.95, 1.05);
+        jitter[0][b] *= common, jitter[1][b] *= common;
+    }
+    const double shoulder = 0.5 * width; // rounded top of an acrocentric's long arm
+    const double shoulderStart = centromere - 0.15 * shoulder;
     size_t b = 0;
     for (int i = 0; i < n; ++i) {
         const double s = i * Step;
@@ -130,128 +172,283 @@ QImage paintChromosome(const ChromosomeBands &bands, const MetaphaseStyle &style
         while (b + 1 < bands.bands.size() && position >= bands.bands[b].stop)
             ++b;
         const Band &band = bands.bands[b];
-        double dark = band.stain == Stain::Gvar ? look.heterochromatin : stainDensity(band.stain);
-        double width = 1, spread = 1, pale = 1;
-        if (bands.acrocentric && s < centromere + shoulder) {
+        const double darkness = homologue.darkness[b] * contrast;
+        dark[0][i] = float(darkness * jitter[0][b]);
+        dark[1][i] = float(darkness * jitter[1][b]);
+        if (stalk >= 0 && s < centromere + shoulder) {
             double armWidth = 1;
-            if (band.shortArm) {
-                if (band.stain == Stain::Stalk)
-                    dark = 0.02, armWidth = std::max(0.12, minStalk), spread = 0.1, pale = 0.55;
-                else if (band.start < stalkStart) // satellite
-                    dark = 0.28, armWidth = 0.42, spread = 0.1, pale = 0.75;
-                else                              // proximal short arm and centromere
-                    dark = 0.38, armWidth = 0.38, spread = 0.3, pale = 0.85;
-            }
+            if (band.shortArm)
+                armWidth = int(b) < stalk ? satelliteWidth : int(b) == stalk ? stalkWidth : shortArmWidth;
             const double t = (shoulderStart + shoulder - s) / shoulder;
             const double round = t >= 1 ? 0 : t <= 0 ? 1 : std::sqrt(1 - t * t);
-            width = std::max(armWidth, round);
-            if (round > armWidth)
-                spread = std::max(spread, round * round);
+            widthFactor[i] = float(std::max(armWidth, round));
+            thin[i] = float(0.55 + 0.45 * widthFactor[i]);
         }
-        darkness[i] = float(dark * look.contrast);
-        widthFactor[i] = float(width);
-        spreadFactor[i] = float(spread);
-        paleness[i] = float(pale);
     }
-    blur(darkness, style.bandSoftness / Step);
-    blur(widthFactor, 0.8 / Step);
-    blur(spreadFactor, 1.5 / Step);
-    blur(paleness, 1.2 / Step);
-    const std::vector<float> mottle = smoothNoise(rng, n, 5 / Step);
-    const std::vector<float> wobbleA = smoothNoise(rng, n, 9 / Step);
-    const std::vector<float> wobbleB = smoothNoise(rng, n, 9 / Step);
-    // The primary constriction: the chromatids narrow and come together at the centromere.
-    const double constrictionSigma = 0.28 * style.width;
+    blur(widthFactor, 0.06 * width / Step);
+    blur(thin, 0.06 * width / Step);
+
+    // Chromatid gap in chromatid radii (below zero they overlap): together along most of the
+    // body, opening here and there along the arms and more at the ends, closed at the centromere
+    // and splaying just beside it.
+    const std::vector<float> armWave = smoothNoise(rng, n, 1.6 * width / Step);
+    const double splitTop = style.endSplit * rng.uniform(0, 2), splitBottom = style.endSplit * rng.uniform(0, 2);
+    const double reachTop = rng.uniform(0.6, 1.5) * width, reachBottom = rng.uniform(0.6, 1.5) * width;
+    const double waist = rng.uniform(0.3, 0.4), waistSkew = rng.uniform(-0.1, 0.1) * width;
+    const double splay = rng.uniform(0.1, 0.4);
+    const double waistDepth[2] = {waist * rng.uniform(0.7, 1.3), waist * rng.uniform(0.7, 1.3)};
+    std::vector<float> waistProfile(n);
     for (int i = 0; i < n; ++i) {
-        const double d = (i * Step - centromere) / constrictionSigma;
-        const double pinch = std::exp(-d * d);
-        if (!bands.acrocentric)
-            widthFactor[i] *= float(1 - 0.2 * pinch);
-        spreadFactor[i] *= float(1 - 0.45 * pinch);
-        darkness[i] = std::max(0.0f, darkness[i] + 0.04f * mottle[i]);
+        const double s = i * Step;
+        double g = -0.2 + 2.5 * std::max(0.0, armWave[i] - (1 - style.armSplit));
+        const double top = std::max(0.0, 1 - s / reachTop), bottom = std::max(0.0, 1 - (length - s) / reachBottom);
+        g += 2 * (splitTop * top * top + splitBottom * bottom * bottom);
+        if (stalk < 0) {
+            const double d = (s - centromere - waistSkew) / (0.35 * width);
+            g += -0.35 * std::exp(-d * d) + splay * std::exp(-(std::abs(d) - 1.6) * (std::abs(d) - 1.6));
+            waistProfile[i] = float(std::exp(-d * d));
+        } else if (s < centromere + shoulder) {
+            g = std::min(g, -0.6 + 0.9 * widthFactor[i] * widthFactor[i]); // the short arm is one strand
+        }
+        gap[i] = float(std::min(g, 1.2)); // keeps parted ends within the canvas
     }
 
-    // Each chromatid is a tube of radius r around an axis at +-offset, with round caps at both ends.
-    const double radiusScale = quarter * 1.12;
-    const double offsetScale = quarter * 0.9 * look.chromatidSpread;
-    const auto offsetAt = [&](double s) { return sample(widthFactor, s) * sample(spreadFactor, s) * offsetScale; };
-    const double topRadius = sample(widthFactor, quarter * sample(widthFactor, 0)) * radiusScale;
-    const double bottomRadius = sample(widthFactor, length - quarter) * radiusScale;
-    const double topOffset = offsetAt(topRadius);
-    const double bottomOffset = offsetAt(length - bottomRadius);
-    // Bands run a little askew, and the two chromatids' bands do not line up exactly.
-    const double skew = rng.uniform(-0.07, 0.07);
-    const double shiftA = rng.uniform(-0.4, 0.4), shiftB = rng.uniform(-0.4, 0.4);
+    // Per chromatid: radius with a wobbly outline, a waist and a little bulge at dark bands.
+    c.skew = rng.uniform(-0.09, 0.09), c.bow = rng.uniform(-0.12, 0.12);
+    c.shift[0] = float(rng.uniform(-0.5, 0.5)), c.shift[1] = float(rng.uniform(-0.5, 0.5));
+    for (int side = 0; side < 2; ++side) {
+        const std::vector<float> wobble = smoothNoise(rng, n, 0.8 * width / Step);
+        const std::vector<float> swell = smoothNoise(rng, n, 3 * width / Step);
+        const std::vector<float> uneven = smoothNoise(rng, n, 0.9 * width / Step);
+        std::vector<float> smoothDark = dark[side];
+        blur(smoothDark, 0.1 * width / Step);
+        c.radius[side].resize(n), c.offset[side].resize(n), c.darkness[side].resize(n);
+        for (int i = 0; i < n; ++i) {
+            const double pinch = 1 - waistDepth[side] * waistProfile[i];
+            const double r = rho * widthFactor[i] * pinch
+                             * (1 + 0.04 * wobble[i] + 0.03 * swell[i] + 0.03 * smoothDark[i]);
+            c.radius[side][i] = float(r);
+            c.offset[side][i] = float(rho * widthFactor[i] * pinch * (1 + 0.5 * gap[i]));
+            c.darkness[side][i] = float(dark[side][i] * (1 + 0.12 * uneven[i]));
+        }
+    }
 
-    const double theta = look.tiltDegrees * Pi / 180;
-    const double sinT = std::sin(theta), cosT = std::cos(theta);
-    const double bendPixels = look.bend * length, wavePixels = look.wave * length;
-    const double halfWidth = style.width / 2 + std::abs(bendPixels) + std::abs(wavePixels) + 2;
-    const int canvasW = int(std::ceil(2 * (halfWidth * cosT + length / 2 * std::abs(sinT)))) + 4;
-    const int canvasH = int(std::ceil(2 * (length / 2 * cosT + halfWidth * std::abs(sinT)))) + 4;
-    const double cx = canvasW / 2.0, cy = canvasH / 2.0;
+    c.thin = std::move(thin);
+    c.acrocentric = stalk >= 0;
+    return c;
+}
 
-    std::vector<uchar> canvas(size_t(canvasW) * canvasH, 255);
+// The picture the camera takes of the transmitted light: blurred by the optics, the faint fringe
+// that reaches the border cut to white (light places enclosed by the chromosome stay grey), the
+// camera's noise added, cropped and framed by the look's margins. Only the body is kept, and with
+// `looseSatellites` also detached specks of at least minSpeck pixels.
+QImage develop(cv::Mat light, const MetaphaseStyle &style, const ChromosomeLook &look, bool looseSatellites,
+               int minSpeck)
+{
+    cv::GaussianBlur(light, light, cv::Size(0, 0), style.blur, style.blur, cv::BORDER_REPLICATE);
+    cv::Mat grey;
+    light.convertTo(grey, CV_32F, 255);
+    cv::Mat background = grey >= WhiteCut; // 255 where light
+    cv::Mat outside = background.clone();
+    cv::floodFill(outside, cv::Point(0, 0), cv::Scalar(128));
+    cv::Mat chromosome = outside != 128;
+
+    // Keep the body and, on acrocentrics, loose satellites big enough to be seen; drop specks.
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(chromosome, labels, stats, centroids, 8, CV_32S);
+    int main = 0, mainArea = 0;
+    for (int k = 1; k < count; ++k)
+        if (stats.at<int>(k, cv::CC_STAT_AREA) > mainArea)
+            main = k, mainArea = stats.at<int>(k, cv::CC_STAT_AREA);
+    std::vector<char> keep(count, 0);
+    for (int k = 1; k < count; ++k)
+        keep[k] = k == main || (looseSatellites && stats.at<int>(k, cv::CC_STAT_AREA) >= minSpeck);
+
+    const int canvasW = light.cols, canvasH = light.rows;
     int left = canvasW, right = -1, top = canvasH, bottom = -1;
+    const std::uint64_t noiseSeed = look.seed ^ 0xCA3Eull;
+    const double noiseScale = style.noise * 2.449; // the difference of two uniforms has deviation 1/sqrt(6)
+    cv::Mat out(canvasH, canvasW, CV_8U, cv::Scalar(255));
     for (int py = 0; py < canvasH; ++py) {
+        const int *label = labels.ptr<int>(py);
+        const float *g = grey.ptr<float>(py);
+        uchar *o = out.ptr<uchar>(py);
         for (int px = 0; px < canvasW; ++px) {
-            const double dx = px + 0.5 - cx, dy = py + 0.5 - cy;
-            const double s = dy * cosT - dx * sinT + length / 2;
-            if (s < -1 || s > length + 1)
+            if (!keep[label[px]])
                 continue;
-            const double axis = bendPixels * std::sin(Pi * s / length) + wavePixels * std::sin(2 * Pi * s / length);
-            const double u = dx * cosT + dy * sinT - axis;
-            if (std::abs(u) > style.width)
-                continue;
-
-            const double w = sample(widthFactor, s);
-            const double offset = w * sample(spreadFactor, s) * offsetScale;
-            double coverage = 0, thickness = 0, nearest = 2;
-            int nearestSide = -1;
-            for (int side = -1; side <= 1; side += 2) {
-                const double wobble = 1 + 0.06 * sample(side < 0 ? wobbleA : wobbleB, s);
-                double distance, radius;
-                if (s < topRadius) {
-                    radius = topRadius;
-                    distance = std::hypot(s - topRadius, u - side * topOffset * wobble);
-                } else if (s > length - bottomRadius) {
-                    radius = bottomRadius;
-                    distance = std::hypot(s - (length - bottomRadius), u - side * bottomOffset * wobble);
-                } else {
-                    radius = w * radiusScale;
-                    distance = std::abs(u - side * offset * wobble);
-                }
-                const double c = std::clamp(radius - distance + 0.5, 0.0, 1.0);
-                const double q = std::min(distance / radius, 1.0);
-                coverage = std::max(coverage, c);
-                thickness = std::max(thickness, 0.3 + 0.7 * std::pow(1 - q * q, 0.4));
-                if (q < nearest)
-                    nearest = q, nearestSide = side;
-            }
-            if (coverage < 0.04)
-                continue;
-
-            const double bandAt = s + skew * u + (nearestSide < 0 ? shiftA : shiftB);
-            const double density = sample(paleness, s) * thickness
-                                   * (style.unstainedDensity + sample(darkness, bandAt) * style.stainDensity);
-            const double body = 255 * std::exp(-density) + style.noise * pixelNoise(look.seed, px, py);
-            const double grey = 255 - coverage * (255 - body);
-            canvas[size_t(py) * canvasW + px] = uchar(std::clamp(std::lround(grey), 8L, 254L));
+            const double noise = (pixelHash(noiseSeed, px, py) - pixelHash(noiseSeed + 1, px, py)) * noiseScale;
+            o[px] = uchar(std::clamp(std::lround(g[px] + noise), 4L, long(WhiteCut) - 1));
             left = std::min(left, px), right = std::max(right, px);
             top = std::min(top, py), bottom = std::max(bottom, py);
         }
     }
+    if (right < 0) // nothing visible: a single grey dot keeps the piece a picture
+        left = right = canvasW / 2, top = bottom = canvasH / 2, out.at<uchar>(top, left) = 200;
 
     const int *m = look.margins;
-    const int outW = right - left + 1 + m[0] + m[2];
-    const int outH = bottom - top + 1 + m[1] + m[3];
-    QImage image(outW, outH, QImage::Format_Grayscale8);
-    image.fill(255);
-    for (int y = top; y <= bottom; ++y) {
-        uchar *line = image.scanLine(y - top + m[1]) + m[0];
-        std::copy_n(canvas.data() + size_t(y) * canvasW + left, right - left + 1, line);
+    cv::Mat framed(bottom - top + 1 + m[1] + m[3], right - left + 1 + m[0] + m[2], CV_8U, cv::Scalar(255));
+    out(cv::Rect(left, top, right - left + 1, bottom - top + 1))
+        .copyTo(framed(cv::Rect(m[0], m[1], right - left + 1, bottom - top + 1)));
+    return toQImage(framed);
+}
+
+} // namespace
+
+MetaphaseStyle randomMetaphaseStyle(Rng &rng, const Ideogram &ideogram)
+{
+    // Chromosome 1's length and its length-to-width ratio by band level; the drawn width is
+    // smaller than the seen one by the blur's fringe on each side.
+    double lengthLow = 250, lengthHigh = 290, ratioLow = 7.5, ratioHigh = 8.5;
+    double endSplit = 0.25, armSplit = 0.15, curved = 0.03;
+    if (ideogram.level >= 850) {
+        lengthLow = 320, lengthHigh = 370, ratioLow = 15, ratioHigh = 17;
+        endSplit = 0.6, armSplit = 0.3, curved = 0.4;
+    } else if (ideogram.level >= 550) {
+        lengthLow = 280, lengthHigh = 320, ratioLow = 10.4, ratioHigh = 11.6;
+        endSplit = 0.35, armSplit = 0.2, curved = 0.12;
     }
-    return image;
+    MetaphaseStyle style;
+    const double length = rng.uniform(lengthLow, lengthHigh);
+    const double seenWidth = length / rng.uniform(ratioLow, ratioHigh);
+    // The point-spread function's deviation is about 0.12 of the drawn width; focus varies a
+    // little from cell to cell.
+    const double focus = rng.uniform(0.1, 0.125);
+    style.width = seenWidth / (1 + 2.1 * focus);
+    style.blur = focus * style.width;
+    style.pixelsPerUnit = (length - 1.6 * style.blur) / ideogram.at(0).length;
+    style.paleGrey = rng.uniform(200, 222);
+    style.darkGrey = rng.uniform(42, 82);
+    style.grain = rng.uniform(0.25, 0.4);
+    style.noise = rng.uniform(1.5, 3.5);
+    style.endSplit = endSplit * rng.uniform(0.7, 1.3);
+    style.armSplit = armSplit * rng.uniform(0.7, 1.3);
+    style.curvedShare = curved;
+    return style;
+}
+
+ChromosomeLook randomChromosomeLook(Rng &rng, const MetaphaseStyle &style, double lengthPixels)
+{
+    ChromosomeLook look;
+    look.lengthFactor = 1;
+    look.widthFactor = rng.uniform(0.95, 1.05);
+    look.tiltDegrees = rng.uniform(-4, 4);
+    const double slender = lengthPixels / style.width;
+    const double share = slender >= 7 ? style.curvedShare : style.curvedShare * 0.4;
+    const bool curved = rng.uniform() < share;
+    const bool sShape = rng.uniform() < 0.35;
+    // A visible curve leaves the straight line by more than half a width; the cap keeps short
+    // pieces from folding.
+    double bend = curved ? rng.uniform(0.8, 1.4) : rng.uniform(0, 0.2);
+    bend = std::min(bend, 0.08 * slender);
+    // An S bends twice as steeply for the same distance: only long pieces take it.
+    look.sShape = curved && sShape && 0.055 * slender >= 0.7;
+    if (look.sShape)
+        bend = std::min(bend, 0.055 * slender);
+    look.bend = rng.uniform() < 0.5 ? -bend : bend;
+    look.contrast = rng.uniform(0.92, 1.08);
+    for (int &margin : look.margins)
+        margin = rng.integer(3, 7);
+    look.seed = rng.next();
+    return look;
+}
+
+double paintedLength(const ChromosomeBands &bands, const MetaphaseStyle &style)
+{
+    return bands.length * style.pixelsPerUnit;
+}
+
+QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, const ChromosomeLook &look)
+{
+    const ChromosomeBands &bands = homologue.bands;
+    const double length = std::max(4.0, paintedLength(bands, style) * look.lengthFactor);
+    const double width = style.width * look.widthFactor;
+    const double rho = width / 4; // radius of one chromatid
+    Rng rng(look.seed);
+
+    const Chromatids c = shapeChromatids(homologue, style, look.contrast, length, width, rng);
+
+    // Pale, slightly frayed telomeres.
+    const double telomere = 0.22 * width;
+    const auto endFade = [&](double s) {
+        const double d = std::min(s, length - s);
+        return d <= 0 ? 0.45 : 1 - 0.45 * std::exp(-d / telomere);
+    };
+
+    const Axis axis(look.bend * width, look.sShape, length);
+    const double theta = look.tiltDegrees * Pi / 180;
+    const double sinT = std::sin(theta), cosT = std::cos(theta);
+    const double pad = 3 * style.blur + 4;
+    const double halfW = std::abs(look.bend) * width + 0.85 * width + pad;
+    const double halfH = axis.span() / 2 + pad;
+    const int canvasW = int(std::ceil(2 * (halfW * cosT + halfH * std::abs(sinT)))) + 2;
+    const int canvasH = int(std::ceil(2 * (halfH * cosT + halfW * std::abs(sinT)))) + 2;
+    const double cx = canvasW / 2.0, cy = canvasH / 2.0;
+
+    // The round ends: radius and offset of each chromatid's cap at the top and the bottom.
+    double caps[2][4];
+    for (int side = 0; side < 2; ++side) {
+        caps[side][0] = sample(c.radius[side], 0.5 * sample(c.radius[side], 0));
+        caps[side][1] = sample(c.offset[side], caps[side][0]);
+        caps[side][2] = sample(c.radius[side], length - 0.5 * sample(c.radius[side], length));
+        caps[side][3] = sample(c.offset[side], length - caps[side][2]);
+    }
+
+    // Optical densities before the blur; the blur spreads the thin body's density over its fringe,
+    // so the drawn densities are a little higher than the greys they are to show.
+    const double od0 = -1.2 * std::log(style.paleGrey / 255);
+    const double odStain = -1.25 * std::log(style.darkGrey / 255) - od0;
+    const std::uint64_t grainSeed = look.seed ^ 0x5EEDull, frayed = look.seed ^ 0xF4A7ull;
+    cv::Mat light(canvasH, canvasW, CV_32F, cv::Scalar(1));
+    for (int py = 0; py < canvasH; ++py) {
+        float *row = light.ptr<float>(py);
+        for (int px = 0; px < canvasW; ++px) {
+            const double dx = px + 0.5 - cx, dy = py + 0.5 - cy;
+            const double x = dx * cosT + dy * sinT, y = -dx * sinT + dy * cosT + axis.span() / 2;
+            if (std::abs(x - axis.f(std::clamp(y, 0.0, axis.span()))) > 0.85 * width + 2)
+                continue;
+            double s, u;
+            axis.locate(x, y, &s, &u);
+            if (s < -1 || s > length + 1)
+                continue;
+
+            double density[2];
+            for (int side = 0; side < 2; ++side) {
+                const double sign = side == 0 ? -1 : 1;
+                const double radius = sample(c.radius[side], s);
+                const double offset = sample(c.offset[side], s);
+                const double capTop = caps[side][0], capBottom = caps[side][2];
+                double distance;
+                if (s < capTop)
+                    distance = std::hypot(s - capTop, u - sign * caps[side][1]);
+                else if (s > length - capBottom)
+                    distance = std::hypot(s - (length - capBottom), u - sign * caps[side][3]);
+                else
+                    distance = std::abs(u - sign * offset);
+                const double end = std::min(s, length - s);
+                double edge = s < capTop ? capTop : s > length - capBottom ? capBottom : radius;
+                if (end < telomere * 2)
+                    edge *= 1 + 0.12 * (pixelHash(frayed, px, py) - 0.5) * 2;
+                const double coverage = std::clamp(edge - distance + 0.5, 0.0, 1.0);
+                if (coverage <= 0) {
+                    density[side] = 0;
+                    continue;
+                }
+                const double q = std::min(distance / edge, 1.0);
+                const double body = coverage * std::sqrt(1 - q * q * q * q);
+                const double across = u - sign * offset;
+                const double bandAt = s + c.skew * across + c.bow * across * across / width + c.shift[side];
+                const double stain = sample(c.darkness[side], bandAt) * (1 - 0.5 * q * q);
+                density[side] = body * (od0 + odStain * stain * endFade(s));
+            }
+            double od = std::max(density[0], density[1]) + 0.25 * std::min(density[0], density[1]);
+            if (od <= 0)
+                continue;
+            od *= sample(c.thin, s) * (1 + style.grain * 2 * (pixelHash(grainSeed, px, py) - 0.5));
+            row[px] = float(std::exp(-od));
+        }
+    }
+
+    return develop(light, style, look, c.acrocentric, std::max(6, int(0.25 * rho * rho)));
 }
 
 } // namespace korven

@@ -1,7 +1,9 @@
 #pragma once
-// Draws one G-banded metaphase chromosome from its ideogram bands: two sister chromatids with a
-// faint groove, a centromeric constriction, rounded ends, thin pale stalks and satellites on the
-// acrocentrics, soft-edged bands and light grey noise, upright on a white background.
+// Paints one G-banded metaphase chromosome as a bright-field microscope shows it: two sister
+// chromatids stained each on its own, lying together but parting here and there, a waist at the
+// centromere, pale rounded ends, the axis straight or gently curved; then the optics' blur and
+// the camera's noise. Upright, short arm at the top, on a white background.
+#include "tools/chromosome_variants.h"
 #include "tools/ideogram.h"
 #include "tools/rng.h"
 
@@ -9,39 +11,48 @@
 
 namespace korven {
 
-// What one metaphase (one problem) shares: the condensation and the staining of the slide.
+// What one metaphase (one problem) shares: its condensation, its staining and its optics.
 struct MetaphaseStyle {
     double pixelsPerUnit = 0.02; // pixels per ISCN unit (chromosome 1 is 15100 units)
-    double width = 26;           // full chromosome width in pixels (both chromatids)
-    double unstainedDensity = 0.27; // optical density of unstained chromatin
-    double stainDensity = 1.45;  // optical density added by the darkest stain
-    double bandSoftness = 1.0;   // blur of band edges, pixels
-    double noise = 4;            // grey noise amplitude, grey levels
+    double width = 26;           // width of the two chromatids lying side by side, pixels
+    double blur = 3;             // deviation of the optics' Gaussian point-spread function, pixels
+    double paleGrey = 208;       // grey of unstained (G-negative) chromatin
+    double darkGrey = 60;        // grey of the darkest stain
+    double grain = 0.3;          // chromatin texture: relative variation of the stain per pixel
+    double noise = 2.5;          // camera noise deviation, grey levels
+    double endSplit = 0.3;       // how far the chromatids part at the ends, in chromatid widths
+    double armSplit = 0.2;       // how often they part along the arms, 0 .. 1
+    double curvedShare = 0;      // share of the long chromosomes that lie visibly curved
 };
 
 // What differs between the pieces of one metaphase, even between homologues.
 struct ChromosomeLook {
-    double lengthFactor = 1;  // homologues differ by a few percent
+    double lengthFactor = 1;  // condensation of this piece
+    double widthFactor = 1;
     double tiltDegrees = 0;   // positive turns the top to the right
-    double bend = 0;          // arc of the axis at the middle, as a fraction of the length
-    double wave = 0;          // S-shaped part of the axis, as a fraction of the length
+    double bend = 0;          // largest distance of the axis from the line joining its ends, in
+                              // chromosome widths; the sign gives the side
+    bool sShape = false;      // the axis bends one way in the upper half, the other in the lower
     double contrast = 1;      // scales the stain
-    double heterochromatin = 0.85; // darkness of gvar bands (variable between homologues)
-    double chromatidSpread = 1; // how far apart the sister chromatids lie
     int margins[4] = {3, 3, 3, 3}; // white pixels left, top, right, bottom
-    std::uint64_t seed = 1;   // texture and noise
+    std::uint64_t seed = 1;   // shape details, texture and noise
 };
 
-// A random style for one metaphase drawn from the ideogram's band level; chromosome 1 comes out about 250 to
-// 350 pixels long, more condensed at lower band levels.
+// A random style for one metaphase at the ideogram's band level: chromosome 1 about 7 to 9 times
+// as long as wide at 400 bands, 10 to 12 at 550 and 14 to 18 at 850.
 MetaphaseStyle randomMetaphaseStyle(Rng &rng, const Ideogram &ideogram);
 
-// A random look for one piece.
-ChromosomeLook randomChromosomeLook(Rng &rng);
+// A random look for a piece of `lengthPixels` in a metaphase of `style`: long chromosomes are
+// curved in the style's share of cases, short ones less often.
+ChromosomeLook randomChromosomeLook(Rng &rng, const MetaphaseStyle &style, double lengthPixels);
 
-// The chromosome as an 8-bit grey image: background exactly 255, every pixel the chromosome
-// touches at most 254, the margins of `look` white on each side.
-QImage paintChromosome(const ChromosomeBands &bands, const MetaphaseStyle &style,
-                       const ChromosomeLook &look);
+// Length in pixels of a chromosome drawn in `style` at condensation 1.
+double paintedLength(const ChromosomeBands &bands, const MetaphaseStyle &style);
+
+// The chromosome as an 8-bit grey image: background exactly 255, every pixel of the chromosome
+// at most 244 (the faintest fringe of the blur is cut to white), no white enclosed by it, the
+// margins of `look` white on each side. It is one connected piece, apart from the satellites of
+// acrocentrics, which may come loose as faint specks above the short arm.
+QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, const ChromosomeLook &look);
 
 } // namespace korven

@@ -1,5 +1,6 @@
 #include "tools/cv_image.h"
 
+#include <QPainter>
 #include <opencv2/imgproc.hpp>
 
 #include <cstring>
@@ -9,7 +10,15 @@ namespace korven {
 
 cv::Mat toGreyMat(const QImage &image)
 {
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    QImage opaque = image;
+    if (image.hasAlphaChannel()) {
+        // Transparent parts are background: lay the picture on white before dropping the alpha.
+        opaque = QImage(image.size(), QImage::Format_RGB32);
+        opaque.fill(Qt::white);
+        QPainter painter(&opaque);
+        painter.drawImage(0, 0, image);
+    }
+    const QImage grey = opaque.convertToFormat(QImage::Format_Grayscale8);
     cv::Mat mat(grey.height(), grey.width(), CV_8UC1);
     for (int y = 0; y < grey.height(); ++y)
         std::memcpy(mat.ptr(y), grey.constScanLine(y), size_t(grey.width()));

@@ -6,7 +6,8 @@
 
 namespace korven {
 
-// An 8-bit single-channel matrix of the image's grey levels (colour images are converted to grey).
+// An 8-bit single-channel matrix of the image's grey levels (colour images are converted to grey,
+// transparent parts count as white).
 cv::Mat toGreyMat(const QImage &image);
 
 // An 8-bit three-channel matrix in OpenCV's BGR order.

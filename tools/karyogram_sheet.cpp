@@ -1,13 +1,10 @@
 #include "tools/karyogram_sheet.h"
 
 #include "exercise/catalogue.h"
-#include "exercise/problem_loader.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
-#include <array>
-#include <vector>
 
 namespace korven {
 
@@ -16,66 +13,74 @@ namespace {
 constexpr int Border = 24;      // around the sheet
 constexpr int PairGap = 30;     // between pairs
 constexpr int HomologueGap = 6; // between the two chromosomes of a pair
-constexpr int LabelHeight = 26; // below the base line
 constexpr int RowGap = 18;
 constexpr int TitleHeight = 36;
 
-const std::array<std::pair<int, int>, 4> Rows = {{{1, 5}, {6, 12}, {13, 18}, {19, 23}}};
-
 } // namespace
 
-QImage drawKaryogramSheet(const QString &folder)
+QImage drawKaryogram(const std::array<QImage, PieceCount> &pieces, bool female, const SheetLayout &layout)
 {
-    std::array<QImage, PieceCount> pieces;
-    for (int piece = 0; piece < PieceCount; ++piece)
-        pieces[piece] = loadBitmap24(QDir(folder).filePath(pieceFileName(piece)));
-    const QString name = QFileInfo(QDir(folder).absolutePath()).fileName();
-    const bool female = isFemaleProblem(name);
+    // Rows as ranges of pairs, 1-based.
+    std::vector<std::pair<int, int>> rows;
+    int next = 1;
+    for (int count : layout.rowPairs) {
+        const int last = std::min(23, next + count - 1);
+        if (last >= next)
+            rows.emplace_back(next, last);
+        next = last + 1;
+    }
+    const int labelHeight = layout.labelPixels + 11;
+    const int titleHeight = layout.title.isEmpty() ? 0 : TitleHeight;
 
     const auto pairWidth = [&](int pair) {
         return pieces[2 * (pair - 1)].width() + HomologueGap + pieces[2 * (pair - 1) + 1].width();
     };
+    const auto rowWidth = [&](int first, int last) {
+        int width = 0;
+        for (int pair = first; pair <= last; ++pair)
+            width += pairWidth(pair) + (pair > first ? PairGap : 0);
+        return width;
+    };
     std::vector<int> rowHeights;
     int sheetWidth = 0;
-    for (const auto &[first, last] : Rows) {
-        int width = 0, height = 0;
-        for (int pair = first; pair <= last; ++pair) {
-            width += pairWidth(pair) + (pair > first ? PairGap : 0);
+    for (const auto &[first, last] : rows) {
+        int height = 0;
+        for (int pair = first; pair <= last; ++pair)
             height = std::max({height, pieces[2 * (pair - 1)].height(), pieces[2 * (pair - 1) + 1].height()});
-        }
-        sheetWidth = std::max(sheetWidth, width);
+        sheetWidth = std::max(sheetWidth, rowWidth(first, last));
         rowHeights.push_back(height);
     }
-    int sheetHeight = 2 * Border + TitleHeight;
+    int sheetHeight = 2 * Border + titleHeight;
     for (int height : rowHeights)
-        sheetHeight += height + LabelHeight + RowGap;
+        sheetHeight += height + labelHeight + RowGap;
 
     QImage sheet(sheetWidth + 2 * Border, sheetHeight, QImage::Format_RGB888);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     QFont font(QStringLiteral("IPAGothic"));
-    font.setPixelSize(15);
+    font.setPixelSize(layout.labelPixels);
+    font.setBold(layout.boldLabels);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QRect(Border, Border, sheetWidth, TitleHeight), Qt::AlignLeft | Qt::AlignTop, name);
+    if (!layout.title.isEmpty())
+        painter.drawText(QRect(Border, Border, sheetWidth, titleHeight), Qt::AlignLeft | Qt::AlignTop, layout.title);
 
-    int y = Border + TitleHeight;
-    for (size_t row = 0; row < Rows.size(); ++row) {
-        const auto [first, last] = Rows[row];
-        int width = 0;
-        for (int pair = first; pair <= last; ++pair)
-            width += pairWidth(pair) + (pair > first ? PairGap : 0);
-        int x = Border + (sheetWidth - width) / 2;
+    int y = Border + titleHeight;
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const auto [first, last] = rows[row];
+        int x = Border + (sheetWidth - rowWidth(first, last)) / 2;
         const int baseLine = y + rowHeights[row];
         for (int pair = first; pair <= last; ++pair) {
             const QImage &a = pieces[2 * (pair - 1)];
             const QImage &b = pieces[2 * (pair - 1) + 1];
             painter.drawImage(x, baseLine - a.height(), a);
             painter.drawImage(x + a.width() + HomologueGap, baseLine - b.height(), b);
-            painter.setPen(QPen(QColor(120, 120, 120), 1));
-            painter.drawLine(x, baseLine + 3, x + pairWidth(pair), baseLine + 3);
+            if (layout.underlines) {
+                painter.setPen(QPen(QColor(120, 120, 120), 1));
+                painter.drawLine(x, baseLine + 3, x + pairWidth(pair), baseLine + 3);
+            }
             painter.setPen(Qt::black);
-            const QRect label(x, baseLine + 5, pairWidth(pair), LabelHeight - 5);
+            const QRect label(x, baseLine + 5, pairWidth(pair), labelHeight - 5);
             if (pair == 23) {
                 painter.drawText(QRect(x, label.y(), a.width(), label.height()), Qt::AlignHCenter | Qt::AlignTop,
                                  QStringLiteral("X"));
@@ -86,10 +91,20 @@ QImage drawKaryogramSheet(const QString &folder)
             }
             x += pairWidth(pair) + PairGap;
         }
-        y = baseLine + LabelHeight + RowGap;
+        y = baseLine + labelHeight + RowGap;
     }
     painter.end();
     return sheet;
+}
+
+QImage drawKaryogramSheet(const QString &folder)
+{
+    std::array<QImage, PieceCount> pieces;
+    for (int piece = 0; piece < PieceCount; ++piece)
+        pieces[piece] = loadBitmap24(QDir(folder).filePath(pieceFileName(piece)));
+    SheetLayout layout;
+    layout.title = QFileInfo(QDir(folder).absolutePath()).fileName();
+    return drawKaryogram(pieces, isFemaleProblem(layout.title), layout);
 }
 
 } // namespace korven

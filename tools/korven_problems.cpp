@@ -1,14 +1,23 @@
 // korven-problems: makes, packs, checks and shows the problem sets of KORVEN.
 #include "app/language.h"
+#include "app/command_line.h"
+#include "app/program_folder.h"
 #include "exercise/errors.h"
+#include "exercise/catalogue.h"
+#include "tools/karyogram_import.h"
+#include "tools/made_stamp.h"
 #include "tools/karyogram_sheet.h"
+#include "tools/picture_pack.h"
+#include "tools/problem_audit.h"
 #include "tools/problem_maker.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QSaveFile>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -25,24 +34,46 @@ const char *const Usage = QT_TRANSLATE_NOOP("korven-problems", R"(korven-problem
 
 Usage:
   korven-problems make --out DIR [--seed N] [--only LIST] [--data DIR] [--threads N]
+                       [--refresh]
       Writes the 48 catalogue problems under DIR, each a folder with the bitmaps
       1-1.bmp .. 23-2.bmp and its listing file NAME.set, and the sample image
-      DIR/1-1.bmp. The same seed (default 1) writes the same files.
+      DIR/1-1.bmp. The same seed (default 1) writes the same files. Installed,
+      DIR defaults to the user's own Images folder (~/.local/share/korven/Images,
+      or KORVEN_DATA/Images).
       --only LIST   only these catalogue positions (1..48), e.g. --only 1,5
       --data DIR    folder of the ideogram tables human-ideogram-bands-*.tsv
       --threads N   worker threads (default: one per core)
+      --refresh     rewrite only what an earlier --refresh wrote and nobody has
+                    changed since; keep every folder changed or added by hand
+  korven-problems import PICTURE --out IMAGES_DIR --name NAME [--preview OUT.png] [--replace]
+      Cuts a karyogram picture (PNG, JPEG, TIFF, BMP, GIF; pairs in reading order,
+      the sex chromosomes last) into the problem folder IMAGES_DIR/NAME. NAME must
+      be a catalogue name whose sex matches the picture. Writes the folder whole or
+      not at all; --replace replaces an existing one. --preview writes the new
+      set's sheet; when the chromosomes are not 46 in 23 pairs it shows what was
+      found instead (without --preview: NAME-diagnosis.png here).
+  korven-problems list [IMAGES_DIR]
+      Lists the 48 catalogue names in catalogue order: the number the problem list
+      gives each present folder, whether it is sound, its sex and, for made sets,
+      the band level. Default IMAGES_DIR: the Images folder beside this tool; installed,
+      the user's own Images folder.
   korven-problems pack DIR
-      Writes DIR/NAME.set (NAME is the folder's name) for a folder holding the 46
-      bitmaps 1-1.bmp .. 23-2.bmp; refuses, changing nothing, if one is missing or
-      is not a 24-bit BMP.
+      Turns the 46 pictures 1-1 .. 23-2 of DIR (BMP of any depth, PNG, JPEG, TIFF,
+      GIF) into 24-bit BMPs on pure white (originals kept in DIR/originals) and
+      writes DIR/NAME.set (NAME is the folder's name); refuses, changing nothing,
+      if a picture is missing, doubled or unreadable.
   korven-problems check DIR
       Verifies a problem folder: the 46 bitmaps present and 24-bit, 46 listing
-      lines, every check value matching. Lists each fault; exit code 0 only when
-      the folder is sound.
+      lines, every check value matching, and nothing that would play wrongly (a
+      name outside the catalogue, an oversized bitmap, a background not pure
+      white, two chromosomes in one bitmap, sex chromosomes that disagree with the
+      name). Lists each fault; exit code 0 only when the folder is sound.
   korven-problems sheet DIR OUT.png
       Draws the folder's 46 chromosomes as a labelled karyogram into OUT.png.
   korven-problems --help
       Shows this text.
+  korven-problems --version
+      Shows the version.
 
 Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
 )");
@@ -64,9 +95,19 @@ int usageError(const QString &text)
 int runMake(const QStringList &args)
 {
     MakeOptions options;
-    options.dataDir = QStringLiteral(KORVEN_DATA_DIR);
+    // An installed copy finds its tables among its own files and writes into the user's folder.
+    const Locations where = locations();
+    options.dataDir = where.installed ? where.programFolder + QStringLiteral("/ideograms")
+                                      : QStringLiteral(KORVEN_DATA_DIR);
+    if (where.installed)
+        options.outDir = where.userImagesFolder();
+    bool refresh = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
+        if (arg == QLatin1String("--refresh")) {
+            refresh = true;
+            continue;
+        }
         const bool known = arg == QLatin1String("--out") || arg == QLatin1String("--seed")
                            || arg == QLatin1String("--only") || arg == QLatin1String("--data")
                            || arg == QLatin1String("--threads");
@@ -113,9 +154,41 @@ int runMake(const QStringList &args)
             say(stderr, QCoreApplication::translate("korven-problems", "made %1 of %2 problems").arg(done).arg(total));
         }
     };
+    QList<int> refreshed;
+    if (refresh) {
+        // Only folders that are absent or still as an earlier make left them are written.
+        const QDir out(options.outDir);
+        const QStringList &names = catalogueNames();
+        QList<int> positions = options.only;
+        if (positions.isEmpty()) {
+            for (int p = 1; p <= names.size(); ++p)
+                positions << p;
+        }
+        for (int p : positions) {
+            if (mayRewriteFolder(out.filePath(names[p - 1])))
+                refreshed << p;
+            else
+                say(stdout, QStringLiteral("kept %1 (changed or added by hand)").arg(names[p - 1]));
+        }
+        options.only = refreshed;
+        options.writeSample = mayRewriteSample(options.outDir);
+        if (!options.writeSample)
+            say(stdout, QStringLiteral("kept %1 (changed by hand)").arg(out.filePath(QStringLiteral("1-1.bmp"))));
+        if (refreshed.isEmpty()) {
+            say(stdout, QStringLiteral("nothing to rewrite in %1").arg(QDir::toNativeSeparators(options.outDir)));
+            return 0;
+        }
+    }
     QElapsedTimer timer;
     timer.start();
     const int made = makeProblems(options);
+    if (refresh) {
+        const QDir out(options.outDir);
+        for (int p : refreshed)
+            markFolder(out.filePath(catalogueNames()[p - 1]));
+        if (options.writeSample)
+            markSample(options.outDir);
+    }
     say(stdout, QCoreApplication::translate("korven-problems", "wrote %1 problems (%2 bitmaps) to %3 in %4 s")
                     .arg(made).arg(made * 46).arg(QDir::toNativeSeparators(options.outDir))
                     .arg(timer.elapsed() / 1000.0, 0, 'f', 2));
@@ -124,7 +197,7 @@ int runMake(const QStringList &args)
 
 int runCheck(const QString &folder)
 {
-    const QStringList faults = checkProblem(folder);
+    const QStringList faults = problemFaults(folder);
     for (const QString &fault : faults)
         say(stdout, fault);
     if (faults.isEmpty())
@@ -144,13 +217,110 @@ int runSheet(const QString &folder, const QString &out)
     return 0;
 }
 
+int runImport(const QStringList &args)
+{
+    ImportOptions options;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == QLatin1String("--replace")) {
+            options.replace = true;
+            continue;
+        }
+        const bool valued = arg == QLatin1String("--out") || arg == QLatin1String("--name")
+                            || arg == QLatin1String("--preview");
+        if (!valued) {
+            if (arg.startsWith(QLatin1String("--")) || !options.picture.isEmpty())
+                return usageError(QStringLiteral("import: unknown argument '%1'").arg(arg));
+            options.picture = arg;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return usageError(QStringLiteral("import: %1 needs a value").arg(arg));
+        const QString value = args[++i];
+        if (arg == QLatin1String("--out"))
+            options.imagesDir = value;
+        else if (arg == QLatin1String("--name"))
+            options.name = value;
+        else
+            options.preview = value;
+    }
+    if (options.picture.isEmpty())
+        return usageError(QStringLiteral("import: the PICTURE to import is required"));
+    if (options.imagesDir.isEmpty() || options.name.isEmpty())
+        return usageError(QStringLiteral("import: --out IMAGES_DIR and --name NAME are required"));
+
+    QElapsedTimer timer;
+    timer.start();
+    const ImportResult result = importKaryogram(options);
+    QString line = QStringLiteral("wrote %1 (46 bitmaps and the listing) in %2 s")
+                       .arg(QDir::toNativeSeparators(result.folder)).arg(timer.elapsed() / 1000.0, 0, 'f', 2);
+    if (std::abs(result.segmentation.tiltDegrees) > 0)
+        line += QStringLiteral(", picture turned %1 degrees").arg(-result.segmentation.tiltDegrees, 0, 'f', 1);
+    say(stdout, line);
+    if (!result.preview.isEmpty())
+        say(stdout, QStringLiteral("wrote %1").arg(result.preview));
+    return 0;
+}
+
+QString padded(const QString &text, int width)
+{
+    return text + QString(std::max(0, width - int(text.size())), QLatin1Char(' '));
+}
+
+int runList(const QStringList &args)
+{
+    if (args.size() > 1)
+        return usageError(QStringLiteral("list takes at most one folder"));
+    // Installed, the user's own Images folder (where make and import write); otherwise the
+    // Images folder beside the tool, as for KORVEN.
+    const Locations where = locations();
+    const QString images = !args.isEmpty() ? args[0]
+                           : where.installed ? where.userImagesFolder()
+                                             : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Images"));
+    if (!QFileInfo(images).isDir())
+        throw KorvenError(QStringLiteral("%1: no such folder").arg(images));
+    say(stdout, QStringLiteral("%1: the problem list numbers the present catalogue folders in catalogue order")
+                    .arg(QDir::toNativeSeparators(images)));
+    say(stdout, QStringLiteral("pos  no.  state    sex     bands  folder"));
+    int faulty = 0;
+    for (const ListedProblem &entry : listProblems(images)) {
+        const QString state = !entry.present ? QStringLiteral("absent")
+                              : entry.faults.isEmpty() ? QStringLiteral("sound")
+                                                       : QStringLiteral("faulty");
+        faulty += entry.present && !entry.faults.isEmpty();
+        say(stdout, QStringLiteral("%1  %2  %3 %4 %5  %6")
+                        .arg(entry.position, 3)
+                        .arg(padded(entry.number.isEmpty() ? QStringLiteral("-") : entry.number, 3))
+                        .arg(padded(state, 8))
+                        .arg(padded(entry.female ? QStringLiteral("female") : QStringLiteral("male"), 7))
+                        .arg(padded(entry.bands.isEmpty() ? QStringLiteral("-") : entry.bands, 5))
+                        .arg(entry.name));
+    }
+    for (const QString &stray : strayFolders(images))
+        say(stdout, QStringLiteral("ignored by KORVEN (not a catalogue name): %1").arg(stray));
+    if (faulty > 0)
+        say(stdout, QStringLiteral("%1 faulty folder(s); 'korven-problems check FOLDER' says what is wrong").arg(faulty));
+    return 0;
+}
+
+// Qt's notices at start-up (such as the one about an unset runtime folder) say nothing to a
+// teacher; everything else still gets through.
+void quietStartUpNotices(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: ")))
+        return;
+    std::fputs(qPrintable(qFormatLogMessage(type, context, message)), stderr);
+    std::fputc('\n', stderr);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(quietStartUpNotices);
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     std::unique_ptr<QCoreApplication> app;
-    if (command == QLatin1String("sheet")) {
+    if (command == QLatin1String("sheet") || command == QLatin1String("import")) {
         // Drawing the labels needs fonts, hence a GUI application, but never a display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -167,14 +337,23 @@ int main(int argc, char *argv[])
         std::fputs(QCoreApplication::translate("korven-problems", Usage).toLocal8Bit().constData(), stdout);
         return 0;
     }
+    if (command == QLatin1String("--version")) {
+        say(stdout, QStringLiteral("korven-problems %1").arg(QLatin1String(ProgramVersion)));
+        return 0;
+    }
     try {
         if (command == QLatin1String("make"))
             return runMake(args);
+        if (command == QLatin1String("import"))
+            return runImport(args);
+        if (command == QLatin1String("list"))
+            return runList(args);
         if (command == QLatin1String("pack")) {
             if (args.size() != 1)
                 return usageError(QCoreApplication::translate("korven-problems", "pack needs exactly one folder"));
-            packProblem(args[0]);
-            say(stdout, QCoreApplication::translate("korven-problems", "wrote %1").arg(listingPath(args[0])));
+            for (const QString &line : packPictures(args[0]))
+                say(stdout, line);
+            say(stdout, QStringLiteral("wrote %1").arg(listingPath(args[0])));
             return 0;
         }
         if (command == QLatin1String("check")) {

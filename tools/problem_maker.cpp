@@ -6,6 +6,7 @@
 #include "exercise/problem_loader.h"
 #include "exercise/text_file.h"
 #include "tools/bmp_writer.h"
+#include "tools/problem_audit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int SexPair = 22;      // chromosome index of X; Y is 23
 constexpr std::uint64_t ProblemStream = 1000; // generator stream of a problem's own choices
+constexpr std::uint64_t PairStream = 2000;    // streams of the pairs' shared choices
 
 // Writes a generated bitmap through a temporary file and a rename, so no half-written bitmap is
 // ever seen. Unlike QSaveFile it does not flush each file to disk: the bitmaps can be made again
@@ -61,6 +63,9 @@ void makeOne(const std::vector<Ideogram> &ideograms, const MakeOptions &options,
         writeGeneratedFile(QDir(folder).filePath(pieceFileName(piece)), encodeBmp24(image));
     }
     writeFileAtomically(listingPath(folder), linesToCp932(listingLines(folder)));
+    writeOrigin(folder, {{QStringLiteral("source"), QStringLiteral("made")},
+                         {QStringLiteral("seed"), QString::number(options.seed)},
+                         {QStringLiteral("bands"), QString::number(plan.ideogram->level)}});
 }
 
 } // namespace
@@ -78,20 +83,39 @@ ProblemPlan planProblem(const std::vector<Ideogram> &ideograms, std::uint64_t se
 {
     Rng rng = Rng::from(seed, std::uint64_t(catalogueIndex), ProblemStream);
     ProblemPlan plan;
-    plan.ideogram = &ideograms.at(rng.integer(0, int(ideograms.size()) - 1));
+    // The band levels take turns along the catalogue, so each is as common as the others.
+    plan.ideogram = &ideograms.at(size_t(catalogueIndex) % ideograms.size());
     plan.style = randomMetaphaseStyle(rng, *plan.ideogram);
     plan.female = female;
     return plan;
 }
 
-QImage renderPiece(const ProblemPlan &plan, std::uint64_t seed, int catalogueIndex, int piece)
+double homologueCondensation(std::uint64_t seed, int catalogueIndex, int piece)
+{
+    // The pair shares most of its condensation; its homologues differ by 5 to 15 %.
+    Rng rng = Rng::from(seed, std::uint64_t(catalogueIndex), PairStream + std::uint64_t(piece / 2));
+    const double pair = rng.uniform(0.97, 1.03);
+    const double difference = rng.uniform(0.05, 0.15);
+    const int longer = rng.integer(0, 1);
+    return pair * (1 + (piece % 2 == longer ? 0.5 : -0.5) * difference);
+}
+
+PieceRecipe pieceRecipe(const ProblemPlan &plan, std::uint64_t seed, int catalogueIndex, int piece)
 {
     Rng rng = Rng::from(seed, std::uint64_t(catalogueIndex), std::uint64_t(piece));
-    const ChromosomeLook look = randomChromosomeLook(rng);
     int chromosome = piece / 2;
     if (chromosome == SexPair && !plan.female && piece % 2 == 1)
         chromosome = SexPair + 1;
-    return paintChromosome(plan.ideogram->at(chromosome), plan.style, look);
+    PieceRecipe recipe{randomHomologue(plan.ideogram->at(chromosome), rng), {}};
+    recipe.look = randomChromosomeLook(rng, plan.style, paintedLength(recipe.homologue.bands, plan.style));
+    recipe.look.lengthFactor = homologueCondensation(seed, catalogueIndex, piece);
+    return recipe;
+}
+
+QImage renderPiece(const ProblemPlan &plan, std::uint64_t seed, int catalogueIndex, int piece)
+{
+    const PieceRecipe recipe = pieceRecipe(plan, seed, catalogueIndex, piece);
+    return paintChromosome(recipe.homologue, plan.style, recipe.look);
 }
 
 int makeProblems(const MakeOptions &options)
@@ -115,9 +139,13 @@ int makeProblems(const MakeOptions &options)
         throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot create the folder").arg(options.outDir));
 
     // The sample image for the settings preview: piece 1-1 of the first catalogue problem.
-    const ProblemPlan samplePlan = planProblem(ideograms, options.seed, 0, isFemaleProblem(names[0]));
-    writeGeneratedFile(QDir(options.outDir).filePath(pieceFileName(0)),
-                       encodeBmp24(renderPiece(samplePlan, options.seed, 0, 0)));
+    if (options.writeSample) {
+        const ProblemPlan samplePlan = planProblem(ideograms, options.seed, 0, isFemaleProblem(names[0]));
+        writeGeneratedFile(QDir(options.outDir).filePath(pieceFileName(0)),
+                           encodeBmp24(renderPiece(samplePlan, options.seed, 0, 0)));
+    }
+    if (indexes.isEmpty())
+        return 0;
 
     int threads = options.threads > 0 ? options.threads : int(std::thread::hardware_concurrency());
     threads = std::clamp(threads, 1, int(indexes.size()));

@@ -16,7 +16,8 @@ namespace korven {
 // The tables of all band levels (400, 550, 850) from dataDir.
 std::vector<Ideogram> loadIdeograms(const QString &dataDir);
 
-// One problem's metaphase: its band level and style, fixed by the seed and catalogue position.
+// One problem's metaphase: its band level (400, 550, 850 in turn along the catalogue) and its
+// style, fixed by the seed and catalogue position.
 struct ProblemPlan {
     const Ideogram *ideogram = nullptr;
     MetaphaseStyle style;
@@ -25,6 +26,18 @@ struct ProblemPlan {
 
 ProblemPlan planProblem(const std::vector<Ideogram> &ideograms, std::uint64_t seed, int catalogueIndex,
                         bool female);
+
+// Condensation (length factor) of piece 0..45: shared by the pair but for a difference of 5 to
+// 15 % between its two homologues.
+double homologueCondensation(std::uint64_t seed, int catalogueIndex, int piece);
+
+// What piece 0..45 of a planned problem shows: the homologue with its own variants, and its look.
+struct PieceRecipe {
+    Homologue homologue;
+    ChromosomeLook look;
+};
+
+PieceRecipe pieceRecipe(const ProblemPlan &plan, std::uint64_t seed, int catalogueIndex, int piece);
 
 // Piece 0..45 of a planned problem (pair piece/2 + 1; pair 23 is X,X or X,Y).
 QImage renderPiece(const ProblemPlan &plan, std::uint64_t seed, int catalogueIndex, int piece);
@@ -35,6 +48,7 @@ struct MakeOptions {
     std::uint64_t seed = 1;
     QList<int> only;  // catalogue positions 1..48 to make; empty makes all
     int threads = 0;  // 0: one per processor core
+    bool writeSample = true;  // false leaves outDir/1-1.bmp alone
     // Called after each finished problem (from the calling thread's point of view, serialised).
     std::function<void(int done, int total, const QString &name)> progress;
 };

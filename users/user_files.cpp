@@ -84,7 +84,11 @@ QStringList listKnownIds(const QString &resultFolder)
 
 QString readPassword(const QString &path)
 {
-    const QStringList lines = readTextLines(path);
+    return passwordFromLines(readTextLines(path), path);
+}
+
+QString passwordFromLines(const QStringList &lines, const QString &path)
+{
     if (lines.isEmpty())
         throw KorvenError(QCoreApplication::translate("UserFiles", "The password file %1 is empty.").arg(shown(path)));
     return lines.first();
@@ -100,7 +104,11 @@ void writePassword(const QString &path, const QString &password)
 
 UserSettings readSettings(const QString &path)
 {
-    const QStringList lines = readTextLines(path);
+    return settingsFromLines(readTextLines(path), path);
+}
+
+UserSettings settingsFromLines(const QStringList &lines, const QString &path)
+{
     if (lines.size() < 4)
         throw KorvenError(QCoreApplication::translate("UserFiles", "The settings file %1 has %2 lines; it needs four.")
                               .arg(shown(path))
@@ -152,9 +160,12 @@ void writeSettings(const QString &path, const QByteArray &bytes)
 
 int loginSizeStep(const UserSettings &settings, float fitScale)
 {
+    // Line 3 decides the mode; a stored step only restores the position within a chosen size.
+    if (settings.magnificationMode != 1)
+        return 10;
     if (settings.sizeStep >= 7 && settings.sizeStep <= 13)
         return settings.sizeStep;
-    if (settings.magnificationMode != 1 || !(fitScale > 0.0f))
+    if (!(fitScale > 0.0f))
         return 10;
     const double derived = std::trunc(10.0 * double(settings.magnification) / double(fitScale) + 1.0);
     if (!(derived >= 7.0)) // also NaN
@@ -180,15 +191,6 @@ void removeStaleCreations(const QString &resultFolder)
                                                            QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
     for (const QString &name : stale)
         QDir(resultFolder + u'/' + name).removeRecursively();
-}
-
-void syncFolder(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 } // namespace
@@ -245,7 +247,7 @@ CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
         writeFileAtomically(temporary + u'/' + id + QStringLiteral(".kek"), trialRecordFileStart());
         writePassword(temporary + u'/' + id + QStringLiteral(".pas"), password);
         writeFileAtomically(temporary + u'/' + id + QStringLiteral(".set"), initialSettingsBytes());
-        syncFolder(temporary);
+        flushFolder(temporary);
         if (::rename(building.constData(), QFile::encodeName(folder).constData()) != 0) {
             const int error = errno;
             if (error == EEXIST || error == ENOTEMPTY || error == ENOTDIR || error == EISDIR) {
@@ -260,7 +262,7 @@ CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
         QDir(temporary).removeRecursively();
         throw;
     }
-    syncFolder(resultFolder);
+    flushFolder(resultFolder);
     return CreateUserResult::Created;
 }
 

@@ -26,6 +26,8 @@ QStringList listKnownIds(const QString &resultFolder);
 // Line 1 of the password file. Throws KorvenError (naming the file) when the file is missing,
 // unreadable or empty.
 QString readPassword(const QString &path);
+// The same over the file's lines; path only names the file in messages.
+QString passwordFromLines(const QStringList &lines, const QString &path);
 // Replaces the password file atomically with one line (the password, CR LF). Throws KorvenError
 // (writing nothing) when the password holds a line break or a character code page 932 cannot
 // store, since it could not be read back as typed.
@@ -34,6 +36,8 @@ void writePassword(const QString &path, const QString &password);
 // Reads the four settings lines. Throws KorvenError naming the file and line when the file is
 // missing, has fewer than four lines, line 3 is no integer or line 4 no real.
 UserSettings readSettings(const QString &path);
+// The same over the file's lines; path only names the file in messages.
+UserSettings settingsFromLines(const QStringList &lines, const QString &path);
 // The settings file as written at ID creation: four lines, each ended by CR LF.
 QByteArray initialSettingsBytes();
 // The settings file as the settings dialog writes it: bare LF after lines 1 to 3, CR LF after
@@ -43,9 +47,9 @@ QByteArray dialogSettingsBytes(bool referenceMode, bool alignmentMode, int magni
 // Replaces the settings file atomically with the given bytes.
 void writeSettings(const QString &path, const QByteArray &bytes);
 
-// The size step (7..13) the settings dialog's track bar takes at login: the stored step when the
-// file has one; otherwise, with magnificationMode 1, trunc(10 * magnification / fitScale + 1)
-// held within 7..13; otherwise 10.
+// The size step (7..13) the settings dialog's track bar takes at login: 10 unless
+// magnificationMode is 1; with it, the stored step when the file has one, otherwise
+// trunc(10 * magnification / fitScale + 1) held within 7..13.
 int loginSizeStep(const UserSettings &settings, float fitScale);
 
 // Creates Result/<ID>/ with its three files: the trial record header, the password and the

@@ -173,6 +173,12 @@ void PrintDocument::drawPicture(const QImage &picture, const PageRect &rect)
     painter_.drawImage(rect.toRectF(), picture);
 }
 
+void PrintDocument::newPage()
+{
+    if (!static_cast<QPrinter *>(painter_.device())->newPage())
+        throw KorvenError(QStringLiteral("Printing failed: the printer did not take a new page."));
+}
+
 QString PrintDocument::finish()
 {
     auto *printer = static_cast<QPrinter *>(painter_.device());

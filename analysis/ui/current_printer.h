@@ -49,6 +49,10 @@ public:
     void drawText(const ReportLine &line);
     // The picture stretched into the rectangle.
     void drawPicture(const QImage &picture, const PageRect &rect);
+    // The page's painter, for documents that draw more than lines of text and pictures.
+    QPainter &painter() { return painter_; }
+    // Starts the next page. Throws KorvenError when the printer refuses it.
+    void newPage();
     // Ends the document. Returns the PDF file written, or an empty text for a printer.
     // Throws KorvenError when the printer reports a failure.
     QString finish();

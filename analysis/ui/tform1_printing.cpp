@@ -59,7 +59,7 @@ void TForm1::N3Click()
         const QDateTime now = QDateTime::currentDateTime();
         const QString recordFile = korven::recordPath(korven::resultFolder(), UserId);
         const korven::TrialCounts counts = korven::countTrialRecords(
-            korven::readTextLines(recordFile), korven::recordDateText(now.date()));
+            korven::readTextLines(recordFile, korven::RecordFileLimits), korven::recordDateText(now.date()));
         const QString id = PasswordDlg ? PasswordDlg->ID->text() : UserId;
 
         korven::ui::PrintDocument document(QStringLiteral("report"), id, now);

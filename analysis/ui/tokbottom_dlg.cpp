@@ -11,23 +11,16 @@
 
 #include <QCoreApplication>
 #include <QAbstractTableModel>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
 #include <QChartView>
 #include <QFrame>
-#include <QGraphicsLayout>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTextEdit>
-#include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 
 TOKBottomDlg *OKBottomDlg = nullptr;
 
@@ -63,23 +56,13 @@ private:
 
 namespace {
 
-// "Answer time" over an empty second line.
 constexpr int Label6Top = 56;
 constexpr int NoResultsTop = 100;
-
-QString chart2Title() { return QCoreApplication::translate("TOKBottomDlg", "Answer time<br>&nbsp;"); }
 
 QFont gothic(int pixels)
 {
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPixelSize(pixels);
-    return font;
-}
-
-QFont mincho12()
-{
-    QFont font(QStringLiteral("ＭＳ Ｐ明朝"));
-    font.setPixelSize(12);
     return font;
 }
 
@@ -102,80 +85,6 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
-QChartView *makeChart(QWidget *parent, const QString &name, const QRect &geometry, const QString &title)
-{
-    auto *chart = new QChart;
-    chart->setTitle(title);
-    chart->setTitleFont(mincho12());
-    chart->setTitleBrush(Qt::black);
-    chart->legend()->hide();
-    chart->setBackgroundBrush(Qt::white);
-    chart->setBackgroundRoundness(0);
-    chart->setPlotAreaBackgroundBrush(Qt::white);
-    chart->setPlotAreaBackgroundVisible(true);
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setMargins(QMargins(2, 2, 6, 2));
-    chart->layout()->setContentsMargins(0, 0, 0, 0);
-    auto *view = new QChartView(chart, parent);
-    view->setObjectName(name);
-    view->setGeometry(geometry);
-    view->setFrameShape(QFrame::NoFrame);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setBackgroundBrush(Qt::white);
-    return view;
-}
-
-QValueAxis *makeAxis(QChart *chart, Qt::Alignment alignment, const QString &title)
-{
-    auto *axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setTitleFont(mincho12());
-    axis->setTitleBrush(Qt::black);
-    axis->setLabelsFont(mincho12());
-    axis->setLabelsColor(Qt::black);
-    axis->setLinePenColor(Qt::black);
-    axis->setGridLineColor(QColor(0xd8, 0xd8, 0xd8));
-    axis->setLabelFormat(QStringLiteral("%d"));
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(0);
-    chart->addAxis(axis, alignment);
-    return axis;
-}
-
-// A round tick interval (1, 2 or 5 times a power of ten) giving about five intervals.
-double niceInterval(double span)
-{
-    const double raw = std::max(span / 5.0, 1.0);
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double step : {1.0, 2.0, 5.0, 10.0}) {
-        if (step * power >= raw)
-            return step * power;
-    }
-    return 10.0 * power;
-}
-
-void setFixedRange(QValueAxis *axis, double low, double high, double interval)
-{
-    // The axis lays out its labels at every change: going through a coarse interval keeps a
-    // new wide range from being labelled at the old fine interval for a moment.
-    axis->setTickInterval(std::max({interval, high - low, axis->max() - axis->min()}));
-    axis->setRange(low, high);
-    axis->setTickInterval(interval);
-}
-
-QLineSeries *makeLine(QChart *chart, const QString &name, QValueAxis *x, QValueAxis *y)
-{
-    auto *series = new QLineSeries;
-    series->setObjectName(name);
-    series->setName(name == QLatin1String("Series2") ? QStringLiteral("全染色体正答率")
-                                                     : QStringLiteral("解答時間"));
-    series->setPen(QPen(Qt::red, 1));
-    chart->addSeries(series);
-    series->attachAxis(x);
-    series->attachAxis(y);
-    return series;
-}
-
 // Cuts a label to the whole lines of its text that fit above `limit`, so that a long text stops
 // short of the control below it instead of being drawn over it. The text itself stays whole.
 void keepAbove(QLabel *label, int limit)
@@ -193,18 +102,6 @@ void keepAbove(QLabel *label, int limit)
             break;
     }
     label->resize(label->width(), std::min(height, room));
-}
-
-// The points of a per-trial series in ascending trial order (equal trials keep file order).
-QList<QPointF> trialPoints(const std::vector<korven::TrialPoint> &series)
-{
-    QList<QPointF> points;
-    points.reserve(qsizetype(series.size()));
-    for (const korven::TrialPoint &point : series)
-        points.append(QPointF(point.trial, point.value));
-    std::stable_sort(points.begin(), points.end(),
-                     [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); });
-    return points;
 }
 
 } // namespace
@@ -227,39 +124,15 @@ TOKBottomDlg::TOKBottomDlg(QWidget *parent) : QDialog(parent)
 
     Label1 = makeLabel(this, QStringLiteral("Label1"), 24, 8, 16);
 
-    // Success rate per trial.
-    Chart1 = makeChart(this, QStringLiteral("Chart1"), QRect(8, 40, 400, 200),
-                       tr("Percentage of correct chromosomes per trial ( correct number /46)"));
-    chart1X_ = makeAxis(Chart1->chart(), Qt::AlignBottom, tr("trial(times)"));
-    auto *chart1Y = makeAxis(Chart1->chart(), Qt::AlignLeft, tr("percentage of correct answers(%)"));
-    setFixedRange(chart1Y, 0, 100, 20);
-    Series2 = makeLine(Chart1->chart(), QStringLiteral("Series2"), chart1X_, chart1Y);
-
-    // Success rate per slot: 46 black bars at the slot indices.
-    Chart3 = makeChart(this, QStringLiteral("Chart3"), QRect(8, 248, 400, 200),
-                       tr("Percentage of correct per chromosomes<br>(correct traials/all trials)"));
-    auto *chart3X = makeAxis(Chart3->chart(), Qt::AlignBottom, tr("Chromosome number"));
-    setFixedRange(chart3X, 0, 46, 5);
-    auto *chart3Y = makeAxis(Chart3->chart(), Qt::AlignLeft, tr("percentage of correct answers(%)"));
-    setFixedRange(chart3Y, 0, 100, 20);
-    Series3 = new QBarSeries;
-    Series3->setObjectName(QStringLiteral("Series3"));
-    Series3->setName(QStringLiteral("正答率"));
-    Series3->setBarWidth(0.7);
-    Series3Values = new QBarSet(QStringLiteral("縦棒"));
-    Series3Values->setColor(Qt::black);
-    Series3Values->setBorderColor(Qt::black);
-    Series3->append(Series3Values);
-    Chart3->chart()->addSeries(Series3);
-    Series3->attachAxis(chart3X);
-    Series3->attachAxis(chart3Y);
-
-    // Answer time per trial; the vertical axis starts at 48 seconds.
-    Chart2 = makeChart(this, QStringLiteral("Chart2"), QRect(8, 456, 400, 200), chart2Title());
-    chart2X_ = makeAxis(Chart2->chart(), Qt::AlignBottom, tr("trials(times)"));
-    chart2Y_ = makeAxis(Chart2->chart(), Qt::AlignLeft, tr("Answer time(sec.)"));
-    Series1 = makeLine(Chart2->chart(), QStringLiteral("Series1"), chart2X_, chart2Y_);
-    clearCharts();
+    charts_ = korven::ui::makeTrialCharts(this, QRect(8, 40, 400, 200), QRect(8, 248, 400, 200),
+                                          QRect(8, 456, 400, 200));
+    Chart1 = charts_.perTrial;
+    Chart3 = charts_.perSlot;
+    Chart2 = charts_.answerTime;
+    Series2 = charts_.perTrialLine;
+    Series3 = charts_.perSlotBars;
+    Series3Values = charts_.perSlotValues;
+    Series1 = charts_.answerTimeLine;
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -311,13 +184,13 @@ void TOKBottomDlg::FormShow()
     const QString userId = Form1 ? Form1->UserId : QString();
     Label1->setText(korven::evaluationOfText(userId));
     Label1->adjustSize();
-    clearCharts();
+    charts_.clear();
 
     // A file that cannot be read or a field that does not convert is reported; the dialog keeps
     // what was filled up to then.
     korven::ui::guarded([&] {
         const QString path = korven::recordPath(korven::resultFolder(), userId);
-        const QStringList lines = korven::readTextLines(path);
+        const QStringList lines = korven::readTextLines(path, korven::RecordFileLimits);
         gridModel_->setLines(lines);
         const QString today = korven::recordDateText(today_.isValid() ? today_ : QDate::currentDate());
         const auto problemName = [](int problem) {
@@ -340,7 +213,7 @@ void TOKBottomDlg::FormShow()
         // Back to its own place after a no-results showing, or today's text would run into
         // the all-trial text below its frame.
         Label6->move(Label6->x(), Label6Top);
-        fillCharts(*stats);
+        charts_.fill(*stats);
         Label6->setText(korven::todayText(stats->today));
         Label2->setText(korven::allTrialsText(*stats));
         Label3->setText(korven::problemText(*stats));
@@ -352,45 +225,3 @@ void TOKBottomDlg::FormShow()
 }
 
 void TOKBottomDlg::OKBtnClick() { accept(); }
-
-void TOKBottomDlg::clearCharts()
-{
-    Series2->clear();
-    Series1->clear();
-    if (Series3Values->count() > 0)
-        Series3Values->remove(0, Series3Values->count());
-    setFixedRange(chart1X_, 0, 10, 2);
-    setFixedRange(chart2X_, 0, 10, 2);
-    setFixedRange(chart2Y_, 48, 100, 10);
-}
-
-void TOKBottomDlg::fillCharts(const korven::TrialStatistics &stats)
-{
-    const QList<QPointF> percentages = trialPoints(stats.correctPercentage);
-    Series2->replace(percentages);
-    setAutomaticRange(chart1X_, percentages.first().x(), percentages.last().x());
-
-    QList<qreal> bars(stats.slotPercentage.begin(), stats.slotPercentage.end());
-    Series3Values->append(bars);
-
-    const QList<QPointF> times = trialPoints(stats.answerSeconds);
-    Series1->replace(times);
-    setAutomaticRange(chart2X_, times.first().x(), times.last().x());
-    double longest = 48;
-    for (const QPointF &point : times)
-        longest = std::max(longest, point.y());
-    // From 48 seconds up to the longest time (at least a little above the fixed minimum).
-    const double top = std::max(longest, 49.0);
-    setFixedRange(chart2Y_, 48, top, niceInterval(top - 48));
-    Chart2->chart()->setTitle(chart2Title());
-}
-
-// The horizontal axes follow the trial numbers shown; a single trial gets a little room.
-void TOKBottomDlg::setAutomaticRange(QValueAxis *axis, double low, double high)
-{
-    if (high - low < 1) {
-        low -= 1;
-        high += 1;
-    }
-    setFixedRange(axis, low, high, niceInterval(high - low));
-}

@@ -1,6 +1,8 @@
 #pragma once
 // The analysis dialog: three charts and the summaries of the trainee's trials, rebuilt from the
 // trial record file every time the dialog is shown.
+#include "analysis/ui/trial_charts.h"
+
 #include <QDate>
 #include <QDialog>
 
@@ -62,13 +64,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void clearCharts();
-    void fillCharts(const korven::TrialStatistics &stats);
-    static void setAutomaticRange(QValueAxis *axis, double low, double high);
-
-    QValueAxis *chart1X_ = nullptr;
-    QValueAxis *chart2X_ = nullptr;
-    QValueAxis *chart2Y_ = nullptr;
+    korven::ui::TrialCharts charts_;
     RecordGridModel *gridModel_ = nullptr;
     QDate today_;
 };

@@ -7,6 +7,7 @@
 #include "app/program_folder.h"
 #include "app/ui/messages.h"
 #include "exercise/bitmap_transform.h"
+#include "exercise/piece_picture.h"
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
 #include "exercise/text_file.h"
@@ -136,7 +137,7 @@ TPagesDlg::TPagesDlg(QWidget *parent) : QDialog(parent)
 
     // The sample chromosome for the size preview.
     try {
-        SampleBitmap = korven::loadBitmap24(QDir(korven::imagesFolder()).filePath(QStringLiteral("1-1.bmp")));
+        SampleBitmap = korven::loadBitmap24(korven::imagesFile(QStringLiteral("1-1.bmp")));
     } catch (const korven::KorvenError &) {
         SampleBitmap = QImage();
         Label8->setText(cannotReadFile());
@@ -222,15 +223,21 @@ void TPagesDlg::createControls()
 
 void TPagesDlg::showPreview(float factor)
 {
-    QImage scaled;
-    korven::ScaleBitmap(SampleBitmap, scaled, factor);
-    if (scaled.isNull()) {
+    showPreviewOf(SampleBitmap, factor);
+}
+
+void TPagesDlg::showPreviewOf(const QImage &sample, float factor)
+{
+    // Drawn at the screen's own resolution, at the logical size of the scaled sample.
+    const korven::PiecePicture picture =
+        korven::drawPiecePicture(sample, factor, std::nullopt, Image2->devicePixelRatioF());
+    if (picture.pixels.isNull()) {
         Image2->clear();
         Image2->resize(0, 0);
         return;
     }
-    Image2->setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(scaled)));
-    Image2->resize(scaled.size());
+    Image2->setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(picture.pixels)));
+    Image2->resize(picture.size);
 }
 
 // The size step applies at once: the exercise window's magnification (for the next problem) and

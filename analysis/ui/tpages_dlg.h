@@ -55,6 +55,9 @@ public:
     void Button3Click();
     void OKBtnClick();
 
+    // Shows a sample picture scaled by factor in Image2, which takes the scaled size.
+    void showPreviewOf(const QImage &sample, float factor);
+
 private:
     void createControls();
     // Shows SampleBitmap scaled by factor in Image2, which takes the scaled size.

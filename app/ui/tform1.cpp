@@ -5,17 +5,20 @@
 #include "app/language.h"
 #include "app/main_layout.h"
 #include "app/program_folder.h"
+#include "app/ui/help_window.h"
 #include "app/ui/messages.h"
 #include "app/ui/tabout_box.h"
 #include "analysis/ui/tpages_dlg.h"
+#include "exercise/ui/magnifier.h"
+#include "exercise/ui/tform16.h"
 #include "users/ui/tpassword_dlg.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLayout>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -23,7 +26,6 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
-#include <QUrl>
 #include <QWheelEvent>
 
 TForm1 *Form1 = nullptr;
@@ -98,7 +100,9 @@ void TForm1::createControls()
 
     MenuPanel = new QWidget(central);
     MenuPanel->setObjectName(QStringLiteral("MenuPanel"));
-    ListBox3 = makeListBox(QStringLiteral("ListBox3"), MenuPanel);
+    auto *problemList = new ProblemList(MenuPanel);
+    problemList->setObjectName(QStringLiteral("ListBox3"));
+    ListBox3 = problemList;
     ListBox1 = makeListBox(QStringLiteral("ListBox1"), MenuPanel);
     ListBox1->hide();
     ListBox2 = makeListBox(QStringLiteral("ListBox2"), MenuPanel);
@@ -172,6 +176,8 @@ void TForm1::createControls()
         PieceImages[k]->resize(105, 105);
     }
 
+    Loupe = new Magnifier(central);
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -183,6 +189,9 @@ void TForm1::createControls()
     connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(ListBox3, &QListWidget::itemClicked, this, [this] { ListBox3Click(); });
+    // A press and release that made no click (let go off the number pressed) loads nothing, so
+    // the highlight goes back to the problem on the board.
+    connect(problemList, &ProblemList::released, this, [this] { showLoadedProblemInList(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 
     // "Next" is the window's default button: Enter presses it unless another button has focus.
@@ -215,6 +224,8 @@ void TForm1::createMenu()
     option->setObjectName(QStringLiteral("Option1"));
     N1 = action(option, QStringLiteral("N1"), tr("Reference mode"), QKeySequence(Qt::Key_F4));
     N1->setCheckable(true);
+    Magnifier1 = action(option, QStringLiteral("Magnifier1"), tr("Magnifier"), QKeySequence(Qt::Key_F6));
+    Magnifier1->setCheckable(true);
     Settings1 = action(option, QStringLiteral("Settings1"), tr("Settings..."), QKeySequence(Qt::Key_F8));
 
     QMenu *help = menuBar()->addMenu(tr("Help(&H)"));
@@ -224,7 +235,7 @@ void TForm1::createMenu()
     Help2 = action(help, QStringLiteral("Help2"), tr("Help(&C)\tF12"), {});
     About1 = action(help, QStringLiteral("About1"), tr("About(&A)..."), {});
 
-    for (QAction *a : {New1, Analysis1, N1, Settings1})
+    for (QAction *a : {New1, Analysis1, N1, Magnifier1, Settings1})
         a->setShortcutContext(Qt::WindowShortcut);
 
     connect(New1, &QAction::triggered, this, [this] { New1Click(); });
@@ -233,6 +244,7 @@ void TForm1::createMenu()
     connect(N3, &QAction::triggered, this, [this] { N3Click(); });
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
     connect(N1, &QAction::triggered, this, [this] { N1Click(); });
+    connect(Magnifier1, &QAction::triggered, this, [this] { Magnifier1Click(); });
     connect(Settings1, &QAction::triggered, this, [this] { Settings1Click(); });
     connect(Help2, &QAction::triggered, this, [this] { Help2Click(); });
     connect(About1, &QAction::triggered, this, [this] { About1Click(); });
@@ -367,7 +379,7 @@ void TForm1::Help2Click()
         if (!QFileInfo::exists(path))
             path = folder + QLatin1Char('/') + korven::helpFileName(korven::Language::English);
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    korven::ui::openManual(path, this);
 }
 
 void TForm1::About1Click()
@@ -379,14 +391,39 @@ void TForm1::About1Click()
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     // A dialog or another window taking over in the middle of a drag ends the drag.
-    if (event->type() == QEvent::WindowDeactivate && watched == this)
+    if (event->type() == QEvent::WindowDeactivate && watched == this) {
         cancelPieceDrag();
+        hideMagnifier();
+    }
+    // The magnifier follows the pointer over the window; the middle button shows it while held.
+    // It only looks: the event goes on to its receiver unchanged.
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::MiddleButton)
+                middleHeld_ = event->type() == QEvent::MouseButtonPress;
+            updateMagnifier(mouse->globalPosition().toPoint());
+        }
+        break;
+    case QEvent::Leave:
+        if (watched == this || qobject_cast<PieceImage *>(watched)
+            || (Form16 && watched->isWidgetType() && Form16->isAncestorOf(static_cast<QWidget *>(watched))))
+            hideMagnifier();
+        break;
+    default:
+        break;
+    }
     // Choosing a number in the problem list with the keyboard loads it, as a click does.
     if (event->type() == QEvent::KeyPress && watched == ListBox3) {
         const int before = ListBox3->currentRow();
         static_cast<QObject *>(ListBox3)->event(event);
         if (ListBox3->currentRow() != before && ListBox3->currentRow() >= 0)
             ListBox3Click();
+        else
+            showLoadedProblemInList();
         return true;
     }
     // Every wheel turn over the window goes to the window's wheel handler and stops there.

@@ -6,17 +6,21 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
+
+#include "exercise/piece_picture.h"
 
 class QAction;
-class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QTimer;
 
 class TForm1;
+class Magnifier;
 
 // A chromosome piece on the board ("Image0" .. "Image45"): a transparent picture that starts a
 // drag with the left button when in automatic drag mode.
@@ -29,7 +33,11 @@ public:
 
     // Shows a 24-bit picture with white as transparent and takes its size.
     void setPicture(const QImage &image24);
+    // The same for a drawn picture, which also records the scale and turn it was drawn with.
+    void setPicture(const korven::PiecePicture &picture);
     const QImage &picture() const { return picture_; }
+    float shownScale() const { return shownScale_; }
+    std::optional<float> shownAngle() const { return shownAngle_; }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -41,6 +49,8 @@ protected:
 private:
     int index_;
     QImage picture_;
+    float shownScale_ = 0.0f;
+    std::optional<float> shownAngle_;
     bool pressed_ = false;
 };
 
@@ -52,6 +62,20 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+// The problem list (ListBox3). A press on one number and a release off it moves the highlight
+// without a click; `released` lets the window put the highlight back on the loaded problem.
+class ProblemList : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
+
+signals:
+    void released();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
 class TForm1 : public QMainWindow {
@@ -70,6 +94,7 @@ public:
     QAction *N3 = nullptr;         // "Print(A4 size only)"
     QAction *Exit1 = nullptr;      // "Exit(&X)"
     QAction *N1 = nullptr;         // "Reference mode", F4, check item
+    QAction *Magnifier1 = nullptr; // "Magnifier", F6, check item
     QAction *Settings1 = nullptr;  // "Settings...", F8
     QAction *Help2 = nullptr;      // "Help(&C)"
     QAction *About1 = nullptr;     // "About(&A)..."
@@ -97,6 +122,7 @@ public:
     std::array<QLabel *, 7> HiddenLabels{}; // Label3 .. Label9
     QLabel *Label7 = nullptr;         // mirrors DragSourceContainer (one of HiddenLabels)
     QTimer *Timer1 = nullptr;
+    Magnifier *Loupe = nullptr;       // the magnifier's loupe, over everything, takes no input
 
     // ---- Board: pieces
     std::array<PieceImage *, PieceCount> PieceImages{};
@@ -153,6 +179,9 @@ public:
     static int slotIndexFromName(const QString &name);  // "Panel23" -> 13
     QString problemNameAt(int position) const;           // ListBox1 entry ProblemOrder[position]
     bool isFemaleProblem() const;                        // CurrentProblemName holds "女"
+    // Draws piece k from its source at the given scale and turn (none: upright, scaled only),
+    // at the screen's own resolution, and shows it in its control.
+    void drawPiece(int k, float scale, std::optional<float> angle);
 
     // ---- Lifecycle (exercise/ui/tform1_lifecycle.cpp)
     void buildCatalogue();
@@ -160,6 +189,8 @@ public:
     void ScatterPieces();
     void loadProblemAt(int position);
     void prepareReadyState();
+    void disableTrialButtons();       // Start, Evaluation and Correct answer off until a load
+    void showLoadedProblemInList();   // the list highlights the loaded problem, or nothing
     void Button2Click();              // Next
     void ListBox3Click();             // pick in the problem list
     void Button4Click();              // Start / Pause / Restart
@@ -186,6 +217,8 @@ public:
     // The control that would receive a drop at globalPos (InputPanel, OutputPanel or a slot
     // panel), or nullptr where nothing takes drops.
     QWidget *dropReceiverAt(const QPoint &globalPos) const;
+    // The deepest visible control at globalPos that takes the mouse (the loupe does not).
+    QWidget *widgetUnder(const QPoint &globalPos) const;
 
     // ---- Placing pieces (exercise/ui/tform1_placing.cpp)
     bool OutputPanelDragOver(QWidget *sender, QWidget *source, int x, int y);
@@ -196,6 +229,13 @@ public:
     void Button5Click();              // Correct answer
     void showCorrectAnswer();         // fills Form16 and lays it over InputPanel (also for printing)
     void wrapButtonCaptions();        // Button1 and Button5 wrap their captions at word boundaries
+
+    // ---- Magnifier (exercise/ui/magnifier.cpp)
+    void Magnifier1Click();
+    // Shows the loupe for the piece under the pointer (global position), or hides it: on while
+    // the menu item is checked or the middle button is held over a piece.
+    void updateMagnifier(const QPoint &globalPos);
+    void hideMagnifier();
 
     // ---- Reference mode (exercise/ui/tform1_reference.cpp)
     void N1Click();
@@ -225,12 +265,16 @@ private:
     } requested_;
     bool created_ = false;
     bool exiting_ = false;
+    int loadedPosition_ = -1; // list position of the problem on the board; -1 when none is
     QPointer<PieceImage> dragging_;
     QWidget *dragTarget_ = nullptr;
     bool dragAccepted_ = false;
     QPoint dragStart_;
     bool dragStarted_ = false; // the pointer has moved far enough from the press
     int wheelRemainder_ = 0;   // wheel units short of a whole notch
+    // Per piece: the board scale it had before a slot drew it smaller (0: it was not).
+    std::array<float, PieceCount> slotCapFrom_{};
+    bool middleHeld_ = false;  // the middle button is down: the loupe shows while it is
 };
 
 extern TForm1 *Form1;

@@ -67,6 +67,7 @@ TForm16::TForm16(QWidget *parent) : QWidget(parent, Qt::Window)
         AnswerImages[k] = new QLabel(slot);
         AnswerImages[k]->setObjectName(QStringLiteral("Image%1").arg(k));
         AnswerImages[k]->setAttribute(Qt::WA_TranslucentBackground);
+        AnswerImages[k]->setMouseTracking(true); // the magnifier follows the pointer over it
     }
     resize(600, 400);
 }

@@ -27,6 +27,7 @@ public:
     std::array<QFrame *, SlotCount> AnswerSlots{}; // Panel10 .. Panel55
     std::array<QLabel *, SlotCount> AnswerImages{}; // Image0 .. Image45
     std::array<QLabel *, SlotCount> AnswerLabels{}; // Label10 .. Label55
+    std::array<float, SlotCount> AnswerScales{};   // the scale each image is drawn at (magnifier)
 
     // Lays the karyogram out for the window's present size: OutputPanel below the title strip,
     // four rows of a quarter each, the slots of each row as in the exercise window.

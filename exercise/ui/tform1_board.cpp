@@ -24,8 +24,19 @@ PieceImage::PieceImage(int index, QWidget *parent) : QLabel(parent), index_(inde
 void PieceImage::setPicture(const QImage &image24)
 {
     picture_ = image24;
+    shownScale_ = 0.0f;
+    shownAngle_.reset();
     setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(image24)));
-    resize(image24.size());
+    resize(image24.deviceIndependentSize().toSize());
+}
+
+void PieceImage::setPicture(const korven::PiecePicture &picture)
+{
+    picture_ = picture.pixels;
+    shownScale_ = picture.scale;
+    shownAngle_ = picture.angle;
+    setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(picture.pixels)));
+    resize(picture.size);
 }
 
 void PieceImage::mousePressEvent(QMouseEvent *event)
@@ -159,6 +170,7 @@ void TForm1::setPiecesDragMode(bool automatic)
 
 void TForm1::hideAllPieces()
 {
+    hideMagnifier();
     for (PieceImage *piece : PieceImages)
         piece->hide();
 }
@@ -186,4 +198,10 @@ QString TForm1::problemNameAt(int position) const
 bool TForm1::isFemaleProblem() const
 {
     return korven::isFemaleProblem(CurrentProblemName);
+}
+
+void TForm1::drawPiece(int k, float scale, std::optional<float> angle)
+{
+    PieceImage *piece = PieceImages[k];
+    piece->setPicture(korven::drawPiecePicture(SourceBitmaps[k], scale, angle, piece->devicePixelRatioF()));
 }

@@ -6,6 +6,7 @@
 #include "app/program_folder.h"
 #include "app/ui/messages.h"
 #include "exercise/bitmap_transform.h"
+#include "exercise/board_rules.h"
 #include "exercise/errors.h"
 #include "exercise/grading.h"
 #include "exercise/slot_labels.h"
@@ -201,19 +202,22 @@ void TForm1::showCorrectAnswer()
         label->adjustSize();
         label->move(SlotInsetLeft, SlotInsetTop);
 
-        QImage scaled;
-        if (!SourceBitmaps[k].isNull())
-            korven::ScaleBitmap(SourceBitmaps[k], scaled, Magnification);
+        // Upright, whole: drawn smaller when the slot cannot show it at the board's size.
         QLabel *image = answer->AnswerImages[k];
-        if (scaled.isNull()) {
+        const float scale = korven::slotScale(SourceBitmaps[k].size(), Magnification, std::nullopt,
+                                              slot->size(), SlotInsetTop);
+        korven::PiecePicture picture;
+        if (!SourceBitmaps[k].isNull())
+            picture = korven::drawPiecePicture(SourceBitmaps[k], scale, std::nullopt, image->devicePixelRatioF());
+        answer->AnswerScales[k] = picture.pixels.isNull() ? 0.0f : scale;
+        if (picture.pixels.isNull()) {
             image->clear();
             image->resize(0, 0);
             continue;
         }
-        image->setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(scaled)));
-        image->resize(scaled.size());
-        image->move((slot->width() - scaled.width()) / 2,
-                    (slot->height() - scaled.height()) / 2 + SlotInsetTop);
+        image->setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(picture.pixels)));
+        image->resize(picture.size);
+        image->move(korven::centreInSlot(slot->size(), picture.size, SlotInsetTop));
     }
 
     answer->move(0, 0);

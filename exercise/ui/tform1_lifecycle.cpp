@@ -40,9 +40,15 @@ void setCaption(QLabel *label, const QString &text)
 
 } // namespace
 
+void ProblemList::mouseReleaseEvent(QMouseEvent *event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    emit released();
+}
+
 void TForm1::buildCatalogue()
 {
-    const QStringList names = korven::availableProblems(korven::imagesFolder());
+    const QStringList names = korven::availableProblems(korven::imagesFolders());
     ListBox1->clear();
     ListBox1->addItems(names);
     ListBox3->clear();
@@ -57,7 +63,7 @@ void TForm1::LoadProblem(const QString &name)
     QStringList checkValues;
     korven::LoadReport report;
     try {
-        report = korven::loadProblem(korven::imagesFolder(), name, SourceBitmaps, checkValues);
+        report = korven::loadProblem(korven::imagesFolderOf(name), name, SourceBitmaps, checkValues);
     } catch (...) {
         // The board keeps what was read before the fault.
         ListBox2->addItems(checkValues);
@@ -82,10 +88,9 @@ void TForm1::LoadProblem(const QString &name)
 
 void TForm1::ScatterPieces()
 {
+    hideMagnifier(); // the piece it showed is drawn anew
     korven::RandomGenerator &rng = korven::globalRandom();
     rng.seedFromTickCount();
-    QImage scaled;
-    QImage turned;
     for (int k = 0; k < PieceCount; ++k) {
         PieceImage *piece = PieceImages[k];
         piece->show();
@@ -93,13 +98,11 @@ void TForm1::ScatterPieces()
         PieceCentreX[k] = centre.x();
         PieceCentreY[k] = centre.y();
         PieceRotation[k] = korven::drawRotation(rng, RotationSteps);
-        korven::ScaleBitmap(SourceBitmaps[k], scaled, Magnification);
-        korven::RotateBitmap(scaled, turned, korven::stepAngle(RotationSteps, PieceRotation[k]));
-        piece->resize(turned.size());
+        slotCapFrom_[k] = 0.0f;
+        drawPiece(k, Magnification, korven::stepAngle(RotationSteps, PieceRotation[k]));
         const int top = korven::drawTop(rng, InputPanel->height(), piece->height());
         const int left = korven::drawLeft(rng, InputPanel->width(), piece->width());
         piece->move(left, top);
-        piece->setPicture(turned);
     }
 }
 
@@ -107,28 +110,30 @@ void TForm1::loadProblemAt(int position)
 {
     ResetSlots();
     setSexSlotCaptions();
+    loadedPosition_ = -1;
 
-    const int index = position >= 0 && position < int(ProblemOrder.size()) ? ProblemOrder[position] : -1;
-    if (index < 0 || index >= ListBox1->count()) {
-        if (ListBox1->count() == 0)
-            throw korven::KorvenError(
-                tr("No problem to load: the folder %1 holds none of the problem sets.")
-                    .arg(korven::imagesFolder()));
-        throw korven::KorvenError(tr("There is no problem number %1.").arg(position + 1));
-    }
-    ListBox3->setCurrentRow(position);
-    ListBox1->setCurrentRow(index);
-    ProblemPosition = position;
-    const QString name = ListBox1->item(index)->text();
-
-    returnPiecesToInputPanel();
     try {
+        const int index = position >= 0 && position < int(ProblemOrder.size()) ? ProblemOrder[position] : -1;
+        if (index < 0 || index >= ListBox1->count()) {
+            if (ListBox1->count() == 0)
+                throw korven::KorvenError(
+                    tr("No problem to load: the folder %1 holds none of the problem sets.")
+                        .arg(korven::imagesFolders().join(QStringLiteral(" nor "))));
+            throw korven::KorvenError(tr("There is no problem number %1.").arg(position + 1));
+        }
+        ListBox3->setCurrentRow(position);
+        ListBox1->setCurrentRow(index);
+        ProblemPosition = position;
+        const QString name = ListBox1->item(index)->text();
+
+        returnPiecesToInputPanel();
         LoadProblem(name);
     } catch (...) {
-        // A problem that could not be read is not shown, and no trial can start on it (it would
-        // record a trial of a problem the trainee never saw).
+        // A problem that could not be read is not shown, and no trial can start on the empty
+        // board (it would record a trial of a problem the trainee never saw).
         hideAllPieces();
-        Button4->setEnabled(false);
+        disableTrialButtons();
+        showLoadedProblemInList();
         throw;
     }
     ScatterPieces();
@@ -136,6 +141,24 @@ void TForm1::loadProblemAt(int position)
     SlotContent.fill(-1);
     setPiecesDragMode(false);
     Button2->setText(tr("Next"));
+    loadedPosition_ = position;
+}
+
+void TForm1::disableTrialButtons()
+{
+    Button1->setEnabled(false);
+    Button4->setEnabled(false);
+    Button5->setEnabled(false);
+}
+
+void TForm1::showLoadedProblemInList()
+{
+    if (loadedPosition_ >= 0 && loadedPosition_ < ListBox3->count()) {
+        ListBox3->setCurrentRow(loadedPosition_);
+    } else {
+        ListBox3->clearSelection();
+        ListBox3->setCurrentRow(-1);
+    }
 }
 
 // The controls and clock of a problem about to be loaded by Next or a pick: Start enabled,
@@ -178,9 +201,11 @@ void TForm1::ListBox3Click()
 
     PiecesMovable = 0;
     prepareReadyState();
-    loadProblemAt(position);
+    // The answer of the problem being left goes first, so that a failed load does not leave it
+    // over the empty work area.
     EvaluationCount = 0;
     closeAnswerWindow();
+    loadProblemAt(position);
 }
 
 // Start / Pause / Restart.
@@ -221,11 +246,16 @@ void TForm1::Timer1Timer()
     }
 }
 
-// Reset empties the board and stops the clock; the enabled states stay as they are. It also
-// clears ClockRunning, so the next press of "Start" starts the clock instead of pausing it.
+// Reset empties the board and stops the clock. Nothing is loaded afterwards, so the list
+// highlights no number and nothing can start or grade a trial until Next or a pick; the other
+// enabled states stay as they are. It also clears ClockRunning, so the next "Start" starts the
+// clock instead of pausing it.
 void TForm1::New1Click()
 {
     hideAllPieces();
+    loadedPosition_ = -1;
+    showLoadedProblemInList();
+    disableTrialButtons();
     ResetSlots();
     setSexSlotCaptions();
     Button1->setText(tr("Evaluation"));
@@ -253,8 +283,8 @@ void TForm1::Button6Click()
     Button5->setText(tr("Correct answer"));
     Button5->setEnabled(false);
     Button6->setEnabled(false);
-    ListBox3->clearSelection();
-    ListBox3->setCurrentRow(-1);
+    loadedPosition_ = -1;
+    showLoadedProblemInList();
     ShowElapsed = 1;
     ClockRunning = 0;
     Timer1->stop();

@@ -4,8 +4,10 @@
 #include "exercise/bitmap_transform.h"
 #include "exercise/board_rules.h"
 #include "exercise/scatter.h"
+#include "exercise/ui/tform16.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QListWidget>
 
 namespace {
@@ -17,7 +19,8 @@ QWidget *widgetAt(QWidget *root, const QPoint &pos, const QWidget *skip)
     const QObjectList &children = root->children();
     for (auto it = children.crbegin(); it != children.crend(); ++it) {
         auto *child = qobject_cast<QWidget *>(*it);
-        if (!child || child == skip || child->isWindow() || !child->isVisible())
+        if (!child || child == skip || child->isWindow() || !child->isVisible()
+            || child->testAttribute(Qt::WA_TransparentForMouseEvents))
             continue;
         if (!child->geometry().contains(pos))
             continue;
@@ -42,12 +45,21 @@ bool TForm1::InputPanelDragOver(QWidget *, QWidget *source, int, int)
 void TForm1::InputPanelDragDrop(QWidget *, QWidget *source, int x, int y)
 {
     if (auto *piece = qobject_cast<PieceImage *>(source)) {
+        // A piece drawn smaller to fit its slot takes its board size again.
+        const int k = pieceIndexFromName(piece->objectName());
+        if (k >= 0 && k < PieceCount && slotCapFrom_[k] > 0.0f) {
+            drawPiece(k, slotCapFrom_[k], korven::stepAngle(RotationSteps, PieceRotation[k]));
+            slotCapFrom_[k] = 0.0f;
+        }
         const QPoint at = korven::dropOnPanel(InputPanel->size(), piece->size(), x, y);
         if (piece->parentWidget() != InputPanel)
             piece->setParent(InputPanel);
         piece->move(at);
         piece->show();
+        // Above the other pieces, but under the correct answer when it lies over the work area.
         piece->raise();
+        if (Form16 && Form16->parentWidget() == InputPanel)
+            Form16->raise();
 
         DraggedPiece = pieceIndexFromName(piece->objectName());
         for (int s = 0; s < SlotCount; ++s) {
@@ -85,13 +97,17 @@ void TForm1::FormMouseWheel(int delta)
 
     const int k = SelectedPiece;
     PieceRotation[k] = korven::wheelStep(PieceRotation[k], delta, RotationSteps);
-    QImage scaled;
-    QImage turned;
-    korven::ScaleBitmap(SourceBitmaps[k], scaled, Magnification);
-    korven::RotateBitmap(scaled, turned, korven::stepAngle(RotationSteps, PieceRotation[k]));
     PieceImage *piece = PieceImages[k];
-    piece->move(PieceCentreX[k] - turned.width() / 2, PieceCentreY[k] - turned.height() / 2);
-    piece->setPicture(turned);
+    const float angle = korven::stepAngle(RotationSteps, PieceRotation[k]);
+    float scale = Magnification;
+    if (piece->parentWidget() != InputPanel) // in a slot: whole, as a drop there draws it
+        scale = korven::slotScale(SourceBitmaps[k].size(), Magnification, angle,
+                                  piece->parentWidget()->size(), SlotInsetTop);
+    slotCapFrom_[k] = scale < Magnification ? Magnification : 0.0f;
+    drawPiece(k, scale, angle);
+    piece->move(PieceCentreX[k] - piece->width() / 2, PieceCentreY[k] - piece->height() / 2);
+    if (Loupe)
+        updateMagnifier(QCursor::pos());
 }
 
 void TForm1::ImageMouseMove(PieceImage *piece, int, int)
@@ -125,6 +141,12 @@ void TForm1::beginPieceDrag(PieceImage *piece, const QPoint &globalPos)
     dragStarted_ = false;
     dragTarget_ = nullptr;
     dragAccepted_ = false;
+}
+
+QWidget *TForm1::widgetUnder(const QPoint &globalPos) const
+{
+    QWidget *root = centralWidget();
+    return widgetAt(root, root->mapFromGlobal(globalPos), nullptr);
 }
 
 QWidget *TForm1::dropReceiverAt(const QPoint &globalPos) const

@@ -4,7 +4,6 @@
 #include "analysis/ui/tpages_dlg.h"
 #include "app/program_folder.h"
 #include "app/ui/messages.h"
-#include "exercise/bitmap_transform.h"
 #include "exercise/board_rules.h"
 #include "exercise/problem_loader.h"
 #include "exercise/scatter.h"
@@ -52,7 +51,7 @@ void TForm1::OutputPanelDragDrop(QWidget *sender, QWidget *source, int, int)
     CurrentProblemName = problemNameAt(ProblemPosition);
     // The picture is drawn afresh from its file. Reading it first means that a problem folder
     // changed under the program leaves the piece where it was, with the board untouched.
-    const QString path = QDir(korven::imagesFolder())
+    const QString path = QDir(korven::imagesFolderOf(CurrentProblemName))
                              .filePath(CurrentProblemName + QLatin1Char('/') + korven::pieceFileName(k));
     SourceBitmaps[k] = korven::loadBitmap24(path);
 
@@ -67,16 +66,15 @@ void TForm1::OutputPanelDragDrop(QWidget *sender, QWidget *source, int, int)
         }
     }
 
+    // Upright (Alignment mode) or at its own turn; drawn smaller when the slot cannot show it
+    // whole at the board's size.
     const bool upright = alignmentMode();
-    QImage picture;
-    if (upright) {
-        korven::ScaleBitmap(SourceBitmaps[k], picture, Magnification);
-    } else {
-        QImage scaled;
-        korven::ScaleBitmap(SourceBitmaps[k], scaled, Magnification);
-        korven::RotateBitmap(scaled, picture, korven::stepAngle(RotationSteps, PieceRotation[k]));
-    }
-    piece->setPicture(picture);
+    const std::optional<float> angle =
+        upright ? std::nullopt : std::optional<float>(korven::stepAngle(RotationSteps, PieceRotation[k]));
+    const float scale =
+        korven::slotScale(SourceBitmaps[k].size(), Magnification, angle, SlotPanels[s]->size(), SlotInsetTop);
+    drawPiece(k, scale, angle);
+    slotCapFrom_[k] = scale < Magnification ? Magnification : 0.0f;
     piece->move(korven::centreInSlot(SlotPanels[s]->size(), piece->size(), SlotInsetTop));
     piece->show();
     piece->raise();

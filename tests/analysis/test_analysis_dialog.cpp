@@ -10,6 +10,8 @@
 #include "users/user_files.h"
 
 #include <QBarSet>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
@@ -171,6 +173,33 @@ private slots:
                                .boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, shown)
                                .height();
         QVERIFY2(label2->height() >= needed, qPrintable(QStringLiteral("%1 < %2").arg(label2->height()).arg(needed)));
+    }
+
+    // Every axis title is drawn whole (not elided) and inside its chart.
+    void axisTitlesWhole()
+    {
+        writeRecords({record(0, Day, "001", {3}, 300), record(1, Day, "002", {}, 120)});
+        OKBottomDlg->show();
+        QVERIFY(QTest::qWaitForWindowExposed(OKBottomDlg));
+        for (QChartView *view : {OKBottomDlg->Chart1, OKBottomDlg->Chart3, OKBottomDlg->Chart2}) {
+            for (const QAbstractAxis *axis : view->chart()->axes()) {
+                const QString title = QString(axis->titleText()).replace(QStringLiteral("<br>"), QStringLiteral(" "));
+                const QGraphicsTextItem *shown = nullptr;
+                for (QGraphicsItem *item : view->scene()->items()) {
+                    auto *text = dynamic_cast<QGraphicsTextItem *>(item);
+                    // The title drawn whole, else the one cut short (to show it in the failure).
+                    if (!text || !text->isVisible() || !text->toPlainText().simplified().startsWith(title.left(5)))
+                        continue;
+                    if (!shown || text->toPlainText().simplified() == title)
+                        shown = text;
+                }
+                const QString where = view->objectName() + QStringLiteral(": ") + title;
+                QVERIFY2(shown, qPrintable(where));
+                QCOMPARE(shown->toPlainText().simplified(), title);
+                QVERIFY2(QRectF(view->rect()).contains(shown->sceneBoundingRect()), qPrintable(where));
+            }
+        }
+        OKBottomDlg->hide();
     }
 
     // A file that cannot be read or a field that does not convert is reported with the file,

@@ -127,6 +127,12 @@ private slots:
         QTest::newRow("plain") << "trainee1" << "KORVEN report trainee1 2026-12-10 09-05-07.pdf";
         QTest::newRow("japanese kept") << "研修生" << "KORVEN report 研修生 2026-12-10 09-05-07.pdf";
         QTest::newRow("no path characters") << "a/b\\c:d" << "KORVEN report a_b_c_d 2026-12-10 09-05-07.pdf";
+        // The longest IDs (244 bytes) shortened to fit 255 bytes with " (n)" to spare; a
+        // three-byte character is never cut in half.
+        QTest::newRow("longest ASCII ID") << QString(244, u'x')
+            << "KORVEN report " + QString(209, u'x') + " 2026-12-10 09-05-07.pdf";
+        QTest::newRow("longest Japanese ID") << QString(81, u'研')
+            << "KORVEN report " + QString(69, u'研') + " 2026-12-10 09-05-07.pdf";
     }
     void pdfFileNames()
     {
@@ -134,6 +140,7 @@ private slots:
         QFETCH(QString, name);
         const QDateTime when(QDate(2026, 12, 10), QTime(9, 5, 7));
         QCOMPARE(korven::pdfFileName(QStringLiteral("report"), id, when), name);
+        QVERIFY(korven::pdfFileName(QStringLiteral("analysis"), id, when).toUtf8().size() + 8 <= 255);
     }
 };
 

@@ -287,6 +287,17 @@ private slots:
         QTest::newRow("problem number") << QStringList{good, problemFields.join(',')}
                                         << "line 3, field 3 (problem number): \"abc\"";
         QTest::newRow("empty line") << QStringList{good, QString()} << "line 3, field 1 (trial number)";
+        // Whole numbers no writer produces are refused before any arithmetic uses them.
+        QStringList lowest = korven::recordFields(good);
+        lowest[2] = QStringLiteral("-2147483648");
+        QTest::newRow("problem -2147483648") << QStringList{good, lowest.join(',')}
+                                             << "line 3, field 3 (problem number): -2147483648 is out of range";
+        QStringList slotTwo = korven::recordFields(good);
+        slotTwo[3 + 45] = QStringLiteral("2");
+        QTest::newRow("slot result 2") << QStringList{slotTwo.join(',')} << "line 2, field 49 (result of slot 45): 2 is out of range";
+        QStringList negativeTime = korven::recordFields(good);
+        negativeTime[49] = QStringLiteral("-1");
+        QTest::newRow("negative answer time") << QStringList{negativeTime.join(',')} << "field 50 (answer time): -1 is out of range";
     }
     void badField()
     {

@@ -198,7 +198,8 @@ void TestLayout::menu()
                                            QStringLiteral("Printer Settings..."),
                                            QStringLiteral("Print(A4 size only)"), QStringLiteral("-"),
                                            QStringLiteral("Exit(&X)")}));
-    QCOMPARE(items(menus[1]), (QStringList{QStringLiteral("Reference mode"), QStringLiteral("Settings...")}));
+    QCOMPARE(items(menus[1]), (QStringList{QStringLiteral("Reference mode"), QStringLiteral("Magnifier"),
+                                           QStringLiteral("Settings...")}));
     QCOMPARE(items(menus[2]), (QStringList{QStringLiteral("Help(&C)"), QStringLiteral("About(&A)...")}));
 
     QCOMPARE(f->New1->shortcut(), QKeySequence(Qt::Key_F1));

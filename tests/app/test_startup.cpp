@@ -107,17 +107,18 @@ void TestStartup::oneInstance()
     const QString exe = QStringLiteral(KORVEN_EXE);
     if (!QFileInfo::exists(exe))
         QSKIP("the program is not built");
-    // A folder of its own for the lock, so that other runs of the program do not interfere.
-    QTemporaryDir temp;
-    QVERIFY(temp.isValid());
-    const QString lock = temp.filePath(QStringLiteral("ApplicationTitle"));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("TMPDIR"), temp.path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    auto start = [&](QProcess &p) {
+    // Each desktop user has a runtime folder of their own, which holds the lock; two folders
+    // stand for two users here.
+    QTemporaryDir userA;
+    QTemporaryDir userB;
+    QVERIFY(userA.isValid() && userB.isValid());
+    const QString lock = userA.filePath(QStringLiteral("ApplicationTitle"));
+    auto start = [&](QProcess &p, const QTemporaryDir &runtime) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
         p.setProcessEnvironment(env);
-        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p.start(exe, {});
         return p.waitForStarted(10000);
     };
@@ -127,33 +128,54 @@ void TestStartup::oneInstance()
     };
 
     QProcess first;
-    QVERIFY(start(first));
+    QVERIFY(start(first, userA));
     QTRY_COMPARE_WITH_TIMEOUT(lockOwner(lock), first.processId(), 30000);
 
-    // A second start ends at once with exit code 1 and leaves the first one running, however
-    // long the first has been running.
+    // A second start by the same user ends at once with exit code 1, shows nothing, says why on
+    // standard error and leaves the first one running, however long the first has been running.
     {
         QFile file(lock);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
     }
     QProcess second;
-    QVERIFY(start(second));
+    QVERIFY(start(second, userA));
     QVERIFY(second.waitForFinished(30000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 1);
+    const QString said = QString::fromLocal8Bit(second.readAllStandardError());
+    QVERIFY2(said.contains(QStringLiteral("another copy of KORVEN is running (process %1)").arg(first.processId())),
+             qPrintable(said));
     QCOMPARE(first.state(), QProcess::Running);
     QCOMPARE(lockOwner(lock), first.processId());
+
+    // Another user runs a copy of their own at the same time.
+    QProcess other;
+    QVERIFY(start(other, userB));
+    QTRY_COMPARE_WITH_TIMEOUT(lockOwner(userB.filePath(QStringLiteral("ApplicationTitle"))), other.processId(), 30000);
+    QCOMPARE(other.state(), QProcess::Running);
+    stop(other);
 
     // An instance that dies without cleaning up leaves its lock behind; the next start sees that
     // its owner is gone and runs.
     stop(first);
     QVERIFY(QFileInfo::exists(lock));
     QProcess third;
-    QVERIFY(start(third));
+    QVERIFY(start(third, userA));
     QTRY_COMPARE_WITH_TIMEOUT(lockOwner(lock), third.processId(), 30000);
     QCOMPARE(third.state(), QProcess::Running);
     stop(third);
+
+    // So does one killed between creating the lock and writing it: an empty lock is taken over.
+    {
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    }
+    QProcess fourth;
+    QVERIFY(start(fourth, userA));
+    QTRY_COMPARE_WITH_TIMEOUT(lockOwner(lock), fourth.processId(), 30000);
+    stop(fourth);
 }
 
 QTEST_MAIN(TestStartup)

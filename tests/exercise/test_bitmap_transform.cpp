@@ -2,10 +2,14 @@
 // formula written out below, plus the sizes and the picture-level facts callers rely on.
 #include "exercise/bitmap_transform.h"
 
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtMath>
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 
 // Single-precision coordinates one operation at a time, as the transforms compute them.
 #pragma GCC optimize("fp-contract=off")
@@ -51,18 +55,64 @@ QRgb referenceSample(const QImage &src, float x, float y)
     return qRgb(channel(qRed), channel(qGreen), channel(qBlue));
 }
 
-QImage referenceScale(const QImage &src, float s)
+// n rounds of 2 x 2 averaging, the means kept exact and rounded once at the end; a trailing odd
+// row or column is left out at each round.
+QImage referenceReduce(const QImage &src, int n)
 {
-    const int outW = int(src.width() * double(s));
-    const int outH = int(src.height() * double(s) - 1.0);
-    const int hw = int(src.width() * double(s) * 0.5);
-    const int hh = int(src.height() * double(s) * 0.5);
+    int w = src.width(), h = src.height();
+    std::vector<double> grid[3];
+    for (int c = 0; c < 3; ++c)
+        grid[c].resize(size_t(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRgb p = src.pixel(x, y);
+            grid[0][y * w + x] = qRed(p);
+            grid[1][y * w + x] = qGreen(p);
+            grid[2][y * w + x] = qBlue(p);
+        }
+    for (int round = 0; round < n; ++round) {
+        const int w2 = w / 2, h2 = h / 2;
+        for (auto &g : grid) {
+            std::vector<double> next(size_t(w2) * h2);
+            for (int y = 0; y < h2; ++y)
+                for (int x = 0; x < w2; ++x)
+                    next[y * w2 + x] = (g[2 * y * w + 2 * x] + g[2 * y * w + 2 * x + 1] + g[(2 * y + 1) * w + 2 * x]
+                                        + g[(2 * y + 1) * w + 2 * x + 1]) / 4.0;
+            g = std::move(next);
+        }
+        w = w2;
+        h = h2;
+    }
+    QImage out(w, h, QImage::Format_RGB888);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            out.setPixel(x, y, qRgb(int(std::floor(grid[0][y * w + x] + 0.5)), int(std::floor(grid[1][y * w + x] + 0.5)),
+                                    int(std::floor(grid[2][y * w + x] + 0.5))));
+    return out;
+}
+
+// The scaling rule: below a factor of 1/2 the samples come from the source reduced by 2 x 2
+// averages, with the factor doubled as often; sizes and centre offsets are those of the factor
+// asked for.
+QImage referenceScale(const QImage &source, float s)
+{
+    const int outW = int(source.width() * double(s));
+    const int outH = int(source.height() * double(s) - 1.0);
+    const int hw = int(source.width() * double(s) * 0.5);
+    const int hh = int(source.height() * double(s) * 0.5);
+    int rounds = 0;
+    float sampled = s;
+    while (sampled < 0.5f) {
+        sampled *= 2.0f;
+        ++rounds;
+    }
+    const QImage src = rounds ? referenceReduce(source, rounds) : source;
     QImage out(outW, outH, QImage::Format_RGB888);
     out.fill(Qt::black);
     for (int i = -hh; i <= hh - 1; ++i) {
         for (int j = -hw; j <= hw; ++j) {
-            const float y = float(i) / s;
-            const float x = float(j) / s;
+            const float y = float(i) / sampled;
+            const float x = float(j) / sampled;
             if (out.rect().contains(hw + j, hh + i))
                 out.setPixel(hw + j, hh + i, referenceSample(src, x, y));
         }
@@ -128,6 +178,56 @@ QImage filled(int w, int h, QColor colour)
     return image;
 }
 
+// Horizontal stripes `thickness` pixels thick, black and white in turn, down a 40-pixel-wide bar.
+QImage stripes(int thickness)
+{
+    QImage image(40, 300, QImage::Format_RGB888);
+    for (int y = 0; y < image.height(); ++y)
+        std::memset(image.scanLine(y), (y / thickness) % 2 ? 255 : 0, size_t(image.width()) * 3);
+    return image;
+}
+
+// Chromosome 1 of the first bundled problem (850 bands, about 320 pixels long), made by the
+// problem maker into a temporary folder.
+QImage makerChromosome()
+{
+    static QImage chromosome;
+    if (chromosome.isNull()) {
+        QTemporaryDir dir;
+        QProcess::execute(QStringLiteral(KORVEN_TOOL),
+                          {QStringLiteral("make"), QStringLiteral("--out"), dir.path(), QStringLiteral("--only"),
+                           QStringLiteral("1"), QStringLiteral("--threads"), QStringLiteral("1")});
+        QDirIterator it(dir.path(), {QStringLiteral("1-1.bmp")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (QFileInfo(path).dir() != QDir(dir.path())) // the problem's own, not the sample
+                chromosome = QImage(path).convertToFormat(QImage::Format_RGB888);
+        }
+    }
+    return chromosome;
+}
+
+// The mean grey of the source over the square of side 2/s around a source position: what an
+// output pixel at factor s should show when nothing is lost between samples.
+double localMean(const QImage &src, double cx, double cy, float s)
+{
+    const double r = 1.0 / s;
+    double sum = 0, weight = 0;
+    for (int y = int(std::floor(cy - r + 0.5)); y <= int(std::floor(cy + r + 0.5)); ++y) {
+        const double wy = std::min(cy + r, y + 0.5) - std::max(cy - r, y - 0.5);
+        if (y < 0 || y >= src.height() || wy <= 0)
+            continue;
+        for (int x = int(std::floor(cx - r + 0.5)); x <= int(std::floor(cx + r + 0.5)); ++x) {
+            const double wx = std::min(cx + r, x + 0.5) - std::max(cx - r, x - 0.5);
+            if (x < 0 || x >= src.width() || wx <= 0)
+                continue;
+            sum += qGray(src.pixel(x, y)) * wx * wy;
+            weight += wx * wy;
+        }
+    }
+    return weight > 0 ? sum / weight : 255;
+}
+
 // First differing pixel, for a readable failure.
 QString firstDifference(const QImage &a, const QImage &b)
 {
@@ -166,6 +266,75 @@ private slots:
         ScaleBitmap(filled(source.width(), source.height(), Qt::red), out, factor);
         QCOMPARE(out.size(), expected);
         QCOMPARE(out.format(), QImage::Format_RGB888);
+    }
+
+    // Band patterns along a chromosome's axis: below 1/2 every output pixel shows about the mean
+    // of the source it stands for (thin bands neither vanish nor turn into false bars); from 1/2
+    // on the output is the plain bilinear rule. Sizes are always those of the factor.
+    void bandPatterns_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<float>("factor");
+        QTest::addColumn<double>("worst");   // largest deviation from the local mean allowed
+        QTest::addColumn<double>("average"); // mean deviation allowed
+        for (float s : {0.22f, 0.3f, 0.45f, 0.6f, 1.0f}) {
+            QTest::addRow("1-px stripes, %.2f", s) << QStringLiteral("1") << s << 24.0 << 12.0;
+            QTest::addRow("chromosome 1, %.2f", s) << QStringLiteral("chromosome") << s << 255.0 << 18.0;
+        }
+        // Two-pixel stripes need two reductions to average out; at 0.3 and 0.45 one reduction
+        // leaves one-pixel stripes for the bilinear step, which beat against the samples.
+        QTest::addRow("2-px stripes, 0.22") << QStringLiteral("2") << 0.22f << 24.0 << 12.0;
+        QTest::addRow("2-px stripes, 0.6") << QStringLiteral("2") << 0.6f << 0.0 << 0.0;
+    }
+    void bandPatterns()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(float, factor);
+        QFETCH(double, worst);
+        QFETCH(double, average);
+        const QImage src = pattern == QLatin1String("chromosome") ? makerChromosome() : stripes(pattern.toInt());
+        QVERIFY2(src.height() > 250, "the problem maker gave no chromosome 1");
+
+        QImage out;
+        ScaleBitmap(src, out, factor);
+        QCOMPARE(out.size(), QSize(int(src.width() * double(factor)), int(src.height() * double(factor) - 1.0)));
+        if (factor >= 0.5f) {
+            const QImage plain = referenceScale(src, factor);
+            QVERIFY2(out == plain, qPrintable(firstDifference(out, plain)));
+            return;
+        }
+        // Down the middle column, away from the ends.
+        const int hw = int(src.width() * double(factor) * 0.5);
+        const int hh = int(src.height() * double(factor) * 0.5);
+        double largest = 0, total = 0;
+        int count = 0;
+        for (int y = 2; y + 2 < out.height(); ++y) {
+            const double cy = src.height() / 2 + (y - hh) / double(factor);
+            const double d = std::abs(qGray(out.pixel(hw, y)) - localMean(src, src.width() / 2, cy, factor));
+            largest = std::max(largest, d);
+            total += d;
+            ++count;
+        }
+        QVERIFY2(largest <= worst, qPrintable(QStringLiteral("largest deviation %1").arg(largest)));
+        QVERIFY2(total / count <= average, qPrintable(QStringLiteral("mean deviation %1").arg(total / count)));
+    }
+
+    void reductionSteps_data()
+    {
+        QTest::addColumn<float>("factor");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("1") << 1.0f << 0;
+        QTest::newRow("0.5") << 0.5f << 0;
+        QTest::newRow("just below 0.5") << 0.4999f << 1;
+        QTest::newRow("0.25") << 0.25f << 1;
+        QTest::newRow("0.22") << 0.22f << 2;
+        QTest::newRow("0.05") << 0.05f << 4;
+    }
+    void reductionSteps()
+    {
+        QFETCH(float, factor);
+        QFETCH(int, steps);
+        QCOMPARE(korven::reductionSteps(factor), steps);
     }
 
     void scaleToNothing()
@@ -250,8 +419,9 @@ private slots:
     {
         QTest::addColumn<float>("factor");
         QTest::addColumn<float>("angle");
-        QTest::newRow("0.3, 0") << 0.3f << 0.0f;
+        QTest::newRow("0.3, 0") << 0.3f << 0.0f;      // one 2 x 2 reduction first
         QTest::newRow("0.3, 15") << 0.3f << 15.0f;
+        QTest::newRow("0.11, 30") << 0.11f << 30.0f;  // three reductions, odd sizes at each
         QTest::newRow("0.5, 90") << 0.5f << 90.0f;
         QTest::newRow("0.77, 105") << 0.77f << 105.0f;
         QTest::newRow("1, 180") << 1.0f << 180.0f;
@@ -266,7 +436,8 @@ private slots:
     {
         QFETCH(float, factor);
         QFETCH(float, angle);
-        const QImage src = noisyFixture(23, 37);
+        // Below 0.25 the reductions need a larger source to leave anything to sample.
+        const QImage src = factor < 0.25f ? noisyFixture(83, 141) : noisyFixture(23, 37);
         referenceTooFine = false;
 
         QImage scaled;

@@ -1,5 +1,7 @@
 // The arithmetic of turning, hovering, dropping and centring pieces.
 #include "exercise/board_rules.h"
+#include "exercise/loupe.h"
+#include "exercise/piece_picture.h"
 
 #include <QtTest>
 
@@ -16,6 +18,12 @@ private slots:
     void dropOnPanel();
     void centreInSlot_data();
     void centreInSlot();
+    void slotScale_data();
+    void slotScale();
+    void loupeScale_data();
+    void loupeScale();
+    void loupePlacement_data();
+    void loupePlacement();
 };
 
 void TestBoardRules::wheelStepWraps_data()
@@ -103,6 +111,95 @@ void TestBoardRules::centreInSlot()
     QFETCH(QSize, piece);
     QFETCH(QPoint, topLeft);
     QCOMPARE(korven::centreInSlot(QSize(80, 88), piece, 2), topLeft);
+}
+
+// A piece in a slot is drawn at the board's scale when it fits, else at the largest scale that
+// shows it whole.
+void TestBoardRules::slotScale_data()
+{
+    QTest::addColumn<QSize>("source");
+    QTest::addColumn<float>("magnification");
+    QTest::addColumn<float>("angle"); // < 0: upright, scaled only
+    QTest::addColumn<QSize>("slot");
+    QTest::addColumn<bool>("capped");
+    // Chromosome 1 (53 x 324) in a 79 x 95 slot of the 990 x 780 window.
+    QTest::newRow("default size fits") << QSize(53, 324) << 0.25f << -1.0f << QSize(79, 95) << false;
+    QTest::newRow("size step 1.3 is cut") << QSize(53, 324) << 0.33f << -1.0f << QSize(79, 95) << true;
+    QTest::newRow("turned across the slot") << QSize(53, 324) << 0.25f << 90.0f << QSize(79, 95) << true;
+    QTest::newRow("small piece turned a little") << QSize(20, 60) << 0.9f << 15.0f << QSize(79, 95) << false;
+}
+
+void TestBoardRules::slotScale()
+{
+    QFETCH(QSize, source);
+    QFETCH(float, magnification);
+    QFETCH(float, angle);
+    QFETCH(QSize, slot);
+    QFETCH(bool, capped);
+    const std::optional<float> turn = angle < 0 ? std::nullopt : std::optional<float>(angle);
+    const float scale = korven::slotScale(source, magnification, turn, slot, 2);
+    QCOMPARE(scale < magnification, capped);
+    // Whole inside the slot, and not needlessly small.
+    const QSize size = piecePictureSize(source, scale, turn);
+    const QPoint at = korven::centreInSlot(slot, size, 2);
+    QVERIFY(at.x() >= 0 && at.y() >= 0);
+    QVERIFY(at.x() + size.width() <= slot.width() && at.y() + size.height() <= slot.height());
+    if (capped) {
+        const QSize larger = piecePictureSize(source, scale * 1.03f, turn);
+        QVERIFY(larger.height() > slot.height() - 4 || larger.width() > slot.width() - 1);
+    }
+}
+
+void TestBoardRules::loupeScale_data()
+{
+    QTest::addColumn<float>("shown");
+    QTest::addColumn<int>("tallest");
+    QTest::addColumn<float>("expected");
+    QTest::newRow("default size: chromosome 1 at 250 px") << 0.25f << 324 << 250.0f / 324;
+    QTest::newRow("size step 1.3: 2.5 times") << 0.33f << 324 << 0.825f;
+    QTest::newRow("no problem loaded") << 0.4f << 0 << 1.0f;
+}
+
+void TestBoardRules::loupeScale()
+{
+    QFETCH(float, shown);
+    QFETCH(int, tallest);
+    QFETCH(float, expected);
+    QCOMPARE(korven::loupeScale(shown, tallest), expected);
+}
+
+// The loupe stands beside the piece, never over it or the pointer, inside the area when a side
+// has room for it.
+void TestBoardRules::loupePlacement_data()
+{
+    QTest::addColumn<QRect>("piece");
+    QTest::addColumn<QPoint>("pointer");
+    QTest::addColumn<QSize>("loupe");
+    QTest::addColumn<QPoint>("expected");
+    const QSize loupe(60, 260);
+    // Area 0,0 800 x 700; gap 12.
+    QTest::newRow("right of the piece, centred on the pointer")
+        << QRect(100, 200, 20, 80) << QPoint(110, 240) << loupe << QPoint(132, 110);
+    QTest::newRow("kept inside at the top") << QRect(100, 10, 20, 80) << QPoint(110, 20) << loupe << QPoint(132, 0);
+    QTest::newRow("left when the right is full")
+        << QRect(740, 300, 20, 80) << QPoint(750, 340) << loupe << QPoint(668, 210);
+    QTest::newRow("below a piece as wide as the area")
+        << QRect(0, 100, 800, 40) << QPoint(400, 120) << QSize(300, 200) << QPoint(250, 152);
+    QTest::newRow("no side has room: the roomiest, still clear of the piece")
+        << QRect(0, 0, 800, 600) << QPoint(400, 300) << QSize(300, 200) << QPoint(250, 612);
+}
+
+void TestBoardRules::loupePlacement()
+{
+    QFETCH(QRect, piece);
+    QFETCH(QPoint, pointer);
+    QFETCH(QSize, loupe);
+    QFETCH(QPoint, expected);
+    const QPoint at = korven::placeLoupe(QRect(0, 0, 800, 700), piece, pointer, loupe);
+    QCOMPARE(at, expected);
+    const QRect placed(at, loupe);
+    QVERIFY(!placed.intersects(piece));
+    QVERIFY(!placed.contains(pointer));
 }
 
 QTEST_GUILESS_MAIN(TestBoardRules)

@@ -6,6 +6,7 @@
 #include "app/ui/messages.h"
 #include "app/ui/window_set.h"
 #include "exercise/bitmap_transform.h"
+#include "exercise/board_rules.h"
 #include "exercise/catalogue.h"
 #include "exercise/grading.h"
 #include "exercise/ui/tform1.h"
@@ -439,13 +440,16 @@ void TestGradingWindow::correctAnswer()
         const QString expectedLabel = k < 44 ? QString::number(k / 2 + 1) : k == 44 ? QStringLiteral("X") : label45;
         QCOMPARE(label->text(), expectedLabel);
 
+        // Drawn whole: a piece too tall for its slot at 1.3 is drawn at the largest scale that fits.
+        const float scale = korven::slotScale(Form1->SourceBitmaps[k].size(), 1.3f, std::nullopt, slot->size(), 2);
         QImage scaled;
-        ScaleBitmap(Form1->SourceBitmaps[k], scaled, 1.3f);
+        ScaleBitmap(Form1->SourceBitmaps[k], scaled, scale);
         QCOMPARE(image->size(), scaled.size());
         QCOMPARE(image->pos(), QPoint((slot->width() - scaled.width()) / 2,
                                       (slot->height() - scaled.height()) / 2 + 2));
+        QVERIFY(slot->rect().contains(image->geometry()));
     }
-    QVERIFY(answer->AnswerImages[0]->y() < 0); // the tall one, clipped by its slot
+    QVERIFY(answer->AnswerScales[0] < 1.3f); // the tall one, drawn smaller rather than cut
     QCOMPARE(answer->AnswerSlots[45]->geometry().right() + 1 + 2, answer->RowPanels[3]->width());
 
     // Its close button hides it; the exercise window stays in the Answer-shown state.

@@ -8,6 +8,9 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QtEndian>
+
+#include <sys/stat.h>
 
 #include "support/file_bytes.h"
 
@@ -236,23 +239,49 @@ private slots:
     void bitmapErrors_data()
     {
         QTest::addColumn<int>("piece");
-        QTest::addColumn<bool>("remove"); // else: replaced by bytes that are no image
-        QTest::newRow("missing 5-2.bmp") << 9 << true;
-        QTest::newRow("broken 3-1.bmp") << 4 << false;
-        QTest::newRow("missing 23-2.bmp") << 45 << true;
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing 5-2.bmp") << 9 << "missing";
+        QTest::newRow("broken 3-1.bmp") << 4 << "no image";
+        QTest::newRow("missing 23-2.bmp") << 45 << "missing";
+        QTest::newRow("FIFO as 2-1.bmp") << 2 << "fifo";
+        QTest::newRow("symlink as 2-2.bmp") << 3 << "symlink";
+        QTest::newRow("folder as 1-1.bmp") << 0 << "folder";
+        QTest::newRow("compressed 1 KB declaring 7000 x 4000") << 7 << "huge";
     }
     void bitmapErrors()
     {
         QFETCH(int, piece);
-        QFETCH(bool, remove);
+        QFETCH(QString, kind);
         QTemporaryDir images;
         const QString problem = name('M', 57);
         makeProblem(images.path(), problem);
         const QString path = images.filePath(problem + "/" + pieceFileName(piece));
-        if (remove)
+        const QByteArray bytes = QFile::encodeName(path);
+        if (kind != "no image" && kind != "huge")
             QVERIFY(QFile::remove(path));
-        else
+        if (kind == "no image")
             writeBytes(path, "BM this is not a bitmap");
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(bytes.constData(), 0600), 0);
+        if (kind == "symlink")
+            QVERIFY(QFile::link(images.filePath(problem + "/1-1.bmp"), path));
+        if (kind == "folder")
+            QVERIFY(QDir().mkdir(path));
+        if (kind == "huge") {
+            // An 8-bit run-length bitmap: tiny on disk, huge once decoded.
+            QByteArray rle(54 + 1024, '\0');
+            rle[0] = 'B';
+            rle[1] = 'M';
+            qToLittleEndian<quint32>(quint32(rle.size()), rle.data() + 2);
+            qToLittleEndian<quint32>(54 + 1024, rle.data() + 10);
+            qToLittleEndian<quint32>(40, rle.data() + 14);
+            qToLittleEndian<qint32>(7000, rle.data() + 18);
+            qToLittleEndian<qint32>(4000, rle.data() + 22);
+            qToLittleEndian<quint16>(1, rle.data() + 26);
+            qToLittleEndian<quint16>(8, rle.data() + 28);
+            qToLittleEndian<quint32>(1, rle.data() + 30);
+            writeBytes(path, rle);
+        }
         Pieces pieces;
         QStringList values;
         try {

@@ -10,6 +10,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace korven;
 
@@ -188,6 +190,93 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(KorvenError, writeFileAtomically(path, "y"));
         QVERIFY_THROWS_EXCEPTION(KorvenError, appendToFile(path, "y"));
         QCOMPARE(readAll(dir.filePath("plain")), QByteArray("x"));
+    }
+
+    void hostileEntries_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("operation");
+        for (const char *kind : {"symlink", "fifo", "folder", "device"}) {
+            for (const char *operation : {"read", "count", "append", "replace"})
+                QTest::addRow("%s, %s", kind, operation) << kind << operation;
+        }
+    }
+    void hostileEntries()
+    {
+        // Nothing but a regular file is read or written; a FIFO would otherwise block for good and
+        // a link would lead a write outside the user's folder.
+        QFETCH(QString, kind);
+        QFETCH(QString, operation);
+        QTemporaryDir dir;
+        const QString outside = dir.filePath("outside.txt");
+        writeRaw(outside, "outside\r\n");
+        const QString path = dir.filePath("user.kek");
+        const QByteArray name = QFile::encodeName(path);
+        if (kind == "symlink")
+            QVERIFY(QFile::link(outside, path));
+        else if (kind == "fifo")
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0) // /dev/null
+            QSKIP("device nodes cannot be made here");
+        try {
+            if (operation == "read")
+                readTextLines(path);
+            else if (operation == "count")
+                countTextLines(path, 1024);
+            else if (operation == "append")
+                appendToFile(path, "line\r\n");
+            else
+                writeFileAtomically(path, "line\r\n");
+            QFAIL("the entry was used");
+        } catch (const KorvenError &error) {
+            QVERIFY2(error.message().contains("user.kek") && error.message().contains("not a regular file"),
+                     qPrintable(error.message()));
+        }
+        QCOMPARE(readAll(outside), QByteArray("outside\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size(), 2);
+    }
+
+    void sizeLimits()
+    {
+        // Too many bytes, or too many (empty) lines, are refused before they fill the memory.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("big.kek");
+        writeRaw(path, QByteArray(2000, '\n'));
+        QCOMPARE(readTextLines(path, {2000, 2000}).size(), 2000);
+        QCOMPARE(countTextLines(path, 2000).lines, 2000);
+        for (ReadLimits limits : {ReadLimits{1999, 5000}, ReadLimits{5000, 1999}}) {
+            try {
+                readTextLines(path, limits);
+                QFAIL("a file beyond the limits was read");
+            } catch (const KorvenError &error) {
+                QVERIFY2(error.message().contains("big.kek") && error.message().contains("too"),
+                         qPrintable(error.message()));
+            }
+        }
+        QVERIFY_THROWS_EXCEPTION(KorvenError, countTextLines(path, 1999));
+    }
+
+    void lineCountsAgreeWithTheReader_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("endsWithLineEnd");
+        QTest::addColumn<int>("tornTail");
+        QTest::newRow("empty") << QByteArray() << true << 0;
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << true << 0;
+        QTest::newRow("mixed, open last line") << QByteArray("a\rb\n\r\nc") << false << 0;
+        QTest::newRow("CR LF split by a lead byte") << QByteArray("a\x81\r\nb\r\n") << true << 0;
+        QTest::newRow("trailing lead byte") << QByteArray("a\r\n\x81") << false << 1;
+        QTest::newRow("whole character at the end") << QByteArray("a\r\n\x82\xa0") << false << 0;
+    }
+    void lineCountsAgreeWithTheReader()
+    {
+        QFETCH(QByteArray, bytes);
+        const LineCount count = countTextLines(bytes);
+        QCOMPARE(count.lines, splitTextLines(bytes).size());
+        QTEST(count.endsWithLineEnd, "endsWithLineEnd");
+        QTEST(int(count.tornTail), "tornTail");
     }
 
     void append()

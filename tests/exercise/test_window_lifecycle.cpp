@@ -5,7 +5,9 @@
 #include "exercise/errors.h"
 #include "exercise/ui/tform1.h"
 #include "exercise/ui/tform16.h"
+#include "support/file_bytes.h"
 #include "support/window_fixture.h"
+#include "users/user_files.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -44,6 +46,12 @@ void act(WindowFixture &fixture, const QString &action)
         f->Button6Click();
     else if (action == QLatin1String("place"))
         fixture.placePiece(12, 13);
+    else if (action == QLatin1String("evaluate"))
+        f->Button1Click();
+    else if (action == QLatin1String("answer"))
+        f->Button5Click();
+    else if (action == QLatin1String("break")) // the first problem loses a bitmap
+        QFile::remove(QDir(fixture.folder.imagesFolder()).filePath(f->ListBox1->item(0)->text() + QStringLiteral("/5-2.bmp")));
     else
         qFatal("unknown action %s", qPrintable(action));
 }
@@ -65,6 +73,10 @@ private slots:
     void emptyCatalogue();
     void brokenProblem();
     void clickWithoutSelectionIsIgnored();
+    void listHighlightsTheLoadedProblem_data();
+    void listHighlightsTheLoadedProblem();
+    void noTrialOnAnEmptyBoard_data();
+    void noTrialOnAnEmptyBoard();
     void keyboardPickLoads();
     void enterPressesNext();
     void analysis();
@@ -178,11 +190,11 @@ void TestWindowLifecycle::states_data()
                                         << false << true << 0 << false << 1 << 46 << false;
     QTest::newRow("pick while running") << QStringList{"pick", "start", "pick"} << false << true << "Start"
                                         << false << true << 0 << false << 0 << 46 << false;
-    // Reset keeps the enabled states; it also clears ClockRunning, so Start starts the clock.
-    QTest::newRow("reset while running") << QStringList{"pick", "start", "reset"} << true << true << "Start"
+    // Reset leaves nothing to start or evaluate; the other enabled states stay.
+    QTest::newRow("reset while running") << QStringList{"pick", "start", "reset"} << false << false << "Start"
                                          << false << false << 0 << false << 1 << 0 << true;
-    QTest::newRow("start after reset") << QStringList{"pick", "start", "reset", "start"} << true << true
-                                       << "Pause" << false << false << 1 << true << 1 << 0 << true;
+    QTest::newRow("next after reset") << QStringList{"pick", "start", "reset", "next"} << false << true
+                                      << "Start" << false << true << 0 << false << 1 << 46 << false;
     QTest::newRow("finish") << QStringList{"pick", "start", "place", "finish"} << false << false << "Start"
                             << false << true << 0 << false << 1 << 0 << true;
     QTest::newRow("ready after finish") << QStringList{"pick", "start", "finish", "next"} << false << true
@@ -365,6 +377,89 @@ void TestWindowLifecycle::clickWithoutSelectionIsIgnored()
     QCOMPARE(f->PiecesMovable, 1);
     QCOMPARE(f->Button4->text(), QStringLiteral("Pause"));
     QVERIFY(fixture.errors().isEmpty());
+}
+
+void TestWindowLifecycle::listHighlightsTheLoadedProblem_data()
+{
+    QTest::addColumn<int>("releaseRow"); // -1: off the list
+    QTest::addColumn<int>("loaded");
+    QTest::newRow("click on a number") << 1 << 1;
+    QTest::newRow("released on another number") << 2 << 0;
+    QTest::newRow("released off the list") << -1 << 0;
+}
+
+void TestWindowLifecycle::listHighlightsTheLoadedProblem()
+{
+    QFETCH(int, releaseRow);
+    QFETCH(int, loaded);
+    WindowFixture fixture({femaleProblem(10), maleProblem(7), maleProblem(20)});
+    TForm1 *f = fixture.form();
+    fixture.loadAndStart(0);
+
+    // Press on number 002, move, let go.
+    QListWidget *list = f->ListBox3;
+    const QPoint press = list->visualItemRect(list->item(1)).center();
+    const QPoint release = releaseRow >= 0 ? list->visualItemRect(list->item(releaseRow)).center()
+                                           : QPoint(-40, press.y());
+    QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, press);
+    QTest::mouseMove(list->viewport(), release);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, release);
+
+    QCOMPARE(f->ProblemPosition, loaded);
+    QCOMPARE(list->currentRow(), loaded);
+    QCOMPARE(list->selectedItems(), QList<QListWidgetItem *>{list->item(loaded)});
+    // A gesture that loads nothing leaves the trial running.
+    QCOMPARE(f->ClockRunning, loaded == 0 ? 1 : 0);
+    QVERIFY(fixture.errors().isEmpty());
+}
+
+void TestWindowLifecycle::noTrialOnAnEmptyBoard_data()
+{
+    QTest::addColumn<QStringList>("problems");
+    QTest::addColumn<QStringList>("actions");
+    QTest::newRow("no problem folders") << QStringList{} << QStringList{"next"};
+    QTest::newRow("failed load") << QStringList{femaleProblem(10)} << QStringList{"pick", "start", "break", "pick"};
+    QTest::newRow("failed load with the answer shown")
+        << QStringList{femaleProblem(10)} << QStringList{"pick", "start", "evaluate", "answer", "break", "pick"};
+    QTest::newRow("reset while running") << QStringList{femaleProblem(10)} << QStringList{"pick", "start", "reset"};
+    QTest::newRow("reset while paused")
+        << QStringList{femaleProblem(10)} << QStringList{"pick", "start", "start", "reset"};
+    QTest::newRow("reset after evaluation")
+        << QStringList{femaleProblem(10)} << QStringList{"pick", "start", "evaluate", "reset"};
+}
+
+void TestWindowLifecycle::noTrialOnAnEmptyBoard()
+{
+    QFETCH(QStringList, problems);
+    QFETCH(QStringList, actions);
+    WindowFixture fixture(problems);
+    TForm1 *f = fixture.form();
+    f->UserId = QStringLiteral("trainee");
+    QVERIFY(QDir().mkpath(korven::userFolder(fixture.folder.resultFolder(), f->UserId)));
+    const QString records = korven::recordPath(fixture.folder.resultFolder(), f->UserId);
+    for (const QString &a : actions) {
+        try {
+            act(fixture, a);
+        } catch (const korven::KorvenError &) {
+            // the failed load of this row
+        }
+    }
+
+    QCOMPARE(visiblePieces(f), 0);
+    QVERIFY(!(Form16 && Form16->isVisible()));
+    QVERIFY(f->ListBox3->selectedItems().isEmpty());
+    QVERIFY(!f->Button4->isEnabled());
+    QVERIFY(!f->Button1->isEnabled());
+    QVERIFY(!f->Button5->isEnabled());
+
+    // Start, then Evaluation, with the mouse: no trial is recorded.
+    const QByteArray before = korven::test::readBytes(records);
+    const QString caption = f->Button1->text();
+    QTest::mouseClick(f->Button4, Qt::LeftButton);
+    QTest::mouseClick(f->Button1, Qt::LeftButton);
+    QCOMPARE(f->ClockRunning, 0);
+    QCOMPARE(f->Button1->text(), caption);
+    QCOMPARE(korven::test::readBytes(records), before);
 }
 
 void TestWindowLifecycle::keyboardPickLoads()

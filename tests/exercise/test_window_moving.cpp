@@ -4,6 +4,7 @@
 #include "exercise/bitmap_transform.h"
 #include "exercise/board_rules.h"
 #include "exercise/ui/tform1.h"
+#include "exercise/ui/tform16.h"
 #include "support/window_fixture.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ private slots:
     void dropOnInputPanel_data();
     void dropOnInputPanel();
     void takingOutOfASlot();
+    void droppedBackUnderTheAnswer();
     void refusedReleases_data();
     void refusedReleases();
     void cursorDuringDrag();
@@ -281,6 +283,29 @@ void TestWindowMoving::takingOutOfASlot()
     QCOMPARE(f->SlotLabels[4]->text(), QStringLiteral("3"));
     QCOMPARE(f->DragSourceContainer, QStringLiteral("InputPanel"));
     QCOMPARE(f->Label7->text(), QStringLiteral("InputPanel"));
+}
+
+void TestWindowMoving::droppedBackUnderTheAnswer()
+{
+    // Wide pieces, so that one dropped at the right edge of the work area reaches under the
+    // answer, which leaves a strip of 20 pixels open there.
+    WindowFixture fixture({korven::test::femaleProblem(10)}, [](int) { return QSize(40, 40); });
+    TForm1 *f = fixture.form();
+    fixture.loadAndStart();
+    fixture.dragPieceToSlot(9, 4);
+    f->Button1Click();
+    f->Button1Click(); // a correction round: the pieces move again
+    f->Button5Click();
+    QVERIFY(Form16 && Form16->isVisible());
+
+    PieceImage *p = f->PieceImages[9];
+    fixture.dragPiece(9, f->InputPanel, QPoint(f->InputPanel->width() - 3, f->InputPanel->height() / 2));
+    QCOMPARE(p->parentWidget(), f->InputPanel);
+    QCOMPARE(f->SlotContent[4], -1);
+    const QRect overlap = p->geometry() & Form16->geometry();
+    QVERIFY2(!overlap.isEmpty(), "the piece does not reach under the answer");
+    QWidget *top = f->InputPanel->childAt(overlap.center());
+    QVERIFY2(top == Form16 || Form16->isAncestorOf(top), qPrintable(top ? top->objectName() : QString()));
 }
 
 void TestWindowMoving::refusedReleases_data()

@@ -4,6 +4,7 @@
 #include "app/ui/messages.h"
 #include "exercise/bitmap_transform.h"
 #include "exercise/board_rules.h"
+#include "exercise/piece_picture.h"
 #include "exercise/errors.h"
 #include "exercise/ui/tform1.h"
 #include "support/window_fixture.h"
@@ -149,8 +150,12 @@ void TestWindowPlacing::drawing()
     QCOMPARE(f->SlotContent[12], k);
     QCOMPARE(f->PieceRotation[k], rotationAfter);
     QCOMPARE(f->SourceBitmaps[k], fromFile);
+    // Turned across its 56-pixel-wide slot, the piece is drawn smaller so that it shows whole.
+    const std::optional<float> angle = alignment ? std::nullopt : std::optional<float>(105.0f);
+    const float scale = korven::slotScale(fromFile.size(), f->Magnification, angle, f->SlotPanels[12]->size(), 2);
+    QCOMPARE(scale < f->Magnification, !alignment);
     QImage expected;
-    korven::ScaleBitmap(fromFile, expected, f->Magnification);
+    korven::ScaleBitmap(fromFile, expected, scale);
     if (!alignment) {
         QImage scaled = expected;
         korven::RotateBitmap(scaled, expected, 105.0f);
@@ -158,6 +163,14 @@ void TestWindowPlacing::drawing()
     PieceImage *p = f->PieceImages[k];
     QCOMPARE(p->picture(), expected);
     QCOMPARE(p->pos(), korven::centreInSlot(f->SlotPanels[12]->size(), p->size(), 2));
+    QVERIFY(f->SlotPanels[12]->rect().contains(p->geometry()));
+
+    // Back on the work area it takes the board's size again.
+    if (!alignment) {
+        fixture.dragPiece(k, f->InputPanel, QPoint(200, 100));
+        QCOMPARE(p->shownScale(), f->Magnification);
+        QCOMPARE(p->size(), korven::piecePictureSize(fromFile.size(), f->Magnification, 105.0f));
+    }
 }
 
 void TestWindowPlacing::centring_data()

@@ -94,6 +94,17 @@ private slots:
         QTest::newRow("cut short") << good.left(good.size() - 1) << "cut short";
         QTest::newRow("header only") << good.left(30) << "header cut short";
         QTest::newRow("compressed") << compressed << "compressed";
+        // Extreme declared sizes are refused without overflowing the size arithmetic.
+        auto declaring = [&](qint32 width, qint32 height) {
+            QByteArray bytes = good;
+            qToLittleEndian<qint32>(width, bytes.data() + 18);
+            qToLittleEndian<qint32>(height, bytes.data() + 22);
+            return bytes;
+        };
+        QTest::newRow("widest and tallest") << declaring(INT32_MAX, INT32_MIN) << "too large";
+        QTest::newRow("tallest top-down") << declaring(1, INT32_MIN) << "too large";
+        QTest::newRow("7000 x 4000") << declaring(7000, 4000) << "too large";
+        QTest::newRow("negative width") << declaring(INT32_MIN, 5) << "invalid size";
     }
 
     void faultsNameWhatIsWrong()

@@ -3,10 +3,13 @@
 #include "exercise/catalogue.h"
 #include "exercise/problem_loader.h"
 #include "exercise/text_file.h"
+#include "tools/problem_audit.h"
+#include "tools/problem_maker.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,11 +80,13 @@ private:
     QString images_; // made once: catalogue positions 1 (female) and 5 (male)
     QString female_, male_;
 
-    QString freshCopy(const QString &name)
+    // A copy of the female set under its own catalogue name, in a parent folder of its own.
+    QString freshCopy(const QString &name, const QString &from = QString())
     {
-        const QString folder = temp_.filePath(QStringLiteral("copies/") + name);
+        const QString source = from.isEmpty() ? female_ : from;
+        const QString folder = temp_.filePath(QStringLiteral("copies/") + name + QLatin1Char('/') + QFileInfo(source).fileName());
         QDir(folder).removeRecursively();
-        copyFolder(female_, folder);
+        copyFolder(source, folder);
         return folder;
     }
 
@@ -106,7 +111,7 @@ private slots:
 
         for (const QString &folder : {female_, male_}) {
             const QString name = QFileInfo(folder).fileName();
-            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), PieceCount + 1);
+            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), PieceCount + 2); // and origin.txt
             const QByteArray listing = readAll(QDir(folder).filePath(name + QStringLiteral(".set")));
             QCOMPARE(listing.count("\r\n"), PieceCount);
             QCOMPARE(listing.count('\n'), PieceCount);
@@ -184,8 +189,6 @@ private slots:
         QFETCH(QStringList, expected);
         const QString folder = freshCopy(QStringLiteral("check-") + fault);
         const QString listing = QDir(folder).filePath(QFileInfo(folder).fileName() + QStringLiteral(".set"));
-        // The copy's listing must carry the copy's folder name.
-        QVERIFY(QFile::copy(QDir(female_).filePath(QFileInfo(female_).fileName() + QStringLiteral(".set")), listing));
         QStringList lines = readTextLines(listing);
         if (fault == QLatin1String("missing")) {
             QVERIFY(QFile::remove(QDir(folder).filePath(QStringLiteral("7-2.bmp"))));
@@ -219,13 +222,13 @@ private slots:
 
     void packThenCheckRoundTrips()
     {
-        // A teacher's own folder, any name: pack writes the listing under that name.
-        const QString folder = temp_.filePath(QStringLiteral("自作の問題"));
+        // A teacher's own folder: pack writes the listing under its name.
+        const QString folder = temp_.filePath(QStringLiteral("own/正常男性染色体核型no7"));
         copyFolder(male_, folder);
         QFile::remove(QDir(folder).filePath(QFileInfo(male_).fileName() + QStringLiteral(".set")));
         const Run pack = runTool({"pack", folder});
         QVERIFY2(pack.exitCode == 0, qPrintable(pack.err));
-        QCOMPARE(readAll(QDir(folder).filePath(QStringLiteral("自作の問題.set"))),
+        QCOMPARE(readAll(QDir(folder).filePath(QStringLiteral("正常男性染色体核型no7.set"))),
                  readAll(QDir(male_).filePath(QFileInfo(male_).fileName() + QStringLiteral(".set"))));
         const Run check = runTool({"check", folder});
         QVERIFY2(check.exitCode == 0, qPrintable(check.out));
@@ -235,8 +238,9 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("missing") << "missing" << "5-1.bmp: missing";
-        QTest::newRow("8-bit") << "8bit" << "12-2.bmp: 8 bits per pixel";
+        QTest::newRow("missing") << "missing" << "5-1: missing; add the picture as 5-1.bmp";
+        QTest::newRow("unreadable") << "unreadable" << "12-2.bmp: cannot be read as a picture";
+        QTest::newRow("doubled") << "doubled" << "3-1: 2 pictures (3-1.bmp, 3-1.png); keep one";
     }
 
     void packRefusesBadBitmaps()
@@ -246,8 +250,10 @@ private slots:
         const QString folder = freshCopy(QStringLiteral("pack-") + fault);
         if (fault == QLatin1String("missing"))
             QVERIFY(QFile::remove(QDir(folder).filePath(QStringLiteral("5-1.bmp"))));
+        else if (fault == QLatin1String("unreadable"))
+            writeAll(QDir(folder).filePath(QStringLiteral("12-2.bmp")), "BM but nothing more");
         else
-            writeAll(QDir(folder).filePath(QStringLiteral("12-2.bmp")), eightBitBmp());
+            QVERIFY(QImage(QDir(folder).filePath(QStringLiteral("3-1.bmp"))).save(QDir(folder).filePath(QStringLiteral("3-1.png"))));
         const QStringList before = QDir(folder).entryList(QDir::Files);
         const Run run = runTool({"pack", folder});
         QCOMPARE(run.exitCode, 1);
@@ -273,12 +279,162 @@ private slots:
         QVERIFY(!QFileInfo::exists(temp_.filePath(QStringLiteral("broken.png"))));
     }
 
+    void refreshKeepsWhatATeacherChanged()
+    {
+        // A rebuild rewrites the sets it made itself; a set a teacher changed (a bitmap replaced,
+        // one deleted), a folder a teacher added and a replaced sample image survive it.
+        const QString out = temp_.filePath(QStringLiteral("refresh"));
+        const QDir dir(out);
+        const QStringList &names = catalogueNames();
+        auto file = [&](int set, const char *name) { return dir.filePath(names[set] + u'/' + QLatin1String(name)); };
+        QCOMPARE(runTool({"make", "--out", out, "--seed", "5", "--only", "1,2,3", "--refresh"}).exitCode, 0);
+
+        writeAll(file(0, "5-1.bmp"), QByteArray("teacher's bitmap"));
+        QVERIFY(QFile::remove(file(2, "9-2.bmp")));
+        QVERIFY(dir.mkpath(names[3]));
+        writeAll(file(3, "1-1.bmp"), QByteArray("added by hand"));
+        writeAll(dir.filePath(QStringLiteral("1-1.bmp")), QByteArray("teacher's sample"));
+        const QByteArray builds = readAll(file(1, "5-1.bmp"));
+
+        // Another seed shows which sets were written again.
+        const Run again = runTool({"make", "--out", out, "--seed", "6", "--only", "1,2,3,4", "--refresh"});
+        QVERIFY2(again.exitCode == 0, qPrintable(again.err));
+        QVERIFY(readAll(file(1, "5-1.bmp")) != builds);
+        QCOMPARE(readAll(file(0, "5-1.bmp")), QByteArray("teacher's bitmap"));
+        QVERIFY(!QFileInfo::exists(file(2, "9-2.bmp")));
+        QCOMPARE(readAll(file(3, "1-1.bmp")), QByteArray("added by hand"));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("1-1.bmp"))), QByteArray("teacher's sample"));
+        for (int set : {0, 2, 3})
+            QVERIFY2(again.out.contains(QStringLiteral("kept ") + names[set]), qPrintable(again.out));
+
+        // Without --refresh, make writes what it is told to, as before.
+        QCOMPARE(runTool({"make", "--out", out, "--seed", "6", "--only", "1"}).exitCode, 0);
+        QVERIFY(readAll(file(0, "5-1.bmp")) != QByteArray("teacher's bitmap"));
+    }
+
+    void checkFindsUnplayableSets_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("oversized bitmap") << "tall" << "4-1.bmp: 1000 pixels high, over twice the set's median";
+        QTest::newRow("grey background") << "grey" << "6-2.bmp: the background is not pure white";
+        QTest::newRow("two chromosomes in a bitmap") << "two" << "21-1.bmp: holds 2 chromosomes";
+        QTest::newRow("Y-like piece, female name") << "female Y" << "a female set, but 23-1.bmp and 23-2.bmp differ clearly";
+        QTest::newRow("two X, male name") << "male XX" << "a male set, but 23-1.bmp and 23-2.bmp are alike";
+        QTest::newRow("name outside the catalogue") << "stray" << "is not a catalogue name";
+    }
+
+    void checkFindsUnplayableSets()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, expected);
+        QString folder = freshCopy(QStringLiteral("audit-") + kind, kind == QLatin1String("male XX") ? male_ : female_);
+        const auto replace = [&](const QString &file, const QImage &image) {
+            QVERIFY(image.convertToFormat(QImage::Format_RGB888).save(QDir(folder).filePath(file), "BMP"));
+        };
+        const auto piece = [&](const QString &set, const char *file) { return loadBitmap24(QDir(set).filePath(file)); };
+        if (kind == QLatin1String("tall")) {
+            replace("4-1.bmp", piece(folder, "4-1.bmp").scaled(100, 1000));
+        } else if (kind == QLatin1String("grey")) {
+            QImage image = piece(folder, "6-2.bmp");
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) == qRgb(255, 255, 255))
+                        image.setPixel(x, y, qRgb(236, 236, 236));
+            replace("6-2.bmp", image);
+        } else if (kind == QLatin1String("two")) {
+            const QImage a = piece(folder, "21-1.bmp"), b = piece(folder, "21-2.bmp");
+            QImage both(a.width() + b.width() + 8, std::max(a.height(), b.height()), QImage::Format_RGB888);
+            both.fill(Qt::white);
+            QPainter painter(&both);
+            painter.drawImage(0, 0, a);
+            painter.drawImage(a.width() + 8, 0, b);
+            painter.end();
+            replace("21-1.bmp", both);
+        } else if (kind == QLatin1String("female Y")) {
+            replace("23-2.bmp", piece(male_, "23-2.bmp"));
+        } else if (kind == QLatin1String("male XX")) {
+            replace("23-2.bmp", piece(female_, "23-2.bmp"));
+        } else {
+            const QString renamed = QFileInfo(folder).path() + QStringLiteral("/正常女性染色体核型no11");
+            QVERIFY(QDir().rename(folder, renamed));
+            folder = renamed;
+        }
+        // The listing matches every bitmap, so only the fault itself is left to find.
+        QFile::remove(QDir(folder).filePath(QFileInfo(female_).fileName() + QStringLiteral(".set")));
+        writeAll(listingPath(folder), linesToCp932(listingLines(folder)));
+        const Run run = runTool({"check", folder});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.out.contains(expected), qPrintable(run.out));
+        QCOMPARE(run.out.count(folder), 2); // that fault and the summary, nothing else
+    }
+
+    void packConvertsAnyPicture()
+    {
+        // PNG, grey JPEG and 8-bit BMP pieces become 24-bit BMPs on white; the originals are kept.
+        const QString folder = freshCopy(QStringLiteral("pack-formats"));
+        const QDir dir(folder);
+        QImage one = loadBitmap24(dir.filePath(QStringLiteral("1-1.bmp")));
+        QVERIFY(one.save(dir.filePath(QStringLiteral("1-1.png"))));
+        QImage two = loadBitmap24(dir.filePath(QStringLiteral("2-2.bmp"))).convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(two.save(dir.filePath(QStringLiteral("2-2.jpg")), "JPEG", 90));
+        QVERIFY(loadBitmap24(dir.filePath(QStringLiteral("9-1.bmp"))).convertToFormat(QImage::Format_Indexed8)
+                    .save(dir.filePath(QStringLiteral("9-1.bmp.8")), "BMP"));
+        QFile::remove(dir.filePath(QStringLiteral("1-1.bmp")));
+        QFile::remove(dir.filePath(QStringLiteral("2-2.bmp")));
+        QFile::remove(dir.filePath(QStringLiteral("9-1.bmp")));
+        QVERIFY(QFile::rename(dir.filePath(QStringLiteral("9-1.bmp.8")), dir.filePath(QStringLiteral("9-1.bmp"))));
+        QFile::remove(dir.filePath(QFileInfo(folder).fileName() + QStringLiteral(".set")));
+
+        const Run pack = runTool({"pack", folder});
+        QVERIFY2(pack.exitCode == 0, qPrintable(pack.err));
+        QVERIFY2(pack.out.contains(QStringLiteral("converted 2-2.jpg to 2-2.bmp")), qPrintable(pack.out));
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("originals"))).entryList(QDir::Files),
+                 (QStringList{"1-1.png", "2-2.jpg", "9-1.bmp"}));
+        const Run check = runTool({"check", folder});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.out));
+        // The grey JPEG's background, light grey from compression, is pure white now.
+        const QImage converted = loadBitmap24(dir.filePath(QStringLiteral("2-2.bmp")));
+        QCOMPARE(converted.size(), two.size());
+        QCOMPARE(converted.pixel(0, 0), qRgb(255, 255, 255));
+        // Packing again changes nothing.
+        const QByteArray listing = readAll(dir.filePath(QFileInfo(folder).fileName() + QStringLiteral(".set")));
+        QVERIFY(runTool({"pack", folder}).out.count(QStringLiteral("converted")) == 0);
+        QCOMPARE(readAll(dir.filePath(QFileInfo(folder).fileName() + QStringLiteral(".set"))), listing);
+    }
+
+    void listShowsNumbersStatesAndBands()
+    {
+        const QString images = temp_.filePath(QStringLiteral("list"));
+        copyFolder(male_, QDir(images).filePath(QFileInfo(male_).fileName()));
+        copyFolder(female_, QDir(images).filePath(QFileInfo(female_).fileName()));
+        QFile::remove(QDir(images).filePath(QFileInfo(female_).fileName() + QStringLiteral("/1-1.bmp")));
+        QDir().mkpath(QDir(images).filePath(QStringLiteral("my cells")));
+        const Run run = runTool({"list", images});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.out.split(QLatin1Char('\n'));
+        const auto line = [&](const QString &name) {
+            for (const QString &l : lines)
+                if (l.contains(name))
+                    return l.simplified();
+            return QString();
+        };
+        const QString bands = readOrigin(male_).value(QStringLiteral("bands"));
+        QVERIFY(!bands.isEmpty());
+        QCOMPARE(line(catalogueNames()[0]), QStringLiteral("1 001 faulty female %2 %1").arg(catalogueNames()[0], readOrigin(female_).value("bands")));
+        QCOMPARE(line(catalogueNames()[4]), QStringLiteral("5 002 sound male %2 %1").arg(catalogueNames()[4], bands));
+        QCOMPARE(line(catalogueNames()[1]), QStringLiteral("2 - absent female - %1").arg(catalogueNames()[1]));
+        QVERIFY2(run.out.contains(QStringLiteral("ignored by KORVEN (not a catalogue name): my cells")), qPrintable(run.out));
+        QCOMPARE(run.err, QString());
+    }
+
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("expected");
         QTest::newRow("help") << QStringList{"--help"} << 0 << "korven-problems make --out DIR";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "korven-problems 1.0.3";
         QTest::newRow("no command") << QStringList{} << 2 << "no command";
         QTest::newRow("unknown command") << QStringList{"bake"} << 2 << "unknown command 'bake'";
         QTest::newRow("make without --out") << QStringList{"make", "--seed", "3"} << 2 << "--out DIR is required";
@@ -288,6 +444,8 @@ private slots:
                                    << "/nonexistent/human-ideogram-bands-400.tsv";
         QTest::newRow("check without folder") << QStringList{"check"} << 2 << "exactly one folder";
         QTest::newRow("check of no folder") << QStringList{"check", "/nonexistent"} << 1 << "no such folder";
+        QTest::newRow("import without name") << QStringList{"import", "a.png", "--out", "x"} << 2 << "--name NAME are required";
+        QTest::newRow("list of no folder") << QStringList{"list", "/nonexistent"} << 1 << "no such folder";
     }
 
     void usageErrors()

@@ -8,6 +8,7 @@
 #include "exercise/ui/tform1.h"
 #include "support/window_fixture.h"
 #include "users/id_rules.h"
+#include "users/locks.h"
 #include "users/trial_records.h"
 #include "users/ui/new_id_dialogs.h"
 #include "users/ui/tpassword_dlg.h"
@@ -23,6 +24,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSlider>
+#include <QSysInfo>
 #include <QTimer>
 #include <QtTest>
 
@@ -260,6 +262,56 @@ private slots:
         QVERIFY(Form1);
         QCOMPARE(Form1->UserId, QStringLiteral("u"));
         QVERIFY(!PasswordDlg->isVisible());
+    }
+
+    void idInUseElsewhere_data()
+    {
+        // Who holds the ID "a": a copy on this machine, or one on another machine sharing the
+        // data folder (its lock file, renewed a minute ago).
+        QTest::addColumn<bool>("otherMachine");
+        QTest::newRow("another copy here") << false;
+        QTest::newRow("a copy on another machine") << true;
+    }
+
+    void idInUseElsewhere()
+    {
+        QFETCH(bool, otherMachine);
+        addUser(QStringLiteral("a"), QStringLiteral("pa"));
+        addUser(QStringLiteral("b"), QStringLiteral("pb"));
+        const QString folderA = userFolder(result(), QStringLiteral("a"));
+        const QByteArray settingsBefore = readBytes(settingsPath(result(), QStringLiteral("a")));
+        IdLock held(folderA);
+        QString host = QSysInfo::machineHostName();
+        if (otherMachine) {
+            host = QStringLiteral("classroom-7");
+            QFile file(held.path());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("4242\nkorven\nclassroom-7\n");
+            file.close();
+        } else {
+            QCOMPARE(held.take().outcome, LockOutcome::Taken);
+        }
+        const QStringList entriesBefore = QDir(folderA).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        start();
+        typeLogin(QStringLiteral("a"), QStringLiteral("pa"));
+        QTest::mouseClick(PasswordDlg->OKBtn, Qt::LeftButton);
+        QCOMPARE(messages, QStringList{QStringLiteral("This ID is in use on %1.").arg(host)});
+        QVERIFY(!Form1);
+        QVERIFY(PasswordDlg->isVisible());
+        QCOMPARE(readBytes(settingsPath(result(), QStringLiteral("a"))), settingsBefore);
+        QCOMPARE(QDir(folderA).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entriesBefore);
+
+        // Another ID logs in side by side, and holds its own lock until the program ends.
+        messages.clear();
+        typeLogin(QStringLiteral("b"), QStringLiteral("pb"));
+        QTest::mouseClick(PasswordDlg->OKBtn, Qt::LeftButton);
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+        QVERIFY(Form1);
+        IdLock second(userFolder(result(), QStringLiteral("b")));
+        QCOMPARE(second.take().outcome, LockOutcome::Held);
+        ui::destroyWindowSet();
+        QCOMPARE(second.take().outcome, LockOutcome::Taken);
     }
 
     void unknownIdIsAsked_data()

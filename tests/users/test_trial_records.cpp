@@ -117,6 +117,30 @@ private slots:
         QVERIFY(readBytes(path).endsWith(",5\r\n"));
     }
 
+    void appendRepairsTheFileStart_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("trial");
+        const QByteArray start = trialRecordFileStart();
+        QTest::newRow("empty file gets its header") << QByteArray() << 0;
+        QTest::newRow("trailing CP932 lead byte") << start + "0,x,001\r\n\x81" << 1;
+        QTest::newRow("lone lead byte only") << QByteArray("\x81") << 0;
+    }
+    void appendRepairsTheFileStart()
+    {
+        // Every line after the header must be a record, or every later analysis fails.
+        QFETCH(QByteArray, before);
+        QFETCH(int, trial);
+        const QString path = dir.filePath(QStringLiteral("start.kek"));
+        writeBytes(path, before);
+        QCOMPARE(appendTrialRecord(path, results(1), QStringLiteral("004"), 9).trialNumber, trial);
+        const QStringList lines = readTextLines(path);
+        QCOMPARE(lines.size(), trial + 2);
+        QCOMPARE(lines.first(), trialRecordHeader());
+        QVERIFY(lines.last().startsWith(QString::number(trial) + u','));
+        QVERIFY(readBytes(path).endsWith(",9\r\n"));
+    }
+
     void missingFileGetsNothing()
     {
         const QString path = dir.filePath(QStringLiteral("none/u.kek"));

@@ -205,6 +205,7 @@ private slots:
         QTest::newRow("optimal size") << 0 << 0.7f << 0 << 10;
         QTest::newRow("optimal, odd magnification") << 0 << 0.91f << 0 << 10;
         QTest::newRow("stored step wins") << 1 << 0.84f << 12 << 12;
+        QTest::newRow("optimal mode ignores a stored step") << 0 << 0.84f << 12 << 10;
         QTest::newRow("derived 0.49") << 1 << 0.49f << 0 << 8;
         QTest::newRow("derived 0.63") << 1 << 0.63f << 0 << 10;
         QTest::newRow("held at 13") << 1 << 0.91f << 0 << 13;

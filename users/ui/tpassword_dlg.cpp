@@ -6,7 +6,9 @@
 #include "app/ui/messages.h"
 #include "app/ui/window_set.h"
 #include "exercise/bitmap_transform.h"
+#include "exercise/errors.h"
 #include "exercise/ui/tform1.h"
+#include "users/locks.h"
 #include "users/ui/new_id_dialogs.h"
 #include "users/user_files.h"
 
@@ -83,6 +85,8 @@ TPasswordDlg::TPasswordDlg(QWidget *parent)
     ListBox1->addItems(korven::listKnownIds(korven::resultFolder()));
 }
 
+TPasswordDlg::~TPasswordDlg() = default;
+
 bool TPasswordDlg::knowsId(const QString &id) const
 {
     for (int i = 0; i < ListBox1->count(); ++i) {
@@ -116,7 +120,25 @@ void TPasswordDlg::OKBtnClick()
         return;
     }
     const korven::UserSettings settings = korven::readSettings(korven::settingsPath(result, id));
-    logIn(id, settings);
+
+    // One running copy per ID, also across machines sharing the data folder: a second login
+    // elsewhere is refused and changes nothing.
+    auto lock = std::make_unique<korven::IdLock>(korven::userFolder(result, id));
+    const korven::LockAttempt attempt = lock->take();
+    if (attempt.outcome == korven::LockOutcome::Held) {
+        korven::ui::showMessage(this, QStringLiteral("KORVEN"),
+                                tr(IdInUseText).arg(attempt.holder.host));
+        return;
+    }
+    if (attempt.outcome == korven::LockOutcome::Failed)
+        throw korven::KorvenError(tr("The ID %1 cannot be used: %2.").arg(id, attempt.reason));
+    idLock_ = std::move(lock);
+    try {
+        logIn(id, settings);
+    } catch (...) {
+        idLock_.reset();
+        throw;
+    }
 }
 
 void TPasswordDlg::logIn(const QString &id, const korven::UserSettings &settings)
@@ -146,17 +168,14 @@ void TPasswordDlg::showSizePreview()
 {
     // The sample chromosome at the size the track bar now shows. Without the sample the preview
     // stays empty, as the settings dialog does; the login itself goes on.
-    QImage sample(korven::imagesFolder() + QStringLiteral("/1-1.bmp"));
+    QImage sample(korven::imagesFile(QStringLiteral("1-1.bmp")));
     if (sample.isNull()) {
         PagesDlg->Label8->setText(tr("Cannot Read file"));
         PagesDlg->Image2->clear();
         return;
     }
     const long double factor = (long double)PagesDlg->TrackBar1->value() * Form1->FitScale * 0.1L;
-    QImage scaled;
-    korven::ScaleBitmap(sample.convertToFormat(QImage::Format_RGB888), scaled, float(factor));
-    PagesDlg->Image2->resize(scaled.size());
-    PagesDlg->Image2->setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(scaled)));
+    PagesDlg->showPreviewOf(sample.convertToFormat(QImage::Format_RGB888), float(factor));
 }
 
 void TPasswordDlg::CancelBtnClick()

@@ -1,6 +1,7 @@
 #pragma once
 // The login dialog: ID and password; the first window of the program. Closing it ends the program.
 #include <QDialog>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -9,12 +10,14 @@ class QPushButton;
 
 namespace korven {
 struct UserSettings;
+class IdLock;
 }
 
 class TPasswordDlg : public QDialog {
     Q_OBJECT
 public:
     explicit TPasswordDlg(QWidget *parent = nullptr);
+    ~TPasswordDlg() override;
 
     QLabel *Label2 = nullptr;
     QLineEdit *ID = nullptr;
@@ -46,6 +49,9 @@ private:
     // Everything after a successful password check: the exercise window and the settings.
     void logIn(const QString &id, const korven::UserSettings &settings);
     void showSizePreview();
+
+    // The logged-in ID's lock, held until the program ends.
+    std::unique_ptr<korven::IdLock> idLock_;
 };
 
 extern TPasswordDlg *PasswordDlg;
@@ -53,3 +59,4 @@ extern TPasswordDlg *PasswordDlg;
 // Texts the login shows.
 inline constexpr const char *PasswordCaption = QT_TRANSLATE_NOOP("TPasswordDlg", "Password");
 inline constexpr const char *WrongPasswordCaption = QT_TRANSLATE_NOOP("TPasswordDlg", "Please your password again.");
+inline constexpr const char *IdInUseText = QT_TRANSLATE_NOOP("TPasswordDlg", "This ID is in use on %1.");

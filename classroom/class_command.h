@@ -1,0 +1,15 @@
+#pragma once
+// korven-class without a window: writes the table or all trials as CSV and reports on stderr.
+#include "classroom/class_arguments.h"
+
+#include <cstdio>
+
+namespace korven {
+
+// Runs a CSV export of `resultFolder` as the arguments ask. Damaged or unreadable record files
+// are named on `err`, and progress too when the folder holds many trainees. Returns the exit
+// code: 0 when the file was written, 1 (after a one-line error) when the folder cannot be read
+// or the file not written.
+int runClassExport(const ClassArguments &arguments, const QString &resultFolder, std::FILE *err);
+
+} // namespace korven

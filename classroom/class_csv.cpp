@@ -1,0 +1,139 @@
+#include "classroom/class_csv.h"
+
+#include "analysis/trial_statistics.h"
+#include "exercise/errors.h"
+#include "exercise/text_file.h"
+#include "users/user_files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSaveFile>
+
+#include <set>
+
+namespace korven {
+
+namespace {
+
+constexpr char LineEnd[] = "\r\n";
+
+QByteArray csvLine(const QStringList &fields)
+{
+    QString line;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += u',';
+        line += csvField(fields.at(i));
+    }
+    return line.toUtf8() + LineEnd;
+}
+
+QString oneDecimal(double value) { return QString::number(value, 'f', 1); }
+
+void writeAll(QIODevice &out, const QByteArray &bytes)
+{
+    if (out.write(bytes) != bytes.size())
+        throw KorvenError(out.errorString());
+}
+
+} // namespace
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString quoted = text;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QByteArray classTableCsv(const ClassOverview &overview)
+{
+    QByteArray csv = "id,trials,trials_today,last_score,mean_score_percent,best_score,"
+                     "mean_answer_seconds,last_trial_date,weakest";
+    csv += LineEnd;
+    for (const TraineeSummary &row : overview.trainees) {
+        QStringList fields{row.id, QString::number(row.trials), QString::number(row.trialsToday)};
+        if (row.trials > 0)
+            fields << QString::number(row.lastScore) << oneDecimal(row.meanPercent)
+                   << QString::number(row.bestScore) << oneDecimal(row.meanSeconds) << row.lastDate
+                   << pairText(row.weakest);
+        else
+            fields << QString() << QString() << QString() << QString() << QString() << QString();
+        csv += csvLine(fields);
+    }
+    return csv;
+}
+
+QByteArray trialsCsvHeader()
+{
+    QByteArray header = "id,trial,date,problem,score,answer_seconds";
+    for (int s = 1; s <= SlotsPerTrial; ++s)
+        header += ",s" + QByteArray::number(s);
+    return header + LineEnd;
+}
+
+QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, const QString &today)
+{
+    // The same reading as the overview's, so the same records are left out.
+    const RecordFileReading reading = readRecordBytes(recordBytes, today);
+    std::set<int> damaged;
+    for (const RecordFault &fault : reading.faults)
+        damaged.insert(fault.line);
+    const QStringList lines = checkedCp932Lines(recordBytes).lines;
+
+    QByteArray csv;
+    for (int i = 1; i < lines.size(); ++i) {
+        if (damaged.count(i + 1))
+            continue;
+        const QStringList record = recordFields(lines.at(i));
+        QStringList fields{id, QString::number(record.at(0).toInt()), record.at(1), record.at(2)};
+        QStringList results;
+        int score = 0;
+        for (int s = 0; s < SlotsPerTrial; ++s) {
+            const int result = record.at(3 + s).toInt();
+            score += result == 1;
+            results << QString::number(result);
+        }
+        fields << QString::number(score) << QString::number(record.at(49).toInt()) << results;
+        csv += csvLine(fields);
+    }
+    return csv;
+}
+
+void writeTrialsCsv(const ClassOverview &overview, const QString &today, QIODevice &out,
+                    const std::function<void(int done, int total)> &progress)
+{
+    writeAll(out, trialsCsvHeader());
+    const int total = int(overview.trainees.size());
+    int done = 0;
+    for (const TraineeSummary &row : overview.trainees) {
+        QByteArray bytes;
+        try {
+            bytes = readRecordFileBytes(recordPath(overview.resultFolder, row.id));
+        } catch (const KorvenError &) {
+            bytes.clear(); // an unreadable file has no trials to export; its row says why
+        }
+        writeAll(out, traineeTrialsCsv(row.id, bytes, today));
+        if (progress)
+            progress(++done, total);
+    }
+}
+
+void writeExport(const QString &path, const std::function<void(QIODevice &out)> &write)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw KorvenError(QCoreApplication::translate("ClassCsv", "Cannot write %1: %2").arg(shown, file.errorString()));
+    try {
+        write(file);
+    } catch (const KorvenError &e) {
+        file.cancelWriting();
+        throw KorvenError(QCoreApplication::translate("ClassCsv", "Cannot write %1: %2").arg(shown, e.message()));
+    }
+    if (!file.commit())
+        throw KorvenError(QCoreApplication::translate("ClassCsv", "Cannot write %1: %2").arg(shown, file.errorString()));
+}
+
+} // namespace korven

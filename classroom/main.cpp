@@ -1,0 +1,48 @@
+// korven-class: the teacher's overview of a class's trials, from the Result folder KORVEN writes.
+// With --csv or --trials-csv it writes a CSV file and needs no display.
+#include "app/program_folder.h"
+#include "app/ui/korven_application.h"
+#include "app/ui/program_icon.h"
+#include "classroom/class_command.h"
+#include "classroom/ui/class_window.h"
+
+#include <QCoreApplication>
+#include <QFont>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const korven::ClassArguments parsed = korven::parseClassArguments(arguments);
+    if (parsed.mode == korven::ClassArguments::Mode::Help) {
+        std::fputs(korven::classUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (!parsed.error.isEmpty()) {
+        std::fprintf(stderr, "korven-class: %s\n", parsed.error.toLocal8Bit().constData());
+        return 1;
+    }
+    if (parsed.mode != korven::ClassArguments::Mode::Window) {
+        QCoreApplication app(argc, argv);
+        const QString folder = parsed.resultFolder.isEmpty() ? korven::resultFolder() : parsed.resultFolder;
+        return korven::runClassExport(parsed, folder, stderr);
+    }
+
+    korven::ui::KorvenApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KORVEN"));
+    korven::ui::installFonts();
+    QApplication::setWindowIcon(korven::ui::programIcon());
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+
+    korven::ui::ClassWindow window;
+    window.show();
+    korven::ui::guarded([&] {
+        window.openFolder(parsed.resultFolder.isEmpty() ? korven::resultFolder() : parsed.resultFolder);
+    });
+    return app.exec();
+}

@@ -1,0 +1,177 @@
+#include "classroom/trainee_summary.h"
+
+#include "exercise/errors.h"
+#include "exercise/text_file.h"
+#include "users/trial_records.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <algorithm>
+#include <cmath>
+
+namespace korven {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TraineeSummary", text);
+}
+
+} // namespace
+
+QByteArray readRecordFileBytes(const QString &path)
+{
+    // The limits of the trainer's own reading of record files.
+    QByteArray bytes = readRegularFile(path, RecordFileLimits.maxBytes);
+    const qint64 lines = countTextLines(bytes).lines;
+    if (lines > RecordFileLimits.maxLines)
+        throw KorvenError(tr("%1 has too many lines (%2; at most %3 are read).")
+                              .arg(QDir::toNativeSeparators(path)).arg(lines).arg(RecordFileLimits.maxLines));
+    return bytes;
+}
+
+RecordFileReading readRecordBytes(const QByteArray &bytes, const QString &today)
+{
+    RecordFileReading reading;
+    CheckedTextLines checked = checkedCp932Lines(bytes);
+    QStringList &lines = checked.lines;
+
+    std::vector<RecordFault> faults;
+    // Lines with broken text are left out: emptied, they are no record.
+    for (int line : checked.invalidLines) {
+        faults.push_back({line, tr("bytes that are not CP932 text")});
+        if (line > 1)
+            lines[line - 1].clear();
+    }
+    if (lines.isEmpty())
+        faults.push_back({1, tr("the file is empty, without even its header line")});
+    else if (lines.first() != trialRecordHeader() && (faults.empty() || faults.front().line != 1))
+        faults.push_back({1, tr("not the header line of a trial record file")});
+    std::vector<RecordFault> fieldFaults;
+    reading.stats = evaluateTrialRecordsTolerantly(lines, today, {}, fieldFaults);
+    for (const RecordFault &fault : fieldFaults) {
+        const bool known = std::any_of(faults.begin(), faults.end(),
+                                       [&](const RecordFault &f) { return f.line == fault.line; });
+        if (!known)
+            faults.push_back(fault);
+    }
+    std::stable_sort(faults.begin(), faults.end(),
+                     [](const RecordFault &a, const RecordFault &b) { return a.line < b.line; });
+    reading.faults = std::move(faults);
+    if (!reading.faults.empty())
+        reading.state = RecordState::Damaged;
+    else if (!reading.stats)
+        reading.state = RecordState::NoTrials;
+    return reading;
+}
+
+RecordFileReading readRecordFile(const QString &path, const QString &today)
+{
+    QByteArray bytes;
+    try {
+        bytes = readRecordFileBytes(path);
+    } catch (const KorvenError &e) {
+        RecordFileReading reading;
+        reading.state = RecordState::Unreadable;
+        reading.error = e.message();
+        return reading;
+    }
+    return readRecordBytes(bytes, today);
+}
+
+int scoreOfPercentage(double percent)
+{
+    return int(std::lround(percent * SlotsPerTrial / 100.0));
+}
+
+int weakestPair(const std::array<int, SlotsPerTrial> &slotHits, int trials)
+{
+    int weakest = 0;
+    int mostMisses = 0;
+    for (int pair = 1; pair <= PairCount; ++pair) {
+        const int misses = 2 * trials - slotHits[2 * pair - 2] - slotHits[2 * pair - 1];
+        if (misses > mostMisses) {
+            mostMisses = misses;
+            weakest = pair;
+        }
+    }
+    return weakest;
+}
+
+QString pairText(int pair)
+{
+    if (pair == SexPair)
+        return QStringLiteral("X/Y");
+    return pair > 0 ? QString::number(pair) : QString();
+}
+
+double trendSlope(const std::vector<int> &scores)
+{
+    const int n = int(scores.size());
+    if (n < 2)
+        return 0.0;
+    const double meanX = (n - 1) / 2.0;
+    double meanY = 0.0;
+    for (int score : scores)
+        meanY += score;
+    meanY /= n;
+    double sxy = 0.0;
+    double sxx = 0.0;
+    for (int i = 0; i < n; ++i) {
+        sxy += (i - meanX) * (scores[i] - meanY);
+        sxx += (i - meanX) * (i - meanX);
+    }
+    return sxy / sxx;
+}
+
+TraineeSummary summarise(const QString &id, const QString &path, const RecordFileReading &reading)
+{
+    TraineeSummary row;
+    row.id = id;
+    row.state = reading.state;
+    const QString file = QDir::toNativeSeparators(path);
+    switch (reading.state) {
+    case RecordState::Read:
+        break;
+    case RecordState::NoTrials:
+        row.mark = tr("No trial recorded yet (%1).").arg(file);
+        break;
+    case RecordState::Unreadable:
+        row.mark = reading.error;
+        break;
+    case RecordState::Damaged: {
+        const RecordFault &first = reading.faults.front();
+        row.mark = tr("%1, line %2: %3.").arg(file).arg(first.line).arg(first.reason);
+        const int more = int(reading.faults.size()) - 1;
+        if (more > 0)
+            row.mark += u' ' + QCoreApplication::translate("TraineeSummary", "%n more damaged line(s) left out.",
+                                                          nullptr, more);
+        break;
+    }
+    }
+    if (!reading.stats)
+        return row;
+
+    const TrialStatistics &stats = *reading.stats;
+    row.trials = stats.recordCount;
+    row.trialsToday = stats.today.count;
+    row.lastScore = scoreOfPercentage(stats.correctPercentage.back().value);
+    qint64 hits = 0;
+    for (int h : stats.slotHitCounts)
+        hits += h;
+    row.meanPercent = hits * 100.0 / (double(SlotsPerTrial) * stats.recordCount);
+    for (const TrialPoint &point : stats.correctPercentage)
+        row.bestScore = std::max(row.bestScore, scoreOfPercentage(point.value));
+    row.meanSeconds = stats.averageSeconds;
+    row.lastDate = stats.lastDate;
+    row.slotHits = stats.slotHitCounts;
+    row.weakest = weakestPair(row.slotHits, row.trials);
+    const size_t count = stats.correctPercentage.size();
+    for (size_t i = count - std::min<size_t>(count, TrendLength); i < count; ++i)
+        row.recentScores.push_back(scoreOfPercentage(stats.correctPercentage[i].value));
+    return row;
+}
+
+} // namespace korven

@@ -1,0 +1,71 @@
+#pragma once
+// korven-class's window: the class's table (filter by ID, sort by any column), the selected
+// trainee's three charts from the analysis dialog and the class's mean score per pair; export
+// and printing. It only reads the Result folder.
+#include "analysis/ui/trial_charts.h"
+#include "classroom/class_overview.h"
+
+#include <QDate>
+#include <QWidget>
+
+class QBarSet;
+class QChartView;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace korven::ui {
+
+class ClassTableModel;
+
+class ClassWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ClassWindow(QWidget *parent = nullptr);
+
+    // Reads the class in `resultFolder` and shows it. Throws KorvenError when the folder cannot
+    // be read; the window then keeps what it showed.
+    void openFolder(const QString &resultFolder);
+    const ClassOverview &overview() const { return overview_; }
+
+    // Shows the charts of the trainee in the table's (sorted, filtered) row; -1 clears them.
+    void selectRow(int row);
+
+    // The exports, to the given files. Throw KorvenError when the file cannot be written or lies
+    // in the Result folder.
+    void exportTable(const QString &path);
+    void exportTrials(const QString &path);
+    // Prints the table on A4 (PDF files when there is no printer); failures are reported.
+    void printTable();
+
+    // The date taken as today; an invalid date (the default) means the current date.
+    void setToday(const QDate &date) { today_ = date; }
+
+    QPushButton *openButton = nullptr;
+    QLabel *folderLabel = nullptr;
+    QLineEdit *filter = nullptr;
+    QPushButton *exportTableButton = nullptr;
+    QPushButton *exportTrialsButton = nullptr;
+    QPushButton *printButton = nullptr;
+    QTableView *table = nullptr;
+    QLabel *traineeLabel = nullptr;
+    TrialCharts charts;
+    QChartView *classChart = nullptr;
+    QBarSet *classValues = nullptr;
+
+private:
+    QString todayText() const;
+    void chooseFolder();
+    void chooseExport(bool trials);
+    void showTraineeCharts();
+    void fillClassChart();
+
+    ClassOverview overview_;
+    ClassTableModel *model_ = nullptr;
+    QSortFilterProxyModel *proxy_ = nullptr;
+    QDate today_;
+};
+
+} // namespace korven::ui

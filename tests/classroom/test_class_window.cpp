@@ -1,0 +1,193 @@
+// The class overview window offscreen on a crafted Result folder: sorting, filtering, the marks,
+// the selected trainee's charts, the class chart, export and printing.
+#include "analysis/ui/current_printer.h"
+#include "app/ui/korven_application.h"
+#include "app/ui/messages.h"
+#include "class_fixture.h"
+#include "classroom/class_csv.h"
+#include "classroom/class_print_layout.h"
+#include "classroom/ui/class_table_model.h"
+#include "classroom/ui/class_window.h"
+#include "exercise/errors.h"
+
+#include <QBarSet>
+#include <QChartView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QtTest>
+
+#include "support/file_bytes.h"
+
+using namespace korven;
+using korven::test::ClassFolder;
+using korven::ui::ClassTableModel;
+using korven::ui::ClassWindow;
+
+namespace {
+
+QStringList idsShown(const QTableView *table)
+{
+    QStringList ids;
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+        ids << table->model()->index(r, ClassTableModel::Id).data().toString();
+    return ids;
+}
+
+} // namespace
+
+class TestClassWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ClassFolder> fx;
+    std::unique_ptr<ClassWindow> window;
+    QStringList messages;
+
+private slots:
+    void initTestCase()
+    {
+        ui::installFonts();
+        ui::setMessageHook([this](const QString &, const QString &, const QString &text) { messages << text; });
+    }
+
+    void init()
+    {
+        fx = std::make_unique<ClassFolder>();
+        window = std::make_unique<ClassWindow>();
+        window->setToday(korven::test::ClassToday);
+        window->show();
+        window->openFolder(fx->result());
+        messages.clear();
+    }
+    void cleanup()
+    {
+        window.reset();
+        fx.reset();
+    }
+
+    void sortedByMeanScoreARowShowsItsCharts()
+    {
+        window->table->sortByColumn(ClassTableModel::MeanScore, Qt::DescendingOrder);
+        // 100.0, 97.8, 96.4, 95.7, then the rows without trials.
+        QCOMPARE(idsShown(window->table).mid(0, 4), (QStringList{"花子", "dave", "alice", "bob"}));
+        QCOMPARE(window->table->model()->index(2, ClassTableModel::MeanScore).data().toString(), QStringLiteral("96.4"));
+
+        window->selectRow(2); // alice
+        QCOMPARE(window->charts.perTrialLine->points(),
+                 (QList<QPointF>{{0, 100.0}, {1, 4300.0 / 46}, {2, 4400.0 / 46}}));
+        QCOMPARE(window->charts.answerTimeLine->points(), (QList<QPointF>{{0, 300}, {1, 120}, {2, 90}}));
+        QCOMPARE(window->charts.perSlotValues->count(), 46);
+        QCOMPARE(window->charts.perSlotValues->at(0), 200.0 / 3);
+        QVERIFY(window->traineeLabel->text().contains(QStringLiteral("alice")));
+
+        // A trainee without a readable file empties the charts again.
+        window->table->sortByColumn(ClassTableModel::Id, Qt::AscendingOrder);
+        window->selectRow(int(idsShown(window->table).indexOf(QStringLiteral("eve"))));
+        QCOMPARE(window->charts.perTrialLine->count(), 0);
+        QCOMPARE(window->charts.perSlotValues->count(), 0);
+    }
+
+    void sortKeysFollowTheColumns_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("ascending");
+        QTest::newRow("last trial, by date") << int(ClassTableModel::LastDate)
+                                             << QStringList{"bob", "alice", "dave", "花子"};
+        QTest::newRow("mean time") << int(ClassTableModel::MeanTime) << QStringList{"花子", "bob", "dave", "alice"};
+    }
+
+    void sortKeysFollowTheColumns()
+    {
+        QFETCH(int, column);
+        window->table->sortByColumn(column, Qt::AscendingOrder);
+        QStringList withTrials;
+        for (const QString &id : idsShown(window->table)) {
+            if (id != QLatin1String("carol") && id != QLatin1String("eve") && id != QLatin1String("gina"))
+                withTrials << id;
+        }
+        QTEST(withTrials, "ascending");
+    }
+
+    void filterAndMarks()
+    {
+        window->filter->setText(QStringLiteral("A"));
+        QCOMPARE(idsShown(window->table), (QStringList{"alice", "carol", "dave", "gina"}));
+        window->filter->setText(QStringLiteral("花"));
+        QCOMPARE(idsShown(window->table), (QStringList{"花子"}));
+        window->filter->clear();
+
+        const QAbstractItemModel *model = window->table->model();
+        const int dave = int(idsShown(window->table).indexOf(QStringLiteral("dave")));
+        QVERIFY(model->index(dave, ClassTableModel::Trials).data(Qt::ToolTipRole).toString().contains(QStringLiteral("line 3")));
+        QVERIFY(!model->index(dave, ClassTableModel::Id).data(Qt::DecorationRole).isNull());
+        QVERIFY(model->index(0, ClassTableModel::Id).data(Qt::DecorationRole).isNull()); // alice
+    }
+
+    void classChartHasEveryPair()
+    {
+        QCOMPARE(window->classValues->count(), PairCount);
+        QCOMPARE(window->classValues->at(22), 9 * 100.0 / 14);
+    }
+
+    void exportsAndRefusals()
+    {
+        const QString table = fx->dir.filePath(QStringLiteral("class.csv"));
+        window->exportTable(table);
+        QCOMPARE(korven::test::readBytes(table), classTableCsv(window->overview()));
+        const QString trials = fx->dir.filePath(QStringLiteral("trials.csv"));
+        window->exportTrials(trials);
+        QCOMPARE(korven::test::readBytes(trials).count('\n'), 8);
+
+        const QString inside = fx->result() + QStringLiteral("/alice/x.csv");
+        QVERIFY_THROWS_EXCEPTION(KorvenError, window->exportTable(inside));
+        QVERIFY(!QFile::exists(inside));
+        // A folder that cannot be read leaves the class shown.
+        QVERIFY_THROWS_EXCEPTION(KorvenError, window->openFolder(fx->dir.filePath(QStringLiteral("none"))));
+        QCOMPARE(window->table->model()->rowCount(), 7);
+    }
+
+    void printsToPdfWithoutPrinter()
+    {
+        ui::setPdfOutputFolder(fx->dir.filePath(QStringLiteral("pdf")));
+        window->printTable();
+        const QStringList files = QDir(fx->dir.filePath(QStringLiteral("pdf"))).entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        QVERIFY(files.first().endsWith(QStringLiteral(".pdf")));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages.first().contains(files.first()));
+        QVERIFY(QFileInfo(QDir(fx->dir.filePath(QStringLiteral("pdf"))).filePath(files.first())).size() > 1000);
+    }
+
+    void printLayout_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("pageHeight");
+        QTest::addColumn<int>("lineHeight");
+        QTest::addColumn<int>("perPage");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("none still prints the header") << 0 << 1000 << 100 << 6 << 1;
+        QTest::newRow("exactly one page") << 6 << 1000 << 100 << 6 << 1;
+        QTest::newRow("one more") << 7 << 1000 << 100 << 6 << 2;
+        QTest::newRow("tiny page takes one row") << 3 << 100 << 100 << 1 << 3;
+    }
+
+    void printLayout()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, pageHeight);
+        QFETCH(int, lineHeight);
+        const int perPage = rowsPerPage(pageHeight, lineHeight);
+        QTEST(perPage, "perPage");
+        QTEST(pageCount(rows, perPage), "pages");
+        const QList<int> lefts = tableColumnLefts(100, 1000);
+        QCOMPARE(lefts.size(), ClassTableModel::ColumnCount + 1);
+        QCOMPARE(lefts.first(), 100);
+        QCOMPARE(lefts.last(), 1100);
+        QVERIFY(std::is_sorted(lefts.begin(), lefts.end()));
+    }
+};
+
+QTEST_MAIN(TestClassWindow)
+#include "test_class_window.moc"

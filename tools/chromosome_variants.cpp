@@ -1,0 +1,106 @@
+#include "tools/chromosome_variants.h"
+
+#include <algorithm>
+
+namespace korven {
+
+namespace {
+
+// A variable block: where it is, its usual darkness, and how far size and darkness wander.
+struct Variable {
+    double darkness;
+    double sizeLow, sizeHigh;   // factor on the table's size
+    double darkLow, darkHigh;   // range of a homologue's darkness
+    double absentShare = 0;     // share of homologues without the block
+};
+
+// The block a band belongs to, or nullptr for an ordinary band.
+const Variable *variableOf(const ChromosomeBands &chromosome, const Band &band)
+{
+    static const Variable q1{0.9, 0.7, 1.4, 0.8, 1.0};
+    static const Variable q16{0.85, 0.6, 1.5, 0.72, 0.98};
+    static const Variable q9{0.06, 0.6, 1.5, 0.0, 0.15}; // pale in G-banding
+    static const Variable centromeric19{0.75, 0.85, 1.2, 0.62, 0.88};
+    static const Variable q3{0.5, 0.85, 1.2, 0.38, 0.62};
+    static const Variable qY{0.78, 0.4, 1.6, 0.55, 0.95};
+    static const Variable satellite{0.2, 0.5, 1.4, 0.05, 0.3, 0.2};
+    static const Variable stalk{0.04, 0.5, 1.5, 0.0, 0.08};
+    static const Variable shortArm{0.4, 0.6, 1.5, 0.15, 0.65};
+    static const Variable otherBlock{0.75, 0.85, 1.2, 0.6, 0.9};
+
+    const QString &name = chromosome.name;
+    if (chromosome.acrocentric && band.shortArm && band.stain != Stain::Acen) {
+        if (band.stain == Stain::Stalk)
+            return &stalk;
+        return band.name.startsWith(QLatin1String("13")) ? &satellite : &shortArm;
+    }
+    if (band.stain != Stain::Gvar)
+        return nullptr;
+    if (name == QLatin1String("1"))
+        return &q1;
+    if (name == QLatin1String("16"))
+        return &q16;
+    if (name == QLatin1String("9"))
+        return &q9;
+    if (name == QLatin1String("19"))
+        return &centromeric19;
+    if (name == QLatin1String("3"))
+        return &q3;
+    if (name == QLatin1String("Y"))
+        return &qY;
+    return &otherBlock;
+}
+
+// Moves every band so they follow each other again after some changed size; keeps the
+// centromere where the p-arm acen band ends.
+void relayBands(ChromosomeBands &chromosome, const std::vector<double> &sizes)
+{
+    double at = 0;
+    for (size_t i = 0; i < chromosome.bands.size(); ++i) {
+        Band &band = chromosome.bands[i];
+        band.start = at;
+        band.stop = at += sizes[i];
+        if (band.stain == Stain::Acen && band.shortArm)
+            chromosome.centromere = band.stop;
+    }
+    chromosome.length = at;
+}
+
+} // namespace
+
+double typicalDarkness(const ChromosomeBands &chromosome, const Band &band)
+{
+    const Variable *variable = variableOf(chromosome, band);
+    return variable ? variable->darkness : stainDensity(band.stain);
+}
+
+Homologue typicalHomologue(const ChromosomeBands &chromosome)
+{
+    Homologue homologue{chromosome, {}};
+    for (const Band &band : chromosome.bands)
+        homologue.darkness.push_back(typicalDarkness(chromosome, band));
+    return homologue;
+}
+
+Homologue randomHomologue(const ChromosomeBands &chromosome, Rng &rng)
+{
+    Homologue homologue{chromosome, {}};
+    std::vector<double> sizes;
+    for (const Band &band : chromosome.bands) {
+        double size = band.stop - band.start;
+        double darkness = stainDensity(band.stain);
+        if (const Variable *variable = variableOf(chromosome, band)) {
+            // Draw both numbers every time, so one block's luck does not shift the others'.
+            const double factor = rng.uniform(variable->sizeLow, variable->sizeHigh);
+            const bool absent = rng.uniform() < variable->absentShare;
+            size *= absent ? 0 : factor;
+            darkness = rng.uniform(variable->darkLow, variable->darkHigh);
+        }
+        sizes.push_back(size);
+        homologue.darkness.push_back(std::clamp(darkness, 0.0, 1.0));
+    }
+    relayBands(homologue.bands, sizes);
+    return homologue;
+}
+
+} // namespace korven

@@ -1,0 +1,30 @@
+#pragma once
+// How one homologue differs from the ideogram: the variable heterochromatin blocks change size
+// from person to person and between homologues, and take the stain G-banding really gives them.
+#include "tools/ideogram.h"
+#include "tools/rng.h"
+
+#include <vector>
+
+namespace korven {
+
+// A chromosome as one cell shows it: its bands (heteromorphic ones resized, so a block may be
+// zero units long, e.g. an absent satellite) and the darkness of each band, 0 unstained .. 1.
+struct Homologue {
+    ChromosomeBands bands;
+    std::vector<double> darkness; // one per band
+};
+
+// Darkness of a band in G-banding: the table's stain level, and for the variable blocks the
+// stain they take: 1q12, 16q11.2 and 19's centromeric blocks dark, 9q12 pale, Yq12 and the
+// acrocentric short arms in between.
+double typicalDarkness(const ChromosomeBands &chromosome, const Band &band);
+
+// The chromosome exactly as the table has it, with the typical darkness of each band.
+Homologue typicalHomologue(const ChromosomeBands &chromosome);
+
+// One homologue of one person: each variable block resized and its darkness shifted by a random
+// amount within what is seen in normal karyotypes; Yq12 and satellites vary most.
+Homologue randomHomologue(const ChromosomeBands &chromosome, Rng &rng);
+
+} // namespace korven

@@ -1,0 +1,223 @@
+#include "tools/karyogram_import.h"
+
+#include "exercise/catalogue.h"
+#include "exercise/errors.h"
+#include "exercise/text_file.h"
+#include "tools/bmp_writer.h"
+#include "tools/karyogram_sheet.h"
+#include "tools/problem_audit.h"
+#include "tools/problem_maker.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <opencv2/imgproc.hpp>
+
+namespace korven {
+
+namespace {
+
+constexpr int SexPiece = 44; // 23-1; 23-2 follows
+
+void savePng(const QImage &image, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+        throw KorvenError(QStringLiteral("%1: cannot write the picture (%2)").arg(path, file.errorString()));
+}
+
+// Plain writes: the folder is built aside and renamed into place whole, so no single file needs
+// its own temporary copy and flush.
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush())
+        throw KorvenError(QStringLiteral("%1: cannot write (%2)").arg(path, file.errorString()));
+}
+
+QImage readPicture(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        throw KorvenError(QStringLiteral("%1: no such file").arg(path));
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QImage image = reader.read();
+    if (image.isNull())
+        throw KorvenError(QStringLiteral("%1: cannot be read as a picture (%2); use PNG, JPEG, TIFF, BMP or GIF")
+                              .arg(path, reader.errorString()));
+    return image;
+}
+
+// Moves the folder built aside into place, replacing an existing one only when asked; the old
+// folder is kept until the new one stands.
+void moveIntoPlace(const QString &aside, const QString &relativeTarget)
+{
+    const QString target = QFileInfo(relativeTarget).absoluteFilePath();
+    QDir parent = QFileInfo(target).absoluteDir();
+    QString old;
+    if (QFileInfo::exists(target)) {
+        QTemporaryDir holder(parent.filePath(QStringLiteral(".korven-old-XXXXXX")));
+        if (!holder.isValid())
+            throw KorvenError(QStringLiteral("%1: cannot make room to replace it").arg(target));
+        old = holder.path();
+        holder.remove();
+        if (!parent.rename(target, old))
+            throw KorvenError(QStringLiteral("%1: cannot be replaced (is it open elsewhere?)").arg(target));
+    }
+    if (!parent.rename(aside, target)) {
+        if (!old.isEmpty())
+            parent.rename(old, target);
+        throw KorvenError(QStringLiteral("%1: cannot be written").arg(target));
+    }
+    if (!old.isEmpty())
+        QDir(old).removeRecursively();
+}
+
+} // namespace
+
+QString countFault(const Segmentation &segmentation)
+{
+    QStringList rows;
+    QStringList odd;
+    for (size_t r = 0; r < segmentation.rowCounts.size(); ++r) {
+        rows << QStringLiteral("row %1: %2").arg(r + 1).arg(segmentation.rowCounts[r]);
+        if (segmentation.rowCounts[r] % 2)
+            odd << QString::number(r + 1);
+    }
+    const int found = int(segmentation.chromosomes.size());
+    if (found == PieceCount && odd.isEmpty())
+        return {};
+    QString text = QStringLiteral("found %1 chromosomes in %2 rows (%3)")
+                       .arg(found).arg(segmentation.rowCounts.size()).arg(rows.join(QStringLiteral(", ")));
+    if (found == PieceCount)
+        text += QStringLiteral(", but row %1 cannot hold whole pairs").arg(odd.join(QStringLiteral(", ")));
+    else
+        text += QStringLiteral(", not 46 in 23 pairs");
+    return text;
+}
+
+QImage drawDiagnosis(const Segmentation &s)
+{
+    const double t = std::max(8.0, s.thickness);
+    const int header = int(2.2 * t) + 10;
+    QImage picture(s.picture.cols, s.picture.rows + header, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int y = 0; y < s.picture.rows; ++y) {
+        const uchar *grey = s.picture.ptr(y);
+        QRgb *out = reinterpret_cast<QRgb *>(picture.scanLine(y + header));
+        for (int x = 0; x < s.picture.cols; ++x)
+            out[x] = qRgb(grey[x], grey[x], grey[x]);
+    }
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setPixelSize(int(std::max(10.0, 0.7 * t)));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QString fault = countFault(s);
+    painter.drawText(QRect(4, 2, picture.width() - 8, header - 4), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                     fault.isEmpty() ? QStringLiteral("46 chromosomes in 23 pairs") : fault);
+    painter.translate(0, header);
+
+    static const QColor rowColours[] = {QColor(220, 30, 30), QColor(20, 90, 230), QColor(0, 150, 60),
+                                        QColor(200, 0, 200), QColor(230, 120, 0), QColor(0, 160, 170)};
+    const qreal pen = std::max(1.5, t / 12);
+    for (size_t i = 0; i < s.chromosomes.size(); ++i) {
+        const FoundChromosome &c = s.chromosomes[i];
+        const QColor colour = rowColours[c.row % 6];
+        std::vector<std::vector<cv::Point>> contours;
+        cv::findContours(c.mask.clone(), contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
+        painter.setPen(QPen(colour, pen));
+        painter.setBrush(Qt::NoBrush);
+        for (const auto &contour : contours) {
+            QPolygon polygon;
+            for (const cv::Point &p : contour)
+                polygon << QPoint(c.box.x + p.x, c.box.y + p.y);
+            painter.drawPolygon(polygon);
+        }
+        painter.drawText(QRect(c.box.x - int(t), c.box.y - int(1.1 * t), c.box.width + 2 * int(t), int(t)),
+                         Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("%1 r%2").arg(i + 1).arg(c.row + 1));
+    }
+    QFont small = font;
+    small.setBold(false);
+    small.setPixelSize(int(std::max(9.0, 0.45 * t)));
+    painter.setFont(small);
+    for (const DroppedPiece &d : s.dropped) {
+        if (d.kind == DroppedKind::Speck)
+            continue; // noise; boxing every dot would hide the picture
+        painter.setPen(QPen(QColor(150, 150, 150), 1, Qt::DashLine));
+        const QRect box(d.box.x - 1, d.box.y - 1, d.box.width + 2, d.box.height + 2);
+        painter.drawRect(box);
+        painter.setPen(QColor(110, 110, 110));
+        painter.drawText(box.bottomLeft() + QPoint(0, small.pixelSize()), droppedKindName(d.kind));
+    }
+    painter.end();
+    return picture;
+}
+
+ImportResult importKaryogram(const ImportOptions &options)
+{
+    if (!catalogueNames().contains(options.name))
+        throw KorvenError(QStringLiteral("\"%1\" is not a catalogue name, so KORVEN would not list it; use one of "
+                                         "the 48 names that 'korven-problems list' shows, such as %2 or %3")
+                              .arg(options.name, catalogueNames()[0], catalogueNames()[4]));
+    const QString target = QDir(options.imagesDir).filePath(options.name);
+    if (QFileInfo::exists(target) && !options.replace)
+        throw KorvenError(QStringLiteral("%1 already exists; add --replace to replace it").arg(target));
+
+    ImportResult result;
+    result.segmentation = segmentKaryogram(readPicture(options.picture));
+    Segmentation &s = result.segmentation;
+
+    const QString fault = countFault(s);
+    if (!fault.isEmpty()) {
+        const QString diagnosis = options.preview.isEmpty() ? QStringLiteral("%1-diagnosis.png").arg(options.name)
+                                                            : options.preview;
+        savePng(drawDiagnosis(s), diagnosis);
+        throw KorvenError(QStringLiteral("%1: %2; nothing written. %3 shows what was taken for each piece")
+                              .arg(options.picture, fault, diagnosis));
+    }
+
+    // The sex pair: an X and a Y differ clearly in length, two X do not. The longer is 23-1.
+    const bool female = isFemaleProblem(options.name);
+    const int first = s.chromosomes[SexPiece].box.height, second = s.chromosomes[SexPiece + 1].box.height;
+    const bool differ = lengthsDifferClearly(first, second);
+    if (female && differ)
+        throw KorvenError(QStringLiteral("%1 is a female set, but the last two chromosomes of %2 differ clearly in "
+                                         "length (%3 and %4 pixels: an X and a Y); use a male catalogue name (%5...)")
+                              .arg(options.name, options.picture).arg(first).arg(second).arg(MaleStem));
+    if (!female && !differ)
+        throw KorvenError(QStringLiteral("%1 is a male set, but the last two chromosomes of %2 are alike in length "
+                                         "(%3 and %4 pixels: two X, no Y); use a female catalogue name (%5...)")
+                              .arg(options.name, options.picture).arg(first).arg(second).arg(FemaleStem));
+    if (!female && second > first)
+        std::swap(s.chromosomes[SexPiece], s.chromosomes[SexPiece + 1]);
+
+    // Built aside in the same folder, then renamed into place: the set appears whole or not at all.
+    if (!QDir().mkpath(options.imagesDir))
+        throw KorvenError(QStringLiteral("%1: cannot create the folder").arg(options.imagesDir));
+    QTemporaryDir aside(QDir(options.imagesDir).filePath(QStringLiteral(".korven-import-XXXXXX")));
+    if (!aside.isValid())
+        throw KorvenError(QStringLiteral("%1: cannot write there (%2)").arg(options.imagesDir, aside.errorString()));
+    for (int piece = 0; piece < PieceCount; ++piece)
+        writeBytes(QDir(aside.path()).filePath(pieceFileName(piece)), encodeBmp24(chromosomeBitmap(s, piece)));
+    writeBytes(QDir(aside.path()).filePath(options.name + QStringLiteral(".set")),
+               linesToCp932(listingLines(aside.path())));
+    writeOrigin(aside.path(), {{QStringLiteral("source"), QStringLiteral("imported")},
+                               {QStringLiteral("picture"), QFileInfo(options.picture).fileName()}});
+    moveIntoPlace(aside.path(), target);
+    aside.setAutoRemove(false);
+    result.folder = target;
+
+    if (!options.preview.isEmpty()) {
+        savePng(drawKaryogramSheet(target), options.preview);
+        result.preview = options.preview;
+    }
+    return result;
+}
+
+} // namespace korven

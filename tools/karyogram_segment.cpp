@@ -1,0 +1,648 @@
+#include "tools/karyogram_segment.h"
+
+#include "tools/cv_image.h"
+
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numeric>
+
+namespace korven {
+
+namespace {
+
+constexpr double Pi = 3.14159265358979323846;
+constexpr double MaxTurn = 5.0;  // degrees; a larger apparent tilt is not a tilted karyogram
+constexpr double MinTurn = 0.2;  // degrees; less is not worth resampling the picture for
+
+enum class Kind { Thick, Line, Small };
+
+struct Component {
+    int label = 0;
+    cv::Rect box;
+    int area = 0;
+    double thickness = 0; // twice the largest distance from inside to the background
+    double angle = 0;     // long axis against the horizontal, degrees, positive down to the right
+    Kind kind = Kind::Small;
+};
+
+struct Group {
+    std::vector<int> members; // component indexes; thick ones first
+    int thickMembers = 0;
+    cv::Rect box;
+    int row = -1;
+    double centreX() const { return box.x + box.width / 2.0; }
+    double centreY() const { return box.y + box.height / 2.0; }
+};
+
+struct Analysis {
+    cv::Mat flat;   // background at 255
+    cv::Mat smooth; // flat, lightly blurred
+    cv::Mat labels; // CV_32S component labels of the chromosome-or-not mask
+    std::vector<Component> components;
+    double thickness = 0;
+    std::vector<Group> groups; // the chromosomes
+    std::vector<std::vector<int>> rows; // group indexes, each row left to right
+    std::vector<DroppedPiece> dropped;
+    std::vector<double> lineAngles; // of the lines standing free
+};
+
+class UnionFind {
+public:
+    explicit UnionFind(int n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), 0); }
+    int find(int i) { return parent_[i] == i ? i : parent_[i] = find(parent_[i]); }
+    void unite(int a, int b) { parent_[find(a)] = find(b); }
+
+private:
+    std::vector<int> parent_;
+};
+
+int oddSize(int v)
+{
+    return std::max(1, v) | 1;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    const size_t mid = values.size() / 2;
+    std::nth_element(values.begin(), values.begin() + mid, values.end());
+    return values[mid];
+}
+
+int overlap(int a0, int a1, int b0, int b1)
+{
+    return std::min(a1, b1) - std::max(a0, b0);
+}
+
+int xOverlap(const cv::Rect &a, const cv::Rect &b)
+{
+    return overlap(a.x, a.x + a.width, b.x, b.x + b.width);
+}
+
+int yOverlap(const cv::Rect &a, const cv::Rect &b)
+{
+    return overlap(a.y, a.y + a.height, b.y, b.y + b.height);
+}
+
+// The background grey (the commonest light grey) and the spread of its noise, of a flattened picture.
+std::pair<int, double> backgroundLevel(const cv::Mat &smooth)
+{
+    std::array<long, 256> histogram{};
+    for (int y = 0; y < smooth.rows; ++y) {
+        const uchar *row = smooth.ptr(y);
+        for (int x = 0; x < smooth.cols; ++x)
+            ++histogram[row[x]];
+    }
+    int peak = 255;
+    for (int v = 128; v < 256; ++v)
+        if (histogram[v] > histogram[peak])
+            peak = v;
+    // The lower side of the background's bell: the pixels above the peak may be clipped at 255.
+    long below = 0;
+    for (int v = std::max(0, peak - 40); v < peak; ++v)
+        below += histogram[v];
+    below += histogram[peak] / 2;
+    long count = histogram[peak] / 2;
+    int v = peak;
+    while (v > peak - 40 && v > 0 && count < 0.68 * below)
+        count += histogram[--v];
+    return {peak, std::max(0.5, double(peak - v))};
+}
+
+// The picture's dark parts, thresholded with hysteresis: a loose mask, whose components count
+// only when they reach the strict level somewhere, so faint pale bands hang on to their
+// chromosome while background noise does not start a component of its own.
+cv::Mat darkMask(Analysis &a, double &strict)
+{
+    cv::Mat smooth;
+    cv::GaussianBlur(a.flat, smooth, cv::Size(3, 3), 0.8);
+    const auto [level, sigma] = backgroundLevel(smooth);
+    const double loose = level - std::max(10.0, 3.5 * sigma);
+    strict = level - std::max(30.0, 7.0 * sigma);
+    a.smooth = smooth;
+    return smooth < loose;
+}
+
+// The components of a mask, measured; those never darker than `strict` are left out.
+void measureComponents(Analysis &a, const cv::Mat &mask, double strict)
+{
+    a.components.clear();
+    cv::Mat stats, centroids;
+    const int count = cv::connectedComponentsWithStats(mask, a.labels, stats, centroids, 8, CV_32S);
+    cv::Mat distance;
+    cv::distanceTransform(mask, distance, cv::DIST_L2, 3);
+
+    struct Sums {
+        int darkest = 255;
+        float deepest = 0;
+        double x = 0, y = 0, xx = 0, yy = 0, xy = 0;
+    };
+    std::vector<Sums> sums(count);
+    for (int y = 0; y < a.labels.rows; ++y) {
+        const int *label = a.labels.ptr<int>(y);
+        const uchar *value = a.smooth.ptr(y);
+        const float *depth = distance.ptr<float>(y);
+        for (int x = 0; x < a.labels.cols; ++x) {
+            const int l = label[x];
+            if (l == 0)
+                continue;
+            Sums &s = sums[l];
+            s.darkest = std::min<int>(s.darkest, value[x]);
+            s.deepest = std::max(s.deepest, depth[x]);
+            s.x += x;
+            s.y += y;
+            s.xx += double(x) * x;
+            s.yy += double(y) * y;
+            s.xy += double(x) * y;
+        }
+    }
+    for (int l = 1; l < count; ++l) {
+        if (sums[l].darkest >= strict)
+            continue;
+        Component c;
+        c.label = l;
+        c.box = cv::Rect(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
+                         stats.at<int>(l, cv::CC_STAT_WIDTH), stats.at<int>(l, cv::CC_STAT_HEIGHT));
+        c.area = stats.at<int>(l, cv::CC_STAT_AREA);
+        c.thickness = 2.0 * sums[l].deepest;
+        const double n = c.area;
+        const double mx = sums[l].x / n, my = sums[l].y / n;
+        const double mu20 = sums[l].xx / n - mx * mx, mu02 = sums[l].yy / n - my * my;
+        const double mu11 = sums[l].xy / n - mx * my;
+        c.angle = 0.5 * std::atan2(2 * mu11, mu20 - mu02) * 180 / Pi;
+        a.components.push_back(c);
+    }
+}
+
+// Long horizontal runs, wider than a chromosome: underlines, possibly touching the
+// chromosomes standing on them. Boxed as lines of their own (their angle is not measured: the
+// opening cuts a slanted line into level steps).
+cv::Mat lineMask(const cv::Mat &mask, double thickness, std::vector<Component> &lines)
+{
+    cv::Mat opened;
+    const int length = oddSize(int(1.6 * thickness)); // a pair's underline spans over two widths
+    cv::morphologyEx(mask, opened, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(length, 1)));
+    // A thick horizontal band is not a line.
+    cv::Mat thick;
+    cv::morphologyEx(opened, thick, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, oddSize(int(0.5 * thickness)))));
+    opened &= ~thick;
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(opened, labels, stats, centroids, 8, CV_32S);
+    for (int l = 1; l < count; ++l) {
+        Component c;
+        c.label = -1;
+        c.box = cv::Rect(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
+                         stats.at<int>(l, cv::CC_STAT_WIDTH), stats.at<int>(l, cv::CC_STAT_HEIGHT));
+        c.area = stats.at<int>(l, cv::CC_STAT_AREA);
+        c.kind = Kind::Line;
+        lines.push_back(c);
+    }
+    cv::dilate(opened, opened, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
+    return opened;
+}
+
+// Chromosomes are the thickest large things: the typical width is the median over the 23 largest
+// components (or the largest alone for a single bitmap); thinner things are lines, text and specks.
+void classify(Analysis &a, bool singlePiece)
+{
+    std::vector<int> bySize(a.components.size());
+    std::iota(bySize.begin(), bySize.end(), 0);
+    std::sort(bySize.begin(), bySize.end(), [&](int i, int j) { return a.components[i].area > a.components[j].area; });
+    std::vector<double> widths;
+    const size_t sample = singlePiece ? 1 : 23;
+    for (size_t i = 0; i < bySize.size() && i < sample; ++i)
+        widths.push_back(a.components[bySize[i]].thickness);
+    a.thickness = std::max(2.0, median(widths));
+    const double t = a.thickness;
+    for (Component &c : a.components) {
+        if (c.thickness >= 0.55 * t && c.area >= 0.6 * t * t)
+            c.kind = Kind::Thick;
+        else if (c.box.width >= 2 * t && c.box.width >= 6 * c.box.height)
+            c.kind = Kind::Line;
+        else
+            c.kind = Kind::Small;
+    }
+}
+
+// Pieces of one broken chromosome lie one above the other, overlapping sideways, a small gap apart.
+void groupFragments(Analysis &a)
+{
+    std::vector<int> thick;
+    for (int i = 0; i < int(a.components.size()); ++i)
+        if (a.components[i].kind == Kind::Thick)
+            thick.push_back(i);
+    UnionFind sets(int(thick.size()));
+    for (size_t i = 0; i < thick.size(); ++i) {
+        for (size_t j = i + 1; j < thick.size(); ++j) {
+            const cv::Rect &p = a.components[thick[i]].box;
+            const cv::Rect &q = a.components[thick[j]].box;
+            if (xOverlap(p, q) < 0.5 * std::min(p.width, q.width))
+                continue;
+            const int shared = yOverlap(p, q); // negative: the gap between them
+            if (-shared > 0.6 * a.thickness || shared > 0.25 * std::min(p.height, q.height))
+                continue;
+            sets.unite(int(i), int(j));
+        }
+    }
+    std::vector<int> groupOf(thick.size(), -1);
+    for (size_t i = 0; i < thick.size(); ++i) {
+        const int root = sets.find(int(i));
+        if (groupOf[root] < 0) {
+            groupOf[root] = int(a.groups.size());
+            a.groups.emplace_back();
+        }
+        Group &g = a.groups[groupOf[root]];
+        g.members.push_back(thick[i]);
+        ++g.thickMembers;
+        g.box = g.box.area() ? (g.box | a.components[thick[i]].box) : a.components[thick[i]].box;
+    }
+}
+
+// Rows: each chromosome is joined to its nearest neighbour on the right that shares at least half
+// the height of the smaller; chains of neighbours are rows. A slight tilt does not break a chain.
+void findRows(Analysis &a)
+{
+    const int n = int(a.groups.size());
+    UnionFind sets(n);
+    for (int i = 0; i < n; ++i) {
+        const Group &g = a.groups[i];
+        int best = -1;
+        double bestGap = 0;
+        for (int j = 0; j < n; ++j) {
+            const Group &h = a.groups[j];
+            if (j == i || h.centreX() <= g.centreX())
+                continue;
+            if (yOverlap(g.box, h.box) < 0.5 * std::min(g.box.height, h.box.height))
+                continue;
+            const double gap = h.box.x - (g.box.x + g.box.width);
+            if (best < 0 || gap < bestGap) {
+                best = j;
+                bestGap = gap;
+            }
+        }
+        if (best >= 0)
+            sets.unite(i, best);
+    }
+    std::vector<int> rowOf(n, -1);
+    std::vector<std::vector<int>> rows;
+    for (int i = 0; i < n; ++i) {
+        const int root = sets.find(i);
+        if (rowOf[root] < 0) {
+            rowOf[root] = int(rows.size());
+            rows.emplace_back();
+        }
+        rows[rowOf[root]].push_back(i);
+    }
+    const auto meanY = [&](const std::vector<int> &row) {
+        double sum = 0;
+        for (int i : row)
+            sum += a.groups[i].centreY();
+        return sum / row.size();
+    };
+    std::sort(rows.begin(), rows.end(), [&](const auto &p, const auto &q) { return meanY(p) < meanY(q); });
+    for (size_t r = 0; r < rows.size(); ++r) {
+        std::sort(rows[r].begin(), rows[r].end(),
+                  [&](int i, int j) { return a.groups[i].centreX() < a.groups[j].centreX(); });
+        for (int i : rows[r])
+            a.groups[i].row = int(r);
+    }
+    a.rows = std::move(rows);
+}
+
+// How far the picture is turned, in degrees (positive: level lines run down to the right). The
+// underlines tell it best; without them the chromosomes' lower ends along each row.
+double estimateTilt(const Analysis &a)
+{
+    if (a.lineAngles.size() >= 3)
+        return median(a.lineAngles);
+    std::vector<double> slopes;
+    for (const auto &row : a.rows) {
+        for (size_t i = 0; i < row.size(); ++i) {
+            for (size_t j = i + 1; j < row.size(); ++j) {
+                const Group &p = a.groups[row[i]];
+                const Group &q = a.groups[row[j]];
+                const double dx = q.centreX() - p.centreX();
+                if (dx > a.thickness)
+                    slopes.push_back(std::atan2(double(q.box.br().y - p.box.br().y), dx) * 180 / Pi);
+            }
+        }
+    }
+    return median(slopes);
+}
+
+// Small things join the chromosome they belong to: a satellite or stalk just above its top, a tip
+// broken off just below its end (never below the row's lowest end, where the labels are), or
+// anything inside its bounds. The rest is dropped as a line, text or a speck.
+void attachSmallPieces(Analysis &a)
+{
+    const double t = a.thickness;
+    std::vector<int> rowBottom(a.rows.size(), 0);
+    for (const Group &g : a.groups)
+        rowBottom[g.row] = std::max(rowBottom[g.row], g.box.br().y);
+    std::vector<cv::Rect> grown(a.groups.size());
+    for (size_t g = 0; g < a.groups.size(); ++g)
+        grown[g] = a.groups[g].box;
+
+    for (int i = 0; i < int(a.components.size()); ++i) {
+        const Component &c = a.components[i];
+        if (c.kind == Kind::Thick)
+            continue;
+        int best = -1;
+        if (c.kind == Kind::Small) {
+            const double cx = c.box.x + c.box.width / 2.0, cy = c.box.y + c.box.height / 2.0;
+            double bestGap = 1e9;
+            for (int g = 0; g < int(a.groups.size()); ++g) {
+                const cv::Rect &b = a.groups[g].box;
+                double gap = 1e9;
+                if (b.contains(cv::Point(int(cx), int(cy)))) {
+                    gap = 0;
+                } else if (cx >= b.x && cx <= b.x + b.width && c.box.br().y <= b.y + 0.2 * t
+                           && b.y - c.box.br().y <= 0.6 * t && c.area <= t * t) {
+                    gap = b.y - c.box.br().y; // above: satellite or stalk
+                } else if (c.box.y >= b.br().y - 0.2 * t && c.box.y - b.br().y <= 0.3 * t
+                           && c.box.x >= b.x - 0.15 * t && c.box.br().x <= b.br().x + 0.15 * t
+                           && c.box.width >= 0.5 * b.width && c.box.br().y <= rowBottom[a.groups[g].row] + 0.15 * t) {
+                    gap = c.box.y - b.br().y; // below: a broken-off end
+                }
+                if (gap < bestGap) {
+                    bestGap = gap;
+                    best = g;
+                }
+            }
+        }
+        if (best >= 0) {
+            a.groups[best].members.push_back(i);
+            grown[best] |= c.box;
+        } else {
+            const DroppedKind kind = c.kind == Kind::Line             ? DroppedKind::Line
+                                     : c.area < 0.05 * t * t          ? DroppedKind::Speck
+                                                                      : DroppedKind::Text;
+            a.dropped.push_back({c.box, kind});
+        }
+    }
+    for (size_t g = 0; g < a.groups.size(); ++g)
+        a.groups[g].box = grown[g];
+}
+
+Analysis analyse(cv::Mat flat, bool singlePiece)
+{
+    Analysis a;
+    a.flat = std::move(flat);
+    double strict = 0;
+    cv::Mat mask = darkMask(a, strict);
+    measureComponents(a, mask, strict);
+    std::vector<Component> lines;
+    if (!singlePiece) {
+        classify(a, singlePiece);
+        for (const Component &c : a.components)
+            if (c.kind == Kind::Line)
+                a.lineAngles.push_back(c.angle);
+        const cv::Mat drawn = lineMask(mask, a.thickness, lines);
+        if (!lines.empty()) {
+            mask &= ~drawn;
+            measureComponents(a, mask, strict);
+        }
+    }
+    // Things touching the picture's edge are scanner borders or cut-off material, not chromosomes.
+    std::vector<Component> inside;
+    for (const Component &c : a.components) {
+        if (!singlePiece && (c.box.x == 0 || c.box.y == 0 || c.box.br().x == a.flat.cols || c.box.br().y == a.flat.rows))
+            a.dropped.push_back({c.box, DroppedKind::Speck});
+        else
+            inside.push_back(c);
+    }
+    a.components.swap(inside);
+    classify(a, singlePiece);
+    a.components.insert(a.components.end(), lines.begin(), lines.end());
+    groupFragments(a);
+    findRows(a);
+    return a;
+}
+
+// Turns a flattened picture by `degrees` (counter-clockwise on screen), on a canvas large enough
+// to keep every corner, filled with background.
+cv::Mat turnPicture(const cv::Mat &flat, double degrees)
+{
+    const cv::Point2f centre(flat.cols / 2.0f, flat.rows / 2.0f);
+    cv::Mat turn = cv::getRotationMatrix2D(centre, degrees, 1.0);
+    const double c = std::abs(std::cos(degrees * Pi / 180)), s = std::abs(std::sin(degrees * Pi / 180));
+    const cv::Size size(int(std::ceil(flat.cols * c + flat.rows * s)), int(std::ceil(flat.rows * c + flat.cols * s)));
+    turn.at<double>(0, 2) += (size.width - flat.cols) / 2.0;
+    turn.at<double>(1, 2) += (size.height - flat.rows) / 2.0;
+    cv::Mat out;
+    cv::warpAffine(flat, out, turn, size, cv::INTER_LINEAR, cv::BORDER_CONSTANT, cv::Scalar(255));
+    return out;
+}
+
+// The mask of one chromosome in its box: its components, the gaps between its broken pieces
+// bridged, holes of background inside it filled.
+cv::Mat groupMask(const Analysis &a, const Group &g)
+{
+    cv::Mat mask(g.box.size(), CV_8U, cv::Scalar(0));
+    cv::Mat thick(g.box.size(), CV_8U, cv::Scalar(0));
+    for (size_t m = 0; m < g.members.size(); ++m) {
+        const Component &c = a.components[g.members[m]];
+        const bool isThick = int(m) < g.thickMembers;
+        for (int y = c.box.y; y < c.box.br().y; ++y) {
+            const int *label = a.labels.ptr<int>(y);
+            uchar *out = mask.ptr(y - g.box.y);
+            uchar *outThick = thick.ptr(y - g.box.y);
+            for (int x = c.box.x; x < c.box.br().x; ++x) {
+                if (label[x] == c.label) {
+                    out[x - g.box.x] = 255;
+                    if (isThick)
+                        outThick[x - g.box.x] = 255;
+                }
+            }
+        }
+    }
+    if (g.thickMembers > 1) {
+        std::vector<cv::Rect> pieces;
+        for (int m = 0; m < g.thickMembers; ++m)
+            pieces.push_back(a.components[g.members[m]].box);
+        std::sort(pieces.begin(), pieces.end(), [](const cv::Rect &p, const cv::Rect &q) { return p.y < q.y; });
+        const int reach = oddSize(int(std::ceil(1.2 * a.thickness)) + 5);
+        cv::Mat closed;
+        cv::morphologyEx(thick, closed, cv::MORPH_CLOSE, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, reach)));
+        for (size_t i = 0; i + 1 < pieces.size(); ++i) {
+            const int upperEnd = pieces[i].br().y, lowerTop = pieces[i + 1].y;
+            const int from = std::max(0, std::min(upperEnd, lowerTop) - 2 - g.box.y);
+            const int to = std::min(g.box.height, std::max(upperEnd, lowerTop) + 2 - g.box.y);
+            for (int y = from; y < to; ++y) {
+                cv::Mat target = mask.row(y);
+                cv::bitwise_or(target, closed.row(y), target);
+            }
+        }
+    }
+    // Holes: background not reachable from outside the box.
+    cv::Mat padded;
+    cv::copyMakeBorder(mask, padded, 1, 1, 1, 1, cv::BORDER_CONSTANT, cv::Scalar(0));
+    cv::floodFill(padded, cv::Point(0, 0), cv::Scalar(128));
+    for (int y = 0; y < mask.rows; ++y) {
+        const uchar *p = padded.ptr(y + 1) + 1;
+        uchar *out = mask.ptr(y);
+        for (int x = 0; x < mask.cols; ++x)
+            if (p[x] == 0)
+                out[x] = 255;
+    }
+    return mask;
+}
+
+} // namespace
+
+cv::Mat flattenBackground(const cv::Mat &grey)
+{
+    cv::Mat background;
+    const int longest = std::max(grey.cols, grey.rows);
+    if (longest < 500) {
+        std::vector<uchar> frame;
+        for (int x = 0; x < grey.cols; ++x)
+            frame.insert(frame.end(), {grey.at<uchar>(0, x), grey.at<uchar>(grey.rows - 1, x)});
+        for (int y = 0; y < grey.rows; ++y)
+            frame.insert(frame.end(), {grey.at<uchar>(y, 0), grey.at<uchar>(y, grey.cols - 1)});
+        std::nth_element(frame.begin(), frame.begin() + frame.size() / 2, frame.end());
+        background = cv::Mat(grey.size(), CV_8U, cv::Scalar(std::max<int>(1, frame[frame.size() / 2])));
+    } else {
+        // The light level, smoothly: dark things narrower than an eighth of the picture closed
+        // over on a reduced copy, which also averages the noise away.
+        const int block = std::max(1, longest / 500);
+        cv::Mat small;
+        cv::resize(grey, small, cv::Size(std::max(1, grey.cols / block), std::max(1, grey.rows / block)), 0, 0,
+                   cv::INTER_AREA);
+        const int k = oddSize(std::max(5, std::max(small.cols, small.rows) / 8));
+        cv::morphologyEx(small, small, cv::MORPH_CLOSE, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(k, k)));
+        cv::GaussianBlur(small, small, cv::Size(k, k), 0);
+        cv::max(small, 1, small);
+        cv::resize(small, background, grey.size(), 0, 0, cv::INTER_LINEAR);
+    }
+    cv::Mat flat;
+    cv::divide(grey, background, flat, 255.0);
+    return flat;
+}
+
+Segmentation segmentKaryogram(const QImage &picture)
+{
+    Analysis a = analyse(flattenBackground(toGreyMat(picture)), false);
+    double tilt = 0;
+    if (!a.groups.empty()) {
+        const double measured = estimateTilt(a);
+        if (std::abs(measured) >= MinTurn && std::abs(measured) <= MaxTurn) {
+            tilt = measured;
+            a = analyse(turnPicture(a.flat, tilt), false);
+        }
+    }
+    attachSmallPieces(a);
+
+    // The background's own grey becomes 255 in the bitmaps.
+    cv::Mat smooth;
+    cv::GaussianBlur(a.flat, smooth, cv::Size(3, 3), 0.8);
+    const int level = backgroundLevel(smooth).first;
+
+    Segmentation result;
+    a.flat.convertTo(result.picture, CV_8U, 255.0 / std::max(1, level));
+    result.tiltDegrees = tilt;
+    result.thickness = a.thickness;
+    result.dropped = a.dropped;
+    for (const auto &row : a.rows) {
+        result.rowCounts.push_back(int(row.size()));
+        for (int g : row) {
+            const Group &group = a.groups[g];
+            result.chromosomes.push_back({group.box, groupMask(a, group), group.row, int(group.members.size())});
+        }
+    }
+    return result;
+}
+
+QImage chromosomeBitmap(const Segmentation &segmentation, int index, int margin)
+{
+    const FoundChromosome &c = segmentation.chromosomes.at(size_t(index));
+    QImage bitmap(c.box.width + 2 * margin, c.box.height + 2 * margin, QImage::Format_Grayscale8);
+    bitmap.fill(255);
+    for (int y = 0; y < c.box.height; ++y) {
+        const uchar *inside = c.mask.ptr(y);
+        const uchar *grey = segmentation.picture.ptr(c.box.y + y) + c.box.x;
+        uchar *out = bitmap.scanLine(y + margin) + margin;
+        for (int x = 0; x < c.box.width; ++x)
+            if (inside[x])
+                out[x] = std::min<uchar>(grey[x], 254);
+    }
+    return bitmap;
+}
+
+BitmapContent inspectBitmap(const QImage &bitmap)
+{
+    Analysis a = analyse(flattenBackground(toGreyMat(bitmap)), true);
+    BitmapContent content;
+    content.chromosomes = int(a.groups.size());
+    int largest = 0;
+    for (const Group &g : a.groups) {
+        if (g.box.area() > largest) {
+            largest = g.box.area();
+            content.height = g.box.height;
+        }
+    }
+    return content;
+}
+
+QImage whitenedPiece(const QImage &picture)
+{
+    Analysis a = analyse(flattenBackground(toGreyMat(picture)), true);
+    cv::Mat smooth;
+    cv::GaussianBlur(a.flat, smooth, cv::Size(3, 3), 0.8);
+    const double scale = 255.0 / std::max(1, backgroundLevel(smooth).first);
+    std::vector<uchar> kept;
+    int largestLabel = 0;
+    for (const Component &c : a.components)
+        largestLabel = std::max(largestLabel, c.label);
+    kept.assign(size_t(largestLabel) + 1, 0);
+    for (const Component &c : a.components)
+        if (c.area >= 0.05 * a.thickness * a.thickness)
+            kept[size_t(c.label)] = 1;
+    cv::Mat mask(a.flat.size(), CV_8U, cv::Scalar(0));
+    for (int y = 0; y < mask.rows; ++y) {
+        const int *label = a.labels.ptr<int>(y);
+        uchar *out = mask.ptr(y);
+        for (int x = 0; x < mask.cols; ++x)
+            if (label[x] > 0 && label[x] <= largestLabel && kept[size_t(label[x])])
+                out[x] = 255;
+    }
+    cv::Mat padded;
+    cv::copyMakeBorder(mask, padded, 1, 1, 1, 1, cv::BORDER_CONSTANT, cv::Scalar(0));
+    cv::floodFill(padded, cv::Point(0, 0), cv::Scalar(128));
+    QImage out(a.flat.cols, a.flat.rows, QImage::Format_Grayscale8);
+    out.fill(255);
+    for (int y = 0; y < mask.rows; ++y) {
+        const uchar *fill = padded.ptr(y + 1) + 1;
+        const uchar *grey = a.flat.ptr(y);
+        uchar *line = out.scanLine(y);
+        for (int x = 0; x < mask.cols; ++x)
+            if (fill[x] != 128)
+                line[x] = uchar(std::min(254.0, std::round(grey[x] * scale)));
+    }
+    return out;
+}
+
+bool lengthsDifferClearly(int a, int b)
+{
+    return std::min(a, b) < 0.75 * std::max(a, b);
+}
+
+QString droppedKindName(DroppedKind kind)
+{
+    switch (kind) {
+    case DroppedKind::Line:
+        return QStringLiteral("line");
+    case DroppedKind::Text:
+        return QStringLiteral("label or title");
+    case DroppedKind::Speck:
+        break;
+    }
+    return QStringLiteral("speck");
+}
+
+} // namespace korven

@@ -1,0 +1,124 @@
+#include "tools/picture_pack.h"
+
+#include "exercise/errors.h"
+#include "exercise/problem_loader.h"
+#include "exercise/text_file.h"
+#include "tools/bmp_writer.h"
+#include "tools/karyogram_segment.h"
+#include "tools/problem_audit.h"
+#include "tools/problem_maker.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMap>
+#include <vector>
+
+namespace korven {
+
+namespace {
+
+struct Conversion {
+    QString source; // the teacher's file
+    QString target; // k-h.bmp
+    QByteArray bytes;
+};
+
+bool isSoundBitmap(const QString &path)
+{
+    if (!path.endsWith(QLatin1String(".bmp")) || !bmp24FileFault(path).isEmpty())
+        return false;
+    try {
+        return frameGreyShare(loadBitmap24(path)) == 0;
+    } catch (const KorvenError &) {
+        return false;
+    }
+}
+
+// A free name for an original kept in originals/.
+QString keepName(const QDir &originals, const QString &fileName)
+{
+    QString name = fileName;
+    for (int n = 1; QFileInfo::exists(originals.filePath(name)); ++n)
+        name = QStringLiteral("%1.%2").arg(fileName).arg(n);
+    return originals.filePath(name);
+}
+
+} // namespace
+
+QStringList packPictures(const QString &folder)
+{
+    const QDir dir(folder);
+    if (!QFileInfo(folder).isDir())
+        throw KorvenError(QStringLiteral("%1: no such folder").arg(folder));
+    QStringList readable;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        readable << QString::fromLatin1(format).toLower();
+
+    // Pictures by piece name, whatever their extension.
+    QMap<QString, QStringList> byPiece;
+    for (const QFileInfo &info : dir.entryInfoList(QDir::Files, QDir::Name))
+        if (readable.contains(info.suffix().toLower()))
+            byPiece[info.completeBaseName()] << info.fileName();
+
+    QStringList faults;
+    std::vector<Conversion> conversions;
+    for (int piece = 0; piece < PieceCount; ++piece) {
+        const QString base = pieceFileName(piece).chopped(4);
+        const QStringList files = byPiece.value(base);
+        if (files.isEmpty()) {
+            faults << QStringLiteral("%1: missing; add the picture as %2.bmp, %2.png or %2.jpg").arg(dir.filePath(base), base);
+            continue;
+        }
+        if (files.size() > 1) {
+            faults << QStringLiteral("%1: %2 pictures (%3); keep one").arg(dir.filePath(base)).arg(files.size())
+                          .arg(files.join(QStringLiteral(", ")));
+            continue;
+        }
+        const QString path = dir.filePath(files.first());
+        if (isSoundBitmap(path))
+            continue;
+        QImageReader reader(path);
+        const QImage image = reader.read();
+        if (image.isNull()) {
+            faults << QStringLiteral("%1: cannot be read as a picture (%2); save it again as PNG or BMP")
+                          .arg(path, reader.errorString());
+            continue;
+        }
+        conversions.push_back({path, dir.filePath(pieceFileName(piece)), encodeBmp24(whitenedPiece(image))});
+    }
+    if (!faults.isEmpty())
+        throw KorvenError(QStringLiteral("no listing written for %1, nothing changed:\n  %2")
+                              .arg(folder, faults.join(QStringLiteral("\n  "))));
+
+    // Every new bitmap is written aside before any original moves, so a full disk changes nothing.
+    for (const Conversion &c : conversions) {
+        QFile part(c.target + QStringLiteral(".part"));
+        if (!part.open(QIODevice::WriteOnly | QIODevice::Truncate) || part.write(c.bytes) != c.bytes.size()
+            || !part.flush()) {
+            const QString reason = part.errorString();
+            for (const Conversion &d : conversions)
+                QFile::remove(d.target + QStringLiteral(".part"));
+            throw KorvenError(QStringLiteral("%1: cannot write (%2); nothing changed").arg(c.target, reason));
+        }
+    }
+    QStringList report;
+    if (!conversions.empty()) {
+        const QDir originals(dir.filePath(QStringLiteral("originals")));
+        if (!QDir().mkpath(originals.path()))
+            throw KorvenError(QStringLiteral("%1: cannot create the folder").arg(originals.path()));
+        for (const Conversion &c : conversions) {
+            const QString kept = keepName(originals, QFileInfo(c.source).fileName());
+            if (!QFile::rename(c.source, kept) || !QFile::rename(c.target + QStringLiteral(".part"), c.target))
+                throw KorvenError(QStringLiteral("%1: cannot be replaced").arg(c.target));
+            report << QStringLiteral("converted %1 to %2 (original kept as %3)")
+                          .arg(QFileInfo(c.source).fileName(), QFileInfo(c.target).fileName(),
+                               QDir(folder).relativeFilePath(kept));
+        }
+    }
+    packProblem(folder);
+    return report;
+}
+
+} // namespace korven

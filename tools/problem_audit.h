@@ -1,0 +1,47 @@
+#pragma once
+// What makes a problem set unplayable or wrong although its check values match, the note a set
+// carries about where it came from, and the catalogue as a teacher sees it.
+#include <QImage>
+#include <QList>
+#include <QMap>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace korven {
+
+// origin.txt in a problem folder: "key=value" lines, e.g. source=made, seed=1, bands=550.
+QString originPath(const QString &folder);
+void writeOrigin(const QString &folder, const QList<QPair<QString, QString>> &fields);
+// Empty when the folder has no readable note.
+QMap<QString, QString> readOrigin(const QString &folder);
+
+// The share of a picture's outermost pixels that are not pure white (0 for a sound bitmap).
+double frameGreyShare(const QImage &image);
+
+// Faults of a set whose files are in order but that would play wrongly: a folder name outside
+// the catalogue, a bitmap over twice the set's median height, a background not pure white, a
+// bitmap with more than one chromosome, sex chromosomes that disagree with the name. Each names
+// the file and what to do.
+QStringList auditProblem(const QString &folder);
+
+// Every fault: checkProblem's and auditProblem's. Empty when the set is sound.
+QStringList problemFaults(const QString &folder);
+
+// One catalogue entry as the teacher sees it.
+struct ListedProblem {
+    int position = 0;  // 1..48 in the catalogue
+    QString name;
+    QString number;    // "001"... in the problem list, empty when the folder is absent
+    bool present = false;
+    QStringList faults;
+    bool female = true;
+    QString bands;     // band level of a made set, else empty
+};
+std::vector<ListedProblem> listProblems(const QString &imagesDir);
+
+// Folders under imagesDir whose names are not catalogue names (KORVEN ignores them).
+QStringList strayFolders(const QString &imagesDir);
+
+} // namespace korven
