@@ -1,10 +1,11 @@
 #include "app/command_line.h"
+#include <QCoreApplication>
 
 namespace korven {
 
 namespace {
 
-const char *const HelpText = R"(Usage: korven [--help | --version]
+const char *const HelpText = QT_TRANSLATE_NOOP("korven", R"(Usage: korven [--help | --version]
 
 KORVEN, a training program for human karyotyping. Started without arguments it opens
 its login window; one copy runs per desktop user.
@@ -18,7 +19,7 @@ data folder's Images/ replace bundled ones of the same name.
 Environment:
   KORVEN_DATA   another data folder (holding Result/ and optionally Images/), for
                 example a class's shared folder; an ID is used by one copy at a time.
-)";
+)");
 
 } // namespace
 
@@ -30,7 +31,7 @@ CommandLine parseCommandLine(const QString &program, const QStringList &argument
     const QString first = arguments.first();
     if (arguments.size() == 1 && (first == QLatin1String("--help") || first == QLatin1String("-h"))) {
         line.action = CommandLine::Print;
-        line.text = QString::fromUtf8(HelpText);
+        line.text = QCoreApplication::translate("korven", HelpText);
         return line;
     }
     if (arguments.size() == 1 && first == QLatin1String("--version")) {
@@ -44,7 +45,7 @@ CommandLine parseCommandLine(const QString &program, const QStringList &argument
     const bool known = first == QLatin1String("--help") || first == QLatin1String("-h")
                        || first == QLatin1String("--version");
     const QString wrong = known ? arguments.at(1) : first;
-    line.text = QStringLiteral("%1: unknown argument '%2' (try '%1 --help')\n").arg(program, wrong);
+    line.text = QCoreApplication::translate("korven", "%1: unknown argument '%2' (try '%1 --help')\n").arg(program, wrong);
     return line;
 }
 

@@ -7,6 +7,7 @@
 #include "app/ui/window_set.h"
 #include "users/locks.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QLockFile>
@@ -24,29 +25,36 @@ void printTo(FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const korven::CommandLine line = korven::parseCommandLine(QStringLiteral("korven"), arguments);
-    if (line.action != korven::CommandLine::Run) {
-        printTo(line.action == korven::CommandLine::Print ? stdout : stderr, line.text);
-        return line.exitCode;
-    }
-
-    // One copy per desktop user: the lock lies in the user's runtime folder. A second start ends
-    // at once with exit code 1, shows no window and says why on standard error. A lock left by a
-    // crashed copy is taken over (its process is gone), as is a broken one.
+    // The command line and the single-copy check already speak the interface language, without
+    // needing a display: a core application carries the translation until the windows' one exists.
     QLockFile lock(korven::instanceLockPath(korven::instanceLockFolder()));
-    const korven::LockAttempt attempt = korven::takeInstanceLock(lock);
-    if (attempt.outcome == korven::LockOutcome::Held) {
-        printTo(stderr, QStringLiteral("korven: another copy of KORVEN is running (process %1); "
-                                       "this one ends.\n")
-                            .arg(attempt.holder.pid));
-        return 1;
-    }
-    if (attempt.outcome == korven::LockOutcome::Failed) {
-        printTo(stderr, QStringLiteral("korven: cannot take the single-copy lock: %1.\n").arg(attempt.reason));
-        return 1;
+    {
+        QCoreApplication early(argc, argv);
+        korven::installTranslations(korven::languageFromEnvironment());
+        QStringList arguments;
+        for (int i = 1; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        const korven::CommandLine line = korven::parseCommandLine(QStringLiteral("korven"), arguments);
+        if (line.action != korven::CommandLine::Run) {
+            printTo(line.action == korven::CommandLine::Print ? stdout : stderr, line.text);
+            return line.exitCode;
+        }
+
+        // One copy per desktop user: the lock lies in the user's runtime folder. A second start ends
+        // at once with exit code 1, shows no window and says why on standard error. A lock left by a
+        // crashed copy is taken over (its process is gone), as is a broken one.
+        const korven::LockAttempt attempt = korven::takeInstanceLock(lock);
+        if (attempt.outcome == korven::LockOutcome::Held) {
+            printTo(stderr, QCoreApplication::translate("korven", "korven: another copy of KORVEN is running (process %1); "
+                                           "this one ends.\n")
+                                .arg(attempt.holder.pid));
+            return 1;
+        }
+        if (attempt.outcome == korven::LockOutcome::Failed) {
+            printTo(stderr, QCoreApplication::translate("korven", "korven: cannot take the single-copy lock: %1.\n").arg(attempt.reason));
+            return 1;
+        }
+        korven::removeTranslations();
     }
 
     korven::ui::KorvenApplication app(argc, argv);

@@ -1,5 +1,6 @@
 // korven-class: the teacher's overview of a class's trials, from the Result folder KORVEN writes.
 // With --csv or --trials-csv it writes a CSV file and needs no display.
+#include "app/language.h"
 #include "app/program_folder.h"
 #include "app/ui/korven_application.h"
 #include "app/ui/program_icon.h"
@@ -16,23 +17,31 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const korven::ClassArguments parsed = korven::parseClassArguments(arguments);
-    if (parsed.mode == korven::ClassArguments::Mode::Help) {
-        std::fputs(korven::classUsage().toLocal8Bit().constData(), stdout);
-        return 0;
-    }
-    if (!parsed.error.isEmpty()) {
-        std::fprintf(stderr, "korven-class: %s\n", parsed.error.toLocal8Bit().constData());
-        return 1;
-    }
-    if (parsed.mode != korven::ClassArguments::Mode::Window) {
-        QCoreApplication app(argc, argv);
-        const QString folder = parsed.resultFolder.isEmpty() ? korven::resultFolder() : parsed.resultFolder;
-        return korven::runClassExport(parsed, folder, stderr);
+    korven::ClassArguments parsed;
+    {
+        // The usage, the argument faults and the CSV export speak the interface language and
+        // need no display; the window's application takes the translation over below.
+        QCoreApplication early(argc, argv);
+        korven::installTranslations(korven::languageFromEnvironment());
+        parsed = korven::parseClassArguments(arguments);
+        if (parsed.mode == korven::ClassArguments::Mode::Help) {
+            std::fputs(korven::classUsage().toLocal8Bit().constData(), stdout);
+            return 0;
+        }
+        if (!parsed.error.isEmpty()) {
+            std::fprintf(stderr, "korven-class: %s\n", parsed.error.toLocal8Bit().constData());
+            return 1;
+        }
+        if (parsed.mode != korven::ClassArguments::Mode::Window) {
+            const QString folder = parsed.resultFolder.isEmpty() ? korven::resultFolder() : parsed.resultFolder;
+            return korven::runClassExport(parsed, folder, stderr);
+        }
+        korven::removeTranslations();
     }
 
     korven::ui::KorvenApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KORVEN"));
+    korven::installTranslations(korven::languageFromEnvironment());
     korven::ui::installFonts();
     QApplication::setWindowIcon(korven::ui::programIcon());
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));

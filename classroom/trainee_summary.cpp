@@ -12,22 +12,13 @@
 
 namespace korven {
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TraineeSummary", text);
-}
-
-} // namespace
-
 QByteArray readRecordFileBytes(const QString &path)
 {
     // The limits of the trainer's own reading of record files.
     QByteArray bytes = readRegularFile(path, RecordFileLimits.maxBytes);
     const qint64 lines = countTextLines(bytes).lines;
     if (lines > RecordFileLimits.maxLines)
-        throw KorvenError(tr("%1 has too many lines (%2; at most %3 are read).")
+        throw KorvenError(QCoreApplication::translate("TraineeSummary", "%1 has too many lines (%2; at most %3 are read).")
                               .arg(QDir::toNativeSeparators(path)).arg(lines).arg(RecordFileLimits.maxLines));
     return bytes;
 }
@@ -41,14 +32,14 @@ RecordFileReading readRecordBytes(const QByteArray &bytes, const QString &today)
     std::vector<RecordFault> faults;
     // Lines with broken text are left out: emptied, they are no record.
     for (int line : checked.invalidLines) {
-        faults.push_back({line, tr("bytes that are not CP932 text")});
+        faults.push_back({line, QCoreApplication::translate("TraineeSummary", "bytes that are not CP932 text")});
         if (line > 1)
             lines[line - 1].clear();
     }
     if (lines.isEmpty())
-        faults.push_back({1, tr("the file is empty, without even its header line")});
+        faults.push_back({1, QCoreApplication::translate("TraineeSummary", "the file is empty, without even its header line")});
     else if (lines.first() != trialRecordHeader() && (faults.empty() || faults.front().line != 1))
-        faults.push_back({1, tr("not the header line of a trial record file")});
+        faults.push_back({1, QCoreApplication::translate("TraineeSummary", "not the header line of a trial record file")});
     std::vector<RecordFault> fieldFaults;
     reading.stats = evaluateTrialRecordsTolerantly(lines, today, {}, fieldFaults);
     for (const RecordFault &fault : fieldFaults) {
@@ -136,14 +127,14 @@ TraineeSummary summarise(const QString &id, const QString &path, const RecordFil
     case RecordState::Read:
         break;
     case RecordState::NoTrials:
-        row.mark = tr("No trial recorded yet (%1).").arg(file);
+        row.mark = QCoreApplication::translate("TraineeSummary", "No trial recorded yet (%1).").arg(file);
         break;
     case RecordState::Unreadable:
         row.mark = reading.error;
         break;
     case RecordState::Damaged: {
         const RecordFault &first = reading.faults.front();
-        row.mark = tr("%1, line %2: %3.").arg(file).arg(first.line).arg(first.reason);
+        row.mark = QCoreApplication::translate("TraineeSummary", "%1, line %2: %3.").arg(file).arg(first.line).arg(first.reason);
         const int more = int(reading.faults.size()) - 1;
         if (more > 0)
             row.mark += u' ' + QCoreApplication::translate("TraineeSummary", "%n more damaged line(s) left out.",

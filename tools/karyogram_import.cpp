@@ -8,6 +8,7 @@
 #include "tools/problem_audit.h"
 #include "tools/problem_maker.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -26,7 +27,7 @@ void savePng(const QImage &image, const QString &path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        throw KorvenError(QStringLiteral("%1: cannot write the picture (%2)").arg(path, file.errorString()));
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot write the picture (%2)").arg(path, file.errorString()));
 }
 
 // Plain writes: the folder is built aside and renamed into place whole, so no single file needs
@@ -35,18 +36,18 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush())
-        throw KorvenError(QStringLiteral("%1: cannot write (%2)").arg(path, file.errorString()));
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot write (%2)").arg(path, file.errorString()));
 }
 
 QImage readPicture(const QString &path)
 {
     if (!QFileInfo(path).isFile())
-        throw KorvenError(QStringLiteral("%1: no such file").arg(path));
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: no such file").arg(path));
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QImage image = reader.read();
     if (image.isNull())
-        throw KorvenError(QStringLiteral("%1: cannot be read as a picture (%2); use PNG, JPEG, TIFF, BMP or GIF")
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot be read as a picture (%2); use PNG, JPEG, TIFF, BMP or GIF")
                               .arg(path, reader.errorString()));
     return image;
 }
@@ -61,16 +62,16 @@ void moveIntoPlace(const QString &aside, const QString &relativeTarget)
     if (QFileInfo::exists(target)) {
         QTemporaryDir holder(parent.filePath(QStringLiteral(".korven-old-XXXXXX")));
         if (!holder.isValid())
-            throw KorvenError(QStringLiteral("%1: cannot make room to replace it").arg(target));
+            throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot make room to replace it").arg(target));
         old = holder.path();
         holder.remove();
         if (!parent.rename(target, old))
-            throw KorvenError(QStringLiteral("%1: cannot be replaced (is it open elsewhere?)").arg(target));
+            throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot be replaced (is it open elsewhere?)").arg(target));
     }
     if (!parent.rename(aside, target)) {
         if (!old.isEmpty())
             parent.rename(old, target);
-        throw KorvenError(QStringLiteral("%1: cannot be written").arg(target));
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot be written").arg(target));
     }
     if (!old.isEmpty())
         QDir(old).removeRecursively();
@@ -83,19 +84,19 @@ QString countFault(const Segmentation &segmentation)
     QStringList rows;
     QStringList odd;
     for (size_t r = 0; r < segmentation.rowCounts.size(); ++r) {
-        rows << QStringLiteral("row %1: %2").arg(r + 1).arg(segmentation.rowCounts[r]);
+        rows << QCoreApplication::translate("KaryogramImport", "row %1: %2").arg(r + 1).arg(segmentation.rowCounts[r]);
         if (segmentation.rowCounts[r] % 2)
             odd << QString::number(r + 1);
     }
     const int found = int(segmentation.chromosomes.size());
     if (found == PieceCount && odd.isEmpty())
         return {};
-    QString text = QStringLiteral("found %1 chromosomes in %2 rows (%3)")
+    QString text = QCoreApplication::translate("KaryogramImport", "found %1 chromosomes in %2 rows (%3)")
                        .arg(found).arg(segmentation.rowCounts.size()).arg(rows.join(QStringLiteral(", ")));
     if (found == PieceCount)
-        text += QStringLiteral(", but row %1 cannot hold whole pairs").arg(odd.join(QStringLiteral(", ")));
+        text += QCoreApplication::translate("KaryogramImport", ", but row %1 cannot hold whole pairs").arg(odd.join(QStringLiteral(", ")));
     else
-        text += QStringLiteral(", not 46 in 23 pairs");
+        text += QCoreApplication::translate("KaryogramImport", ", not 46 in 23 pairs");
     return text;
 }
 
@@ -120,7 +121,7 @@ QImage drawDiagnosis(const Segmentation &s)
     painter.setPen(Qt::black);
     const QString fault = countFault(s);
     painter.drawText(QRect(4, 2, picture.width() - 8, header - 4), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                     fault.isEmpty() ? QStringLiteral("46 chromosomes in 23 pairs") : fault);
+                     fault.isEmpty() ? QCoreApplication::translate("KaryogramImport", "46 chromosomes in 23 pairs") : fault);
     painter.translate(0, header);
 
     static const QColor rowColours[] = {QColor(220, 30, 30), QColor(20, 90, 230), QColor(0, 150, 60),
@@ -162,12 +163,12 @@ QImage drawDiagnosis(const Segmentation &s)
 ImportResult importKaryogram(const ImportOptions &options)
 {
     if (!catalogueNames().contains(options.name))
-        throw KorvenError(QStringLiteral("\"%1\" is not a catalogue name, so KORVEN would not list it; use one of "
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "\"%1\" is not a catalogue name, so KORVEN would not list it; use one of "
                                          "the 48 names that 'korven-problems list' shows, such as %2 or %3")
                               .arg(options.name, catalogueNames()[0], catalogueNames()[4]));
     const QString target = QDir(options.imagesDir).filePath(options.name);
     if (QFileInfo::exists(target) && !options.replace)
-        throw KorvenError(QStringLiteral("%1 already exists; add --replace to replace it").arg(target));
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1 already exists; add --replace to replace it").arg(target));
 
     ImportResult result;
     result.segmentation = segmentKaryogram(readPicture(options.picture));
@@ -178,7 +179,7 @@ ImportResult importKaryogram(const ImportOptions &options)
         const QString diagnosis = options.preview.isEmpty() ? QStringLiteral("%1-diagnosis.png").arg(options.name)
                                                             : options.preview;
         savePng(drawDiagnosis(s), diagnosis);
-        throw KorvenError(QStringLiteral("%1: %2; nothing written. %3 shows what was taken for each piece")
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: %2; nothing written. %3 shows what was taken for each piece")
                               .arg(options.picture, fault, diagnosis));
     }
 
@@ -187,11 +188,11 @@ ImportResult importKaryogram(const ImportOptions &options)
     const int first = s.chromosomes[SexPiece].box.height, second = s.chromosomes[SexPiece + 1].box.height;
     const bool differ = lengthsDifferClearly(first, second);
     if (female && differ)
-        throw KorvenError(QStringLiteral("%1 is a female set, but the last two chromosomes of %2 differ clearly in "
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1 is a female set, but the last two chromosomes of %2 differ clearly in "
                                          "length (%3 and %4 pixels: an X and a Y); use a male catalogue name (%5...)")
                               .arg(options.name, options.picture).arg(first).arg(second).arg(MaleStem));
     if (!female && !differ)
-        throw KorvenError(QStringLiteral("%1 is a male set, but the last two chromosomes of %2 are alike in length "
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1 is a male set, but the last two chromosomes of %2 are alike in length "
                                          "(%3 and %4 pixels: two X, no Y); use a female catalogue name (%5...)")
                               .arg(options.name, options.picture).arg(first).arg(second).arg(FemaleStem));
     if (!female && second > first)
@@ -199,10 +200,10 @@ ImportResult importKaryogram(const ImportOptions &options)
 
     // Built aside in the same folder, then renamed into place: the set appears whole or not at all.
     if (!QDir().mkpath(options.imagesDir))
-        throw KorvenError(QStringLiteral("%1: cannot create the folder").arg(options.imagesDir));
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot create the folder").arg(options.imagesDir));
     QTemporaryDir aside(QDir(options.imagesDir).filePath(QStringLiteral(".korven-import-XXXXXX")));
     if (!aside.isValid())
-        throw KorvenError(QStringLiteral("%1: cannot write there (%2)").arg(options.imagesDir, aside.errorString()));
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot write there (%2)").arg(options.imagesDir, aside.errorString()));
     for (int piece = 0; piece < PieceCount; ++piece)
         writeBytes(QDir(aside.path()).filePath(pieceFileName(piece)), encodeBmp24(chromosomeBitmap(s, piece)));
     writeBytes(QDir(aside.path()).filePath(options.name + QStringLiteral(".set")),

@@ -168,14 +168,14 @@ int runMake(const QStringList &args)
             if (mayRewriteFolder(out.filePath(names[p - 1])))
                 refreshed << p;
             else
-                say(stdout, QStringLiteral("kept %1 (changed or added by hand)").arg(names[p - 1]));
+                say(stdout, QCoreApplication::translate("korven-problems", "kept %1 (changed or added by hand)").arg(names[p - 1]));
         }
         options.only = refreshed;
         options.writeSample = mayRewriteSample(options.outDir);
         if (!options.writeSample)
-            say(stdout, QStringLiteral("kept %1 (changed by hand)").arg(out.filePath(QStringLiteral("1-1.bmp"))));
+            say(stdout, QCoreApplication::translate("korven-problems", "kept %1 (changed by hand)").arg(out.filePath(QStringLiteral("1-1.bmp"))));
         if (refreshed.isEmpty()) {
-            say(stdout, QStringLiteral("nothing to rewrite in %1").arg(QDir::toNativeSeparators(options.outDir)));
+            say(stdout, QCoreApplication::translate("korven-problems", "nothing to rewrite in %1").arg(QDir::toNativeSeparators(options.outDir)));
             return 0;
         }
     }
@@ -230,12 +230,12 @@ int runImport(const QStringList &args)
                             || arg == QLatin1String("--preview");
         if (!valued) {
             if (arg.startsWith(QLatin1String("--")) || !options.picture.isEmpty())
-                return usageError(QStringLiteral("import: unknown argument '%1'").arg(arg));
+                return usageError(QCoreApplication::translate("korven-problems", "import: unknown argument '%1'").arg(arg));
             options.picture = arg;
             continue;
         }
         if (i + 1 >= args.size())
-            return usageError(QStringLiteral("import: %1 needs a value").arg(arg));
+            return usageError(QCoreApplication::translate("korven-problems", "import: %1 needs a value").arg(arg));
         const QString value = args[++i];
         if (arg == QLatin1String("--out"))
             options.imagesDir = value;
@@ -245,20 +245,20 @@ int runImport(const QStringList &args)
             options.preview = value;
     }
     if (options.picture.isEmpty())
-        return usageError(QStringLiteral("import: the PICTURE to import is required"));
+        return usageError(QCoreApplication::translate("korven-problems", "import: the PICTURE to import is required"));
     if (options.imagesDir.isEmpty() || options.name.isEmpty())
-        return usageError(QStringLiteral("import: --out IMAGES_DIR and --name NAME are required"));
+        return usageError(QCoreApplication::translate("korven-problems", "import: --out IMAGES_DIR and --name NAME are required"));
 
     QElapsedTimer timer;
     timer.start();
     const ImportResult result = importKaryogram(options);
-    QString line = QStringLiteral("wrote %1 (46 bitmaps and the listing) in %2 s")
+    QString line = QCoreApplication::translate("korven-problems", "wrote %1 (46 bitmaps and the listing) in %2 s")
                        .arg(QDir::toNativeSeparators(result.folder)).arg(timer.elapsed() / 1000.0, 0, 'f', 2);
     if (std::abs(result.segmentation.tiltDegrees) > 0)
-        line += QStringLiteral(", picture turned %1 degrees").arg(-result.segmentation.tiltDegrees, 0, 'f', 1);
+        line += QCoreApplication::translate("korven-problems", ", picture turned %1 degrees").arg(-result.segmentation.tiltDegrees, 0, 'f', 1);
     say(stdout, line);
     if (!result.preview.isEmpty())
-        say(stdout, QStringLiteral("wrote %1").arg(result.preview));
+        say(stdout, QCoreApplication::translate("korven-problems", "wrote %1").arg(result.preview));
     return 0;
 }
 
@@ -270,7 +270,7 @@ QString padded(const QString &text, int width)
 int runList(const QStringList &args)
 {
     if (args.size() > 1)
-        return usageError(QStringLiteral("list takes at most one folder"));
+        return usageError(QCoreApplication::translate("korven-problems", "list takes at most one folder"));
     // Installed, the user's own Images folder (where make and import write); otherwise the
     // Images folder beside the tool, as for KORVEN.
     const Locations where = locations();
@@ -278,8 +278,8 @@ int runList(const QStringList &args)
                            : where.installed ? where.userImagesFolder()
                                              : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Images"));
     if (!QFileInfo(images).isDir())
-        throw KorvenError(QStringLiteral("%1: no such folder").arg(images));
-    say(stdout, QStringLiteral("%1: the problem list numbers the present catalogue folders in catalogue order")
+        throw KorvenError(QCoreApplication::translate("korven-problems", "%1: no such folder").arg(images));
+    say(stdout, QCoreApplication::translate("korven-problems", "%1: the problem list numbers the present catalogue folders in catalogue order")
                     .arg(QDir::toNativeSeparators(images)));
     say(stdout, QStringLiteral("pos  no.  state    sex     bands  folder"));
     int faulty = 0;
@@ -297,9 +297,9 @@ int runList(const QStringList &args)
                         .arg(entry.name));
     }
     for (const QString &stray : strayFolders(images))
-        say(stdout, QStringLiteral("ignored by KORVEN (not a catalogue name): %1").arg(stray));
+        say(stdout, QCoreApplication::translate("korven-problems", "ignored by KORVEN (not a catalogue name): %1").arg(stray));
     if (faulty > 0)
-        say(stdout, QStringLiteral("%1 faulty folder(s); 'korven-problems check FOLDER' says what is wrong").arg(faulty));
+        say(stdout, QCoreApplication::translate("korven-problems", "%1 faulty folder(s); 'korven-problems check FOLDER' says what is wrong").arg(faulty));
     return 0;
 }
 
@@ -353,7 +353,7 @@ int main(int argc, char *argv[])
                 return usageError(QCoreApplication::translate("korven-problems", "pack needs exactly one folder"));
             for (const QString &line : packPictures(args[0]))
                 say(stdout, line);
-            say(stdout, QStringLiteral("wrote %1").arg(listingPath(args[0])));
+            say(stdout, QCoreApplication::translate("korven-problems", "wrote %1").arg(listingPath(args[0])));
             return 0;
         }
         if (command == QLatin1String("check")) {

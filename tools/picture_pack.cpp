@@ -8,6 +8,7 @@
 #include "tools/problem_audit.h"
 #include "tools/problem_maker.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,7 +52,7 @@ QStringList packPictures(const QString &folder)
 {
     const QDir dir(folder);
     if (!QFileInfo(folder).isDir())
-        throw KorvenError(QStringLiteral("%1: no such folder").arg(folder));
+        throw KorvenError(QCoreApplication::translate("PicturePack", "%1: no such folder").arg(folder));
     QStringList readable;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         readable << QString::fromLatin1(format).toLower();
@@ -68,11 +69,11 @@ QStringList packPictures(const QString &folder)
         const QString base = pieceFileName(piece).chopped(4);
         const QStringList files = byPiece.value(base);
         if (files.isEmpty()) {
-            faults << QStringLiteral("%1: missing; add the picture as %2.bmp, %2.png or %2.jpg").arg(dir.filePath(base), base);
+            faults << QCoreApplication::translate("PicturePack", "%1: missing; add the picture as %2.bmp, %2.png or %2.jpg").arg(dir.filePath(base), base);
             continue;
         }
         if (files.size() > 1) {
-            faults << QStringLiteral("%1: %2 pictures (%3); keep one").arg(dir.filePath(base)).arg(files.size())
+            faults << QCoreApplication::translate("PicturePack", "%1: %2 pictures (%3); keep one").arg(dir.filePath(base)).arg(files.size())
                           .arg(files.join(QStringLiteral(", ")));
             continue;
         }
@@ -82,14 +83,14 @@ QStringList packPictures(const QString &folder)
         QImageReader reader(path);
         const QImage image = reader.read();
         if (image.isNull()) {
-            faults << QStringLiteral("%1: cannot be read as a picture (%2); save it again as PNG or BMP")
+            faults << QCoreApplication::translate("PicturePack", "%1: cannot be read as a picture (%2); save it again as PNG or BMP")
                           .arg(path, reader.errorString());
             continue;
         }
         conversions.push_back({path, dir.filePath(pieceFileName(piece)), encodeBmp24(whitenedPiece(image))});
     }
     if (!faults.isEmpty())
-        throw KorvenError(QStringLiteral("no listing written for %1, nothing changed:\n  %2")
+        throw KorvenError(QCoreApplication::translate("PicturePack", "no listing written for %1, nothing changed:\n  %2")
                               .arg(folder, faults.join(QStringLiteral("\n  "))));
 
     // Every new bitmap is written aside before any original moves, so a full disk changes nothing.
@@ -100,19 +101,19 @@ QStringList packPictures(const QString &folder)
             const QString reason = part.errorString();
             for (const Conversion &d : conversions)
                 QFile::remove(d.target + QStringLiteral(".part"));
-            throw KorvenError(QStringLiteral("%1: cannot write (%2); nothing changed").arg(c.target, reason));
+            throw KorvenError(QCoreApplication::translate("PicturePack", "%1: cannot write (%2); nothing changed").arg(c.target, reason));
         }
     }
     QStringList report;
     if (!conversions.empty()) {
         const QDir originals(dir.filePath(QStringLiteral("originals")));
         if (!QDir().mkpath(originals.path()))
-            throw KorvenError(QStringLiteral("%1: cannot create the folder").arg(originals.path()));
+            throw KorvenError(QCoreApplication::translate("PicturePack", "%1: cannot create the folder").arg(originals.path()));
         for (const Conversion &c : conversions) {
             const QString kept = keepName(originals, QFileInfo(c.source).fileName());
             if (!QFile::rename(c.source, kept) || !QFile::rename(c.target + QStringLiteral(".part"), c.target))
-                throw KorvenError(QStringLiteral("%1: cannot be replaced").arg(c.target));
-            report << QStringLiteral("converted %1 to %2 (original kept as %3)")
+                throw KorvenError(QCoreApplication::translate("PicturePack", "%1: cannot be replaced").arg(c.target));
+            report << QCoreApplication::translate("PicturePack", "converted %1 to %2 (original kept as %3)")
                           .arg(QFileInfo(c.source).fileName(), QFileInfo(c.target).fileName(),
                                QDir(folder).relativeFilePath(kept));
         }

@@ -8,6 +8,7 @@
 #include "tools/karyogram_segment.h"
 #include "tools/problem_maker.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -82,7 +83,7 @@ QStringList auditProblem(const QString &folder)
     QStringList faults;
     const QString name = folderName(folder);
     if (!catalogueNames().contains(name))
-        faults << QStringLiteral("%1: \"%2\" is not a catalogue name, so KORVEN ignores this folder; rename it to "
+        faults << QCoreApplication::translate("ProblemAudit", "%1: \"%2\" is not a catalogue name, so KORVEN ignores this folder; rename it to "
                                  "one of the names 'korven-problems list' shows")
                       .arg(folder, name);
 
@@ -112,16 +113,16 @@ QStringList auditProblem(const QString &folder)
             continue;
         const QString path = QDir(folder).filePath(pieceFileName(piece));
         if (bitmap.height() > 2 * median)
-            faults << QStringLiteral("%1: %2 pixels high, over twice the set's median of %3, so every other "
+            faults << QCoreApplication::translate("ProblemAudit", "%1: %2 pixels high, over twice the set's median of %3, so every other "
                                      "chromosome would shrink to a speck; crop its margins or scale it like the others")
                           .arg(path).arg(bitmap.height()).arg(median);
         if (frameGreyShare(bitmap) > 0.5)
-            faults << QStringLiteral("%1: the background is not pure white, so the piece would show a box that gives "
+            faults << QCoreApplication::translate("ProblemAudit", "%1: the background is not pure white, so the piece would show a box that gives "
                                      "its orientation away; 'korven-problems pack' makes it white")
                           .arg(path);
         const BitmapContent content = inspectBitmap(bitmap);
         if (content.chromosomes != 1)
-            faults << QStringLiteral("%1: holds %2 chromosomes, not one; cut it into one bitmap per chromosome")
+            faults << QCoreApplication::translate("ProblemAudit", "%1: holds %2 chromosomes, not one; cut it into one bitmap per chromosome")
                           .arg(path).arg(content.chromosomes);
         if (piece >= PieceCount - 2)
             sexLengths[piece - (PieceCount - 2)] = content.height;
@@ -129,11 +130,11 @@ QStringList auditProblem(const QString &folder)
     if (sexLengths[0] > 0 && sexLengths[1] > 0 && catalogueNames().contains(name)) {
         const bool differ = lengthsDifferClearly(sexLengths[0], sexLengths[1]);
         if (isFemaleProblem(name) && differ)
-            faults << QStringLiteral("%1: a female set, but 23-1.bmp and 23-2.bmp differ clearly in length (%2 and %3 "
+            faults << QCoreApplication::translate("ProblemAudit", "%1: a female set, but 23-1.bmp and 23-2.bmp differ clearly in length (%2 and %3 "
                                      "pixels), like an X and a Y; use a male name or the right bitmaps")
                           .arg(folder).arg(sexLengths[0]).arg(sexLengths[1]);
         if (!isFemaleProblem(name) && !differ)
-            faults << QStringLiteral("%1: a male set, but 23-1.bmp and 23-2.bmp are alike in length (%2 and %3 "
+            faults << QCoreApplication::translate("ProblemAudit", "%1: a male set, but 23-1.bmp and 23-2.bmp are alike in length (%2 and %3 "
                                      "pixels), like two X; use a female name or put the Y in 23-2.bmp")
                           .arg(folder).arg(sexLengths[0]).arg(sexLengths[1]);
     }

@@ -1,5 +1,6 @@
 #include "users/locks.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -15,9 +16,9 @@ QString lockErrorText(const QLockFile &lock, const QString &path)
 {
     switch (lock.error()) {
     case QLockFile::PermissionError:
-        return QStringLiteral("no permission to create %1").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("Locks", "no permission to create %1").arg(QDir::toNativeSeparators(path));
     default:
-        return QStringLiteral("cannot create %1").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("Locks", "cannot create %1").arg(QDir::toNativeSeparators(path));
     }
 }
 
@@ -52,7 +53,7 @@ LockAttempt takeLock(QLockFile &lock, int graceMs)
         const qint64 age = ageOf(path);
         if (age >= graceMs) {
             if (!QFile::remove(path) && QFileInfo::exists(path)) {
-                attempt.reason = QStringLiteral("cannot remove the broken lock %1")
+                attempt.reason = QCoreApplication::translate("Locks", "cannot remove the broken lock %1")
                                      .arg(QDir::toNativeSeparators(path));
                 return attempt;
             }

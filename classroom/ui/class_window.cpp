@@ -262,7 +262,7 @@ void ClassWindow::printTable()
 {
     if (!forceA4Portrait()) {
         showMessage(this, QStringLiteral("KORVEN"),
-                    QStringLiteral(" We cannot print this result since we cannot change paper size into A4. "));
+                    tr(" We cannot print this result since we cannot change paper size into A4. "));
         return;
     }
     // The rows in the order and selection the table shows.

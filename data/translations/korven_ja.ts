@@ -138,6 +138,85 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <source>cannot be read (%1)</source>
         <translation>読めません(%1)</translation>
     </message>
+    <message>
+        <source>%1 x %2 pixels is too large (at most %3 x %3 and %4 pixels)</source>
+        <translation>%1 x %2 画素は大きすぎます(上限は %3 x %3、合計 %4 画素)</translation>
+    </message>
+</context>
+<context>
+    <name>ClassArguments</name>
+    <message>
+        <source>Give only one of --csv and --trials-csv.</source>
+        <translation>--csv と --trials-csv はどちらか一方だけを指定してください。</translation>
+    </message>
+    <message>
+        <source>%1 needs the name of the file to write.</source>
+        <translation>%1 には書き出すファイルの名前が必要です。</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>不明なオプション %1 です。</translation>
+    </message>
+    <message>
+        <source>Give at most one Result folder.</source>
+        <translation>Result フォルダは一つだけ指定してください。</translation>
+    </message>
+    <message>
+        <source>Usage: korven-class [RESULT_DIR]
+       korven-class --csv OUT.csv [RESULT_DIR]
+       korven-class --trials-csv OUT.csv [RESULT_DIR]
+Shows every trainee&apos;s progress from the Result folder of KORVEN, or writes it as CSV.
+</source>
+        <translation>使い方: korven-class [RESULT_DIR]
+        korven-class --csv OUT.csv [RESULT_DIR]
+        korven-class --trials-csv OUT.csv [RESULT_DIR]
+KORVEN の Result フォルダから受講者全員の上達ぶりを表示するか、CSV に書き出します。
+</translation>
+    </message>
+</context>
+<context>
+    <name>ClassCommand</name>
+    <message>
+        <source>%1 lies in the Result folder, which is only read.</source>
+        <translation>%1 は Result フォルダの中にあります。Result フォルダは読み取るだけで、書き込みません。</translation>
+    </message>
+    <message>
+        <source>read %1 of %2 trainees</source>
+        <translation>受講者 %2 人のうち %1 人を読み込みました</translation>
+    </message>
+    <message>
+        <source>wrote the trials of %1 of %2 trainees</source>
+        <translation>受講者 %2 人のうち %1 人の試行を書き出しました</translation>
+    </message>
+</context>
+<context>
+    <name>ClassCsv</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassOverview</name>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>フォルダ %1 がありません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 はフォルダではありません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>フォルダ %1 を読み取れません。</translation>
+    </message>
+</context>
+<context>
+    <name>ClassWindow</name>
+    <message>
+        <source>%1 lies in the Result folder, which is only read.</source>
+        <translation>%1 は Result フォルダの中にあります。Result フォルダは読み取るだけで、書き込みません。</translation>
+    </message>
 </context>
 <context>
     <name>Grading</name>
@@ -154,6 +233,13 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>得点: %1/46
  修正中
  (%2 回目)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>The help file %1 is missing.</source>
+        <translation>ヘルプファイル %1 が見つかりません。</translation>
     </message>
 </context>
 <context>
@@ -185,6 +271,85 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     <message>
         <source>The ID is too long (at most %1 bytes). Please enter a shorter ID.</source>
         <translation>IDが長すぎます(最大 %1 バイト)。短いIDを入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>KaryogramImport</name>
+    <message>
+        <source>%1: cannot write the picture (%2)</source>
+        <translation>%1: 画像を書き込めません(%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot write (%2)</source>
+        <translation>%1: 書き込めません(%2)</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: ファイルがありません</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read as a picture (%2); use PNG, JPEG, TIFF, BMP or GIF</source>
+        <translation>%1: 画像として読み取れません(%2)。PNG、JPEG、TIFF、BMP、GIF のいずれかを使ってください</translation>
+    </message>
+    <message>
+        <source>%1: cannot make room to replace it</source>
+        <translation>%1: 置き換えるための場所を用意できません</translation>
+    </message>
+    <message>
+        <source>%1: cannot be replaced (is it open elsewhere?)</source>
+        <translation>%1: 置き換えられません(ほかで開かれていませんか？)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1: 書き込めません</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>%1 段目: %2</translation>
+    </message>
+    <message>
+        <source>found %1 chromosomes in %2 rows (%3)</source>
+        <translation>%2 段に %1 本の染色体が見つかりました(%3)</translation>
+    </message>
+    <message>
+        <source>, but row %1 cannot hold whole pairs</source>
+        <translation>。ただし %1 段目は対がそろいません</translation>
+    </message>
+    <message>
+        <source>, not 46 in 23 pairs</source>
+        <translation>。23 対 46 本ではありません</translation>
+    </message>
+    <message>
+        <source>46 chromosomes in 23 pairs</source>
+        <translation>23 対 46 本の染色体</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a catalogue name, so KORVEN would not list it; use one of the 48 names that &apos;korven-problems list&apos; shows, such as %2 or %3</source>
+        <translation>「%1」は目録名ではないため、KORVEN の問題一覧に載りません。'korven-problems list' が示す 48 の名前(%2、%3 など)のいずれかを使ってください</translation>
+    </message>
+    <message>
+        <source>%1 already exists; add --replace to replace it</source>
+        <translation>%1 はすでにあります。置き換えるには --replace を付けてください</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing written. %3 shows what was taken for each piece</source>
+        <translation>%1: %2。何も書き込んでいません。各断片として何が取り出されたかは %3 で確認できます</translation>
+    </message>
+    <message>
+        <source>%1 is a female set, but the last two chromosomes of %2 differ clearly in length (%3 and %4 pixels: an X and a Y); use a male catalogue name (%5...)</source>
+        <translation>%1 は女性の核型ですが、%2 の最後の 2 本は長さがはっきり違います(%3 と %4 画素: X と Y)。男性の目録名(%5...)を使ってください</translation>
+    </message>
+    <message>
+        <source>%1 is a male set, but the last two chromosomes of %2 are alike in length (%3 and %4 pixels: two X, no Y); use a female catalogue name (%5...)</source>
+        <translation>%1 は男性の核型ですが、%2 の最後の 2 本は長さがほぼ同じです(%3 と %4 画素: X が 2 本で Y がありません)。女性の目録名(%5...)を使ってください</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the folder</source>
+        <translation>%1: フォルダを作成できません</translation>
+    </message>
+    <message>
+        <source>%1: cannot write there (%2)</source>
+        <translation>%1: そこに書き込めません(%2)</translation>
     </message>
 </context>
 <context>
@@ -221,6 +386,62 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     </message>
 </context>
 <context>
+    <name>Locks</name>
+    <message>
+        <source>no permission to create %1</source>
+        <translation>%1 を作成する権限がありません</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 を作成できません</translation>
+    </message>
+    <message>
+        <source>cannot remove the broken lock %1</source>
+        <translation>壊れたロック %1 を削除できません</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePack</name>
+    <message>
+        <source>%1: no such folder</source>
+        <translation>%1: フォルダがありません</translation>
+    </message>
+    <message>
+        <source>%1: missing; add the picture as %2.bmp, %2.png or %2.jpg</source>
+        <translation>%1: ありません。画像を %2.bmp、%2.png、%2.jpg のいずれかとして追加してください</translation>
+    </message>
+    <message>
+        <source>%1: %2 pictures (%3); keep one</source>
+        <translation>%1: 画像が %2 個あります(%3)。一つだけ残してください</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read as a picture (%2); save it again as PNG or BMP</source>
+        <translation>%1: 画像として読み取れません(%2)。PNG か BMP で保存し直してください</translation>
+    </message>
+    <message>
+        <source>no listing written for %1, nothing changed:
+  %2</source>
+        <translation>%1 の一覧ファイルは書き込まず、何も変更していません:
+  %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write (%2); nothing changed</source>
+        <translation>%1: 書き込めません(%2)。何も変更していません</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the folder</source>
+        <translation>%1: フォルダを作成できません</translation>
+    </message>
+    <message>
+        <source>%1: cannot be replaced</source>
+        <translation>%1: 置き換えられません</translation>
+    </message>
+    <message>
+        <source>converted %1 to %2 (original kept as %3)</source>
+        <translation>%1 を %2 に変換しました(元の画像は %3 として保存)</translation>
+    </message>
+</context>
+<context>
     <name>PrintLayout</name>
     <message>
         <source>%1 trials(Today %2 trials)</source>
@@ -233,6 +454,33 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     <message>
         <source>Memo</source>
         <translation>メモ</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemAudit</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a catalogue name, so KORVEN ignores this folder; rename it to one of the names &apos;korven-problems list&apos; shows</source>
+        <translation>%1: 「%2」は目録名ではないため、KORVEN はこのフォルダを使いません。'korven-problems list' が示す名前のいずれかに変更してください</translation>
+    </message>
+    <message>
+        <source>%1: %2 pixels high, over twice the set&apos;s median of %3, so every other chromosome would shrink to a speck; crop its margins or scale it like the others</source>
+        <translation>%1: 高さ %2 画素で、この核型の中央値 %3 の 2 倍を超えています。このままではほかの染色体が点のように縮んでしまいます。余白を切り取るか、ほかと同じ倍率にしてください</translation>
+    </message>
+    <message>
+        <source>%1: the background is not pure white, so the piece would show a box that gives its orientation away; &apos;korven-problems pack&apos; makes it white</source>
+        <translation>%1: 背景が純白ではないため、枠が見えて向きが分かってしまいます。'korven-problems pack' で白にできます</translation>
+    </message>
+    <message>
+        <source>%1: holds %2 chromosomes, not one; cut it into one bitmap per chromosome</source>
+        <translation>%1: 染色体が 1 本ではなく %2 本写っています。染色体 1 本ごとに 1 枚のビットマップに切り分けてください</translation>
+    </message>
+    <message>
+        <source>%1: a female set, but 23-1.bmp and 23-2.bmp differ clearly in length (%2 and %3 pixels), like an X and a Y; use a male name or the right bitmaps</source>
+        <translation>%1: 女性の核型ですが、23-1.bmp と 23-2.bmp は X と Y のように長さがはっきり違います(%2 と %3 画素)。男性の名前にするか、正しいビットマップを使ってください</translation>
+    </message>
+    <message>
+        <source>%1: a male set, but 23-1.bmp and 23-2.bmp are alike in length (%2 and %3 pixels), like two X; use a female name or put the Y in 23-2.bmp</source>
+        <translation>%1: 男性の核型ですが、23-1.bmp と 23-2.bmp は X 2 本のように長さがほぼ同じです(%2 と %3 画素)。女性の名前にするか、Y を 23-2.bmp に入れてください</translation>
     </message>
 </context>
 <context>
@@ -250,16 +498,20 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>%1 の %2 行目:「%3」は整数ではありません。</translation>
     </message>
     <message>
-        <source>File not found: %1</source>
-        <translation>ファイルが見つかりません: %1</translation>
-    </message>
-    <message>
         <source>Cannot load the image %1: %2</source>
         <translation>画像 %1 を読み込めません: %2</translation>
     </message>
     <message>
         <source>No chromosome image is loaded; the pieces cannot be sized.</source>
         <translation>染色体画像が読み込まれていないため、大きさを決められません。</translation>
+    </message>
+    <message>
+        <source>Cannot load the image %1: it declares %2 x %3 pixels; at most %4 x %4 and %5 pixels in all are accepted.</source>
+        <translation>画像 %1 を読み込めません: %2 x %3 画素と記されていますが、受け付けるのは %4 x %4、合計 %5 画素までです。</translation>
+    </message>
+    <message>
+        <source>Cannot load the image %1: %2 x %3 pixels is too large.</source>
+        <translation>画像 %1 を読み込めません: %2 x %3 画素は大きすぎます。</translation>
     </message>
 </context>
 <context>
@@ -449,6 +701,10 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     <message>
         <source> Now printing... </source>
         <translation> 印刷中です... </translation>
+    </message>
+    <message>
+        <source>Magnifier</source>
+        <translation>拡大鏡</translation>
     </message>
 </context>
 <context>
@@ -779,6 +1035,14 @@ Please create it different ID.</source>
         <source>Please your password again.</source>
         <translation>パスワードをもう一度入力してください。</translation>
     </message>
+    <message>
+        <source>The ID %1 cannot be used: %2.</source>
+        <translation>ID %1 は使えません: %2。</translation>
+    </message>
+    <message>
+        <source>This ID is in use on %1.</source>
+        <translation>この ID は %1 で使用中です。</translation>
+    </message>
 </context>
 <context>
     <name>TRecovery1</name>
@@ -871,6 +1135,39 @@ Please create it different ID.</source>
     </message>
 </context>
 <context>
+    <name>TraineeSummary</name>
+    <message numerus="yes">
+        <source>%n more damaged line(s) left out.</source>
+        <translation>
+            <numerusform>ほかに壊れた行 %n 行を除きました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 has too many lines (%2; at most %3 are read).</source>
+        <translation>%1 は行が多すぎます(%2 行。読み取るのは %3 行までです)。</translation>
+    </message>
+    <message>
+        <source>bytes that are not CP932 text</source>
+        <translation>CP932 の文字ではないバイト</translation>
+    </message>
+    <message>
+        <source>the file is empty, without even its header line</source>
+        <translation>ファイルが空で、見出し行もありません</translation>
+    </message>
+    <message>
+        <source>not the header line of a trial record file</source>
+        <translation>試行記録ファイルの見出し行ではありません</translation>
+    </message>
+    <message>
+        <source>No trial recorded yet (%1).</source>
+        <translation>試行の記録はまだありません(%1)。</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3.</source>
+        <translation>%1、%2 行目: %3。</translation>
+    </message>
+</context>
+<context>
     <name>TrialStatistics</name>
     <message>
         <source>trial number</source>
@@ -909,10 +1206,6 @@ Please create it different ID.</source>
         <translation>「%1」は整数ではありません</translation>
     </message>
     <message>
-        <source>%1, line %2, field %3 (%4): %5.</source>
-        <translation>%1 の %2 行目 %3 番目の項目 (%4): %5。</translation>
-    </message>
-    <message>
         <source>unknown</source>
         <translation>不明</translation>
     </message>
@@ -923,6 +1216,18 @@ Please create it different ID.</source>
     <message>
         <source>male</source>
         <translation>男性</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 は範囲外です</translation>
+    </message>
+    <message>
+        <source>field %1 (%2): %3</source>
+        <translation>項目 %1(%2): %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2, %3.</source>
+        <translation>%1、%2 行目、%3。</translation>
     </message>
 </context>
 <context>
@@ -965,59 +1270,60 @@ Please create it different ID.</source>
     </message>
 </context>
 <context>
-    <name>korven-problems</name>
+    <name>korven</name>
     <message>
-        <source>korven-problems: makes and checks the problem sets of KORVEN.
-
-Usage:
-  korven-problems make --out DIR [--seed N] [--only LIST] [--data DIR] [--threads N]
-      Writes the 48 catalogue problems under DIR, each a folder with the bitmaps
-      1-1.bmp .. 23-2.bmp and its listing file NAME.set, and the sample image
-      DIR/1-1.bmp. The same seed (default 1) writes the same files.
-      --only LIST   only these catalogue positions (1..48), e.g. --only 1,5
-      --data DIR    folder of the ideogram tables human-ideogram-bands-*.tsv
-      --threads N   worker threads (default: one per core)
-  korven-problems pack DIR
-      Writes DIR/NAME.set (NAME is the folder&apos;s name) for a folder holding the 46
-      bitmaps 1-1.bmp .. 23-2.bmp; refuses, changing nothing, if one is missing or
-      is not a 24-bit BMP.
-  korven-problems check DIR
-      Verifies a problem folder: the 46 bitmaps present and 24-bit, 46 listing
-      lines, every check value matching. Lists each fault; exit code 0 only when
-      the folder is sound.
-  korven-problems sheet DIR OUT.png
-      Draws the folder&apos;s 46 chromosomes as a labelled karyogram into OUT.png.
-  korven-problems --help
-      Shows this text.
-
-Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
+        <source>%1: unknown argument &apos;%2&apos; (try &apos;%1 --help&apos;)
 </source>
-        <translation>korven-problems: KORVEN の問題セットを作成・点検します。
-
-使い方:
-  korven-problems make --out DIR [--seed N] [--only LIST] [--data DIR] [--threads N]
-      目録の 48 問を DIR の下に書きます。各問題はビットマップ 1-1.bmp .. 23-2.bmp と
-      一覧ファイル NAME.set を収めたフォルダです。見本画像 DIR/1-1.bmp も書きます。
-      同じシード(既定値 1)からは同じファイルができます。
-      --only LIST   この目録位置(1..48)だけ。例: --only 1,5
-      --data DIR    イディオグラム表 human-ideogram-bands-*.tsv のフォルダ
-      --threads N   作業スレッド数(既定値: コア数)
-  korven-problems pack DIR
-      46 枚のビットマップ 1-1.bmp .. 23-2.bmp を収めたフォルダに DIR/NAME.set
-      (NAME はフォルダ名)を書きます。1 枚でも欠けているか 24 ビット BMP でなければ、
-      何も変えずに中止します。
-  korven-problems check DIR
-      問題フォルダを点検します: 46 枚のビットマップがそろって 24 ビットであること、
-      一覧が 46 行あること、すべてのチェック値が一致すること。不備をすべて挙げ、
-      問題がないときだけ終了コード 0 を返します。
-  korven-problems sheet DIR OUT.png
-      フォルダの 46 本の染色体を番号付きの核型として OUT.png に描きます。
-  korven-problems --help
-      この説明を表示します。
-
-終了コード: 0 成功、1 失敗または不備あり、2 使い方の誤り。
+        <translation>%1: 不明な引数 '%2' です('%1 --help' を参照してください)
 </translation>
     </message>
+    <message>
+        <source>korven: another copy of KORVEN is running (process %1); this one ends.
+</source>
+        <translation>korven: KORVEN はすでに起動しています(プロセス %1)。こちらは終了します。
+</translation>
+    </message>
+    <message>
+        <source>korven: cannot take the single-copy lock: %1.
+</source>
+        <translation>korven: 二重起動防止のロックを取得できません: %1。
+</translation>
+    </message>
+    <message>
+        <source>Usage: korven [--help | --version]
+
+KORVEN, a training program for human karyotyping. Started without arguments it opens
+its login window; one copy runs per desktop user.
+
+Files: the bundled problem sets and the help manual are read from the program&apos;s folder
+(PREFIX/share/korven when installed); each trainee&apos;s records are kept in Result/ of
+the data folder, which is the program&apos;s own folder when run from a folder of its own,
+and ~/.local/share/korven ($XDG_DATA_HOME/korven) when installed. Problem sets in the
+data folder&apos;s Images/ replace bundled ones of the same name.
+
+Environment:
+  KORVEN_DATA   another data folder (holding Result/ and optionally Images/), for
+                example a class&apos;s shared folder; an ID is used by one copy at a time.
+</source>
+        <translation>使い方: korven [--help | --version]
+
+KORVEN は、ヒト核型分析の訓練プログラムです。引数なしで起動するとログイン画面を
+開きます。デスクトップのユーザーごとに一つだけ起動できます。
+
+ファイル: 付属の問題セットとヘルプはプログラムのフォルダ(インストール時は
+PREFIX/share/korven)から読み込みます。受講者ごとの記録はデータフォルダの Result/
+に保存します。データフォルダは、専用のフォルダから実行したときはプログラム自身の
+フォルダ、インストール時は ~/.local/share/korven($XDG_DATA_HOME/korven)です。
+データフォルダの Images/ にある問題セットは、同じ名前の付属の問題セットより優先されます。
+
+環境変数:
+  KORVEN_DATA   別のデータフォルダ(Result/ と、必要なら Images/ を置く)。たとえば
+                クラスの共有フォルダ。一つの ID は同時に一つの KORVEN だけが使えます。
+</translation>
+    </message>
+</context>
+<context>
+    <name>korven-problems</name>
     <message>
         <source>korven-problems: %1</source>
         <translation>korven-problems: %1</translation>
@@ -1085,6 +1391,288 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>不明なコマンド &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>korven-problems: makes and checks the problem sets of KORVEN.
+
+Usage:
+  korven-problems make --out DIR [--seed N] [--only LIST] [--data DIR] [--threads N]
+                       [--refresh]
+      Writes the 48 catalogue problems under DIR, each a folder with the bitmaps
+      1-1.bmp .. 23-2.bmp and its listing file NAME.set, and the sample image
+      DIR/1-1.bmp. The same seed (default 1) writes the same files. Installed,
+      DIR defaults to the user&apos;s own Images folder (~/.local/share/korven/Images,
+      or KORVEN_DATA/Images).
+      --only LIST   only these catalogue positions (1..48), e.g. --only 1,5
+      --data DIR    folder of the ideogram tables human-ideogram-bands-*.tsv
+      --threads N   worker threads (default: one per core)
+      --refresh     rewrite only what an earlier --refresh wrote and nobody has
+                    changed since; keep every folder changed or added by hand
+  korven-problems import PICTURE --out IMAGES_DIR --name NAME [--preview OUT.png] [--replace]
+      Cuts a karyogram picture (PNG, JPEG, TIFF, BMP, GIF; pairs in reading order,
+      the sex chromosomes last) into the problem folder IMAGES_DIR/NAME. NAME must
+      be a catalogue name whose sex matches the picture. Writes the folder whole or
+      not at all; --replace replaces an existing one. --preview writes the new
+      set&apos;s sheet; when the chromosomes are not 46 in 23 pairs it shows what was
+      found instead (without --preview: NAME-diagnosis.png here).
+  korven-problems list [IMAGES_DIR]
+      Lists the 48 catalogue names in catalogue order: the number the problem list
+      gives each present folder, whether it is sound, its sex and, for made sets,
+      the band level. Default IMAGES_DIR: the Images folder beside this tool; installed,
+      the user&apos;s own Images folder.
+  korven-problems pack DIR
+      Turns the 46 pictures 1-1 .. 23-2 of DIR (BMP of any depth, PNG, JPEG, TIFF,
+      GIF) into 24-bit BMPs on pure white (originals kept in DIR/originals) and
+      writes DIR/NAME.set (NAME is the folder&apos;s name); refuses, changing nothing,
+      if a picture is missing, doubled or unreadable.
+  korven-problems check DIR
+      Verifies a problem folder: the 46 bitmaps present and 24-bit, 46 listing
+      lines, every check value matching, and nothing that would play wrongly (a
+      name outside the catalogue, an oversized bitmap, a background not pure
+      white, two chromosomes in one bitmap, sex chromosomes that disagree with the
+      name). Lists each fault; exit code 0 only when the folder is sound.
+  korven-problems sheet DIR OUT.png
+      Draws the folder&apos;s 46 chromosomes as a labelled karyogram into OUT.png.
+  korven-problems --help
+      Shows this text.
+  korven-problems --version
+      Shows the version.
+
+Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
+</source>
+        <translation>korven-problems: KORVEN の問題セットを作成し、検査します。
+
+使い方:
+  korven-problems make --out DIR [--seed N] [--only LIST] [--data DIR] [--threads N]
+                       [--refresh]
+      目録の 48 問題を DIR の下に書き込みます。各問題は、ビットマップ 1-1.bmp ..
+      23-2.bmp と一覧ファイル NAME.set を収めたフォルダです。見本画像
+      DIR/1-1.bmp も書き込みます。同じシード(既定は 1)からは同じファイルができます。
+      インストール時の DIR の既定は、ユーザー自身の Images フォルダ
+      (~/.local/share/korven/Images または KORVEN_DATA/Images)です。
+      --only LIST   これらの目録番号(1..48)だけ。例: --only 1,5
+      --data DIR    イディオグラムの表 human-ideogram-bands-*.tsv のフォルダ
+      --threads N   作業スレッドの数(既定: コアごとに一つ)
+      --refresh     以前の --refresh で書き込み、その後だれも変更していないものだけを
+                    書き直します。手で変更・追加したフォルダはすべてそのまま残します
+  korven-problems import PICTURE --out IMAGES_DIR --name NAME [--preview OUT.png] [--replace]
+      核型の画像(PNG、JPEG、TIFF、BMP、GIF。染色体対は読む順に並び、性染色体が最後)を
+      切り分けて問題フォルダ IMAGES_DIR/NAME にします。NAME は、画像と性別の合う
+      目録名でなければなりません。フォルダは丸ごと書き込むか、まったく書き込まない
+      かのどちらかです。--replace は既存のフォルダを置き換えます。--preview は新しい
+      セットのシートを書き込みます。染色体が 23 対 46 本でないときは、代わりに見つかった
+      ものを示します(--preview なしでは、ここに NAME-diagnosis.png として)。
+  korven-problems list [IMAGES_DIR]
+      目録の 48 の名前を目録順に一覧にします: 存在する各フォルダに問題一覧が
+      付ける番号、不備がないか、性別、作成したセットではバンドレベル。IMAGES_DIR の既定は
+      このツールの隣の Images フォルダ、インストール時はユーザー自身の Images フォルダです。
+  korven-problems pack DIR
+      DIR の 46 枚の画像 1-1 .. 23-2(任意の色深度の BMP、PNG、JPEG、TIFF、GIF)を
+      純白の背景の 24 ビット BMP に変換し(元の画像は DIR/originals に保存)、
+      DIR/NAME.set(NAME はフォルダ名)を書き込みます。画像が欠けている、重複している、
+      読み取れないときは、何も変更せずに中止します。
+  korven-problems check DIR
+      問題フォルダを検査します: 46 枚のビットマップがそろい 24 ビットであること、
+      一覧ファイルが 46 行で、すべての検査値が合うこと、正しく出題できないもの
+      (目録外の名前、大きすぎるビットマップ、純白でない背景、1 枚に 2 本の染色体、
+      名前と合わない性染色体)がないこと。不備を一つずつ挙げます。フォルダに不備が
+      ないときだけ終了コード 0 を返します。
+  korven-problems sheet DIR OUT.png
+      フォルダの 46 本の染色体を、ラベル付きの核型図として OUT.png に描きます。
+  korven-problems --help
+      この説明を表示します。
+  korven-problems --version
+      バージョンを表示します。
+
+終了コード: 0 成功、1 失敗または不備あり、2 使い方の誤り。
+</translation>
+    </message>
+    <message>
+        <source>kept %1 (changed or added by hand)</source>
+        <translation>%1 はそのままにしました(手で変更または追加されています)</translation>
+    </message>
+    <message>
+        <source>kept %1 (changed by hand)</source>
+        <translation>%1 はそのままにしました(手で変更されています)</translation>
+    </message>
+    <message>
+        <source>nothing to rewrite in %1</source>
+        <translation>%1 に書き直すものはありません</translation>
+    </message>
+    <message>
+        <source>import: unknown argument &apos;%1&apos;</source>
+        <translation>import: 不明な引数 '%1' です</translation>
+    </message>
+    <message>
+        <source>import: %1 needs a value</source>
+        <translation>import: %1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>import: the PICTURE to import is required</source>
+        <translation>import: 取り込む画像 PICTURE を指定してください</translation>
+    </message>
+    <message>
+        <source>import: --out IMAGES_DIR and --name NAME are required</source>
+        <translation>import: --out IMAGES_DIR と --name NAME を指定してください</translation>
+    </message>
+    <message>
+        <source>wrote %1 (46 bitmaps and the listing) in %2 s</source>
+        <translation>%1 を書き込みました(ビットマップ 46 枚と一覧ファイル、%2 秒)</translation>
+    </message>
+    <message>
+        <source>, picture turned %1 degrees</source>
+        <translation>、画像を %1 度回転</translation>
+    </message>
+    <message>
+        <source>list takes at most one folder</source>
+        <translation>list に指定できるフォルダは一つまでです</translation>
+    </message>
+    <message>
+        <source>%1: no such folder</source>
+        <translation>%1: フォルダがありません</translation>
+    </message>
+    <message>
+        <source>%1: the problem list numbers the present catalogue folders in catalogue order</source>
+        <translation>%1: 問題一覧は、存在する目録のフォルダに目録順で番号を付けます</translation>
+    </message>
+    <message>
+        <source>ignored by KORVEN (not a catalogue name): %1</source>
+        <translation>KORVEN が使わないフォルダ(目録名ではありません): %1</translation>
+    </message>
+    <message>
+        <source>%1 faulty folder(s); &apos;korven-problems check FOLDER&apos; says what is wrong</source>
+        <translation>不備のあるフォルダが %1 個あります。'korven-problems check FOLDER' で内容を確認できます</translation>
+    </message>
+</context>
+<context>
+    <name>korven::ui::ClassTableModel</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>試行回数</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>本日</translation>
+    </message>
+    <message>
+        <source>Last score (/46)</source>
+        <translation>最新の得点(/46)</translation>
+    </message>
+    <message>
+        <source>Mean score (%)</source>
+        <translation>平均正解率(%)</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>最高得点</translation>
+    </message>
+    <message>
+        <source>Mean time (sec.)</source>
+        <translation>平均時間(秒)</translation>
+    </message>
+    <message>
+        <source>Last trial</source>
+        <translation>最新の試行</translation>
+    </message>
+    <message>
+        <source>Weakest</source>
+        <translation>苦手な染色体</translation>
+    </message>
+    <message>
+        <source>Last 20 scores</source>
+        <translation>直近 20 回の得点</translation>
+    </message>
+</context>
+<context>
+    <name>korven::ui::ClassWindow</name>
+    <message>
+        <source>Class overview(KORVEN)</source>
+        <translation>クラスの概要(KORVEN)</translation>
+    </message>
+    <message>
+        <source>Open folder...</source>
+        <translation>フォルダを開く...</translation>
+    </message>
+    <message>
+        <source>Filter by ID</source>
+        <translation>ID で絞り込み</translation>
+    </message>
+    <message>
+        <source>Export table...</source>
+        <translation>表を書き出す...</translation>
+    </message>
+    <message>
+        <source>Export trials...</source>
+        <translation>試行を書き出す...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>印刷...</translation>
+    </message>
+    <message>
+        <source>Class: percentage of correct per chromosome pair (all trials)</source>
+        <translation>クラス: 染色体対ごとの正解率(全試行)</translation>
+    </message>
+    <message>
+        <source>Chromosome pair</source>
+        <translation>染色体対</translation>
+    </message>
+    <message>
+        <source>percentage of correct answers(%)</source>
+        <translation>正答率(%)</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>クラス</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trainee(s) in %1</source>
+        <translation>
+            <numerusform>%1 の受講者 %n 人</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select a trainee to see the charts of the trials.</source>
+        <translation>受講者を選ぶと、その試行のグラフを表示します。</translation>
+    </message>
+    <message>
+        <source>Evaluation of %1</source>
+        <translation>%1 さんの評価</translation>
+    </message>
+    <message>
+        <source>Open a Result folder</source>
+        <translation>Result フォルダを開く</translation>
+    </message>
+    <message>
+        <source>Export all trials</source>
+        <translation>全試行を書き出す</translation>
+    </message>
+    <message>
+        <source>Export the table</source>
+        <translation>表を書き出す</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source> We cannot print this result since we cannot change paper size into A4. </source>
+        <translation> 用紙サイズを A4 に変更できないため、この結果は印刷できません。 </translation>
+    </message>
+    <message>
+        <source>Class overview: %1   %2</source>
+        <translation>クラスの概要: %1   %2</translation>
+    </message>
+</context>
+<context>
+    <name>korven::ui::HelpWindow</name>
+    <message>
+        <source>KORVEN Help</source>
+        <translation>KORVEN ヘルプ</translation>
     </message>
 </context>
 </TS>

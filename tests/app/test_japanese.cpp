@@ -4,8 +4,11 @@
 #include "analysis/ui/tokbottom_dlg.h"
 #include "analysis/ui/tpages_dlg.h"
 #include "app/language.h"
+#include "app/ui/help_window.h"
 #include "app/ui/korven_application.h"
 #include "app/ui/tabout_box.h"
+#include "classroom/class_fixture.h"
+#include "classroom/ui/class_window.h"
 #include "exercise/ui/tform1.h"
 #include "exercise/ui/tform15.h"
 #include "exercise/ui/tform16.h"
@@ -22,6 +25,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
@@ -30,6 +34,7 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QtTest>
 
 using korven::test::WindowFixture;
@@ -56,8 +61,9 @@ QStringList englishWords(QString text)
 }
 
 // "window: text" for every text a person sees in the window that still holds English: its
-// title, visible labels and buttons (and their tips), tabs, menus and chart titles.
-QStringList englishLeft(QWidget *window)
+// title, visible labels and buttons (and their tips), field hints, tabs, table headings, menus
+// and chart titles. The `data` (folder paths, IDs) are names, not English, and are left out.
+QStringList englishLeft(QWidget *window, const QStringList &data = {})
 {
     QStringList texts{window->windowTitle()};
     for (auto *label : window->findChildren<QLabel *>()) {
@@ -67,6 +73,14 @@ QStringList englishLeft(QWidget *window)
     for (auto *button : window->findChildren<QAbstractButton *>()) {
         if (button->isVisibleTo(window))
             texts << button->text() << button->toolTip();
+    }
+    for (auto *edit : window->findChildren<QLineEdit *>()) {
+        if (edit->isVisibleTo(window))
+            texts << edit->placeholderText();
+    }
+    for (auto *table : window->findChildren<QTableView *>()) {
+        for (int c = 0; c < table->model()->columnCount(); ++c)
+            texts << table->model()->headerData(c, Qt::Horizontal).toString();
     }
     for (auto *tabs : window->findChildren<QTabBar *>()) {
         for (int i = 0; i < tabs->count(); ++i)
@@ -87,7 +101,9 @@ QStringList englishLeft(QWidget *window)
             texts << axis->titleText();
     }
     QStringList left;
-    for (const QString &text : texts) {
+    for (QString text : texts) {
+        for (const QString &name : data)
+            text.remove(name);
         if (!englishWords(text).isEmpty())
             left << window->objectName() + QStringLiteral(": ") + text;
     }
@@ -147,6 +163,7 @@ private slots:
 
     void detectorFindsEnglish();
     void everyWindowInJapanese();
+    void helpAndClassWindowsInJapanese();
     void qtDialogsInJapanese();
     void filesSameInBothLanguages();
 };
@@ -207,6 +224,28 @@ void TestJapanese::everyWindowInJapanese()
 
     QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
     QVERIFY2(fx.errors().isEmpty(), qPrintable(fx.errors().join(u'\n')));
+}
+
+// The windows outside the exercise's set: the program's own help window and the class overview,
+// with its folder read and a trainee chosen.
+void TestJapanese::helpAndClassWindowsInJapanese()
+{
+    QVERIFY(korven::installTranslations(korven::Language::Japanese));
+    korven::ui::HelpWindow help;
+    QStringList left = englishLeft(&help);
+
+    korven::test::ClassFolder folder;
+    korven::ui::ClassWindow classes;
+    classes.setToday(korven::test::ClassToday);
+    classes.show();
+    left << englishLeft(&classes);
+    classes.openFolder(folder.result());
+    classes.selectRow(0);
+    const QStringList names{QDir::toNativeSeparators(folder.result()), QStringLiteral("alice"), QStringLiteral("bob"),
+                            QStringLiteral("carol"), QStringLiteral("dave"), QStringLiteral("eve")};
+    left << englishLeft(&classes, names);
+    savePicture(&classes, QStringLiteral("trainee"));
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
 }
 
 void TestJapanese::qtDialogsInJapanese()

@@ -294,6 +294,7 @@ private slots:
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("ja_JP.UTF-8"));
+        env.insert(QStringLiteral("KORVEN_LANG"), QStringLiteral("en")); // the messages below in English
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(KORVEN_CLASS_EXE), {option, out, fx->result()});
         QVERIFY(process.waitForFinished(60000));
