@@ -230,7 +230,9 @@ void classify(Analysis &a, bool singlePiece)
 }
 
 // Pieces of one broken chromosome lie one above the other, overlapping sideways, a small gap apart.
-void groupFragments(Analysis &a)
+// In a single bitmap, which holds one chromosome standing upright, a pale centromere or band may
+// leave a wider gap: parts one above the other belong together whatever the gap.
+void groupFragments(Analysis &a, bool singlePiece)
 {
     std::vector<int> thick;
     for (int i = 0; i < int(a.components.size()); ++i)
@@ -244,7 +246,7 @@ void groupFragments(Analysis &a)
             if (xOverlap(p, q) < 0.5 * std::min(p.width, q.width))
                 continue;
             const int shared = yOverlap(p, q); // negative: the gap between them
-            if (-shared > 0.6 * a.thickness || shared > 0.25 * std::min(p.height, q.height))
+            if ((!singlePiece && -shared > 0.6 * a.thickness) || shared > 0.25 * std::min(p.height, q.height))
                 continue;
             sets.unite(int(i), int(j));
         }
@@ -419,7 +421,7 @@ Analysis analyse(cv::Mat flat, bool singlePiece)
     a.components.swap(inside);
     classify(a, singlePiece);
     a.components.insert(a.components.end(), lines.begin(), lines.end());
-    groupFragments(a);
+    groupFragments(a, singlePiece);
     findRows(a);
     return a;
 }

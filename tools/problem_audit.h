@@ -21,7 +21,7 @@ QMap<QString, QString> readOrigin(const QString &folder);
 double frameGreyShare(const QImage &image);
 
 // Faults of a set whose files are in order but that would play wrongly: a folder name outside
-// the catalogue, a bitmap over twice the set's median height, a background not pure white, a
+// the catalogue, a bitmap over two and a half times the set's median height, a background not pure white, a
 // bitmap with more than one chromosome, sex chromosomes that disagree with the name. Each names
 // the file and what to do.
 QStringList auditProblem(const QString &folder);

@@ -325,7 +325,7 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>&quot;%1&quot; is not a catalogue name, so KORVEN would not list it; use one of the 48 names that &apos;korven-problems list&apos; shows, such as %2 or %3</source>
-        <translation>「%1」は目録名ではないため、KORVEN の問題一覧に載りません。'korven-problems list' が示す 48 の名前(%2、%3 など)のいずれかを使ってください</translation>
+        <translation>「%1」は目録名ではないため、KORVEN の問題一覧に載りません。&apos;korven-problems list&apos; が示す 48 の名前(%2、%3 など)のいずれかを使ってください</translation>
     </message>
     <message>
         <source>%1 already exists; add --replace to replace it</source>
@@ -460,15 +460,11 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <name>ProblemAudit</name>
     <message>
         <source>%1: &quot;%2&quot; is not a catalogue name, so KORVEN ignores this folder; rename it to one of the names &apos;korven-problems list&apos; shows</source>
-        <translation>%1: 「%2」は目録名ではないため、KORVEN はこのフォルダを使いません。'korven-problems list' が示す名前のいずれかに変更してください</translation>
-    </message>
-    <message>
-        <source>%1: %2 pixels high, over twice the set&apos;s median of %3, so every other chromosome would shrink to a speck; crop its margins or scale it like the others</source>
-        <translation>%1: 高さ %2 画素で、この核型の中央値 %3 の 2 倍を超えています。このままではほかの染色体が点のように縮んでしまいます。余白を切り取るか、ほかと同じ倍率にしてください</translation>
+        <translation>%1: 「%2」は目録名ではないため、KORVEN はこのフォルダを使いません。&apos;korven-problems list&apos; が示す名前のいずれかに変更してください</translation>
     </message>
     <message>
         <source>%1: the background is not pure white, so the piece would show a box that gives its orientation away; &apos;korven-problems pack&apos; makes it white</source>
-        <translation>%1: 背景が純白ではないため、枠が見えて向きが分かってしまいます。'korven-problems pack' で白にできます</translation>
+        <translation>%1: 背景が純白ではないため、枠が見えて向きが分かってしまいます。&apos;korven-problems pack&apos; で白にできます</translation>
     </message>
     <message>
         <source>%1: holds %2 chromosomes, not one; cut it into one bitmap per chromosome</source>
@@ -481,6 +477,10 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1: a male set, but 23-1.bmp and 23-2.bmp are alike in length (%2 and %3 pixels), like two X; use a female name or put the Y in 23-2.bmp</source>
         <translation>%1: 男性の核型ですが、23-1.bmp と 23-2.bmp は X 2 本のように長さがほぼ同じです(%2 と %3 画素)。女性の名前にするか、Y を 23-2.bmp に入れてください</translation>
+    </message>
+    <message>
+        <source>%1: %2 pixels high, over two and a half times the set&apos;s median of %3, so every other chromosome would shrink to a speck; crop its margins or scale it like the others</source>
+        <translation>%1: 高さ %2 画素で、この核型の中央値 %3 の 2.5 倍を超えています。このままではほかの染色体が点のように縮んでしまいます。余白を切り取るか、ほかと同じ倍率にしてください</translation>
     </message>
 </context>
 <context>
@@ -1274,7 +1274,7 @@ Please create it different ID.</source>
     <message>
         <source>%1: unknown argument &apos;%2&apos; (try &apos;%1 --help&apos;)
 </source>
-        <translation>%1: 不明な引数 '%2' です('%1 --help' を参照してください)
+        <translation>%1: 不明な引数 &apos;%2&apos; です(&apos;%1 --help&apos; を参照してください)
 </translation>
     </message>
     <message>
@@ -1501,7 +1501,7 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     </message>
     <message>
         <source>import: unknown argument &apos;%1&apos;</source>
-        <translation>import: 不明な引数 '%1' です</translation>
+        <translation>import: 不明な引数 &apos;%1&apos; です</translation>
     </message>
     <message>
         <source>import: %1 needs a value</source>
@@ -1541,7 +1541,7 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     </message>
     <message>
         <source>%1 faulty folder(s); &apos;korven-problems check FOLDER&apos; says what is wrong</source>
-        <translation>不備のあるフォルダが %1 個あります。'korven-problems check FOLDER' で内容を確認できます</translation>
+        <translation>不備のあるフォルダが %1 個あります。&apos;korven-problems check FOLDER&apos; で内容を確認できます</translation>
     </message>
 </context>
 <context>
