@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QLockFile>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -27,7 +28,7 @@ int main(int argc, char *argv[])
 {
     // The command line and the single-copy check already speak the interface language, without
     // needing a display: a core application carries the translation until the windows' one exists.
-    QLockFile lock(korven::instanceLockPath(korven::instanceLockFolder()));
+    std::unique_ptr<QLockFile> lock;
     {
         QCoreApplication early(argc, argv);
         korven::installTranslations(korven::languageFromEnvironment());
@@ -43,7 +44,8 @@ int main(int argc, char *argv[])
         // One copy per desktop user: the lock lies in the user's runtime folder. A second start ends
         // at once with exit code 1, shows no window and says why on standard error. A lock left by a
         // crashed copy is taken over (its process is gone), as is a broken one.
-        const korven::LockAttempt attempt = korven::takeInstanceLock(lock);
+        lock = std::make_unique<QLockFile>(korven::instanceLockPath(korven::instanceLockFolder()));
+        const korven::LockAttempt attempt = korven::takeInstanceLock(*lock);
         if (attempt.outcome == korven::LockOutcome::Held) {
             printTo(stderr, QCoreApplication::translate("korven", "korven: another copy of KORVEN is running (process %1); "
                                            "this one ends.\n")

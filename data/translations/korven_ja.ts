@@ -1564,7 +1564,7 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     </message>
     <message>
         <source>Mean score (%)</source>
-        <translation>平均正解率(%)</translation>
+        <translation>平均正答率(%)</translation>
     </message>
     <message>
         <source>Best score</source>
@@ -1615,7 +1615,7 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     </message>
     <message>
         <source>Class: percentage of correct per chromosome pair (all trials)</source>
-        <translation>クラス: 染色体対ごとの正解率(全試行)</translation>
+        <translation>クラス: 染色体対ごとの正答率(全試行)</translation>
     </message>
     <message>
         <source>Chromosome pair</source>
