@@ -60,15 +60,9 @@ int main(int argc, char *argv[])
     }
 
     korven::ui::KorvenApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KORVEN"));
     app.setProperty("helpFile", QStringLiteral("./HELP.HLP"));
     // The desktop's language (or KORVEN_LANG) picks the interface texts before any window exists.
-    korven::installTranslations(korven::languageFromEnvironment());
-    korven::ui::installFonts();
-    QApplication::setWindowIcon(korven::ui::programIcon());
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    korven::ui::setUpProgramLook();
 
     if (!korven::ui::guarded([] { korven::ui::createWindowSet(); }))
         return 0;

@@ -40,13 +40,7 @@ int main(int argc, char *argv[])
     }
 
     korven::ui::KorvenApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KORVEN"));
-    korven::installTranslations(korven::languageFromEnvironment());
-    korven::ui::installFonts();
-    QApplication::setWindowIcon(korven::ui::programIcon());
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    korven::ui::setUpProgramLook();
 
     korven::ui::ClassWindow window;
     window.show();

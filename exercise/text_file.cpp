@@ -145,15 +145,20 @@ QString fromCp932(const QByteArray &bytes)
     return decoder.decode(bytes);
 }
 
-QByteArray readRegularFile(const QString &path, qint64 maxBytes)
+namespace {
+
+// Reads a regular file in chunks: `start` gets its size as opened, `take` each chunk. Refuses a
+// file over maxBytes, also one that grows past it while being read.
+template <typename Start, typename Take>
+void readChunks(const QString &path, qint64 maxBytes, Start start, Take take)
 {
     struct stat st;
     Fd fd(openRegular(path, O_RDONLY, st, QT_TRANSLATE_NOOP("TextFile", "open")));
     if (st.st_size > maxBytes)
         throw KorvenError(tooLarge(path, st.st_size, maxBytes));
-    QByteArray bytes;
-    bytes.reserve(qsizetype(st.st_size));
+    start(qint64(st.st_size));
     char buffer[64 * 1024];
+    qint64 total = 0;
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
@@ -162,10 +167,20 @@ QByteArray readRegularFile(const QString &path, qint64 maxBytes)
             throw KorvenError(QCoreApplication::translate("TextFile", "Cannot read %1: %2").arg(shown(path), causeOf(errno)));
         if (n == 0)
             break;
-        if (bytes.size() + n > maxBytes) // it grew while being read
-            throw KorvenError(tooLarge(path, bytes.size() + n, maxBytes));
-        bytes.append(buffer, n);
+        total += n;
+        if (total > maxBytes)
+            throw KorvenError(tooLarge(path, total, maxBytes));
+        take(buffer, qint64(n));
     }
+}
+
+} // namespace
+
+QByteArray readRegularFile(const QString &path, qint64 maxBytes)
+{
+    QByteArray bytes;
+    readChunks(path, maxBytes, [&](qint64 size) { bytes.reserve(qsizetype(size)); },
+               [&](const char *data, qint64 size) { bytes.append(data, qsizetype(size)); });
     return bytes;
 }
 
@@ -313,24 +328,8 @@ LineCount countTextLines(const QByteArray &bytes)
 
 LineCount countTextLines(const QString &path, qint64 maxBytes)
 {
-    struct stat st;
-    Fd fd(openRegular(path, O_RDONLY, st, QT_TRANSLATE_NOOP("TextFile", "open")));
-    if (st.st_size > maxBytes)
-        throw KorvenError(tooLarge(path, st.st_size, maxBytes));
     LineCounter counter;
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw KorvenError(QCoreApplication::translate("TextFile", "Cannot read %1: %2").arg(shown(path), causeOf(errno)));
-        if (n == 0)
-            break;
-        counter.add(buffer, n);
-        if (counter.count.bytes > maxBytes)
-            throw KorvenError(tooLarge(path, counter.count.bytes, maxBytes));
-    }
+    readChunks(path, maxBytes, [](qint64) {}, [&](const char *data, qint64 size) { counter.add(data, size); });
     return counter.finish();
 }
 

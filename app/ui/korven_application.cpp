@@ -1,6 +1,8 @@
 #include "app/ui/korven_application.h"
 
+#include "app/language.h"
 #include "app/ui/messages.h"
+#include "app/ui/program_icon.h"
 #include "exercise/errors.h"
 
 #include <QFont>
@@ -21,6 +23,17 @@ void installFonts()
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"));
+}
+
+void setUpProgramLook()
+{
+    QApplication::setApplicationName(QStringLiteral("KORVEN"));
+    installTranslations(languageFromEnvironment());
+    installFonts();
+    QApplication::setWindowIcon(programIcon());
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
 }
 
 bool guarded(const std::function<void()> &f)

@@ -15,6 +15,10 @@ public:
 // Font substitutes for the Japanese fonts the windows name, and the application's defaults.
 void installFonts();
 
+// What every KORVEN program window shares, set once the application object exists: its name, the
+// interface language (the desktop's, or KORVEN_LANG), the fonts, the icon and the default font.
+void setUpProgramLook();
+
 // Runs f, showing a KorvenError (or std::exception) in the error box instead of propagating it.
 // Returns false when f threw.
 bool guarded(const std::function<void()> &f);
