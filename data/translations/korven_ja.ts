@@ -472,7 +472,7 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>the breakpoint %1 is %2 from %3</source>
-        <translation>切断点 %1 は %3 から %2 離れています</translation>
+        <translation>切断点 %1 は %3 から %2離れています</translation>
     </message>
     <message>
         <source>not in the truth</source>
