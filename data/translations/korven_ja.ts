@@ -619,10 +619,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <translation>%2 の %1 には染色体を 1 本だけ書きます(例: %3)。</translation>
     </message>
     <message>
-        <source>%1 at %2 joins a chromosome with itself; a translocation joins two different chromosomes.</source>
-        <translation>%2 の %1 は同じ染色体どうしをつないでいます。転座は異なる 2 本の染色体をつなぎます。</translation>
-    </message>
-    <message>
         <source>KORVEN does not read several markers in one (%1); write each as +mar.</source>
         <translation>KORVEN は複数のマーカーをまとめた書き方(%1)を読みません。1 つずつ +mar と書いてください。</translation>
     </message>
@@ -665,6 +661,10 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1 at %2: the sex chromosomes are written in capitals, X and Y.</source>
         <translation>%2 の %1: 性染色体は大文字の X と Y で書きます。</translation>
+    </message>
+    <message>
+        <source>KORVEN reads chromosome counts from 1 to 103, not %1 (%2).</source>
+        <translation>KORVEN が読める染色体数は 1 から 103 までです。%1 は読めません(%2)。</translation>
     </message>
 </context>
 <context>
