@@ -156,7 +156,8 @@ int ploidy(int count);
 
 // How many chromosomes a line describes: the autosomes of its ploidy (44 for a diploid line) and
 // the sex complement, with each abnormality's gain or loss (a structural sex chromosome is listed
-// apart from the complement and adds one; a Robertsonian der(A;B) takes two chromosomes' place).
+// apart from the complement and adds one; a Robertsonian der(A;B) takes two chromosomes' place;
+// a lost sex chromosome, as in 45,X,-Y, is already missing from the complement).
 int describedCount(const CellLine &line);
 
 // 0..23 for "1".."22", "X", "Y"; -1 for anything else.
