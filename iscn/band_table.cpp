@@ -18,6 +18,26 @@ int armSlot(int chromosome, QChar arm)
 
 } // namespace
 
+QList<TableRow> tableRows(const QString &text)
+{
+    QList<TableRow> rows;
+    bool headerSeen = false;
+    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
+    for (int n = 0; n < lines.size(); ++n) {
+        QStringView line = lines[n];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (!headerSeen) {
+            headerSeen = true;
+            continue;
+        }
+        rows.append({n + 1, line.toString().split(QLatin1Char('\t'))});
+    }
+    return rows;
+}
+
 bool BandTable::within(const QString &band, const QString &other)
 {
     if (!band.startsWith(other))
@@ -36,24 +56,15 @@ BandTable BandTable::fromTexts(const QList<QPair<int, QString>> &levelTexts)
     std::sort(sorted.begin(), sorted.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     for (const auto &[level, text] : sorted) {
         QList<ArmBands> arms(48);
-        bool headerSeen = false;
-        for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-            if (line.endsWith(QLatin1Char('\r')))
-                line.chop(1);
-            if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
-                continue;
-            if (!headerSeen) {
-                headerSeen = true;
-                continue;
-            }
-            const QList<QStringView> fields = line.split(QLatin1Char('\t'));
+        for (const TableRow &row : tableRows(text)) {
+            const QStringList &fields = row.fields;
             if (fields.size() < 3 || fields[1].size() != 1)
                 continue;
-            const int chromosome = chromosomeIndex(fields[0].toString());
+            const int chromosome = chromosomeIndex(fields[0]);
             const QChar arm = fields[1].at(0);
             if (chromosome < 0 || (arm != QLatin1Char('p') && arm != QLatin1Char('q')))
                 continue;
-            arms[armSlot(chromosome, arm)].append(fields[2].toString());
+            arms[armSlot(chromosome, arm)].append(fields[2]);
         }
         // The tables run from the p-arm end to the q-arm end; each arm is kept from the centromere
         // outwards.

@@ -8,6 +8,16 @@
 
 namespace korven::iscn {
 
+// One data line of a tab-separated ideogram table: its line number (from 1) and its fields.
+struct TableRow {
+    int line = 0;
+    QStringList fields;
+};
+
+// The data lines of a table: '#' lines and blank lines are skipped, the first other line is the
+// column header; lines may end in CR LF or LF.
+QList<TableRow> tableRows(const QString &text);
+
 // The bands of one arm at one level, from the centromere outwards ("11.1", "11.2", "12", ...).
 using ArmBands = QStringList;
 
@@ -24,9 +34,9 @@ public:
     // The tables built into the library, read once.
     static const BandTable &builtIn();
 
-    // Reads tab-separated tables: '#' lines are comments, the first other line is the column
-    // header, then one band a line with the chromosome, the arm and the band first. Lines it
-    // cannot use are skipped; a table without a line for every arm leaves that arm empty.
+    // Reads tables (see tableRows) of one band a line with the chromosome, the arm and the band
+    // first. Lines it cannot use are skipped; a table without a line for every arm leaves that
+    // arm empty.
     static BandTable fromTexts(const QList<QPair<int, QString>> &levelTexts);
 
     const QList<int> &levels() const { return levels_; }

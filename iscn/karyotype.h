@@ -150,9 +150,14 @@ QString normalForm(const Karyotype &karyotype);
 QString writeAbnormality(const Abnormality &abnormality);
 QString writeRearrangement(const Rearrangement &rearrangement);
 
-// How many chromosomes a line describes: 44 autosomes and the sex complement, with each
-// abnormality's gain or loss (a structural sex chromosome is listed apart from the complement and
-// adds one; a Robertsonian der(A;B) takes two chromosomes' place).
+// The set of autosomes a stated count is written against: 1 up to 34 chromosomes (near-haploid),
+// 2 from 35 to 57, 3 from 58 to 80 (69,XXY is triploid), 4 from 81 to 103.
+int ploidy(int count);
+
+// How many chromosomes a line describes: the autosomes of its ploidy (44 for a diploid line) and
+// the sex complement, with each abnormality's gain or loss (a structural sex chromosome is listed
+// apart from the complement and adds one; a Robertsonian der(A;B) takes two chromosomes' place;
+// a lost sex chromosome, as in 45,X,-Y, is already missing from the complement).
 int describedCount(const CellLine &line);
 
 // 0..23 for "1".."22", "X", "Y"; -1 for anything else.

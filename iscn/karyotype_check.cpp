@@ -61,7 +61,7 @@ QString orderReason(const Abnormality &earlier, const Abnormality &later)
 
 QString arithmetic(const CellLine &line)
 {
-    QString text = QString::number(44 + line.sex.size());
+    QString text = QString::number(22 * ploidy(line.count) + line.sex.size());
     bool any = false;
     for (const Abnormality &abnormality : line.abnormalities) {
         const int change = countChange(abnormality);

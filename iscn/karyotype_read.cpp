@@ -160,6 +160,11 @@ private:
         CellLine line;
         line.position = i_;
         line.count = readNumber(Text::tr("the chromosome count, as in 46,XX"), 3);
+        if (line.count < 1 || line.count > 103)
+            stop(Fault::Type::Unsupported, line.position,
+                 Text::tr("KORVEN reads chromosome counts from 1 to 103, not %1 (%2).")
+                     .arg(line.count)
+                     .arg(characterAt(line.position)));
         if (peek() == QLatin1Char('~'))
             unexpected(QString());
         expect(QLatin1Char(','), Text::tr("a comma after the count"));
@@ -317,10 +322,6 @@ private:
             stop(Fault::Type::Meaning, start,
                  Text::tr("%1 at %2 takes one chromosome, as in %3.")
                      .arg(s_.mid(start, i_ - start), characterAt(start), example(word, 1)));
-        if (word == QLatin1String("t") && r.chromosomes[0] == r.chromosomes[1])
-            stop(Fault::Type::Meaning, start,
-                 Text::tr("%1 at %2 joins a chromosome with itself; a translocation joins two different chromosomes.")
-                     .arg(s_.mid(start, i_ - start), characterAt(start)));
 
         if (word == QLatin1String("der") && n == 1) {
             r.kind = Kind::Derivative;

@@ -120,9 +120,14 @@ int countChange(const Abnormality &abnormality)
     return made - replaced;
 }
 
+int ploidy(int count)
+{
+    return count <= 34 ? 1 : count <= 57 ? 2 : count <= 80 ? 3 : 4;
+}
+
 int describedCount(const CellLine &line)
 {
-    int count = 44 + int(line.sex.size());
+    int count = 22 * ploidy(line.count) + int(line.sex.size());
     for (const Abnormality &abnormality : line.abnormalities)
         count += countChange(abnormality);
     return count;

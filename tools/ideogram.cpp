@@ -1,6 +1,7 @@
 #include "tools/ideogram.h"
 
 #include "exercise/errors.h"
+#include "iscn/band_table.h"
 
 #include <QFile>
 #include <QHash>
@@ -70,7 +71,7 @@ Ideogram parseIdeogram(const QString &path, int level)
     if (!file.open(QIODevice::ReadOnly))
         throw KorvenError(QStringLiteral("%1: cannot open the ideogram table (%2)")
                               .arg(path, file.errorString()));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QString text = QString::fromUtf8(file.readAll());
 
     Ideogram ideogram;
     ideogram.level = level;
@@ -78,21 +79,11 @@ Ideogram parseIdeogram(const QString &path, int level)
     for (int i = 0; i < chromosomeNames().size(); ++i)
         ideogram.chromosomes[i].name = chromosomeNames()[i];
 
-    bool headerSeen = false;
-    for (int n = 0; n < lines.size(); ++n) {
-        QString line = lines[n];
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (!headerSeen) {
-            headerSeen = true;
-            continue;
-        }
+    for (const iscn::TableRow &row : iscn::tableRows(text)) {
         const auto fail = [&](const QString &what) {
-            return KorvenError(QStringLiteral("%1 line %2: %3").arg(path).arg(n + 1).arg(what));
+            return KorvenError(QStringLiteral("%1 line %2: %3").arg(path).arg(row.line).arg(what));
         };
-        const QStringList fields = line.split(QLatin1Char('\t'));
+        const QStringList &fields = row.fields;
         if (fields.size() < 8)
             throw fail(QStringLiteral("%1 fields, 8 expected").arg(fields.size()));
         const int index = chromosomeNames().indexOf(fields[0]);

@@ -478,7 +478,7 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>the breakpoint %1 is %2 from %3</source>
-        <translation>切断点 %1 は %3 から %2 離れています</translation>
+        <translation>切断点 %1 は %3 から %2離れています</translation>
     </message>
     <message>
         <source>not in the truth</source>
@@ -510,11 +510,11 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>The karyotype ends after %1 where %2 was expected.</source>
-        <translation>核型が %1 で終わっていますが、そこには %2 が必要です。</translation>
+        <translation>核型が %1で終わっていますが、そこには %2が必要です。</translation>
     </message>
     <message>
         <source>A blank at %1: a karyotype is written without blanks.</source>
-        <translation>%1 に空白があります: 核型は空白を入れずに書きます。</translation>
+        <translation>%1に空白があります: 核型は空白を入れずに書きます。</translation>
     </message>
     <message>
         <source>KORVEN does not read uncertain chromosomes or bands (&apos;?&apos; at %1).</source>
@@ -526,11 +526,11 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>&apos;%1&apos; at %2 is not expected here; %3 was expected.</source>
-        <translation>%2 の &apos;%1&apos; はここには書けません。%3 が必要です。</translation>
+        <translation>%2の &apos;%1&apos; はここには書けません。%3が必要です。</translation>
     </message>
     <message>
         <source>The bracket &apos;%1&apos; opened at %2 is not closed.</source>
-        <translation>%2 で開いたかっこ &apos;%1&apos; が閉じていません。</translation>
+        <translation>%2で開いたかっこ &apos;%1&apos; が閉じていません。</translation>
     </message>
     <message>
         <source>The number %1 at %2 is too long.</source>
@@ -550,11 +550,11 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>%1 at %2 is not a sex chromosome: the sex complement is written with X and Y only, as in 46,XX or 47,XXY.</source>
-        <translation>%2 の %1 は性染色体ではありません: 性染色体構成は X と Y だけで書きます(例: 46,XX、47,XXY)。</translation>
+        <translation>%2の %1 は性染色体ではありません: 性染色体構成は X と Y だけで書きます(例: 46,XX、47,XXY)。</translation>
     </message>
     <message>
         <source>The sex complement is missing at %1: it follows the count, as in 46,XX or 45,X.</source>
-        <translation>%1 に性染色体構成がありません: 染色体数の後に書きます(例: 46,XX、45,X)。</translation>
+        <translation>%1に性染色体構成がありません: 染色体数の後に書きます(例: 46,XX、45,X)。</translation>
     </message>
     <message>
         <source>a chromosome (1 to 22, X or Y)</source>
@@ -562,7 +562,7 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>%1 at %2 is not a chromosome: chromosomes are 1 to 22, X and Y.</source>
-        <translation>%2 の %1 は染色体ではありません: 染色体は 1 から 22、X、Y です。</translation>
+        <translation>%2の %1 は染色体ではありません: 染色体は 1 から 22、X、Y です。</translation>
     </message>
     <message>
         <source>KORVEN does not read breakpoints written as pter, qter or cen (%1); write the band, as in p14 or q10.</source>
@@ -582,11 +582,11 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>%1 at %2 needs its breakpoints in brackets after it, as in %3.</source>
-        <translation>%2 の %1 には、後ろにかっこで切断点を書く必要があります(例: %3)。</translation>
+        <translation>%2の %1 には、後ろにかっこで切断点を書く必要があります(例: %3)。</translation>
     </message>
     <message>
         <source>%1 at %2 needs one breakpoint for each of its two chromosomes, separated by &apos;;&apos;, as in %3.</source>
-        <translation>%2 の %1 には、2 本の染色体それぞれに切断点を 1 つずつ、&apos;;&apos; で区切って書く必要があります(例: %3)。</translation>
+        <translation>%2の %1 には、2 本の染色体それぞれに切断点を 1 つずつ、&apos;;&apos; で区切って書く必要があります(例: %3)。</translation>
     </message>
     <message>
         <source>&apos;;&apos; between the breakpoints of the two chromosomes</source>
@@ -606,7 +606,7 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>%1 at %2 needs %3, not %4.</source>
-        <translation>%2 の %1 には %3 が必要です(書かれているのは %4 つ)。</translation>
+        <translation>%2の %1 には %3が必要です(書かれているのは %4 つ)。</translation>
     </message>
     <message>
         <source>KORVEN does not read translocations of three or more chromosomes (%1).</source>
@@ -614,7 +614,7 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>%1 at %2 joins two chromosomes: write both, as in %3.</source>
-        <translation>%2 の %1 は 2 本の染色体をつなぎます: 両方を書いてください(例: %3)。</translation>
+        <translation>%2の %1 は 2 本の染色体をつなぎます: 両方を書いてください(例: %3)。</translation>
     </message>
     <message>
         <source>KORVEN does not read derivatives of three or more chromosomes (%1).</source>
@@ -622,11 +622,7 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>%1 at %2 takes one chromosome, as in %3.</source>
-        <translation>%2 の %1 には染色体を 1 本だけ書きます(例: %3)。</translation>
-    </message>
-    <message>
-        <source>%1 at %2 joins a chromosome with itself; a translocation joins two different chromosomes.</source>
-        <translation>%2 の %1 は同じ染色体どうしをつないでいます。転座は異なる 2 本の染色体をつなぎます。</translation>
+        <translation>%2の %1 には染色体を 1 本だけ書きます(例: %3)。</translation>
     </message>
     <message>
         <source>KORVEN does not read several markers in one (%1); write each as +mar.</source>
@@ -634,7 +630,7 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>%1 at %2 needs + or - before it: +%1 for a gain, -%1 for a loss.</source>
-        <translation>%2 の %1 には前に + か - が必要です: 増加は +%1、欠失は -%1 です。</translation>
+        <translation>%2の %1 には前に + か - が必要です: 増加は +%1、喪失は -%1 です。</translation>
     </message>
     <message>
         <source>KORVEN does not read numbered markers (%1); write each as +mar.</source>
@@ -662,15 +658,19 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
     <message>
         <source>%1 at %2 needs the rearrangement that made it after it, as in der(22)t(9;22)(q34;q11.2).</source>
-        <translation>%2 の %1 には、後ろにそれを生じた再構成を書く必要があります(例: der(22)t(9;22)(q34;q11.2))。</translation>
+        <translation>%2の %1 には、後ろにそれを生じた再構成を書く必要があります(例: der(22)t(9;22)(q34;q11.2))。</translation>
     </message>
     <message>
         <source>%1 at %2: a derivative of chromosome %3 is made by a rearrangement of chromosome %3.</source>
-        <translation>%2 の %1: 染色体 %3 の派生染色体は、染色体 %3 が関わる再構成からできます。</translation>
+        <translation>%2の %1: 染色体 %3 の派生染色体は、染色体 %3 が関わる再構成からできます。</translation>
     </message>
     <message>
         <source>%1 at %2: the sex chromosomes are written in capitals, X and Y.</source>
-        <translation>%2 の %1: 性染色体は大文字の X と Y で書きます。</translation>
+        <translation>%2の %1: 性染色体は大文字の X と Y で書きます。</translation>
+    </message>
+    <message>
+        <source>KORVEN reads chromosome counts from 1 to 103, not %1 (%2).</source>
+        <translation>KORVEN が読める染色体数は 1 から 103 までです。%1 は読めません(%2)。</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,9 @@ void TestKaryotype::sound_data()
     QTest::newRow("t(4;11)") << "46,XX,t(4;11)(q21;q23)" << "46,XX,t(4;11)(q21;q23)";
     QTest::newRow("monosomy 7") << "45,XY,-7" << "45,XY,-7";
     QTest::newRow("5q- syndrome") << "46,XX,del(5)(q13q33)[20]" << "46,XX,del(5)(q13q33)[20]";
+    QTest::newRow("translocation between homologues") << "46,XX,t(3;3)(q21;q26.2)" << "46,XX,t(3;3)(q21;q26.2)";
+    QTest::newRow("triploid") << "69,XXY" << "69,XXY";
+    QTest::newRow("near-tetraploid") << "91,XXYY,-7" << "91,XXYY,-7";
     QTest::newRow("i(17q)") << "46,XY,i(17)(q10)" << "46,XY,i(17)(q10)";
     QTest::newRow("loss of Y") << "45,X,-Y" << "45,X,-Y";
     QTest::newRow("Philadelphia derivative and extra Ph")
@@ -117,7 +120,6 @@ void TestKaryotype::faulty_data()
     // Read, but meaningless.
     QTest::newRow("chromosome 23") << "47,XY,+23" << T::Meaning << 8 << "23 at character 8 is not a chromosome" << "";
     QTest::newRow("chromosome without sign") << "47,XY,21" << T::Meaning << 7 << "+21 for a gain" << "";
-    QTest::newRow("translocation with itself") << "46,XY,t(9;9)(q34;q11)" << T::Meaning << 7 << "with itself" << "";
     QTest::newRow("derivative of an uninvolved chromosome")
         << "46,XX,der(5)t(9;22)(q34;q11.2)" << T::Meaning << 7 << "a derivative of chromosome 5" << "";
     QTest::newRow("lost structure") << "45,XY,-del(5)(p14)" << T::Meaning << 7 << "Only a whole chromosome" << "";
@@ -133,6 +135,8 @@ void TestKaryotype::faulty_data()
     QTest::newRow("Robertsonian counted as two")
         << "46,XX,der(13;14)(q10;q10)" << T::Count << 1 << "46 stated, 45 described: 46 - 1 (der(13;14)(q10;q10))"
         << "46,XX,der(13;14)(q10;q10)";
+    QTest::newRow("triploid count") << "69,XX" << T::Count << 1 << "69 stated, 68 described: 68 + nothing" << "69,XX";
+    QTest::newRow("count beyond tetraploid") << "140,XXYY" << T::Unsupported << 1 << "from 1 to 103" << "";
     QTest::newRow("count in the second line")
         << "45,X[3]/47,XX[17]" << T::Count << 9 << "Line 2 (character 9): 47 stated, 46 described" << "45,X[3]/47,XX[17]";
     // The order of abnormalities.
