@@ -87,7 +87,10 @@ int main(int argc, char *argv[])
         // Started from the menu: the refusal is seen in a box, not only in a log.
         QApplication boxApp(argc, argv);
         korven::installTranslations(korven::languageFromEnvironment());
-        QMessageBox::critical(nullptr, QStringLiteral("KORVEN"), refusal.trimmed());
+        QString text = refusal.trimmed();
+        if (text.startsWith(QLatin1String("korven: "))) // the program's name is the box's title
+            text.remove(0, 8);
+        QMessageBox::critical(nullptr, QStringLiteral("KORVEN"), text);
         return 1;
     }
 
