@@ -2,8 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace korven {
 
@@ -87,12 +91,22 @@ QString imagesFile(const QString &fileName)
     return QDir(firstFolderHolding(imagesFolders(), fileName, false)).filePath(fileName);
 }
 
+// Without a runtime folder: a folder of this user's alone in the temporary folder
+// ("korven-<uid>", mode 0700), never one shared by all users; empty when that folder is another
+// user's, and the lock then fails with its reason.
 QString instanceLockFolder()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder;
+    const QString folder = qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")
+                               ? QString() : QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!folder.isEmpty())
+        return folder;
+    const QString own = QDir::tempPath() + QStringLiteral("/korven-") + QString::number(::getuid());
+    ::mkdir(QFile::encodeName(own).constData(), 0700); // or there already: checked below
+    struct stat st;
+    // Another user's folder (or a link) of that name would share the lock again: none then.
+    if (::lstat(QFile::encodeName(own).constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
+        return QString();
+    return own;
 }
 
 } // namespace korven

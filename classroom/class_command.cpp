@@ -45,16 +45,13 @@ int runClassExport(const ClassArguments &arguments, const QString &resultFolder,
             if (row.state == RecordState::Damaged || row.state == RecordState::Unreadable)
                 say(err, row.mark);
         }
-        writeExport(arguments.output, [&](QIODevice &out) {
-            if (arguments.mode == ClassArguments::Mode::TableCsv) {
-                const QByteArray csv = classTableCsv(overview);
-                if (out.write(csv) != csv.size())
-                    throw KorvenError(out.errorString());
-            } else {
+        if (arguments.mode == ClassArguments::Mode::TableCsv)
+            writeFileAtomically(arguments.output, classTableCsv(overview));
+        else
+            writeFileAtomically(arguments.output, [&](const ByteSink &out) {
                 writeTrialsCsv(overview, today, out,
                                tenths(err, QCoreApplication::translate("ClassCommand", "wrote the trials of %1 of %2 trainees")));
-            }
-        });
+            });
     } catch (const KorvenError &e) {
         say(err, QString(e.message()).replace(u'\n', u' '));
         return 1;

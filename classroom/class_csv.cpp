@@ -7,7 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
+#include <QRegularExpression>
 
 #include <set>
 
@@ -30,16 +30,16 @@ QByteArray csvLine(const QStringList &fields)
 
 QString oneDecimal(double value) { return QString::number(value, 'f', 1); }
 
-void writeAll(QIODevice &out, const QByteArray &bytes)
-{
-    if (out.write(bytes) != bytes.size())
-        throw KorvenError(out.errorString());
-}
-
 } // namespace
 
-QString csvField(const QString &text)
+QString csvField(const QString &field)
 {
+    // A spreadsheet runs a field starting with = + - @ as a formula: such text gets a leading '
+    // and shows as written. Numbers ("-2") stay numbers.
+    static const QRegularExpression number(QStringLiteral("^[-+]?[0-9]+(\\.[0-9]+)?$"));
+    QString text = field;
+    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()) && !number.match(text).hasMatch())
+        text.prepend(u'\'');
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
         return text;
     QString quoted = text;
@@ -101,10 +101,10 @@ QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, co
     return csv;
 }
 
-void writeTrialsCsv(const ClassOverview &overview, const QString &today, QIODevice &out,
+void writeTrialsCsv(const ClassOverview &overview, const QString &today, const ByteSink &out,
                     const std::function<void(int done, int total)> &progress)
 {
-    writeAll(out, trialsCsvHeader());
+    out(trialsCsvHeader());
     const int total = int(overview.trainees.size());
     int done = 0;
     for (const TraineeSummary &row : overview.trainees) {
@@ -114,26 +114,10 @@ void writeTrialsCsv(const ClassOverview &overview, const QString &today, QIODevi
         } catch (const KorvenError &) {
             bytes.clear(); // an unreadable file has no trials to export; its row says why
         }
-        writeAll(out, traineeTrialsCsv(row.id, bytes, today));
+        out(traineeTrialsCsv(row.id, bytes, today));
         if (progress)
             progress(++done, total);
     }
-}
-
-void writeExport(const QString &path, const std::function<void(QIODevice &out)> &write)
-{
-    const QString shown = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw KorvenError(QCoreApplication::translate("ClassCsv", "Cannot write %1: %2").arg(shown, file.errorString()));
-    try {
-        write(file);
-    } catch (const KorvenError &e) {
-        file.cancelWriting();
-        throw KorvenError(QCoreApplication::translate("ClassCsv", "Cannot write %1: %2").arg(shown, e.message()));
-    }
-    if (!file.commit())
-        throw KorvenError(QCoreApplication::translate("ClassCsv", "Cannot write %1: %2").arg(shown, file.errorString()));
 }
 
 } // namespace korven

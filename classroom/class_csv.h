@@ -2,17 +2,17 @@
 // The class's exports: the overview table, and every trial in long form. UTF-8 with a header line,
 // comma separated, fields quoted as RFC 4180 says, lines ended by CR LF.
 #include "classroom/class_overview.h"
+#include "files/text_file.h"
 
 #include <QByteArray>
 #include <QString>
 #include <functional>
 
-class QIODevice;
-
 namespace korven {
 
 // A field as RFC 4180 writes it: quoted, inner quotes doubled, when it holds a comma, a double
-// quote, CR or LF; as it is otherwise.
+// quote, CR or LF; as it is otherwise. Text starting with = + - @ (not a number) gets a leading '
+// so that a spreadsheet shows it and never runs it as a formula.
 QString csvField(const QString &text);
 
 // "id,trials,trials_today,last_score,mean_score_percent,best_score,mean_answer_seconds,
@@ -26,14 +26,10 @@ QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, co
 // The long-form header line.
 QByteArray trialsCsvHeader();
 
-// Writes the long form of every trainee of the overview to `out`, one trainee at a time, reading
-// each record file afresh. `progress` is called after each trainee. Throws KorvenError when
-// writing fails.
-void writeTrialsCsv(const ClassOverview &overview, const QString &today, QIODevice &out,
+// Gives the long form of every trainee of the overview to `out`, one trainee at a time, reading
+// each record file afresh. `progress` is called after each trainee. An export file is written
+// through writeFileAtomically, so a failure leaves the old file whole.
+void writeTrialsCsv(const ClassOverview &overview, const QString &today, const ByteSink &out,
                     const std::function<void(int done, int total)> &progress = {});
-
-// Writes a whole export through a temporary file, so a failure leaves no half-written file.
-// Throws KorvenError naming the file when it cannot be written.
-void writeExport(const QString &path, const std::function<void(QIODevice &out)> &write);
 
 } // namespace korven

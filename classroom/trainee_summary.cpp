@@ -15,12 +15,7 @@ namespace korven {
 QByteArray readRecordFileBytes(const QString &path)
 {
     // The limits of the trainer's own reading of record files.
-    QByteArray bytes = readRegularFile(path, RecordFileLimits.maxBytes);
-    const qint64 lines = countTextLines(bytes).lines;
-    if (lines > RecordFileLimits.maxLines)
-        throw KorvenError(QCoreApplication::translate("TraineeSummary", "%1 has too many lines (%2; at most %3 are read).")
-                              .arg(QDir::toNativeSeparators(path)).arg(lines).arg(RecordFileLimits.maxLines));
-    return bytes;
+    return readTextFile(path, RecordFileLimits);
 }
 
 RecordFileReading readRecordBytes(const QByteArray &bytes, const QString &today)

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QImageReader>
 
+#include <limits>
+
 #include <algorithm>
 
 namespace korven {
@@ -71,6 +73,26 @@ QStringList parseListing(const QStringList &lines, const QString &listingPath)
     return values;
 }
 
+namespace {
+
+// The width and height a BMP file's header declares (an invalid size when it is no BMP).
+QSize bmpHeaderSize(const QByteArray &bytes)
+{
+    if (bytes.size() < 26 || !bytes.startsWith("BM"))
+        return {};
+    auto int32At = [&](int at) {
+        const auto *b = reinterpret_cast<const unsigned char *>(bytes.constData()) + at;
+        return qint32(quint32(b[0]) | quint32(b[1]) << 8 | quint32(b[2]) << 16 | quint32(b[3]) << 24);
+    };
+    const qint64 width = int32At(18);
+    const qint64 height = qAbs(qint64(int32At(22)));
+    if (width <= 0 || height <= 0 || width > std::numeric_limits<int>::max() || height > std::numeric_limits<int>::max())
+        return {};
+    return QSize(int(width), int(height));
+}
+
+} // namespace
+
 QImage loadBitmap24(const QString &path)
 {
     // Read through the checked open, so a FIFO, device or link is refused rather than waited on.
@@ -83,7 +105,9 @@ QImage decodeBitmap24(QByteArray bytes, const QString &path)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     // The declared size is judged before any pixel is decoded.
-    const QSize declared = reader.size();
+    QSize declared = reader.size();
+    if (!declared.isValid())
+        declared = bmpHeaderSize(bytes); // the decoder refuses huge sizes with no word on why
     if (!declared.isValid())
         throw KorvenError(QCoreApplication::translate("ProblemLoader", "Cannot load the image %1: %2").arg(shown(path), reader.errorString()));
     if (!bitmapSizeAccepted(declared.width(), declared.height()))

@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -101,19 +102,36 @@ QString tooLarge(const QString &path, qint64 size, qint64 maxBytes)
         .arg(shown(path)).arg(size).arg(maxBytes);
 }
 
-// Removes temporaries "<name>.XXXXXX" that a killed run left beside the file.
-void removeStaleTemporaries(const QString &folder, const QString &fileName)
+// Temporary files of the writer: hidden, with a prefix no user's file has, so a clean-up can
+// only ever remove what the writer itself made.
+const QString TemporaryPrefix = QStringLiteral(".korven-part-");
+constexpr int TemporarySuffixLength = 6;
+// A temporary this old is left over from a killed run: a whole-file write takes far less.
+constexpr qint64 AbandonedTemporarySeconds = 60;
+
+bool isTemporaryName(const QString &name)
 {
-    const QStringList entries = QDir(folder).entryList({fileName + QStringLiteral(".??????")},
+    if (!name.startsWith(TemporaryPrefix) || name.size() != TemporaryPrefix.size() + TemporarySuffixLength)
+        return false;
+    for (qsizetype i = TemporaryPrefix.size(); i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        if (c.unicode() >= 128 || !c.isLetterOrNumber())
+            return false;
+    }
+    return true;
+}
+
+// Removes the writer's temporaries in a folder: those older than minAgeSeconds (0: all).
+void removeTemporaries(const QString &folder, qint64 minAgeSeconds)
+{
+    const QStringList entries = QDir(folder).entryList({TemporaryPrefix + u'*'},
                                                        QDir::Files | QDir::Hidden | QDir::System);
+    const time_t now = ::time(nullptr);
     for (const QString &entry : entries) {
-        const QString suffix = entry.mid(fileName.size() + 1);
-        bool ours = suffix.size() == 6;
-        for (const QChar c : suffix)
-            ours = ours && c.unicode() < 128 && c.isLetterOrNumber();
         struct stat st;
         const QByteArray name = QFile::encodeName(folder + u'/' + entry);
-        if (ours && ::lstat(name.constData(), &st) == 0 && S_ISREG(st.st_mode))
+        if (isTemporaryName(entry) && ::lstat(name.constData(), &st) == 0 && S_ISREG(st.st_mode)
+            && now - st.st_mtime >= minAgeSeconds)
             ::unlink(name.constData());
     }
 }
@@ -243,8 +261,12 @@ CheckedTextLines checkedCp932Lines(const QByteArray &bytes)
         }
         if (firstLineEnd >= 0)
             wideAfterFirstLine = true;
+        // A lone lead byte closing the file after a line end is a torn tail: the decoder drops
+        // it, so it makes no line (an append later takes its place).
+        if (i + 1 == size && isLeadByte(c) && (i == 0 || b[i - 1] == '\n' || b[i - 1] == '\r'))
+            break;
         bool valid = c >= 0xA1 && c <= 0xDF;
-        if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) {
+        if (isLeadByte(c)) {
             const unsigned char t = i + 1 < size ? b[i + 1] : 0;
             valid = (t >= 0x40 && t <= 0x7E) || (t >= 0x80 && t <= 0xFC);
             if (valid)
@@ -265,15 +287,26 @@ CheckedTextLines checkedCp932Lines(const QByteArray &bytes)
     return checked;
 }
 
-QStringList readTextLines(const QString &path, ReadLimits limits)
+void checkReadLimits(const QString &path, qint64 bytes, qint64 lines, ReadLimits limits)
 {
-    const QByteArray bytes = readRegularFile(path, limits.maxBytes);
-    // Counted first, so a file of bare line ends cannot fill the memory with empty lines.
-    const qint64 lines = countTextLines(bytes).lines;
+    if (bytes > limits.maxBytes)
+        throw KorvenError(tooLarge(path, bytes, limits.maxBytes));
     if (lines > limits.maxLines)
         throw KorvenError(QCoreApplication::translate("TextFile", "%1 has too many lines (%2; at most %3 are read). It was left alone.")
                               .arg(shown(path)).arg(lines).arg(limits.maxLines));
-    return splitTextLines(bytes);
+}
+
+QByteArray readTextFile(const QString &path, ReadLimits limits)
+{
+    QByteArray bytes = readRegularFile(path, limits.maxBytes);
+    // Counted first, so a file of bare line ends cannot fill the memory with empty lines.
+    checkReadLimits(path, bytes.size(), countTextLines(bytes).lines, limits);
+    return bytes;
+}
+
+QStringList readTextLines(const QString &path, ReadLimits limits)
+{
+    return splitTextLines(readTextFile(path, limits));
 }
 
 namespace {
@@ -333,11 +366,21 @@ LineCount countTextLines(const QString &path, qint64 maxBytes)
     return counter.finish();
 }
 
-void writeFileAtomically(const QString &path, const QByteArray &bytes)
+void removeLeftTemporaries(const QString &folder)
+{
+    removeTemporaries(folder, 0);
+}
+
+void writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
+{
+    writeFileAtomically(path, [&](const ByteSink &put) { put(bytes); }, access);
+}
+
+void writeFileAtomically(const QString &path, const std::function<void(const ByteSink &)> &produce,
+                         FileAccess access)
 {
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
-    const QString fileName = info.fileName();
     const QByteArray target = QFile::encodeName(path);
 
     // Only a regular file (or nothing) is replaced; anything else stays as it is.
@@ -346,41 +389,52 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (exists && !S_ISREG(old.st_mode))
         throw KorvenError(notRegular(path, old.st_mode));
 
-    removeStaleTemporaries(folder, fileName);
+    removeTemporaries(folder, AbandonedTemporarySeconds);
 
+    const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : exists ? (old.st_mode & 07777) : 0666;
     static const char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     QByteArray temporary;
     int raw = -1;
     for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
-        temporary = target + '.';
-        for (int i = 0; i < 6; ++i)
+        temporary = QFile::encodeName(folder + u'/' + TemporaryPrefix);
+        for (int i = 0; i < TemporarySuffixLength; ++i)
             temporary += Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
-        raw = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                     exists ? (old.st_mode & 07777) : 0666);
+        raw = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (raw < 0 && errno != EEXIST)
             break;
     }
     if (raw < 0)
         throw KorvenError(QCoreApplication::translate("TextFile", "Cannot write %1: %2").arg(shown(path), causeOf(errno)));
     Fd fd(raw);
-    if (exists)
-        ::fchmod(fd.get(), old.st_mode & 07777); // the umask may have narrowed it
+    if (exists || access == FileAccess::OwnerOnly)
+        ::fchmod(fd.get(), mode); // the umask may have narrowed it
 
     auto fail = [&](int error) {
         fd.reset();
         ::unlink(temporary.constData());
         throw KorvenError(QCoreApplication::translate("TextFile", "Cannot write %1: %2").arg(shown(path), causeOf(error)));
     };
-    const char *data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd.get(), data, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            fail(n < 0 ? errno : EIO);
-        data += n;
-        left -= n;
+    auto put = [&](const QByteArray &chunk) {
+        const char *data = chunk.constData();
+        qint64 left = chunk.size();
+        while (left > 0) {
+            const ssize_t n = ::write(fd.get(), data, size_t(left));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                fail(n < 0 ? errno : EIO);
+            data += n;
+            left -= n;
+        }
+    };
+    try {
+        produce(put);
+    } catch (...) {
+        if (fd.get() >= 0) {
+            fd.reset();
+            ::unlink(temporary.constData());
+        }
+        throw;
     }
     if (::fsync(fd.get()) != 0)
         fail(errno);

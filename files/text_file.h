@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace korven {
@@ -38,6 +39,13 @@ QStringList splitTextLines(const QByteArray &bytes);
 // the file when it cannot be read (see readRegularFile) or holds more than limits.maxLines lines.
 QStringList readTextLines(const QString &path, ReadLimits limits = SmallFileLimits);
 
+// The whole file, refused as readTextLines refuses it (too large, too many lines).
+QByteArray readTextFile(const QString &path, ReadLimits limits);
+
+// Throws the KorvenError readTextLines gives for a file of that many bytes and lines, when they
+// are over the limits: a writer checks with it that its readers will still take the file.
+void checkReadLimits(const QString &path, qint64 bytes, qint64 lines, ReadLimits limits);
+
 // The lines of CP932 bytes (as splitTextLines splits them), with the numbers (from 1) of the
 // lines holding bytes that are not CP932; those bytes read as replacement characters.
 struct CheckedTextLines {
@@ -57,11 +65,27 @@ LineCount countTextLines(const QString &path, qint64 maxBytes);
 // The same count over bytes in memory.
 LineCount countTextLines(const QByteArray &bytes);
 
+// Who may read a file the writer makes: the umask's choice (or an existing file's own mode), or
+// its owner alone (a user's password and settings on a shared folder).
+enum class FileAccess { AsBefore, OwnerOnly };
+
+// Receives the bytes of a file being written, chunk after chunk.
+using ByteSink = std::function<void(const QByteArray &)>;
+
 // Replaces the file with the given bytes: a temporary file beside it is written, flushed to disk
 // and renamed over the old one, then the folder is flushed. On any failure the old file stays byte
 // for byte, the temporary file is removed and KorvenError names the file and the cause ("No space
-// left on device"). Temporaries left by a killed run are removed first.
-void writeFileAtomically(const QString &path, const QByteArray &bytes);
+// left on device"). Temporaries are named ".korven-part-XXXXXX"; those a killed run left in the
+// folder over a minute ago are removed first, and no other file.
+void writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access = FileAccess::AsBefore);
+// The same with the bytes produced piece by piece (a large export), never held whole in memory.
+// An exception from `produce` leaves the old file as it was and passes on.
+void writeFileAtomically(const QString &path, const std::function<void(const ByteSink &)> &produce,
+                         FileAccess access = FileAccess::AsBefore);
+
+// Removes every temporary the writer left in the folder, whatever its age: for a folder only
+// this process writes into (a user's folder under the user's lock).
+void removeLeftTemporaries(const QString &folder);
 
 // Flushes a folder's entries (a rename into it) to disk.
 void flushFolder(const QString &folder);

@@ -6,14 +6,13 @@
 #include "tools/bmp_writer.h"
 #include "tools/karyogram_sheet.h"
 #include "tools/problem_audit.h"
+#include "tools/picture_files.h"
 #include "tools/problem_maker.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <opencv2/imgproc.hpp>
 
@@ -22,35 +21,6 @@ namespace korven {
 namespace {
 
 constexpr int SexPiece = 44; // 23-1; 23-2 follows
-
-void savePng(const QImage &image, const QString &path)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot write the picture (%2)").arg(path, file.errorString()));
-}
-
-// Plain writes: the folder is built aside and renamed into place whole, so no single file needs
-// its own temporary copy and flush.
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush())
-        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot write (%2)").arg(path, file.errorString()));
-}
-
-QImage readPicture(const QString &path)
-{
-    if (!QFileInfo(path).isFile())
-        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: no such file").arg(path));
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage image = reader.read();
-    if (image.isNull())
-        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot be read as a picture (%2); use PNG, JPEG, TIFF, BMP or GIF")
-                              .arg(path, reader.errorString()));
-    return image;
-}
 
 // Moves the folder built aside into place, replacing an existing one only when asked; the old
 // folder is kept until the new one stands.
@@ -178,7 +148,7 @@ ImportResult importKaryogram(const ImportOptions &options)
     if (!fault.isEmpty()) {
         const QString diagnosis = options.preview.isEmpty() ? QStringLiteral("%1-diagnosis.png").arg(options.name)
                                                             : options.preview;
-        savePng(drawDiagnosis(s), diagnosis);
+        writePicture(diagnosis, drawDiagnosis(s), "PNG");
         throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: %2; nothing written. %3 shows what was taken for each piece")
                               .arg(options.picture, fault, diagnosis));
     }
@@ -210,8 +180,8 @@ ImportResult importKaryogram(const ImportOptions &options)
     if (!QDir().mkdir(built))
         throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot create the folder").arg(built));
     for (int piece = 0; piece < PieceCount; ++piece)
-        writeBytes(QDir(built).filePath(pieceFileName(piece)), encodeBmp24(chromosomeBitmap(s, piece)));
-    writeBytes(listingPath(built), linesToCp932(listingLines(built)));
+        writeFileAtomically(QDir(built).filePath(pieceFileName(piece)), encodeBmp24(chromosomeBitmap(s, piece)));
+    writeFileAtomically(listingPath(built), linesToCp932(listingLines(built)));
     writeOrigin(built, {{QStringLiteral("source"), QStringLiteral("imported")},
                         {QStringLiteral("picture"), QFileInfo(options.picture).fileName()}});
     QStringList faults = problemFaults(built);
@@ -224,7 +194,7 @@ ImportResult importKaryogram(const ImportOptions &options)
     result.folder = target;
 
     if (!options.preview.isEmpty()) {
-        savePng(drawKaryogramSheet(target), options.preview);
+        writePicture(options.preview, drawKaryogramSheet(target), "PNG");
         result.preview = options.preview;
     }
     return result;

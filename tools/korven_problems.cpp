@@ -8,6 +8,7 @@
 #include "tools/karyogram_import.h"
 #include "tools/made_stamp.h"
 #include "tools/karyogram_sheet.h"
+#include "tools/picture_files.h"
 #include "tools/picture_pack.h"
 #include "tools/problem_audit.h"
 #include "tools/problem_maker.h"
@@ -17,7 +18,6 @@
 #include <QFileInfo>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -220,9 +220,7 @@ int runCheck(const QString &folder)
 int runSheet(const QString &folder, const QString &out)
 {
     const QImage sheet = drawKaryogramSheet(folder);
-    QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") || !file.commit())
-        throw KorvenError(QCoreApplication::translate("korven-problems", "%1: cannot write the picture (%2)").arg(out, file.errorString()));
+    writePicture(out, sheet, "PNG");
     say(stdout, QCoreApplication::translate("korven-problems", "wrote %1").arg(out));
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "files/text_file.h"
 #include "tools/bmp_writer.h"
 #include "tools/karyogram_segment.h"
+#include "tools/picture_files.h"
 #include "tools/problem_audit.h"
 #include "tools/problem_maker.h"
 
@@ -80,11 +81,11 @@ QStringList packPictures(const QString &folder)
         const QString path = dir.filePath(files.first());
         if (isSoundBitmap(path))
             continue;
-        QImageReader reader(path);
-        const QImage image = reader.read();
-        if (image.isNull()) {
-            faults << QCoreApplication::translate("PicturePack", "%1: cannot be read as a picture (%2); save it again as PNG or BMP")
-                          .arg(path, reader.errorString());
+        QImage image;
+        try {
+            image = readPicture(path);
+        } catch (const KorvenError &e) {
+            faults << e.message();
             continue;
         }
         conversions.push_back({path, dir.filePath(pieceFileName(piece)), encodeBmp24(whitenedPiece(image))});

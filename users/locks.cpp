@@ -1,25 +1,43 @@
 #include "users/locks.h"
 
+#include "exercise/errors.h"
+#include "files/text_file.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QThread>
 #include <algorithm>
+#include <optional>
+#include <sys/stat.h>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace korven {
 
 namespace {
 
-QString lockErrorText(const QLockFile &lock, const QString &path)
+// Why no lock file can be made in its folder, found by making a file there ourselves: the
+// system's own words ("Read-only file system", "No space left on device").
+void explainFailure(LockAttempt &attempt, const QString &path)
 {
-    switch (lock.error()) {
-    case QLockFile::PermissionError:
-        return QCoreApplication::translate("Locks", "no permission to create %1").arg(QDir::toNativeSeparators(path));
-    default:
-        return QCoreApplication::translate("Locks", "cannot create %1").arg(QDir::toNativeSeparators(path));
+    const QByteArray probe = QFile::encodeName(path) + ".probe-" + QByteArray::number(QCoreApplication::applicationPid());
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        ::close(fd);
+        ::unlink(probe.constData());
     }
+    const QString shown = QDir::toNativeSeparators(path);
+    attempt.readOnly = error == EROFS || error == EACCES || error == EPERM;
+    attempt.reason = error != 0
+        ? QCoreApplication::translate("Locks", "cannot create %1: %2").arg(shown, QString::fromLocal8Bit(std::strerror(error)))
+        : QCoreApplication::translate("Locks", "cannot create %1").arg(shown);
 }
 
 // Milliseconds since the file was last changed; 0 when that cannot be told.
@@ -29,19 +47,74 @@ qint64 ageOf(const QString &path)
     return changed.isValid() ? qAbs(changed.msecsTo(QDateTime::currentDateTime())) : 0;
 }
 
+// The holder a lock file names, with the machine id QLockFile writes on its fourth line.
+struct LockFileHolder {
+    QString host;
+    QByteArray machineId;
+};
+
+std::optional<LockFileHolder> lockFileHolder(const QString &path)
+{
+    QByteArray bytes;
+    try {
+        bytes = readRegularFile(path, 64 * 1024);
+    } catch (const KorvenError &) {
+        return std::nullopt;
+    }
+    const QList<QByteArray> lines = bytes.split('\n');
+    bool ok = false;
+    if (lines.size() < 3 || lines.at(0).toLongLong(&ok) <= 0 || !ok)
+        return std::nullopt;
+    return LockFileHolder{QString::fromUtf8(lines.at(2)), lines.size() > 3 ? lines.at(3).trimmed() : QByteArray()};
+}
+
+bool onThisMachine(const LockFileHolder &holder)
+{
+    return holder.host == QSysInfo::machineHostName()
+        && (holder.machineId.isEmpty() || holder.machineId == QSysInfo::machineUniqueId());
+}
+
+// Moves whatever is not a file out of the lock's place (a folder made by mistake), keeping it.
+bool moveAsideIfNoFile(const QString &path)
+{
+    struct stat st;
+    const QByteArray name = QFile::encodeName(path);
+    if (::lstat(name.constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return true;
+    const QByteArray aside = name + ".not-a-lock-" + QByteArray::number(QDateTime::currentMSecsSinceEpoch());
+    return ::rename(name.constData(), aside.constData()) == 0;
+}
+
 } // namespace
 
-LockAttempt takeLock(QLockFile &lock, int graceMs)
+LockAttempt takeLock(QLockFile &lock, int graceMs, ForeignLocks foreign)
 {
     LockAttempt attempt;
     const QString path = lock.fileName();
+    if (!moveAsideIfNoFile(path)) {
+        attempt.reason = QCoreApplication::translate("Locks", "%1 is not a lock file and cannot be moved aside")
+                             .arg(QDir::toNativeSeparators(path));
+        return attempt;
+    }
+    // Another machine's lock is judged here, by host name and machine id together; QLockFile
+    // alone would take a cloned computer's lock for this machine's and free it at once.
+    if (const auto holder = lockFileHolder(path); holder && !onThisMachine(*holder)) {
+        const bool stale = foreign == ForeignLocks::Stale
+            || (lock.staleLockTime() > 0 && ageOf(path) > lock.staleLockTime());
+        if (!stale) {
+            attempt.outcome = LockOutcome::Held;
+            lock.getLockInfo(&attempt.holder.pid, &attempt.holder.host, nullptr);
+            return attempt;
+        }
+        QFile::remove(path);
+    }
     for (;;) {
         if (lock.tryLock(0)) {
             attempt.outcome = LockOutcome::Taken;
             return attempt;
         }
         if (lock.error() != QLockFile::LockFailedError) {
-            attempt.reason = lockErrorText(lock, path);
+            explainFailure(attempt, path);
             return attempt;
         }
         if (lock.getLockInfo(&attempt.holder.pid, &attempt.holder.host, nullptr)) {
@@ -72,7 +145,7 @@ LockAttempt takeInstanceLock(QLockFile &lock)
 {
     QDir().mkpath(QFileInfo(lock.fileName()).absolutePath());
     lock.setStaleLockTime(0);
-    return takeLock(lock);
+    return takeLock(lock, BrokenLockGraceMs, ForeignLocks::Stale);
 }
 
 IdLock::IdLock(const QString &userFolder)

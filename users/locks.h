@@ -24,19 +24,29 @@ struct LockAttempt {
     LockOutcome outcome = LockOutcome::Failed;
     LockHolder holder;
     QString reason;
+    bool readOnly = false; // Failed because the folder cannot be written to (read-only, no permission)
 };
 
 // How long a lock file that names no holder (empty, garbage or unreadable) is left alone: the
 // time between a starting copy creating the file and writing into it.
 inline constexpr int BrokenLockGraceMs = 3000;
 
-// Takes `lock`. A lock whose holder is gone is taken over (QLockFile's own rule, with the lock's
-// stale time); one that names no holder is taken over once it is older than graceMs, and is waited
-// for until then. A lock with a live holder is refused at once.
-LockAttempt takeLock(QLockFile &lock, int graceMs = BrokenLockGraceMs);
+// What a lock held by another machine means. A machine is its host name and machine id together:
+// lab computers cloned from one image share the machine id, host names may repeat.
+enum class ForeignLocks {
+    HeldUntilStale, // honoured until not renewed for the lock's stale time (a shared data folder)
+    Stale,          // taken over at once (a folder of this machine only: a renamed host's leftover)
+};
+
+// Takes `lock`. A lock whose holder is gone is taken over: on this machine when its process has
+// ended, from another machine as `foreign` says; one that names no holder is taken over once it
+// is older than graceMs, and is waited for until then. A lock with a live holder is refused at
+// once. Something other than a file in the lock's place (a folder) is moved aside.
+LockAttempt takeLock(QLockFile &lock, int graceMs = BrokenLockGraceMs,
+                     ForeignLocks foreign = ForeignLocks::HeldUntilStale);
 
 // The single-instance lock in `folder` (created when missing). The lock never goes stale by age:
-// only the death of its process frees it.
+// only the death of its process frees it, or a host name or machine id not this machine's.
 LockAttempt takeInstanceLock(QLockFile &lock);
 QString instanceLockPath(const QString &folder);
 

@@ -62,7 +62,11 @@ TrialRecord appendTrialRecord(const QString &path, const std::array<int, 46> &re
         line.prepend(QStringLiteral("\r\n"));
     }
     // A character cut short at the end is dropped by every reader; the record takes its place.
-    appendToFile(path, toCp932(line), existing.tornTail);
+    const QByteArray bytes = toCp932(line);
+    // Never grow the file past what the analysis reads: the trial would be recorded and lost.
+    const qint64 linesAfter = existing.lines == 0 ? 2 : existing.lines + 1;
+    checkReadLimits(path, existing.bytes - existing.tornTail + bytes.size(), linesAfter, RecordFileLimits);
+    appendToFile(path, bytes, existing.tornTail);
     return record;
 }
 

@@ -10,12 +10,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSysInfo>
+#include <QCryptographicHash>
 
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <csignal>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,13 +29,6 @@ namespace korven {
 namespace {
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
-
-mode_t currentUmask()
-{
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    return mask;
-}
 
 QString userFile(const QString &resultFolder, const QString &id, const char *extension)
 {
@@ -82,6 +79,19 @@ QStringList listKnownIds(const QString &resultFolder)
     return ids;
 }
 
+void checkUserFolder(const QString &resultFolder, const QString &id)
+{
+    const QString folder = userFolder(resultFolder, id);
+    struct stat st;
+    if (::lstat(QFile::encodeName(folder).constData(), &st) != 0)
+        throw KorvenError(QCoreApplication::translate("UserFiles", "The folder of the ID %1 is missing: %2").arg(id, shown(folder)));
+    if (S_ISLNK(st.st_mode))
+        throw KorvenError(QCoreApplication::translate("UserFiles", "%1 is a symbolic link, not the folder of the ID %2; it was left alone.")
+                              .arg(shown(folder), id));
+    if (!S_ISDIR(st.st_mode))
+        throw KorvenError(QCoreApplication::translate("UserFiles", "%1 is not a folder; the ID %2 cannot be used.").arg(shown(folder), id));
+}
+
 QString readPassword(const QString &path)
 {
     return passwordFromLines(readTextLines(path), path);
@@ -99,7 +109,7 @@ void writePassword(const QString &path, const QString &password)
     const QString refusal = passwordRefusal(password);
     if (!refusal.isEmpty())
         throw KorvenError(refusal);
-    writeFileAtomically(path, linesToCp932({password}));
+    writeFileAtomically(path, linesToCp932({password}), FileAccess::OwnerOnly);
 }
 
 UserSettings readSettings(const QString &path)
@@ -175,8 +185,11 @@ int loginSizeStep(const UserSettings &settings, float fitScale)
 
 namespace {
 
-// A new ID's folder is built under this hidden name inside Result and renamed into place.
+// A new ID's folder is built under a hidden name inside Result and renamed into place:
+// ".creating-<machine>-<process>-XXXXXX", so that a clean-up can tell whose it is.
 const QString CreationPrefix = QStringLiteral(".creating-");
+// A creation takes milliseconds; one this old whose process is gone was killed.
+constexpr qint64 AbandonedCreationSeconds = 60;
 
 bool entryExists(const QString &path)
 {
@@ -184,13 +197,44 @@ bool entryExists(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
-// Folders a killed creation left behind; hidden, so never listed as IDs.
+// This machine, as a short tag: its host name and machine id together (lab computers cloned from
+// one image share the machine id, and host names may repeat across a network).
+QString machineTag()
+{
+    const QByteArray identity = QSysInfo::machineHostName().toUtf8() + '/' + QSysInfo::machineUniqueId();
+    return QString::fromLatin1(QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex().left(8));
+}
+
+bool processAlive(qint64 pid)
+{
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+}
+
+// True when a creation folder is certainly abandoned: older than a minute, and its process gone
+// (on another machine, or a name without one, the age alone tells).
+bool creationAbandoned(const QString &resultFolder, const QString &name)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(resultFolder + u'/' + name).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return false;
+    if (::time(nullptr) - st.st_mtime < AbandonedCreationSeconds)
+        return false;
+    const QStringList parts = name.mid(CreationPrefix.size()).split(u'-');
+    if (parts.size() == 3 && parts.at(0) == machineTag())
+        return !processAlive(parts.at(1).toLongLong());
+    return true;
+}
+
+// Folders a killed creation left behind; hidden, so never listed as IDs. Another creation still
+// at work is never touched.
 void removeStaleCreations(const QString &resultFolder)
 {
-    const QStringList stale = QDir(resultFolder).entryList({CreationPrefix + u'*'},
-                                                           QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString &name : stale)
-        QDir(resultFolder + u'/' + name).removeRecursively();
+    const QStringList creations = QDir(resultFolder).entryList({CreationPrefix + u'*'},
+                                                               QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : creations) {
+        if (creationAbandoned(resultFolder, name))
+            QDir(resultFolder + u'/' + name).removeRecursively();
+    }
 }
 
 } // namespace
@@ -228,25 +272,28 @@ CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
         // missing files are added, the password last, so the ID becomes usable only once it is
         // whole; the files already there are kept.
         if (!entryExists(recordPath(resultFolder, id)))
-            writeFileAtomically(recordPath(resultFolder, id), trialRecordFileStart());
+            writeFileAtomically(recordPath(resultFolder, id), trialRecordFileStart(), FileAccess::OwnerOnly);
         if (!entryExists(settingsPath(resultFolder, id)))
-            writeFileAtomically(settingsPath(resultFolder, id), initialSettingsBytes());
+            writeFileAtomically(settingsPath(resultFolder, id), initialSettingsBytes(), FileAccess::OwnerOnly);
         writePassword(passwordPath(resultFolder, id), password);
         return CreateUserResult::Created;
     }
 
     // The three files are made in a hidden folder that is then renamed to the ID in one step, so
     // an ID exists whole or not at all. The rename also takes the place of an empty folder.
-    QByteArray building = QFile::encodeName(resultFolder + u'/' + CreationPrefix + QStringLiteral("XXXXXX"));
+    QByteArray building = QFile::encodeName(resultFolder + u'/' + CreationPrefix + machineTag() + u'-'
+                                            + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("-XXXXXX"));
     if (!::mkdtemp(building.data()))
         throw KorvenError(QCoreApplication::translate("UserFiles", "Cannot create a folder in %1: %2")
                               .arg(shown(resultFolder), QString::fromLocal8Bit(std::strerror(errno))));
     const QString temporary = QFile::decodeName(building);
-    ::chmod(building.constData(), 0777 & ~currentUmask());
+    // The ID's folder and files are its user's alone: on a shared Result folder no classmate reads
+    // a password or changes a record.
+    ::chmod(building.constData(), 0700);
     try {
-        writeFileAtomically(temporary + u'/' + id + QStringLiteral(".kek"), trialRecordFileStart());
+        writeFileAtomically(temporary + u'/' + id + QStringLiteral(".kek"), trialRecordFileStart(), FileAccess::OwnerOnly);
         writePassword(temporary + u'/' + id + QStringLiteral(".pas"), password);
-        writeFileAtomically(temporary + u'/' + id + QStringLiteral(".set"), initialSettingsBytes());
+        writeFileAtomically(temporary + u'/' + id + QStringLiteral(".set"), initialSettingsBytes(), FileAccess::OwnerOnly);
         flushFolder(temporary);
         if (::rename(building.constData(), QFile::encodeName(folder).constData()) != 0) {
             const int error = errno;
@@ -263,6 +310,12 @@ CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
         throw;
     }
     flushFolder(resultFolder);
+    // Created is said only of an ID that stands whole.
+    for (const QString &path : {recordPath(resultFolder, id), passwordPath(resultFolder, id), settingsPath(resultFolder, id)}) {
+        if (!entryExists(path))
+            throw KorvenError(QCoreApplication::translate("UserFiles", "The ID %1 was not created whole: %2 is missing. Please try again.")
+                                  .arg(id, shown(path)));
+    }
     return CreateUserResult::Created;
 }
 

@@ -23,6 +23,10 @@ QString recordPath(const QString &resultFolder, const QString &id);
 // The known IDs: the entries of resultFolder (folders and files), hidden ones skipped, sorted.
 QStringList listKnownIds(const QString &resultFolder);
 
+// Throws KorvenError when Result/<ID> is no real folder: a symbolic link there would send every
+// write of the ID outside Result, so it is refused as linked files are.
+void checkUserFolder(const QString &resultFolder, const QString &id);
+
 // Line 1 of the password file. Throws KorvenError (naming the file) when the file is missing,
 // unreadable or empty.
 QString readPassword(const QString &path);

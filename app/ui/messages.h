@@ -14,6 +14,9 @@ void reportError(const QString &message);
 // An information box titled `title` with one OK button.
 void showMessage(QWidget *parent, const QString &title, const QString &text);
 
+// A question titled `title` with Yes and No buttons; true for Yes.
+bool askYesNo(QWidget *parent, const QString &title, const QString &text);
+
 // The system's warning beep.
 void beep();
 
@@ -26,6 +29,10 @@ using MessageHook = std::function<void(const QString &kind, const QString &title
 using ModalHook = std::function<int(QDialog *dialog)>;
 void setMessageHook(MessageHook hook);
 void setModalHook(ModalHook hook);
+// Answers askYesNo's questions while set (the message hook still sees them, as "question"); with
+// only a message hook set the answer is No.
+using QuestionHook = std::function<bool(const QString &text)>;
+void setQuestionHook(QuestionHook hook);
 // Counts beeps (tests read it).
 int beepCount();
 

@@ -238,11 +238,7 @@ void refuseResultFolder(const QString &path, const QString &resultFolder)
 void ClassWindow::exportTable(const QString &path)
 {
     refuseResultFolder(path, overview_.resultFolder);
-    const QByteArray csv = classTableCsv(overview_);
-    writeExport(path, [&](QIODevice &out) {
-        if (out.write(csv) != csv.size())
-            throw KorvenError(out.errorString());
-    });
+    writeFileAtomically(path, classTableCsv(overview_));
 }
 
 void ClassWindow::exportTrials(const QString &path)
@@ -250,7 +246,7 @@ void ClassWindow::exportTrials(const QString &path)
     refuseResultFolder(path, overview_.resultFolder);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        writeExport(path, [&](QIODevice &out) { writeTrialsCsv(overview_, todayText(), out); });
+        writeFileAtomically(path, [&](const ByteSink &out) { writeTrialsCsv(overview_, todayText(), out); });
     } catch (...) {
         QGuiApplication::restoreOverrideCursor();
         throw;

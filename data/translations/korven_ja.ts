@@ -190,13 +190,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
 </context>
 <context>
-    <name>ClassCsv</name>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 に書き込めません: %2</translation>
-    </message>
-</context>
-<context>
     <name>ClassOverview</name>
     <message>
         <source>The folder %1 does not exist.</source>
@@ -272,25 +265,17 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <source>The ID is too long (at most %1 bytes). Please enter a shorter ID.</source>
         <translation>IDが長すぎます(最大 %1 バイト)。短いIDを入力してください。</translation>
     </message>
+    <message>
+        <source>An ID cannot contain invisible characters. Please enter a different ID.</source>
+        <translation>ID には見えない文字を使えません。別の ID を入力してください。</translation>
+    </message>
+    <message>
+        <source>An ID cannot begin or end with a blank. Please enter a different ID.</source>
+        <translation>ID の先頭と末尾に空白は使えません。別の ID を入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>KaryogramImport</name>
-    <message>
-        <source>%1: cannot write the picture (%2)</source>
-        <translation>%1: 画像を書き込めません(%2)</translation>
-    </message>
-    <message>
-        <source>%1: cannot write (%2)</source>
-        <translation>%1: 書き込めません(%2)</translation>
-    </message>
-    <message>
-        <source>%1: no such file</source>
-        <translation>%1: ファイルがありません</translation>
-    </message>
-    <message>
-        <source>%1: cannot be read as a picture (%2); use PNG, JPEG, TIFF, BMP or GIF</source>
-        <translation>%1: 画像として読み取れません(%2)。PNG、JPEG、TIFF、BMP、GIF のいずれかを使ってください</translation>
-    </message>
     <message>
         <source>%1: cannot make room to replace it</source>
         <translation>%1: 置き換えるための場所を用意できません</translation>
@@ -709,16 +694,35 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
 <context>
     <name>Locks</name>
     <message>
-        <source>no permission to create %1</source>
-        <translation>%1 を作成する権限がありません</translation>
-    </message>
-    <message>
         <source>cannot create %1</source>
         <translation>%1 を作成できません</translation>
     </message>
     <message>
         <source>cannot remove the broken lock %1</source>
         <translation>壊れたロック %1 を削除できません</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a lock file and cannot be moved aside</source>
+        <translation>%1 はロックファイルではなく、よけることもできません</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFiles</name>
+    <message>
+        <source>%1: %2 x %3 pixels is too large (at most %4 pixels)</source>
+        <translation>%1: %2 x %3 ピクセルは大きすぎます(%4 ピクセルまで)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read as a picture (%2); use PNG, JPEG, TIFF, BMP or GIF</source>
+        <translation>%1: 画像として読み取れません(%2)。PNG、JPEG、TIFF、BMP、GIF のいずれかを使ってください</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the picture (%2)</source>
+        <translation>%1: 画像を書き込めません(%2)</translation>
     </message>
 </context>
 <context>
@@ -734,10 +738,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1: %2 pictures (%3); keep one</source>
         <translation>%1: 画像が %2 個あります(%3)。一つだけ残してください</translation>
-    </message>
-    <message>
-        <source>%1: cannot be read as a picture (%2); save it again as PNG or BMP</source>
-        <translation>%1: 画像として読み取れません(%2)。PNG か BMP で保存し直してください</translation>
     </message>
     <message>
         <source>no listing written for %1, nothing changed:
@@ -1173,6 +1173,10 @@ Please create it different ID.</source>
         <translation>Result フォルダにはすでに「%1」という名前の項目があるため、このIDは作成できません。何も変更していません。
 別のIDを作成してください。</translation>
     </message>
+    <message>
+        <source>The ID &quot;%1&quot; looks like the existing ID &quot;%2&quot;: they differ only by case or by letters that look alike. Press Create ID again to create it anyway.</source>
+        <translation>ID「%1」は既存の ID「%2」と見分けがつきません(大文字と小文字、または形の似た文字だけが違います)。それでも作成するときは、もう一度「IDを作成」を押してください。</translation>
+    </message>
 </context>
 <context>
     <name>TNewIDComplete</name>
@@ -1364,6 +1368,24 @@ Please create it different ID.</source>
         <source>This ID is in use on %1.</source>
         <translation>この ID は %1 で使用中です。</translation>
     </message>
+    <message>
+        <source>The folder of the ID %1 cannot be written to (%2).
+You can practise, view and analyse your results, but no trial is recorded and no setting is saved in this session.</source>
+        <translation>ID %1 のフォルダに書き込めません(%2)。
+練習と成績の表示・分析はできますが、この回の試行は記録されず、設定も保存されません。</translation>
+    </message>
+    <message>
+        <source>(not recorded)</source>
+        <translation>(記録されません)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Reset the settings of %2 to the defaults and log in?</source>
+        <translation>%1
+
+%2 の設定を初期値に戻してログインしますか?</translation>
+    </message>
 </context>
 <context>
     <name>TRecovery1</name>
@@ -1462,10 +1484,6 @@ Please create it different ID.</source>
         <translation>
             <numerusform>ほかに壊れた行 %n 行を除きました。</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1 has too many lines (%2; at most %3 are read).</source>
-        <translation>%1 は行が多すぎます(%2 行。読み取るのは %3 行までです)。</translation>
     </message>
     <message>
         <source>bytes that are not CP932 text</source>
@@ -1589,6 +1607,22 @@ Please create it different ID.</source>
         <source>Cannot create the folder %1: %2</source>
         <translation>フォルダ %1 を作成できません: %2</translation>
     </message>
+    <message>
+        <source>The folder of the ID %1 is missing: %2</source>
+        <translation>ID %1 のフォルダがありません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, not the folder of the ID %2; it was left alone.</source>
+        <translation>%1 はシンボリックリンクで、ID %2 のフォルダではありません。そのままにしました。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder; the ID %2 cannot be used.</source>
+        <translation>%1 はフォルダではありません。ID %2 は使えません。</translation>
+    </message>
+    <message>
+        <source>The ID %1 was not created whole: %2 is missing. Please try again.</source>
+        <translation>ID %1 は完全には作成されませんでした: %2 がありません。もう一度試してください。</translation>
+    </message>
 </context>
 <context>
     <name>korven</name>
@@ -1642,6 +1676,10 @@ PREFIX/share/korven)から読み込みます。受講者ごとの記録はデー
                 クラスの共有フォルダ。一つの ID は同時に一つの KORVEN だけが使えます。
 </translation>
     </message>
+    <message>
+        <source>no folder of this user&apos;s own for it in %1</source>
+        <translation>%1 にこのユーザー専用のフォルダがありません</translation>
+    </message>
 </context>
 <context>
     <name>korven-problems</name>
@@ -1684,10 +1722,6 @@ PREFIX/share/korven)から読み込みます。受講者ごとの記録はデー
     <message>
         <source>%1: %2 fault(s)</source>
         <translation>%1: 不備 %2 件</translation>
-    </message>
-    <message>
-        <source>%1: cannot write the picture (%2)</source>
-        <translation>%1: 画像を書き込めません(%2)</translation>
     </message>
     <message>
         <source>wrote %1</source>

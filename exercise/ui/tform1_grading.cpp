@@ -155,6 +155,8 @@ void TForm1::Button1Click()
 
     // Only the first evaluation of a trial is recorded. If that fails, the marks stay and the
     // trainee is told the trial was not recorded.
+    if (property("readOnlyResults").toBool())
+        return; // the ID's folder cannot be written; said at login
     const QString path = korven::recordPath(korven::resultFolder(), UserId);
     try {
         const QListWidgetItem *item = ListBox3->item(ProblemPosition);

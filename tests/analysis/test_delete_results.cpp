@@ -150,7 +150,7 @@ void TestDeleteResults::cancel()
 void TestDeleteResults::writeFailure_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("no room for a temporary file") << "long name";
+    QTest::newRow("disk full") << "full disk";
     QTest::newRow("a folder in the way") << "folder";
     QTest::newRow("read-only folder") << "read-only";
 }
@@ -158,8 +158,6 @@ void TestDeleteResults::writeFailure_data()
 void TestDeleteResults::writeFailure()
 {
     QFETCH(QString, how);
-    if (how == QLatin1String("long name"))
-        QVERIFY(w->useLongId());
     const QString path = w->recordFile();
     const QString folder = korven::userFolder(w->folder.resultFolder(), w->id);
     QFile folderEntry(folder);
@@ -173,13 +171,18 @@ void TestDeleteResults::writeFailure()
         QVERIFY(folderEntry.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     }
     const QByteArray before = fileBytes(path);
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
     bool stayedOpen = false;
     QStringList deleteErrors;
     deleteGrades([&] {
         const qsizetype shown = w->errors.size();
-        QTest::mouseClick(Form8->Button1, Qt::LeftButton);
+        {
+            std::unique_ptr<korven::test::NoRoomForWrites> noRoom;
+            if (how == QLatin1String("full disk"))
+                noRoom = std::make_unique<korven::test::NoRoomForWrites>();
+            QTest::mouseClick(Form8->Button1, Qt::LeftButton);
+        }
         deleteErrors = w->errors.mid(shown);
         stayedOpen = Form8->isVisible();
         // Cancel still leads back.
@@ -195,7 +198,7 @@ void TestDeleteResults::writeFailure()
         QVERIFY(QFileInfo(path).isDir());
     else
         QCOMPARE(fileBytes(path), before);
-    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), entries);
     QVERIFY(OKBottomDlg->isVisible());
 }
 

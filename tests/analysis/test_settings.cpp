@@ -326,8 +326,8 @@ void TestSettings::writeFailure_data()
     QTest::newRow("settings: read-only folder") << "settings" << "read-only";
     QTest::newRow("password: a folder in the way") << "password" << "folder";
     QTest::newRow("password: read-only folder") << "password" << "read-only";
-    QTest::newRow("settings: no room for a temporary file") << "settings" << "long name";
-    QTest::newRow("password: no room for a temporary file") << "password" << "long name";
+    QTest::newRow("settings: disk full") << "settings" << "full disk";
+    QTest::newRow("password: disk full") << "password" << "full disk";
     QTest::newRow("password: not storable") << "password" << "unstorable";
 }
 
@@ -336,8 +336,6 @@ void TestSettings::writeFailure()
     QFETCH(QString, file);
     QFETCH(QString, how);
     const bool settings = file == QLatin1String("settings");
-    if (how == QLatin1String("long name"))
-        QVERIFY(w->useLongId());
     const QString path = settings ? w->settingsFile() : w->passwordFile();
     const QString userFolder = korven::userFolder(w->folder.resultFolder(), w->id);
     const QByteArray before = fileBytes(path);
@@ -351,8 +349,11 @@ void TestSettings::writeFailure()
             QSKIP("permissions do not stop root");
         QVERIFY(userDir.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     }
-    const QStringList entries = QDir(userFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList entries = QDir(userFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
+    std::unique_ptr<korven::test::NoRoomForWrites> noRoom;
+    if (how == QLatin1String("full disk"))
+        noRoom = std::make_unique<korven::test::NoRoomForWrites>();
     PagesDlg->show();
     if (settings) {
         PagesDlg->TrackBar1->setValue(12);
@@ -371,6 +372,7 @@ void TestSettings::writeFailure()
         QTest::mouseClick(PagesDlg->Button3, Qt::LeftButton);
         QVERIFY(PagesDlg->Label11->text().isEmpty());
     }
+    noRoom.reset();
     userDir.setPermissions(permissions);
 
     QCOMPARE(w->errors.size(), 1);
@@ -381,7 +383,7 @@ void TestSettings::writeFailure()
     else
         QCOMPARE(fileBytes(path), before);
     // No half-written file is left beside the old one.
-    QCOMPARE(QDir(userFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
+    QCOMPARE(QDir(userFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), entries);
 }
 
 void TestSettings::noticeKeepsDialogModal()

@@ -17,7 +17,10 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
+#include <csignal>
 #include <functional>
+#include <memory>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace korven::test {
@@ -77,27 +80,6 @@ public:
         ui::createWindowSet();
     }
 
-    // Switches to a user whose file names leave no room for a temporary file beside them (the
-    // name limit is 255 bytes): whole-file writes fail there while the old files stay readable,
-    // even for root. The files are written directly.
-    bool useLongId()
-    {
-        id = QString(248, QLatin1Char('u'));
-        if (!QDir().mkpath(userFolder(folder.resultFolder(), id)))
-            return false;
-        writeBytes(passwordFile(), "secret\r\n");
-        writeBytes(settingsFile(), initialSettingsBytes());
-        TrialRecord record;
-        record.date = QStringLiteral("2024/05/01");
-        record.problemNumber = QStringLiteral("001");
-        record.results.fill(1);
-        record.answerSeconds = 200;
-        writeBytes(recordFile(), trialRecordFileStart() + formatTrialRecord(record).toLatin1() + "\r\n");
-        Form1->UserId = id;
-        return QFileInfo(passwordFile()).size() > 0 && QFileInfo(settingsFile()).size() > 0
-               && QFileInfo(recordFile()).size() > 0;
-    }
-
     QString passwordFile() const { return passwordPath(folder.resultFolder(), id); }
     QString settingsFile() const { return settingsPath(folder.resultFolder(), id); }
     QString recordFile() const { return recordPath(folder.resultFolder(), id); }
@@ -111,5 +93,30 @@ public:
 
 // Permissions do not stop root, so tests that need an unwritable folder check this first.
 inline bool runningAsRoot() { return ::geteuid() == 0; }
+
+// While it lives, no file can grow (as on a full disk), even for root: writes fail with "File too
+// large" instead of ending the process.
+class NoRoomForWrites {
+public:
+    NoRoomForWrites()
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit none = saved_;
+        none.rlim_cur = 0;
+        ::setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~NoRoomForWrites()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    NoRoomForWrites(const NoRoomForWrites &) = delete;
+    NoRoomForWrites &operator=(const NoRoomForWrites &) = delete;
+
+private:
+    struct rlimit saved_;
+    void (*oldHandler_)(int);
+};
 
 } // namespace korven::test

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace korven;
 
 class TestProgramFolder : public QObject {
@@ -18,6 +21,7 @@ private slots:
     void problemsFromTwoFolders();
     void commandLine_data();
     void commandLine();
+    void instanceLockFolderIsTheUsersOwn();
 };
 
 void TestProgramFolder::locations_data()
@@ -133,6 +137,28 @@ void TestProgramFolder::commandLine()
     // Errors are one line.
     if (line.action == CommandLine::Refuse)
         QCOMPARE(line.text.count(u'\n'), 1);
+}
+
+void TestProgramFolder::instanceLockFolderIsTheUsersOwn()
+{
+    // With a runtime folder, that one; without, a folder of this user's alone, never the
+    // temporary folder all users share.
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    QCOMPARE(QDir(instanceLockFolder()).canonicalPath(), QDir(runtime.path()).canonicalPath());
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString own = instanceLockFolder();
+    if (saved.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", saved);
+    QCOMPARE(own, QDir::tempPath() + QStringLiteral("/korven-") + QString::number(::getuid()));
+    struct stat st;
+    QCOMPARE(::lstat(QFile::encodeName(own).constData(), &st), 0);
+    QVERIFY(S_ISDIR(st.st_mode));
+    QCOMPARE(int(st.st_mode & 0777), 0700);
+    QCOMPARE(st.st_uid, ::getuid());
 }
 
 QTEST_MAIN(TestProgramFolder)

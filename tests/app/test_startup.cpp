@@ -149,6 +149,17 @@ void TestStartup::oneInstance()
     QCOMPARE(first.state(), QProcess::Running);
     QCOMPARE(lockOwner(lock), first.processId());
 
+    // Started from the desktop's menu (standard error read by nobody), the refusal is shown in a
+    // message box as well, which keeps the second copy until it is answered.
+    {
+        QProcess fromMenu;
+        fromMenu.setStandardErrorFile(QProcess::nullDevice());
+        QVERIFY(start(fromMenu, userA));
+        QVERIFY(!fromMenu.waitForFinished(3000));
+        stop(fromMenu);
+        QCOMPARE(lockOwner(lock), first.processId());
+    }
+
     // Another user runs a copy of their own at the same time.
     QProcess other;
     QVERIFY(start(other, userB));

@@ -6,7 +6,6 @@
 #include "classroom/class_overview.h"
 #include "exercise/errors.h"
 
-#include <QBuffer>
 #include <QProcess>
 #include <QtTest>
 
@@ -145,6 +144,18 @@ private slots:
         QTEST(reading.stats ? reading.stats->recordCount : 0, "trials");
     }
 
+    // A record file cut inside a character after its last line end: the trainer drops that byte
+    // and appends over it, so the overview reads every record and its CSV export too.
+    void tornTailReadsAsTheTrainerReads()
+    {
+        const QByteArray bytes = trialRecordFileStart()
+            + toCp932(korven::test::classRecord(0, korven::test::ClassToday, "001", {}, 5)) + "\r\n\x81";
+        const RecordFileReading reading = readRecordBytes(bytes, today());
+        QCOMPARE(reading.state, RecordState::Read);
+        QCOMPARE(reading.stats->recordCount, 1);
+        QCOMPARE(traineeTrialsCsv(QStringLiteral("t"), bytes, today()).count("\r\n"), 1);
+    }
+
     void classPercentagesPoolEveryTrial()
     {
         // 7 good trials: alice 3, bob 2, dave 1, 花子 1.
@@ -206,6 +217,12 @@ private slots:
         QTest::newRow("comma") << "a,b" << "\"a,b\"";
         QTest::newRow("quote doubled") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
         QTest::newRow("line break") << "a\nb" << "\"a\nb\"";
+        QTest::newRow("formula") << "=HYPERLINK(\"x\")" << "\"'=HYPERLINK(\"\"x\"\")\"";
+        QTest::newRow("plus") << "+1+1" << "'+1+1";
+        QTest::newRow("minus text") << "-cmd" << "'-cmd";
+        QTest::newRow("at") << "@SUM(A1)" << "'@SUM(A1)";
+        QTest::newRow("negative number stays") << "-2" << "-2";
+        QTest::newRow("decimal stays") << "-0.5" << "-0.5";
     }
 
     void csvQuoting()
@@ -216,10 +233,9 @@ private slots:
 
     void trialsCsvLeavesOutDamagedLines()
     {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        writeTrialsCsv(overview, today(), buffer);
-        const QList<QByteArray> lines = buffer.data().split('\n');
+        QByteArray csv;
+        writeTrialsCsv(overview, today(), [&](const QByteArray &chunk) { csv += chunk; });
+        const QList<QByteArray> lines = csv.split('\n');
         QVERIFY(lines.first().startsWith("id,trial,date,problem,score,answer_seconds,s1,s2,"));
         QVERIFY(lines.first().endsWith(",s45,s46\r"));
         // 7 good trials, the header, and the empty piece after the last line end.
@@ -283,6 +299,29 @@ private slots:
         QTest::newRow("table") << "--csv";
         QTest::newRow("trials") << "--trials-csv";
     }
+
+    // A write that fails (here past the file-size limit, as on a full disk) is an error, and the
+    // file exported before stays as it was.
+    void failedExportKeepsTheOldFile()
+    {
+        QFETCH(QString, option);
+        const QString out = fx->dir.filePath(QStringLiteral("out.csv"));
+        const QByteArray old = "the export of last week\r\n";
+        writeFileAtomically(out, old);
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KORVEN_LANG"), QStringLiteral("en"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 0; exec \"$0\" \"$@\""),
+                                             QStringLiteral(KORVEN_CLASS_EXE), option, out, fx->result()});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().contains("Cannot write"));
+        QCOMPARE(korven::test::readBytes(out), old);
+        QCOMPARE(QDir(fx->dir.path()).entryList({QStringLiteral(".korven-part-*")}, QDir::Files | QDir::Hidden).size(), 0);
+    }
+    void failedExportKeepsTheOldFile_data() { commandLine_data(); }
 
     void commandLine()
     {

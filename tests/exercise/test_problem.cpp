@@ -296,6 +296,35 @@ private slots:
         QCOMPARE(values.size(), PieceCount);
     }
 
+    // A header declaring a size far beyond the limits says so, whether or not the decoder
+    // itself takes such a header in.
+    void hugeBitmapSaysTooLarge_data()
+    {
+        QTest::addColumn<int>("side");
+        QTest::newRow("7000 x 7000") << 7000;
+        QTest::newRow("60000 x 60000") << 60000;
+    }
+    void hugeBitmapSaysTooLarge()
+    {
+        QFETCH(int, side);
+        QByteArray bmp(54, '\0');
+        bmp[0] = 'B';
+        bmp[1] = 'M';
+        qToLittleEndian<quint32>(quint32(bmp.size()), bmp.data() + 2);
+        qToLittleEndian<quint32>(54, bmp.data() + 10);
+        qToLittleEndian<quint32>(40, bmp.data() + 14);
+        qToLittleEndian<qint32>(side, bmp.data() + 18);
+        qToLittleEndian<qint32>(side, bmp.data() + 22);
+        qToLittleEndian<quint16>(1, bmp.data() + 26);
+        qToLittleEndian<quint16>(24, bmp.data() + 28);
+        try {
+            decodeBitmap24(bmp, QStringLiteral("big.bmp"));
+            QFAIL("the huge bitmap was accepted");
+        } catch (const KorvenError &error) {
+            QVERIFY2(error.message().contains(QStringLiteral("%1 x %1").arg(side)), qPrintable(error.message()));
+        }
+    }
+
     void fitScaleFromTallest()
     {
         Pieces pieces = uniformPieces(10, 50);

@@ -12,6 +12,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/time.h>
+#include <ctime>
 
 using namespace korven;
 
@@ -126,6 +128,30 @@ private slots:
         QCOMPARE(readTextLines(path), lines);
     }
 
+    // The checked reading splits exactly as the plain one and names only lines that exist.
+    void checkedLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<std::vector<int>>("invalid");
+        QTest::newRow("clean") << QByteArray("a\r\nb\r\n") << std::vector<int>{};
+        QTest::newRow("bad byte on line 2") << QByteArray("a\r\nb\x80\r\nc") << std::vector<int>{2};
+        QTest::newRow("torn tail after CR LF") << QByteArray("a\r\nb\r\n\x81") << std::vector<int>{};
+        QTest::newRow("torn tail after LF") << QByteArray("a\n\xe0") << std::vector<int>{};
+        QTest::newRow("torn tail alone") << QByteArray("\x9f") << std::vector<int>{};
+        QTest::newRow("lead byte ending a line") << QByteArray("a\r\nb\x81") << std::vector<int>{2};
+        QTest::newRow("lead byte before CR LF") << QByteArray("a\x81\r\nb\r\n") << std::vector<int>{1};
+        QTest::newRow("Japanese then torn tail") << QByteArray::fromHex("90b38fed0d0a81") << std::vector<int>{};
+    }
+    void checkedLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(std::vector<int>, invalid);
+        const CheckedTextLines checked = checkedCp932Lines(bytes);
+        QCOMPARE(checked.lines, splitTextLines(bytes));
+        QCOMPARE(checked.invalidLines, invalid);
+        QCOMPARE(qint64(checked.lines.size()), countTextLines(bytes).lines);
+    }
+
     void writeThenRead()
     {
         QTemporaryDir dir;
@@ -137,6 +163,35 @@ private slots:
         // A second write replaces the whole file.
         writeFileAtomically(path, linesToCp932({"only"}));
         QCOMPARE(readAll(path), QByteArray("only\r\n"));
+    }
+
+    // Cleaning up removes only the writer's own temporaries: never a user's file whose name looks
+    // like one, never another writer's temporary still being written.
+    void temporariesOnlyOurs()
+    {
+        QTemporaryDir dir;
+        const QStringList users{"trainee1.kek.backup", "NAME.set.201210", "user.pas.AbC123", ".korven-part-12345"};
+        for (const QString &name : users)
+            writeRaw(dir.filePath(name), "keep");
+        writeRaw(dir.filePath(".korven-part-Old123"), "left by a kill");
+        writeRaw(dir.filePath(".korven-part-New123"), "being written");
+        const time_t then = ::time(nullptr) - 120;
+        const struct timeval times[2] = {{then, 0}, {then, 0}};
+        QCOMPARE(::utimes(QFile::encodeName(dir.filePath(".korven-part-Old123")).constData(), times), 0);
+
+        writeFileAtomically(dir.filePath("user.pas"), "pw\r\n");
+        QStringList expected = users + QStringList{".korven-part-New123", "user.pas"};
+        expected.sort();
+        QDir folder(dir.path());
+        folder.setSorting(QDir::Name);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), expected);
+        for (const QString &name : users)
+            QCOMPARE(readAll(dir.filePath(name)), QByteArray("keep"));
+
+        // Where only this process writes (a user's folder under its lock), every one left goes.
+        removeLeftTemporaries(dir.path());
+        expected.removeOne(".korven-part-New123");
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), expected);
     }
 
     void missingFileNamesIt()
@@ -179,7 +234,7 @@ private slots:
         QVERIFY(threw);
         QVERIFY2(message.contains("user.pas"), qPrintable(message));
         QCOMPARE(readAll(path), QByteArray("old contents\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"user.pas"}); // no leftovers
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"user.pas"}); // no leftovers
     }
 
     void writeIntoImpossibleFolder()

@@ -315,7 +315,7 @@ private slots:
         QTest::newRow("male name, female picture") << "male name" << QStringList{"is a male set", "alike in length", FemaleStem};
         QTest::newRow("female name, male picture") << "female name" << QStringList{"is a female set", "differ clearly", MaleStem};
         QTest::newRow("unreadable file") << "unreadable" << QStringList{"cannot be read as a picture"};
-        QTest::newRow("missing file") << "missing" << QStringList{"no such file"};
+        QTest::newRow("missing file") << "missing" << QStringList{"File not found"};
         QTest::newRow("name outside the catalogue") << "stray name" << QStringList{"not a catalogue name"};
         QTest::newRow("folder exists") << "exists" << QStringList{"already exists", "--replace"};
         QTest::newRow("a set the check would fault") << "check" << QStringList{"would not be sound", "nothing written",

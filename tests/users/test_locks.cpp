@@ -4,12 +4,17 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
 
 using namespace korven;
 
@@ -44,6 +49,10 @@ private slots:
     void liveHolderIsRefused();
     void unreadableLock();
     void idLockAcrossMachines();
+    void clonedMachineIsAnotherMachine();
+    void instanceLockOfAnotherHostIsTakenOver();
+    void folderInPlaceOfTheLockIsMovedAside();
+    void readOnlyFolderSaysWhy();
 };
 
 void TestLocks::takeOver_data()
@@ -182,6 +191,63 @@ void TestLocks::idLockAcrossMachines()
     QVERIFY(QFileInfo(path).lastModified().secsTo(QDateTime::currentDateTime()) < 60);
     IdLock other(dir.path());
     QCOMPARE(other.take().outcome, LockOutcome::Held);
+}
+
+void TestLocks::clonedMachineIsAnotherMachine()
+{
+    // Lab computers cloned from one image share the machine id but not the host name: a lock of
+    // such a neighbour is honoured as another machine's, not freed because its process is not
+    // running here.
+    QTemporaryDir dir;
+    IdLock probe(dir.path());
+    writeFile(probe.path(), QByteArray::number(deadPid()) + "\nkorven\nclassroom-7\n" + QSysInfo::machineUniqueId() + "\n", 0);
+    IdLock lock(dir.path());
+    const LockAttempt attempt = lock.take();
+    QCOMPARE(attempt.outcome, LockOutcome::Held);
+    QCOMPARE(attempt.holder.host, QStringLiteral("classroom-7"));
+}
+
+void TestLocks::instanceLockOfAnotherHostIsTakenOver()
+{
+    // The single-copy lock lies in a folder of this machine only: a lock naming another host
+    // (the host was renamed) cannot be a running copy.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ApplicationTitle"));
+    writeFile(path, "1\nkorven\nold-name\n", 0);
+    QLockFile lock(path);
+    QCOMPARE(takeInstanceLock(lock).outcome, LockOutcome::Taken);
+    qint64 pid = 0;
+    QVERIFY(lock.getLockInfo(&pid, nullptr, nullptr));
+    QCOMPARE(pid, QCoreApplication::applicationPid());
+}
+
+void TestLocks::folderInPlaceOfTheLockIsMovedAside()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ApplicationTitle"));
+    QVERIFY(QDir().mkpath(path + QStringLiteral("/kept")));
+    QLockFile lock(path);
+    QCOMPARE(takeInstanceLock(lock).outcome, LockOutcome::Taken);
+    QVERIFY(QFileInfo(path).isFile());
+    const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("ApplicationTitle.not-a-lock-*")}, QDir::Dirs);
+    QCOMPARE(aside.size(), 1);
+    QVERIFY(QFileInfo::exists(dir.filePath(aside.first() + QStringLiteral("/kept"))));
+}
+
+void TestLocks::readOnlyFolderSaysWhy()
+{
+    // A read-only file system (even root cannot write there): the failure names the cause and
+    // tells the caller the folder is read-only.
+    QTemporaryDir dir;
+    const QByteArray mountPoint = QFile::encodeName(dir.path());
+    if (::mount("korven-test", mountPoint.constData(), "tmpfs", MS_RDONLY, "size=64k") != 0)
+        QSKIP("mounting a tmpfs is not allowed here");
+    IdLock lock(dir.path());
+    const LockAttempt attempt = lock.take();
+    ::umount2(mountPoint.constData(), MNT_DETACH);
+    QCOMPARE(attempt.outcome, LockOutcome::Failed);
+    QVERIFY(attempt.readOnly);
+    QVERIFY2(attempt.reason.contains(QString::fromLocal8Bit(std::strerror(EROFS))), qPrintable(attempt.reason));
 }
 
 QTEST_MAIN(TestLocks)

@@ -28,6 +28,11 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
 #include "support/file_bytes.h"
 
 using korven::test::readBytes;
@@ -342,6 +347,11 @@ private slots:
         answers << clickButton("OKBtn");
         QTest::mouseClick(PasswordDlg->OKBtn, Qt::LeftButton);
         typeNewId(QStringLiteral("alice"), QStringLiteral("lower"), QStringLiteral("lower"));
+        // Told once that it looks like an existing ID; created at the next press.
+        QTest::mouseClick(NewID->OKBtn, Qt::LeftButton);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QStringLiteral("\"Alice\"")), qPrintable(messages.first()));
+        QCOMPARE(knownIds(), QStringList({"Alice"}));
         QTest::mouseClick(NewID->OKBtn, Qt::LeftButton);
         QCOMPARE(modals, QStringList({"NewIDorNo", "NewIDComplete"}));
         QCOMPARE(knownIds(), QStringList({"Alice", "alice"}));
@@ -526,8 +536,9 @@ private slots:
         start();
         typeLogin(QStringLiteral("u"), QStringLiteral("p"));
         QTest::mouseClick(PasswordDlg->OKBtn, Qt::LeftButton);
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.first().contains(QStringLiteral("u") + file), qPrintable(messages.first()));
+        // A damaged settings file comes with the offer to reset it, here declined.
+        QCOMPARE(messages.size(), file == QLatin1String(".set") ? 2 : 1);
+        QVERIFY2(messages.last().contains(QStringLiteral("u") + file), qPrintable(messages.last()));
         QVERIFY(!Form1);
         QVERIFY(PasswordDlg->isVisible());
         QCOMPARE(PasswordDlg->Label1->text(), QStringLiteral("Password"));
@@ -544,10 +555,61 @@ private slots:
                  1);
     }
 
+    // A read-only Result folder (a locked-down share, a read-only medium): the trainee logs in to
+    // practise and analyse, told that nothing is recorded.
+    void readOnlyResultLogsInWithoutRecording()
+    {
+        const QByteArray mountPoint = QFile::encodeName(result());
+        if (::mount("korven-test", mountPoint.constData(), "tmpfs", 0, "size=256k") != 0)
+            QSKIP("mounting a tmpfs is not allowed here");
+        addUser(QStringLiteral("u"), QStringLiteral("p"));
+        QCOMPARE(::mount(nullptr, mountPoint.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+        start();
+        typeLogin(QStringLiteral("u"), QStringLiteral("p"));
+        QTest::mouseClick(PasswordDlg->OKBtn, Qt::LeftButton);
+        const bool loggedIn = Form1 != nullptr;
+        const bool readOnly = loggedIn && Form1->property("readOnlyResults").toBool();
+        const QString title = loggedIn ? Form1->windowTitle() : QString();
+        ui::destroyWindowSet();
+        ::umount2(mountPoint.constData(), MNT_DETACH);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QString::fromLocal8Bit(std::strerror(EROFS)))
+                     && messages.first().contains(QStringLiteral("no trial is recorded")),
+                 qPrintable(messages.first()));
+        QVERIFY(loggedIn);
+        QVERIFY(readOnly);
+        QVERIFY2(title.endsWith(QStringLiteral("(not recorded)")), qPrintable(title));
+    }
+
+    void damagedSettingsCanBeReset()
+    {
+        addUser(QStringLiteral("u"), QStringLiteral("p"), QByteArray("1\r\n1\r\nx\r\n0.7\r\n"));
+        ui::setQuestionHook([](const QString &) { return true; });
+        start();
+        typeLogin(QStringLiteral("u"), QStringLiteral("p"));
+        QTest::mouseClick(PasswordDlg->OKBtn, Qt::LeftButton);
+        ui::setQuestionHook({});
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QStringLiteral("u.set")), qPrintable(messages.first()));
+        QVERIFY(Form1);
+        QCOMPARE(readBytes(settingsPath(result(), QStringLiteral("u"))), initialSettingsBytes());
+    }
+
+    // Without a readable sample the login goes on; a FIFO in its place is not waited on.
+    void missingSampleStillLogsIn_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("FIFO") << "fifo";
+    }
     void missingSampleStillLogsIn()
     {
+        QFETCH(QString, kind);
         addUser(QStringLiteral("u"), QStringLiteral("p"));
-        QFile::remove(folder->imagesFolder() + QStringLiteral("/1-1.bmp"));
+        const QString sample = folder->imagesFolder() + QStringLiteral("/1-1.bmp");
+        QFile::remove(sample);
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(sample).constData(), 0600), 0);
         start();
         typeLogin(QStringLiteral("u"), QStringLiteral("p"));
         QTest::mouseClick(PasswordDlg->OKBtn, Qt::LeftButton);

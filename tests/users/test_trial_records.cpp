@@ -141,6 +141,27 @@ private slots:
         QVERIFY(readBytes(path).endsWith(",9\r\n"));
     }
 
+    // The last trial the analysis can still read is appended; the next is refused with the
+    // analysis's own message, and the file stays as it was.
+    void appendStopsWhereTheAnalysisStops()
+    {
+        const QString path = dir.filePath(QStringLiteral("full.kek"));
+        QByteArray bytes = trialRecordFileStart();
+        bytes.append(QByteArray(RecordFileLimits.maxLines - 2, '\n'));
+        writeBytes(path, bytes);
+        QCOMPARE(appendTrialRecord(path, results(1), QStringLiteral("001"), 1).trialNumber,
+                 int(RecordFileLimits.maxLines - 2));
+        QCOMPARE(qint64(readTextLines(path, RecordFileLimits).size()), RecordFileLimits.maxLines);
+        const QByteArray full = readBytes(path);
+        try {
+            appendTrialRecord(path, results(1), QStringLiteral("001"), 1);
+            QFAIL("appended past the analysis's limit");
+        } catch (const KorvenError &e) {
+            QVERIFY2(e.message().contains(QStringLiteral("too many lines")), qPrintable(e.message()));
+        }
+        QCOMPARE(readBytes(path), full);
+    }
+
     void missingFileGetsNothing()
     {
         const QString path = dir.filePath(QStringLiteral("none/u.kek"));

@@ -12,12 +12,35 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "support/file_bytes.h"
 
 using korven::test::readBytes;
 using korven::test::writeBytes;
 
 using namespace korven;
+
+namespace {
+
+// Sets a file's or folder's times the given number of seconds into the past.
+void setAge(const QString &path, int seconds)
+{
+    const time_t then = ::time(nullptr) - seconds;
+    const struct timeval times[2] = {{then, 0}, {then, 0}};
+    QCOMPARE(::utimes(QFile::encodeName(path).constData(), times), 0);
+}
+
+int modeOf(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+} // namespace
 
 namespace {
 
@@ -243,7 +266,15 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("plain") << "trainee1" << true;
-        QTest::newRow("blanks inside and around") << " a b " << true;
+        QTest::newRow("blank inside") << "a b" << true;
+        QTest::newRow("leading blank") << " alice" << false;
+        QTest::newRow("trailing blank") << "alice " << false;
+        QTest::newRow("trailing full-width blank") << QStringLiteral("がくせい\u3000") << false;
+        QTest::newRow("zero-width space") << QStringLiteral("ali\u200Bce") << false;
+        QTest::newRow("zero-width joiner") << QStringLiteral("ali\u200Dce") << false;
+        QTest::newRow("byte order mark") << QStringLiteral("\uFEFFalice") << false;
+        QTest::newRow("soft hyphen") << QStringLiteral("ali\u00ADce") << false;
+        QTest::newRow("line separator") << QStringLiteral("ali\u2028ce") << false;
         QTest::newRow("Japanese") << "研修生" << true;
         QTest::newRow("dot inside") << "a.b" << true;
         QTest::newRow("longest") << QString(MaxIdBytes, u'x') << true;
@@ -267,6 +298,31 @@ private slots:
         QFETCH(QString, id);
         QFETCH(bool, accepted);
         QCOMPARE(idRefusal(id).isEmpty(), accepted);
+    }
+
+    void lookAlikeIds_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("similar");
+        QTest::newRow("unlike") << "carol" << "";
+        QTest::newRow("case") << "Alice" << "alice";
+        QTest::newRow("Cyrillic a") << QStringLiteral("\u0430lice") << "alice";
+        QTest::newRow("Greek o and digit") << QStringLiteral("B\u03BFbOl") << "Bob01";
+        QTest::newRow("full-width letters") << QStringLiteral("ａｌｉｃｅ") << "alice";
+        QTest::newRow("NFD kana") << QStringLiteral("か\u3099くせい") << QStringLiteral("がくせい");
+        QTest::newRow("itself") << "alice" << "";
+    }
+    void lookAlikeIds()
+    {
+        QFETCH(QString, id);
+        QTEST(lookAlikeId(id, {QStringLiteral("alice"), QStringLiteral("がくせい"), QStringLiteral("Bob01")}), "similar");
+    }
+
+    void sameIdInNfc()
+    {
+        QVERIFY(sameId(QStringLiteral("か\u3099くせい"), QStringLiteral("がくせい")));
+        QVERIFY(!sameId(QStringLiteral("alice"), QStringLiteral("Alice")));
+        QVERIFY(!sameId(QStringLiteral("\u0430lice"), QStringLiteral("alice")));
     }
 
     void createUserFilesWritesTheThreeFiles()
@@ -337,7 +393,10 @@ private slots:
             writeBytes(recordPath(root.path(), id), kek);
         if (!set.isEmpty())
             writeBytes(settingsPath(root.path(), id), set);
-        QDir(root.path()).mkpath(QStringLiteral(".creating-AbC123/x")); // a killed creation
+        // A creation killed over a minute ago goes; one still at work (young) stays.
+        QDir(root.path()).mkpath(QStringLiteral(".creating-AbC123/x"));
+        setAge(root.filePath(QStringLiteral(".creating-AbC123")), 120);
+        QDir(root.path()).mkpath(QStringLiteral(".creating-XyZ789/y"));
         QVERIFY(userFilesIncomplete(root.path(), id));
 
         QCOMPARE(createUserFiles(root.path(), id, QStringLiteral("pw")), CreateUserResult::Created);
@@ -346,10 +405,88 @@ private slots:
         QCOMPARE(readBytes(settingsPath(root.path(), id)), set.isEmpty() ? initialSettingsBytes() : set);
         QVERIFY(!userFilesIncomplete(root.path(), id));
         QCOMPARE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList{id});
+                 QStringList({".creating-XyZ789", id}));
         // Whole now: a second creation leaves it alone.
         QCOMPARE(createUserFiles(root.path(), id, QStringLiteral("other")), CreateUserResult::FolderExists);
         QCOMPARE(readBytes(passwordPath(root.path(), id)), QByteArray("pw\r\n"));
+    }
+
+    // A class starting together: several processes create different IDs on one Result folder at
+    // once. Each creation reported as made stands whole, and none is refused.
+    void concurrentCreationsAreWhole()
+    {
+        QTemporaryDir root;
+        const QString result = root.path();
+        constexpr int Processes = 4;
+        constexpr int IdsEach = 30;
+        int go[2];
+        QCOMPARE(::pipe(go), 0);
+        std::vector<pid_t> children;
+        for (int p = 0; p < Processes; ++p) {
+            const pid_t pid = ::fork();
+            QVERIFY(pid >= 0);
+            if (pid == 0) {
+                ::close(go[1]);
+                char c;
+                (void)!::read(go[0], &c, 1); // all start when the pipe closes
+                int failed = 0;
+                for (int i = 0; i < IdsEach; ++i) {
+                    try {
+                        if (createUserFiles(result, QStringLiteral("p%1-%2").arg(p).arg(i), QStringLiteral("pw"))
+                            != CreateUserResult::Created)
+                            ++failed;
+                    } catch (const KorvenError &) {
+                        ++failed;
+                    }
+                }
+                ::_exit(failed);
+            }
+            children.push_back(pid);
+        }
+        ::close(go[0]);
+        ::close(go[1]);
+        for (pid_t pid : children) {
+            int status = 0;
+            QCOMPARE(::waitpid(pid, &status, 0), pid);
+            QVERIFY(WIFEXITED(status));
+            QCOMPARE(WEXITSTATUS(status), 0);
+        }
+        for (int p = 0; p < Processes; ++p) {
+            for (int i = 0; i < IdsEach; ++i) {
+                const QString id = QStringLiteral("p%1-%2").arg(p).arg(i);
+                QCOMPARE(readBytes(recordPath(result, id)), trialRecordFileStart());
+                QCOMPARE(readBytes(passwordPath(result, id)), QByteArray("pw\r\n"));
+                QCOMPARE(readBytes(settingsPath(result, id)), initialSettingsBytes());
+            }
+        }
+        QCOMPARE(QDir(result).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
+                 Processes * IdsEach);
+    }
+
+    // On a shared folder an ID's folder and files are its user's alone, and a symbolic link in
+    // place of an ID's folder is refused, not followed.
+    void userFilesArePrivate()
+    {
+        QTemporaryDir root;
+        const QString id = QStringLiteral("u");
+        QCOMPARE(createUserFiles(root.path(), id, QStringLiteral("pw")), CreateUserResult::Created);
+        QCOMPARE(modeOf(userFolder(root.path(), id)), 0700);
+        for (const QString &path : {passwordPath(root.path(), id), settingsPath(root.path(), id), recordPath(root.path(), id)})
+            QCOMPARE(modeOf(path), 0600);
+        // A password file an older version made readable to all is narrowed at the next change.
+        QCOMPARE(::chmod(QFile::encodeName(passwordPath(root.path(), id)).constData(), 0644), 0);
+        writePassword(passwordPath(root.path(), id), QStringLiteral("new"));
+        QCOMPARE(modeOf(passwordPath(root.path(), id)), 0600);
+        checkUserFolder(root.path(), id);
+
+        QVERIFY(QFile::link(userFolder(root.path(), id), root.filePath(QStringLiteral("link"))));
+        try {
+            checkUserFolder(root.path(), QStringLiteral("link"));
+            QFAIL("a linked ID folder was accepted");
+        } catch (const KorvenError &e) {
+            QVERIFY2(e.message().contains(QStringLiteral("symbolic link")), qPrintable(e.message()));
+        }
+        QCOMPARE(createUserFiles(root.path(), QStringLiteral("link"), QStringLiteral("pw")), CreateUserResult::FolderExists);
     }
 
     void createUserFilesRefusesWithoutTrace_data()

@@ -185,7 +185,8 @@ void TNewID::showEvent(QShowEvent *event)
 
 void TNewID::OKBtnClick()
 {
-    const QString id = ID->text();
+    // One way of writing each ID: "が" composed, not "か" with a combining mark.
+    const QString id = ID->text().normalized(QString::NormalizationForm_C);
 
     // 1. An ID already in the list: one notice for every equal entry.
     // A listed ID whose folder lacks its files (cut short by an older version) may be made again.
@@ -193,7 +194,7 @@ void TNewID::OKBtnClick()
     const bool repairable = listed && korven::userFilesIncomplete(korven::resultFolder(), id);
     bool inUse = false;
     for (int i = 0; i < PasswordDlg->ListBox1->count() && !repairable; ++i) {
-        if (PasswordDlg->ListBox1->item(i)->text() == id) {
+        if (korven::sameId(PasswordDlg->ListBox1->item(i)->text(), id)) {
             inUse = true;
             korven::ui::execModal(Form9);
         }
@@ -212,6 +213,21 @@ void TNewID::OKBtnClick()
         korven::ui::showMessage(this, QStringLiteral("KORVEN"), refusal);
         ID->setFocus();
         ID->selectAll();
+        return;
+    }
+
+    // An ID that could be taken for an existing one: said once, created at the next OK.
+    QStringList known;
+    for (int i = 0; i < PasswordDlg->ListBox1->count(); ++i)
+        known << PasswordDlg->ListBox1->item(i)->text();
+    const QString similar = korven::lookAlikeId(id, known);
+    if (!similar.isEmpty() && confirmedLookAlike_ != id) {
+        confirmedLookAlike_ = id;
+        korven::ui::showMessage(this, QStringLiteral("KORVEN"),
+                                tr("The ID \"%1\" looks like the existing ID \"%2\": they differ only by "
+                                   "case or by letters that look alike. Press Create ID again to create it anyway.")
+                                    .arg(id, similar));
+        ID->setFocus();
         return;
     }
 

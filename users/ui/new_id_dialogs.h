@@ -52,6 +52,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+
+private:
+    QString confirmedLookAlike_; // an ID like an existing one, created at a second OK
 };
 
 // "This ID is already in use."

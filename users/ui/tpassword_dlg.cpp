@@ -7,7 +7,9 @@
 #include "app/ui/window_set.h"
 #include "exercise/bitmap_transform.h"
 #include "exercise/errors.h"
+#include "exercise/problem_loader.h"
 #include "exercise/ui/tform1.h"
+#include "files/text_file.h"
 #include "users/locks.h"
 #include "users/ui/new_id_dialogs.h"
 #include "users/user_files.h"
@@ -112,6 +114,7 @@ void TPasswordDlg::OKBtnClick()
     // Everything that can fail is read before the exercise window is made, so a failed login
     // leaves no window behind and a later OK starts from scratch.
     const QString result = korven::resultFolder();
+    korven::checkUserFolder(result, id);
     const QString stored = korven::readPassword(korven::passwordPath(result, id));
     if (Password->text() != stored) {
         Label1->setText(tr(WrongPasswordCaption));
@@ -119,7 +122,7 @@ void TPasswordDlg::OKBtnClick()
         Password->setFocus();
         return;
     }
-    const korven::UserSettings settings = korven::readSettings(korven::settingsPath(result, id));
+    const korven::UserSettings settings = readSettingsOrReset(result, id);
 
     // One running copy per ID, also across machines sharing the data folder: a second login
     // elsewhere is refused and changes nothing.
@@ -130,15 +133,47 @@ void TPasswordDlg::OKBtnClick()
                                 tr(IdInUseText).arg(attempt.holder.host));
         return;
     }
-    if (attempt.outcome == korven::LockOutcome::Failed)
+    if (attempt.outcome == korven::LockOutcome::Failed && !attempt.readOnly)
         throw korven::KorvenError(tr("The ID %1 cannot be used: %2.").arg(id, attempt.reason));
-    idLock_ = std::move(lock);
+    const bool readOnly = attempt.outcome == korven::LockOutcome::Failed;
+    if (readOnly) {
+        // Nothing can be written: the trainee may still look at and analyse the results.
+        korven::ui::showMessage(this, QStringLiteral("KORVEN"),
+                                tr("The folder of the ID %1 cannot be written to (%2).\n"
+                                   "You can practise, view and analyse your results, but no trial is recorded "
+                                   "and no setting is saved in this session.")
+                                    .arg(id, attempt.reason));
+    } else {
+        idLock_ = std::move(lock);
+        // Under the ID's lock only this copy writes here: what a killed run left (a password's
+        // temporary copy) goes now.
+        korven::removeLeftTemporaries(korven::userFolder(result, id));
+    }
     try {
         logIn(id, settings);
+        // The ID's folder cannot be written: evaluations record nothing.
+        Form1->setProperty("readOnlyResults", readOnly);
+        if (readOnly)
+            Form1->setWindowTitle(Form1->windowTitle() + tr("(not recorded)"));
     } catch (...) {
         idLock_.reset();
         throw;
     }
+}
+
+korven::UserSettings TPasswordDlg::readSettingsOrReset(const QString &result, const QString &id)
+{
+    const QString path = korven::settingsPath(result, id);
+    try {
+        return korven::readSettings(path);
+    } catch (const korven::KorvenError &e) {
+        // A damaged settings file would block this ID for good: offer the way out.
+        if (!korven::ui::askYesNo(this, QStringLiteral("KORVEN"),
+                                  tr("%1\n\nReset the settings of %2 to the defaults and log in?").arg(e.message(), id)))
+            throw;
+    }
+    korven::writeSettings(path, korven::initialSettingsBytes());
+    return korven::readSettings(path);
 }
 
 void TPasswordDlg::logIn(const QString &id, const korven::UserSettings &settings)
@@ -168,7 +203,12 @@ void TPasswordDlg::showSizePreview()
 {
     // The sample chromosome at the size the track bar now shows. Without the sample the preview
     // stays empty, as the settings dialog does; the login itself goes on.
-    QImage sample(korven::imagesFile(QStringLiteral("1-1.bmp")));
+    // Read through the checked open: a FIFO or device in its place is refused, not waited on.
+    QImage sample;
+    try {
+        sample = korven::loadBitmap24(korven::imagesFile(QStringLiteral("1-1.bmp")));
+    } catch (const korven::KorvenError &) {
+    }
     if (sample.isNull()) {
         PagesDlg->Label8->setText(tr("Cannot Read file"));
         PagesDlg->Image2->clear();

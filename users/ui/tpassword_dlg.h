@@ -48,6 +48,8 @@ protected:
 private:
     // Everything after a successful password check: the exercise window and the settings.
     void logIn(const QString &id, const korven::UserSettings &settings);
+    // The ID's settings; a damaged file is reset to the defaults when the trainee agrees.
+    korven::UserSettings readSettingsOrReset(const QString &result, const QString &id);
     void showSizePreview();
 
     // The logged-in ID's lock, held until the program ends.
