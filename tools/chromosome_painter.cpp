@@ -226,7 +226,7 @@ Chromatids shapeChromatids(const Homologue &homologue, const MetaphaseStyle &sty
             if (band.shortArm && int(b) < stalk) { // a round knob
                 const double size = (band.stop - band.start) * pixelsPerUnit;
                 const double t = 2 * (position[i] - band.start) / std::max(1e-9, band.stop - band.start) - 1;
-                armWidth = std::clamp(satelliteRoundness * size / width, 0.35, 0.6) * std::pow(std::max(0.0, 1 - t * t), 0.4);
+                armWidth = std::clamp(satelliteRoundness * size / width, 0.4, 0.65) * std::pow(std::max(0.0, 1 - t * t), 0.4);
                 density = 0.95;
             } else if (band.shortArm && int(b) == stalk) {
                 armWidth = stalkWidth, density = 0.35;
