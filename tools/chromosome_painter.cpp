@@ -226,7 +226,7 @@ Chromatids shapeChromatids(const Homologue &homologue, const MetaphaseStyle &sty
             if (band.shortArm && int(b) < stalk) { // a round knob
                 const double size = (band.stop - band.start) * pixelsPerUnit;
                 const double t = 2 * (position[i] - band.start) / std::max(1e-9, band.stop - band.start) - 1;
-                armWidth = std::clamp(satelliteRoundness * size / width, 0.35, 0.6) * std::pow(std::max(0.0, 1 - t * t), 0.4);
+                armWidth = std::clamp(satelliteRoundness * size / width, 0.4, 0.65) * std::pow(std::max(0.0, 1 - t * t), 0.4);
                 density = 0.95;
             } else if (band.shortArm && int(b) == stalk) {
                 armWidth = stalkWidth, density = 0.35;
@@ -391,7 +391,10 @@ MetaphaseStyle randomMetaphaseStyle(Rng &rng, const Ideogram &ideogram)
     style.blur = focus * style.width;
     style.pixelsPerUnit = (length - 1.6 * style.blur) / ideogram.at(0).length;
     style.paleGrey = rng.uniform(200, 222);
-    style.darkGrey = rng.uniform(42, 82);
+    // Longer, finer-banded chromosomes blur their split dark bands more, so their cells are
+    // stained a little darker to keep the landmarks as dark as at 400 bands.
+    const double darker = ideogram.level >= 550 ? 6 : 0;
+    style.darkGrey = rng.uniform(46, 78) - darker;
     style.grain = rng.uniform(0.25, 0.4);
     style.noise = rng.uniform(1.5, 3.5);
     style.endSplit = endSplit * rng.uniform(0.7, 1.3);

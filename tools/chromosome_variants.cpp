@@ -37,7 +37,7 @@ const Variable *variableOf(const ChromosomeBands &chromosome, const Band &band)
     // Yq/21q is 1.56 +- 0.25 in normal men, never below 0.98: Yq12 about 1.3 times the table's
     // size (the tables give a Yq of 1.3-1.4 times 21q).
     static const Variable qY{0.78, 0.8, 1.9, 0.6, 0.92, 0, -1, 0.3};
-    static const Variable satellite{0.4, 0.5, 1.4, 0.25, 0.6, 0.2};
+    static const Variable satellite{0.45, 0.5, 1.4, 0.3, 0.65, 0.2};
     static const Variable stalk{0.04, 0.8, 1.8, 0.0, 0.08};
     static const Variable shortArm{0.4, 0.6, 1.5, 0.15, 0.65};
     static const Variable otherBlock{0.75, 0.85, 1.2, 0.6, 0.9};

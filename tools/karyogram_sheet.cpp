@@ -14,7 +14,8 @@ constexpr int Border = 24;      // around the sheet
 constexpr int PairGap = 30;     // between pairs
 constexpr int HomologueGap = 6; // between the two chromosomes of a pair
 constexpr int RowGap = 18;
-constexpr int TitleHeight = 36;
+constexpr int TitleLines = 2; // the title's band is twice its font's height, blank below it
+constexpr int TitleExtra = 6;
 
 } // namespace
 
@@ -30,7 +31,8 @@ QImage drawKaryogram(const std::array<QImage, PieceCount> &pieces, bool female, 
         next = last + 1;
     }
     const int labelHeight = layout.labelPixels + 11;
-    const int titleHeight = layout.title.isEmpty() ? 0 : TitleHeight;
+    // A larger font takes a taller band, so the title never comes close to the first row.
+    const int titleHeight = layout.title.isEmpty() ? 0 : TitleLines * layout.labelPixels + TitleExtra;
 
     const auto pairWidth = [&](int pair) {
         return pieces[2 * (pair - 1)].width() + HomologueGap + pieces[2 * (pair - 1) + 1].width();

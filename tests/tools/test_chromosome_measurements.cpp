@@ -65,7 +65,7 @@ double median(std::vector<double> values)
 }
 
 // Problems per level for the measurements that count rarer things.
-constexpr int ManyProblems = 8;
+constexpr int ManyProblems = 12;
 
 void addLevels()
 {
