@@ -72,8 +72,11 @@ QImage drawKaryogram(const std::array<QImage, PieceCount> &pieces, bool female, 
         for (int pair = first; pair <= last; ++pair) {
             const QImage &a = pieces[2 * (pair - 1)];
             const QImage &b = pieces[2 * (pair - 1) + 1];
+            // Darken: where the bitmaps of a pair overlap, the white of one does not hide the other.
+            painter.setCompositionMode(QPainter::CompositionMode_Darken);
             painter.drawImage(x, baseLine - a.height(), a);
             painter.drawImage(x + a.width() + layout.homologueGap, baseLine - b.height(), b);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
             if (layout.underlines) {
                 painter.setPen(QPen(QColor(120, 120, 120), layout.underlineWidth));
                 painter.drawLine(x, baseLine + layout.underlineOffset, x + pairWidth(pair), baseLine + layout.underlineOffset);

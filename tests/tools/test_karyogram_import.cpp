@@ -259,10 +259,10 @@ private:
             layout.underlineWidth = 2;
         } else if (spoil == QLatin1String("pair touching at the ends")) {
             // Pair 6 leans together until the lower ends touch; the other pairs keep their gap.
-            layout.homologueGap = -6;
+            layout.homologueGap = -9;
             for (int piece = 0; piece < PieceCount; ++piece)
                 expected[piece] = piece == 10 || piece == 11 ? turned(expected[piece], piece == 10 ? -5 : 5)
-                                                             : padded(expected[piece], 4);
+                                                             : padded(expected[piece], 6);
         }
         if (spoil.contains(QLatin1String("title")) || spoil.contains(QLatin1String("bold")) || spoil.contains(QLatin1String("sheet")))
             layout.title.clear();
