@@ -22,18 +22,20 @@ constexpr double MinTurn = 0.2;  // degrees; less is not worth resampling the pi
 
 // Tuning of telling chromosomes from print, each with its unit and reason.
 struct SegmentParameters {
-    // Pixels from a component's edge from which on its grey counts as its core: the blended
-    // edge says nothing about whether the inside is banded.
+    // Pixels from a component's edge from which on its grey counts as its core, at least: the
+    // blended edge says nothing about whether the inside is banded.
     float coreDepth = 2.0f;
+    // Share of a component's largest depth from which on its grey counts as its core: the
+    // middle of a glyph's stroke is even, the middle of a chromosome still crosses its bands.
+    double coreShare = 0.5;
     // Core pixels a component needs before its core's evenness is judged.
     int coreMinimum = 12;
     // Spread (standard deviation, grey levels) of the core below which a component is printed
-    // matter of one even grey (a bar or disc): banded chromosomes measure 30 and more, a pale
-    // small one with a single band 17.
+    // matter of one even grey (a glyph, bar or disc, about 0): banded chromosomes measure 25
+    // and more, a pale small one with a single band 16.
     double flatSpread = 10.0;
     // Mean grey of the core below which a component is solid print: chromosomes have pale bands
-    // and measure 110 and more, black glyphs under 10 (their spread, 10 to 20, comes from the
-    // blended edge reaching into the core).
+    // and measure 110 and more, black glyphs under 10.
     double solidMean = 60.0;
     // Pixels above and below a line's band looked at to tell a line standing free from one
     // crossing a chromosome.
@@ -168,8 +170,10 @@ void measureComponents(Analysis &a, const cv::Mat &mask, double strict)
         int darkest = 255;
         float deepest = 0;
         double x = 0, y = 0, xx = 0, yy = 0, xy = 0;
-        long core = 0;
-        double grey = 0, greySquares = 0; // of the core
+        // Grey sums by whole pixels of depth (the last bin takes the deeper ones), so that the
+        // core can be chosen by the component's own width after one pass.
+        std::array<long, 16> count{};
+        std::array<double, 16> grey{}, greySquares{};
     };
     std::vector<Sums> sums(count);
     for (int y = 0; y < a.labels.rows; ++y) {
@@ -188,11 +192,10 @@ void measureComponents(Analysis &a, const cv::Mat &mask, double strict)
             s.xx += double(x) * x;
             s.yy += double(y) * y;
             s.xy += double(x) * y;
-            if (depth[x] >= Tuning.coreDepth) {
-                ++s.core;
-                s.grey += value[x];
-                s.greySquares += double(value[x]) * value[x];
-            }
+            const size_t bin = std::min<size_t>(15, size_t(depth[x]));
+            ++s.count[bin];
+            s.grey[bin] += value[x];
+            s.greySquares[bin] += double(value[x]) * value[x];
         }
     }
     for (int l = 1; l < count; ++l) {
@@ -209,9 +212,17 @@ void measureComponents(Analysis &a, const cv::Mat &mask, double strict)
         const double mu20 = sums[l].xx / n - mx * mx, mu02 = sums[l].yy / n - my * my;
         const double mu11 = sums[l].xy / n - mx * my;
         c.angle = 0.5 * std::atan2(2 * mu11, mu20 - mu02) * 180 / Pi;
-        if (sums[l].core >= Tuning.coreMinimum) {
-            const double mean = sums[l].grey / sums[l].core;
-            const double spread = std::sqrt(std::max(0.0, sums[l].greySquares / sums[l].core - mean * mean));
+        long core = 0;
+        double grey = 0, greySquares = 0;
+        const double from = std::max<double>(Tuning.coreDepth, Tuning.coreShare * sums[l].deepest);
+        for (size_t bin = std::min<size_t>(15, size_t(std::ceil(from))); bin < 16; ++bin) {
+            core += sums[l].count[bin];
+            grey += sums[l].grey[bin];
+            greySquares += sums[l].greySquares[bin];
+        }
+        if (core >= Tuning.coreMinimum) {
+            const double mean = grey / core;
+            const double spread = std::sqrt(std::max(0.0, greySquares / core - mean * mean));
             c.flat = spread < Tuning.flatSpread || mean < Tuning.solidMean;
         }
         a.components.push_back(c);

@@ -123,7 +123,7 @@ QImage padded(const QImage &piece, int margin)
 }
 
 // The sheet under a title in a bold font, as workstations print the case and the karyotype.
-QImage withTitle(const QImage &sheet, const QString &title, int pixels)
+QImage withTitle(const QImage &sheet, const QString &title, int pixels, const QColor &ink = Qt::black)
 {
     QImage out(sheet.width(), sheet.height() + 2 * pixels, QImage::Format_RGB888);
     out.fill(Qt::white);
@@ -133,7 +133,7 @@ QImage withTitle(const QImage &sheet, const QString &title, int pixels)
     font.setPixelSize(pixels);
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(Qt::black);
+    painter.setPen(ink);
     painter.drawText(QRect(24, pixels / 3, out.width() - 48, 2 * pixels), Qt::AlignLeft | Qt::AlignTop, title);
     return out;
 }
@@ -270,7 +270,7 @@ private:
         if (spoil == QLatin1String("bold title") || spoil == QLatin1String("photo of a sheet"))
             image = withTitle(image, female ? QStringLiteral("No. 117  46,XX") : QStringLiteral("No. 117  46,XY"), 96);
         if (spoil == QLatin1String("bold word, 600 px wide")) {
-            image = withTitle(image, QStringLiteral("Lab 1"), 110);
+            image = withTitle(image, QStringLiteral("Lab 1"), 110, QColor(80, 80, 80));
             scale = 600.0 / image.width();
             image = image.scaledToWidth(600, Qt::SmoothTransformation);
         }
