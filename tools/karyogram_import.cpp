@@ -248,20 +248,29 @@ ImportResult importKaryogram(const ImportOptions &options)
     if (!female && second > first)
         std::swap(s.chromosomes[SexPiece], s.chromosomes[SexPiece + 1]);
 
-    // Built aside in the same folder, then renamed into place: the set appears whole or not at all.
+    // Built aside in the same folder, checked as `check` would, then renamed into place: the set
+    // appears whole and sound or not at all. The set's folder is made inside the temporary one,
+    // so it carries its own name and the usual permissions when it moves.
     if (!QDir().mkpath(options.imagesDir))
         throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot create the folder").arg(options.imagesDir));
     QTemporaryDir aside(QDir(options.imagesDir).filePath(QStringLiteral(".korven-import-XXXXXX")));
     if (!aside.isValid())
         throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot write there (%2)").arg(options.imagesDir, aside.errorString()));
+    const QString built = QDir(aside.path()).filePath(options.name);
+    if (!QDir().mkdir(built))
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot create the folder").arg(built));
     for (int piece = 0; piece < PieceCount; ++piece)
-        writeBytes(QDir(aside.path()).filePath(pieceFileName(piece)), encodeBmp24(chromosomeBitmap(s, piece)));
-    writeBytes(QDir(aside.path()).filePath(options.name + QStringLiteral(".set")),
-               linesToCp932(listingLines(aside.path())));
-    writeOrigin(aside.path(), {{QStringLiteral("source"), QStringLiteral("imported")},
-                               {QStringLiteral("picture"), QFileInfo(options.picture).fileName()}});
-    moveIntoPlace(aside.path(), target);
-    aside.setAutoRemove(false);
+        writeBytes(QDir(built).filePath(pieceFileName(piece)), encodeBmp24(chromosomeBitmap(s, piece)));
+    writeBytes(listingPath(built), linesToCp932(listingLines(built)));
+    writeOrigin(built, {{QStringLiteral("source"), QStringLiteral("imported")},
+                        {QStringLiteral("picture"), QFileInfo(options.picture).fileName()}});
+    QStringList faults = problemFaults(built);
+    if (!faults.isEmpty()) {
+        faults.replaceInStrings(built, target);
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: the set cut from this picture would not be sound; nothing written:\n%2")
+                              .arg(options.picture, faults.join(QLatin1Char('\n'))));
+    }
+    moveIntoPlace(built, target);
     result.folder = target;
 
     if (!options.preview.isEmpty()) {

@@ -143,14 +143,56 @@ std::pair<int, double> backgroundLevel(const cv::Mat &smooth)
     return {peak, std::max(0.5, double(peak - v))};
 }
 
+// The outermost pixels of a picture: the background of a single bitmap.
+std::vector<uchar> framePixels(const cv::Mat &grey)
+{
+    std::vector<uchar> frame;
+    for (int x = 0; x < grey.cols; ++x)
+        frame.insert(frame.end(), {grey.at<uchar>(0, x), grey.at<uchar>(grey.rows - 1, x)});
+    for (int y = 0; y < grey.rows; ++y)
+        frame.insert(frame.end(), {grey.at<uchar>(y, 0), grey.at<uchar>(y, grey.cols - 1)});
+    return frame;
+}
+
+uchar medianOf(std::vector<uchar> values)
+{
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+// A single bitmap's background grey and noise, from its frame only: a small chromosome's pale
+// pixels outnumber the background's grey ones and would pass for noise. Noise 0: the frame is
+// all one grey (pure white in a problem set).
+std::pair<int, double> frameLevel(const cv::Mat &flat)
+{
+    const std::vector<uchar> frame = framePixels(flat);
+    const int level = medianOf(frame);
+    std::vector<uchar> deviations;
+    for (uchar v : frame)
+        deviations.push_back(uchar(std::abs(int(v) - level)));
+    if (*std::max_element(deviations.begin(), deviations.end()) == 0)
+        return {level, 0.0};
+    return {level, std::max(0.5, 1.4826 * medianOf(deviations))};
+}
+
 // The picture's dark parts, thresholded with hysteresis: a loose mask, whose components count
 // only when they reach the strict level somewhere, so faint pale bands hang on to their
-// chromosome while background noise does not start a component of its own.
-cv::Mat darkMask(Analysis &a, double &strict)
+// chromosome while background noise does not start a component of its own. A single bitmap on
+// an even background (a problem set's pure white) takes every pixel off that grey: its
+// chromosome is what is not background, however pale.
+cv::Mat darkMask(Analysis &a, double &strict, bool singlePiece)
 {
+    if (singlePiece) {
+        const auto [level, sigma] = frameLevel(a.flat);
+        if (sigma == 0) {
+            a.smooth = a.flat;
+            strict = level;
+            return a.flat < level;
+        }
+    }
     cv::Mat smooth;
     cv::GaussianBlur(a.flat, smooth, cv::Size(3, 3), 0.8);
-    const auto [level, sigma] = backgroundLevel(smooth);
+    const auto [level, sigma] = singlePiece ? frameLevel(smooth) : backgroundLevel(smooth);
     const double loose = level - std::max(10.0, 3.5 * sigma);
     strict = level - std::max(30.0, 7.0 * sigma);
     a.smooth = smooth;
@@ -471,7 +513,7 @@ Analysis analyse(cv::Mat flat, bool singlePiece)
     Analysis a;
     a.flat = std::move(flat);
     double strict = 0;
-    cv::Mat mask = darkMask(a, strict);
+    cv::Mat mask = darkMask(a, strict, singlePiece);
     measureComponents(a, mask, strict);
     std::vector<Component> lines;
     if (!singlePiece) {
@@ -594,13 +636,7 @@ cv::Mat flattenBackground(const cv::Mat &grey)
     cv::Mat background;
     const int longest = std::max(grey.cols, grey.rows);
     if (longest < 500) {
-        std::vector<uchar> frame;
-        for (int x = 0; x < grey.cols; ++x)
-            frame.insert(frame.end(), {grey.at<uchar>(0, x), grey.at<uchar>(grey.rows - 1, x)});
-        for (int y = 0; y < grey.rows; ++y)
-            frame.insert(frame.end(), {grey.at<uchar>(y, 0), grey.at<uchar>(y, grey.cols - 1)});
-        std::nth_element(frame.begin(), frame.begin() + frame.size() / 2, frame.end());
-        background = cv::Mat(grey.size(), CV_8U, cv::Scalar(std::max<int>(1, frame[frame.size() / 2])));
+        background = cv::Mat(grey.size(), CV_8U, cv::Scalar(std::max<int>(1, medianOf(framePixels(grey)))));
     } else {
         // The light level, smoothly: dark things narrower than an eighth of the picture closed
         // over on a reduced copy, which also averages the noise away.

@@ -383,6 +383,12 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <source>speck</source>
         <translation>しみ</translation>
     </message>
+    <message>
+        <source>%1: the set cut from this picture would not be sound; nothing written:
+%2</source>
+        <translation>%1: この画像から切り出したセットは正しくありません。何も書き込んでいません:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>KorvenPrinting</name>

@@ -447,6 +447,37 @@ private slots:
         }
     }
 
+    // A bitmap holds as many chromosomes as it has non-white objects, however pale (the small pale
+    // chromosomes of a 550-band set); parts one above the other are one chromosome, broken.
+    void inspectCountsNonWhiteObjects_data()
+    {
+        QTest::addColumn<QList<QRect>>("parts");
+        QTest::addColumn<int>("grey");
+        QTest::addColumn<int>("chromosomes");
+        const QList<QRect> one{{8, 6, 24, 78}}, broken{{8, 6, 24, 36}, {8, 48, 24, 36}}, two{{6, 6, 24, 78}, {46, 6, 24, 78}};
+        QTest::newRow("dark") << one << 90 << 1;
+        QTest::newRow("pale") << one << 238 << 1;
+        QTest::newRow("pale, broken") << broken << 238 << 1;
+        QTest::newRow("dark, two side by side") << two << 90 << 2;
+        QTest::newRow("pale, two side by side") << two << 238 << 2;
+    }
+
+    void inspectCountsNonWhiteObjects()
+    {
+        QFETCH(QList<QRect>, parts);
+        QFETCH(int, grey);
+        QFETCH(int, chromosomes);
+        QImage bitmap(80, 90, QImage::Format_RGB888);
+        bitmap.fill(Qt::white);
+        QPainter painter(&bitmap);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(grey, grey, grey));
+        for (const QRect &part : parts)
+            painter.drawEllipse(part);
+        painter.end();
+        QCOMPARE(inspectBitmap(bitmap).chromosomes, chromosomes);
+    }
+
     void refusesAndWritesNothing_data()
     {
         QTest::addColumn<QString>("kind");
@@ -459,6 +490,8 @@ private slots:
         QTest::newRow("missing file") << "missing" << QStringList{"no such file"};
         QTest::newRow("name outside the catalogue") << "stray name" << QStringList{"not a catalogue name"};
         QTest::newRow("folder exists") << "exists" << QStringList{"already exists", "--replace"};
+        QTest::newRow("a set the check would fault") << "check" << QStringList{"would not be sound", "nothing written",
+            QStringLiteral("refused-check/%1/1-1.bmp").arg(catalogueNames()[0]), "over two and a half times"};
     }
 
     void refusesAndWritesNothing()
@@ -478,6 +511,9 @@ private slots:
         } else if (kind == QLatin1String("female name")) {
             pieces = male_;
             female = false;
+        } else if (kind == QLatin1String("check")) {
+            pieces[0] = pieces[0].scaled(pieces[0].width(), pieces[0].height() * 8 / 5, Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation);
         } else if (kind == QLatin1String("stray name")) {
             name = QStringLiteral("正常女性染色体核型no11");
         }
@@ -507,6 +543,7 @@ private slots:
         }
         for (const QString &part : expected)
             QVERIFY2(message.contains(part), qPrintable(message));
+        QVERIFY2(!message.contains(QLatin1String(".korven-")), qPrintable(message)); // the folder it would be
         QCOMPARE(entries(images), before);
         // Only a wrong count leaves the picture of what was found.
         QCOMPARE(QFileInfo::exists(diagnosis), kind == QLatin1String("45") || kind == QLatin1String("47"));
