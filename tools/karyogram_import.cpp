@@ -44,6 +44,9 @@ QImage readPicture(const QString &path)
     if (!QFileInfo(path).isFile())
         throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: no such file").arg(path));
     QImageReader reader(path);
+    // The limit is shared by the whole process and the bitmap loader lowers it to bitmap size;
+    // a whole karyogram may be far larger, so it is set back to Qt's default, in megabytes.
+    QImageReader::setAllocationLimit(256);
     reader.setAutoTransform(true);
     const QImage image = reader.read();
     if (image.isNull())
