@@ -47,7 +47,11 @@ struct CellChromosome {
     QString identity;
     QString group;
     std::vector<Segment> segments;
-    bool normal() const { return identity == group; }
+    // A whole normal chromosome (not a derivative, not a marker).
+    bool normal() const
+    {
+        return segments.size() == 1 && segments[0].from == QLatin1String("pter") && segments[0].to == QLatin1String("qter");
+    }
 };
 
 // The chromosomes of a cell of the line, in karyogram order: 1 to 22, X, Y, an abnormal

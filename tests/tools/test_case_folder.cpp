@@ -3,8 +3,12 @@
 // a hand edit broke.
 #include "exercise/errors.h"
 #include "files/text_file.h"
+#include "tools/case_catalogue.h"
 #include "tools/case_maker.h"
+#include "tools/karyotype_cells.h"
 #include "tools/problem_maker.h"
+
+#include <QProcess>
 
 #include <QtTest>
 
@@ -287,6 +291,60 @@ private slots:
         writeFileAtomically(caseTxt, text.toUtf8());
         const QStringList faults = checkCase(copy, ideograms, reader(translocation, translocationLines));
         QVERIFY2(faults.join('\n').contains(fault), qPrintable(faults.join('\n')));
+    }
+
+    // The bundled catalogue: made twice from one seed, byte for byte the same, and every case sound.
+    void catalogue()
+    {
+        QVERIFY(caseCatalogue().size() >= 24);
+        const QString a = temp.filePath(QStringLiteral("catalogue-a")), b = temp.filePath(QStringLiteral("catalogue-b"));
+        QCOMPARE(makeCaseCatalogue(a, 1, ideograms, readKaryotypeCells), int(caseCatalogue().size()));
+        makeCaseCatalogue(b, 1, ideograms, readKaryotypeCells);
+        for (const CatalogueCase &entry : caseCatalogue()) {
+            const QString folder = QDir(a).filePath(entry.name);
+            QCOMPARE(folderBytes(folder), folderBytes(QDir(b).filePath(entry.name)));
+            const QStringList faults = checkCase(folder, ideograms, readKaryotypeCells);
+            QVERIFY2(faults.isEmpty(), qPrintable(entry.karyotype + QLatin1Char('\n') + faults.join('\n')));
+            QVERIFY(!entry.notes.isEmpty());
+        }
+        QDir(a).removeRecursively();
+        QDir(b).removeRecursively();
+    }
+
+    // The command line: a case written from a karyotype text, and a refusal that writes nothing.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("del(5)(p14)") << QStringList{"46,XY,del(5)(p14)", "--name", "cli", "--level", "400", "--cells", "2"}
+                                     << 0 << "wrote";
+        QTest::newRow("a ring is not read") << QStringList{"46,XX,r(1)(p36q44)", "--name", "ring"} << 1 << "r(1)";
+        QTest::newRow("count that does not add up") << QStringList{"47,XY", "--name", "count"} << 1 << "47";
+        QTest::newRow("level without a table") << QStringList{"46,XY", "--name", "level", "--level", "300"} << 2 << "300";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const QString out = temp.filePath(QStringLiteral("cli-out"));
+        QProcess tool;
+        tool.start(QStringLiteral(KORVEN_TOOL), QStringList{QStringLiteral("case")} + arguments + QStringList{QStringLiteral("--out"), out});
+        QVERIFY(tool.waitForFinished(300000));
+        const QString said = QString::fromLocal8Bit(tool.readAllStandardOutput() + tool.readAllStandardError());
+        QCOMPARE(tool.exitCode(), exitCode);
+        QVERIFY2(said.contains(message), qPrintable(said));
+        const QString folder = QDir(out).filePath(arguments[2]);
+        QCOMPARE(QFileInfo(folder).isDir(), exitCode == 0);
+        if (exitCode == 0) {
+            QVERIFY(checkCase(folder, ideograms, readKaryotypeCells).isEmpty());
+            QProcess check;
+            check.start(QStringLiteral(KORVEN_TOOL), {QStringLiteral("check"), folder});
+            QVERIFY(check.waitForFinished(300000));
+            QCOMPARE(check.exitCode(), 0);
+        }
     }
 
     void mosaicCounts()
