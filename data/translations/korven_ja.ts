@@ -144,6 +144,235 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     </message>
 </context>
 <context>
+    <name>CaseAnswerWindow</name>
+    <message>
+        <source>KORVEN  Correct answer</source>
+        <translation>KORVEN  正解</translation>
+    </message>
+</context>
+<context>
+    <name>CaseFolder</name>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1 の %2 行目</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4.</source>
+        <translation>%1:「%2」は %3 から %4 までの数ではありません。</translation>
+    </message>
+    <message>
+        <source>%1: the record &quot;%2&quot; needs %3 fields, not %4.</source>
+        <translation>%1: 記録「%2」には項目が %3 個必要ですが、%4 個です。</translation>
+    </message>
+    <message>
+        <source>%1: cell %2 has a second spread line.</source>
+        <translation>%1: 細胞 %2 の spread 行が二つあります。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a file name in the case folder.</source>
+        <translation>%1:「%2」は症例フォルダ内のファイル名ではありません。</translation>
+    </message>
+    <message>
+        <source>%1: the piece has no chromosome named.</source>
+        <translation>%1: 染色体の名前がありません。</translation>
+    </message>
+    <message>
+        <source>%1: unknown record &quot;%2&quot;.</source>
+        <translation>%1: 不明な記録「%2」です。</translation>
+    </message>
+    <message>
+        <source>%1: the case has no karyotype line.</source>
+        <translation>%1: 症例に karyotype 行がありません。</translation>
+    </message>
+    <message>
+        <source>%1: the cells are not numbered 1, 2, 3, ... without a gap.</source>
+        <translation>%1: 細胞の番号が 1, 2, 3, ... と欠けずに並んでいません。</translation>
+    </message>
+    <message>
+        <source>%1: the case has no cell (no spread line).</source>
+        <translation>%1: 症例に細胞がありません(spread 行がありません)。</translation>
+    </message>
+    <message>
+        <source>%1: a piece belongs to cell %2, which has no spread line.</source>
+        <translation>%1: 染色体が細胞 %2 に属していますが、その spread 行がありません。</translation>
+    </message>
+    <message>
+        <source>%1: cell 1 has no chromosome.</source>
+        <translation>%1: 細胞 1 に染色体がありません。</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large.</source>
+        <translation>%1: 画像が大きすぎます。</translation>
+    </message>
+    <message>
+        <source>%1: the picture cannot be read.</source>
+        <translation>%1: 画像を読み取れません。</translation>
+    </message>
+</context>
+<context>
+    <name>CaseWindow</name>
+    <message>
+        <source>right</source>
+        <translation>正解</translation>
+    </message>
+    <message>
+        <source>near</source>
+        <translation>惜しい</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>不正解</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>記載なし</translation>
+    </message>
+    <message>
+        <source>extra</source>
+        <translation>余分</translation>
+    </message>
+    <message>
+        <source>mosaic</source>
+        <translation>モザイク</translation>
+    </message>
+    <message>
+        <source>sex chromosomes</source>
+        <translation>性染色体</translation>
+    </message>
+    <message>
+        <source>numerical</source>
+        <translation>数的異常</translation>
+    </message>
+    <message>
+        <source>structural</source>
+        <translation>構造異常</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>KORVEN  Case work</source>
+        <translation>KORVEN  症例実習</translation>
+    </message>
+    <message>
+        <source>Option(&amp;O)</source>
+        <translation>オプション(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Magnifier</source>
+        <translation>拡大鏡</translation>
+    </message>
+    <message>
+        <source>Window(&amp;W)</source>
+        <translation>ウィンドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>症例</translation>
+    </message>
+    <message>
+        <source>My cases</source>
+        <translation>自分の症例</translation>
+    </message>
+    <message>
+        <source>Count:</source>
+        <translation>数:</translation>
+    </message>
+    <message>
+        <source>Confirm count</source>
+        <translation>数を確定</translation>
+    </message>
+    <message>
+        <source>Karyotype:</source>
+        <translation>核型:</translation>
+    </message>
+    <message>
+        <source>for example 46,XX</source>
+        <translation>例: 46,XX</translation>
+    </message>
+    <message>
+        <source>Evaluation</source>
+        <translation>評価</translation>
+    </message>
+    <message>
+        <source>Correct answer</source>
+        <translation>正解</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>症例 %1</translation>
+    </message>
+    <message>
+        <source>Case %1  (%2)</source>
+        <translation>症例 %1  (%2)</translation>
+    </message>
+    <message>
+        <source>Cases done</source>
+        <translation>実施した症例</translation>
+    </message>
+    <message>
+        <source>Karyotypes right</source>
+        <translation>核型の正解</translation>
+    </message>
+    <message>
+        <source>Counts right</source>
+        <translation>数の正解</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>正解: %1</translation>
+    </message>
+    <message>
+        <source>Marks: %1</source>
+        <translation>印: %1</translation>
+    </message>
+    <message>
+        <source>cell %1: %2</source>
+        <translation>細胞 %1: %2</translation>
+    </message>
+    <message>
+        <source>Counted: %1</source>
+        <translation>数えた結果: %1</translation>
+    </message>
+    <message>
+        <source>Choose a case from the list.</source>
+        <translation>一覧から症例を選んでください。</translation>
+    </message>
+    <message>
+        <source>Case %1, cell %2 of %3: click each chromosome to mark it (a second click takes the mark off), then confirm the count.</source>
+        <translation>症例 %1、細胞 %2 / %3: 染色体を一本ずつクリックして印を付け(もう一度クリックすると外れます)、数を確定してください。</translation>
+    </message>
+    <message>
+        <source>Case %1, cell 1: drag each chromosome into its group (right-click and turn the wheel to turn it), write the karyotype and press Evaluation.</source>
+        <translation>症例 %1、細胞 1: 染色体を一本ずつその群へドラッグし(右クリックしてホイールで回転)、核型を書いて「評価」を押してください。</translation>
+    </message>
+    <message>
+        <source>Case %1 is graded. &quot;Correct answer&quot; shows the answer.</source>
+        <translation>症例 %1 を評価しました。「正解」で答えを表示します。</translation>
+    </message>
+    <message>
+        <source>Count of cell %1: %2 (true: %3)  %4</source>
+        <translation>細胞 %1 の数: %2 (正しくは %3)  %4</translation>
+    </message>
+    <message>
+        <source>Form: %1</source>
+        <translation>書式: %1</translation>
+    </message>
+    <message>
+        <source>Counts right: %1/%2    Pieces right: %3/%4    Karyotype: %5</source>
+        <translation>数の正解: %1/%2    染色体の正解: %3/%4    核型: %5</translation>
+    </message>
+</context>
+<context>
     <name>ClassArguments</name>
     <message>
         <source>Give only one of --csv and --trials-csv.</source>
@@ -350,6 +579,53 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1: cannot write there (%2)</source>
         <translation>%1: そこに書き込めません(%2)</translation>
+    </message>
+</context>
+<context>
+    <name>KaryotypeGrading</name>
+    <message>
+        <source>A karyotype is written without blanks.</source>
+        <translation>核型は空白を入れずに書きます。</translation>
+    </message>
+    <message>
+        <source>The karyotype starts with the count of chromosomes, for example 46.</source>
+        <translation>核型は染色体の数から書き始めます(例: 46)。</translation>
+    </message>
+    <message>
+        <source>The sex chromosomes follow the count after a comma, for example 46,XX.</source>
+        <translation>性染色体は数の後にコンマを置いて書きます(例: 46,XX)。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a sex chromosome complement (X and Y only).</source>
+        <translation>「%1」は性染色体構成ではありません(X と Y のみ)。</translation>
+    </message>
+    <message>
+        <source>Two commas with nothing between them.</source>
+        <translation>コンマが二つ続いています。</translation>
+    </message>
+    <message>
+        <source>The parentheses do not close.</source>
+        <translation>括弧が閉じていません。</translation>
+    </message>
+    <message>
+        <source>The %1 is %2, not %3.</source>
+        <translation>%1 は %3 ではなく %2 です。</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>数</translation>
+    </message>
+    <message>
+        <source>sex complement</source>
+        <translation>性染色体構成</translation>
+    </message>
+    <message>
+        <source>The karyotype does not name this abnormality.</source>
+        <translation>この異常が核型に書かれていません。</translation>
+    </message>
+    <message>
+        <source>The cell has no such abnormality.</source>
+        <translation>細胞にこの異常はありません。</translation>
     </message>
 </context>
 <context>
@@ -705,6 +981,10 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>Magnifier</source>
         <translation>拡大鏡</translation>
+    </message>
+    <message>
+        <source>Case work...</source>
+        <translation>症例実習...</translation>
     </message>
 </context>
 <context>
