@@ -1,7 +1,7 @@
 #include "analysis/trial_statistics.h"
 
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 
 #include <QCoreApplication>
 #include <QDir>

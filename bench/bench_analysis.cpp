@@ -7,7 +7,7 @@
 #include "app/program_folder.h"
 #include "app/ui/messages.h"
 #include "app/ui/window_set.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "exercise/ui/tform1.h"
 #include "users/trial_records.h"
 #include "users/user_files.h"

@@ -8,7 +8,7 @@
 #include "app/ui/window_set.h"
 #include "exercise/catalogue.h"
 #include "exercise/problem_loader.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "exercise/ui/magnifier.h"
 #include "exercise/ui/tform1.h"
 

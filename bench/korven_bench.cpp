@@ -5,10 +5,10 @@
 
 #include "exercise/bitmap_transform.h"
 #include "exercise/catalogue.h"
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 #include "exercise/problem_loader.h"
 #include "exercise/random.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "exercise/bitmap_limits.h"
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

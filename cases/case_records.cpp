@@ -1,7 +1,7 @@
 #include "cases/case_records.h"
 
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 
 #include <QDir>
 #include <QFileInfo>

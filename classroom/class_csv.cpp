@@ -2,7 +2,7 @@
 
 #include "analysis/trial_statistics.h"
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "users/user_files.h"
 
 #include <QCoreApplication>

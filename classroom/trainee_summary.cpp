@@ -1,7 +1,7 @@
 #include "classroom/trainee_summary.h"
 
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "users/trial_records.h"
 
 #include <QCoreApplication>

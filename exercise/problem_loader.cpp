@@ -1,9 +1,9 @@
 #include "exercise/problem_loader.h"
 
 #include "exercise/bitmap_limits.h"
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 
 #include <QCoreApplication>
 #include <QBuffer>

@@ -1,7 +1,7 @@
 // The comma-text splitter: any line splits, and joining what it split and splitting again gives
 // the same fields (the record writer relies on that round trip).
-#include "exercise/comma_text.h"
-#include "exercise/text_file.h"
+#include "files/comma_text.h"
+#include "files/text_file.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // The problem listing parser: any bytes give the 46 check values or a clear error.
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 
 #include <cstdlib>
 

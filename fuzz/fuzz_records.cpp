@@ -1,9 +1,9 @@
 // The trial record file: the statistics and the record counts over arbitrary contents, and an
 // append to such a file, after which the new record is the last line and carries its number.
 #include "analysis/trial_statistics.h"
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "users/trial_records.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The password and settings readers over arbitrary file contents.
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "users/user_files.h"
 
 #include <cmath>

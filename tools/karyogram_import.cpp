@@ -2,7 +2,7 @@
 
 #include "exercise/catalogue.h"
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "tools/bmp_writer.h"
 #include "tools/karyogram_sheet.h"
 #include "tools/problem_audit.h"

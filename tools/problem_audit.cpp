@@ -3,7 +3,7 @@
 #include "exercise/catalogue.h"
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "tools/bmp_writer.h"
 #include "tools/karyogram_segment.h"
 #include "tools/problem_maker.h"

@@ -1,10 +1,10 @@
 #include "tools/problem_maker.h"
 
 #include "exercise/catalogue.h"
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "tools/bmp_writer.h"
 #include "tools/problem_audit.h"
 

@@ -1,8 +1,8 @@
 #include "users/trial_records.h"
 
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 
 #include <QDir>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #include "users/user_files.h"
 
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "users/id_rules.h"
 #include "users/trial_records.h"
 

@@ -8,7 +8,7 @@
 #include "app/program_folder.h"
 #include "app/ui/messages.h"
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "users/trial_records.h"
 #include "users/ui/tpassword_dlg.h"
 #include "users/user_files.h"

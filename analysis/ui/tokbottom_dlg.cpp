@@ -4,7 +4,7 @@
 #include "analysis/trial_statistics.h"
 #include "app/program_folder.h"
 #include "app/ui/korven_application.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "exercise/ui/tform1.h"
 #include "users/trial_records.h"
 #include "users/user_files.h"

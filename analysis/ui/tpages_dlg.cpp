@@ -10,7 +10,7 @@
 #include "exercise/piece_picture.h"
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "exercise/ui/tform1.h"
 #include "users/ui/new_id_dialogs.h"
 #include "users/user_files.h"

@@ -6,7 +6,7 @@
 #include "app/ui/korven_application.h"
 #include "classroom/class_overview.h"
 #include "classroom/ui/class_window.h"
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 #include "users/trial_records.h"
 #include "users/user_files.h"
 

@@ -3,7 +3,7 @@
 #include "analysis/analysis_texts.h"
 #include "analysis/ui/tokbottom_dlg.h"
 #include "app/ui/korven_application.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "exercise/ui/tform1.h"
 #include "support/window_fixture.h"
 #include "users/trial_records.h"

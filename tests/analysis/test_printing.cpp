@@ -4,7 +4,7 @@
 #include "analysis/ui/tokbottom_dlg.h"
 #include "app/program_folder.h"
 #include "app/ui/messages.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "exercise/ui/tform1.h"
 #include "exercise/ui/tform16.h"
 #include "support/window_fixture.h"

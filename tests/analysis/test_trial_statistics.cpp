@@ -1,6 +1,6 @@
 // The evaluation of trial record lines: series, all-trial figures, today's figures and errors.
 #include "analysis/trial_statistics.h"
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 #include "exercise/errors.h"
 #include "users/trial_records.h"
 

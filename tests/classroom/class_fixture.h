@@ -1,7 +1,7 @@
 #pragma once
 // A small crafted Result folder for the class overview: trainees with known records (worked out
 // by hand in the tests), a trainee without trials, damaged files and a Japanese ID.
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "users/trial_records.h"
 #include "users/user_files.h"
 

@@ -1,10 +1,10 @@
 // The problem catalogue, the loader of one problem folder, and the fit scale and magnification
 // worked out from the loaded pieces.
 #include "exercise/catalogue.h"
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -2,7 +2,7 @@
 // temporary folder.
 #include "exercise/catalogue.h"
 #include "exercise/problem_loader.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "tools/problem_audit.h"
 #include "tools/problem_maker.h"
 

@@ -4,7 +4,7 @@
 #include "app/ui/messages.h"
 #include "app/ui/window_set.h"
 #include "exercise/bitmap_transform.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "exercise/ui/tform1.h"
 #include "support/window_fixture.h"
 #include "users/id_rules.h"

@@ -1,7 +1,7 @@
 // The trial record file: its header bytes, record lines, numbering and appending.
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "users/trial_records.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // The password and settings files, the list of known IDs, the ID rules and the creation of a
 // user's folder, on small files written by the tests.
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "users/id_rules.h"
 #include "users/trial_records.h"
 #include "users/user_files.h"

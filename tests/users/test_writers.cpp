@@ -1,9 +1,9 @@
 // Every writer of a user's files under a full disk and under SIGKILL: the old file stays byte for
 // byte or the new one is whole, the user is told the cause, no temporary file and no half-made ID
 // remain. The writers run in child processes, so limits and kills never touch the test itself.
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "users/trial_records.h"
 #include "users/user_files.h"
 

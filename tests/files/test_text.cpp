@@ -1,8 +1,8 @@
 // Comma text and the CP932 text files: splitting and joining, encoding, line ends, atomic
 // whole-file writes and appends.
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 #include "exercise/errors.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 
 #include <QStringDecoder>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "exercise/comma_text.h"
+#include "files/comma_text.h"
 
 namespace korven {
 

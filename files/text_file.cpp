@@ -1,4 +1,4 @@
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 
 #include "exercise/errors.h"
 
