@@ -4,6 +4,7 @@
 #include "app/program_folder.h"
 #include "exercise/errors.h"
 #include "exercise/catalogue.h"
+#include "iscn/karyotype.h"
 #include "tools/karyogram_import.h"
 #include "tools/made_stamp.h"
 #include "tools/karyogram_sheet.h"
@@ -20,6 +21,7 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 #ifndef KORVEN_DATA_DIR
@@ -70,6 +72,14 @@ Usage:
       name). Lists each fault; exit code 0 only when the folder is sound.
   korven-problems sheet DIR OUT.png
       Draws the folder's 46 chromosomes as a labelled karyogram into OUT.png.
+  korven-problems karyotype TEXT
+      Checks a karyotype written in ISCN (e.g. 47,XY,+21) and prints its normal
+      form; exit code 1 with the reason when it is not a valid karyotype.
+  korven-problems karyotype ANSWER --against TRUTH [--level 400|550|850]
+      Compares an answer with the true karyotype element by element at a band
+      level (default 550): one line per element, right, near, wrong, missing or
+      extra, then the element and the reason after ' -- '; last the line
+      'verdict: right', 'verdict: near' or 'verdict: wrong'.
   korven-problems --help
       Shows this text.
   korven-problems --version
@@ -303,6 +313,76 @@ int runList(const QStringList &args)
     return 0;
 }
 
+// Reads one karyotype of the command line; says why on standard error when it cannot.
+std::optional<iscn::Reading> readForCommand(const QString &text)
+{
+    iscn::Reading reading = iscn::readKaryotype(text);
+    if (reading.karyotype)
+        return reading;
+    say(stderr, QCoreApplication::translate("korven-problems", "invalid karyotype: %1").arg(reading.faults.value(0).message));
+    return std::nullopt;
+}
+
+int runKaryotype(const QStringList &args)
+{
+    QString text, truth;
+    bool against = false;
+    int level = 550;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == QLatin1String("--against") || arg == QLatin1String("--level")) {
+            if (i + 1 >= args.size())
+                return usageError(QCoreApplication::translate("korven-problems", "karyotype: %1 needs a value").arg(arg));
+            const QString value = args[++i];
+            if (arg == QLatin1String("--against")) {
+                truth = value;
+                against = true;
+            } else {
+                level = value.toInt();
+                if (value != QString::number(level) || !QList<int>{400, 550, 850}.contains(level))
+                    return usageError(QCoreApplication::translate("korven-problems", "karyotype: the band level is 400, 550 or 850, not '%1'").arg(value));
+            }
+        } else if (text.isNull()) {
+            text = arg;
+        } else {
+            return usageError(QCoreApplication::translate("korven-problems", "karyotype: unknown argument '%1'").arg(arg));
+        }
+    }
+    if (text.isNull())
+        return usageError(QCoreApplication::translate("korven-problems", "karyotype: the karyotype TEXT is required"));
+
+    if (!against) {
+        const iscn::Reading reading = iscn::readKaryotype(text);
+        if (!reading.valid()) {
+            for (const iscn::Fault &fault : reading.faults)
+                say(stderr, QCoreApplication::translate("korven-problems", "invalid karyotype: %1").arg(fault.message));
+            return 1;
+        }
+        say(stdout, iscn::normalForm(*reading.karyotype));
+        return 0;
+    }
+    const auto answerReading = readForCommand(text);
+    const auto truthReading = readForCommand(truth);
+    if (!answerReading || !truthReading)
+        return 1;
+    for (const iscn::Fault &fault : truthReading->faults)
+        say(stderr, QCoreApplication::translate("korven-problems", "the truth is not sound: %1").arg(fault.message));
+    const iscn::Comparison comparison = iscn::compareKaryotypes(*answerReading->karyotype, *truthReading->karyotype, level);
+    for (const iscn::Fault &fault : comparison.formFaults)
+        say(stderr, QCoreApplication::translate("korven-problems", "form fault: %1").arg(fault.message));
+    const bool severalLines = answerReading->karyotype->lines.size() > 1 || truthReading->karyotype->lines.size() > 1;
+    for (const iscn::GradedElement &element : comparison.elements) {
+        QString line = iscn::gradeWord(element.grade) + QLatin1Char(' ') + element.element;
+        if (severalLines)
+            line += QCoreApplication::translate("korven-problems", " (line %1)").arg(element.line + 1);
+        if (!element.reason.isEmpty())
+            line += QStringLiteral(" -- ") + element.reason;
+        say(stdout, line);
+    }
+    say(stdout, QStringLiteral("verdict: ") + iscn::verdictWord(comparison.verdict));
+    return 0;
+}
+
 // Qt's notices at start-up (such as the one about an unset runtime folder) say nothing to a
 // teacher; everything else still gets through.
 void quietStartUpNotices(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -348,6 +428,8 @@ int main(int argc, char *argv[])
             return runImport(args);
         if (command == QLatin1String("list"))
             return runList(args);
+        if (command == QLatin1String("karyotype"))
+            return runKaryotype(args);
         if (command == QLatin1String("pack")) {
             if (args.size() != 1)
                 return usageError(QCoreApplication::translate("korven-problems", "pack needs exactly one folder"));

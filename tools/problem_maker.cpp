@@ -26,27 +26,6 @@ constexpr int SexPair = 22;      // chromosome index of X; Y is 23
 constexpr std::uint64_t ProblemStream = 1000; // generator stream of a problem's own choices
 constexpr std::uint64_t PairStream = 2000;    // streams of the pairs' shared choices
 
-// Writes a generated bitmap through a temporary file and a rename, so no half-written bitmap is
-// ever seen. Unlike QSaveFile it does not flush each file to disk: the bitmaps can be made again
-// at any time, and 2208 flushes would dominate the time of a full run.
-void writeGeneratedFile(const QString &path, const QByteArray &bytes)
-{
-    const QString part = path + QStringLiteral(".part");
-    QFile file(part);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
-        || !file.flush()) {
-        const QString reason = file.errorString();
-        file.close();
-        QFile::remove(part);
-        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot write (%2)").arg(path, reason));
-    }
-    file.close();
-    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(part);
-        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot replace the file").arg(path));
-    }
-}
-
 QString folderName(const QString &folder)
 {
     return QFileInfo(QDir(folder).absolutePath()).fileName();
@@ -60,7 +39,7 @@ void makeOne(const std::vector<Ideogram> &ideograms, const MakeOptions &options,
     const ProblemPlan plan = planProblem(ideograms, options.seed, index, isFemaleProblem(name));
     for (int piece = 0; piece < PieceCount; ++piece) {
         const QImage image = renderPiece(plan, options.seed, index, piece);
-        writeGeneratedFile(QDir(folder).filePath(pieceFileName(piece)), encodeBmp24(image));
+        writeGeneratedBitmap(QDir(folder).filePath(pieceFileName(piece)), image);
     }
     writeFileAtomically(listingPath(folder), linesToCp932(listingLines(folder)));
     writeOrigin(folder, {{QStringLiteral("source"), QStringLiteral("made")},
@@ -141,8 +120,8 @@ int makeProblems(const MakeOptions &options)
     // The sample image for the settings preview: piece 1-1 of the first catalogue problem.
     if (options.writeSample) {
         const ProblemPlan samplePlan = planProblem(ideograms, options.seed, 0, isFemaleProblem(names[0]));
-        writeGeneratedFile(QDir(options.outDir).filePath(pieceFileName(0)),
-                           encodeBmp24(renderPiece(samplePlan, options.seed, 0, 0)));
+        writeGeneratedBitmap(QDir(options.outDir).filePath(pieceFileName(0)),
+                             renderPiece(samplePlan, options.seed, 0, 0));
     }
     if (indexes.isEmpty())
         return 0;

@@ -629,6 +629,321 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
 </context>
 <context>
+    <name>Karyotype</name>
+    <message>
+        <source>character %1</source>
+        <translation>%1 文字目</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: %2 ends at %3 (%4).</source>
+        <translation>%1 は存在しません: %2 は %3 で終わります(%4)。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: %2 has no band %3 at any band level (%4).</source>
+        <translation>%1 は存在しません: %2 には、どのバンドレベルにもバンド %3 がありません(%4)。</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is written %3: the sex chromosome or the lower number comes first, and the breakpoints in the same order.</source>
+        <translation>%1(%2)は %3 と書きます: 性染色体または小さい番号を先に書き、切断点も同じ順に書きます。</translation>
+    </message>
+    <message>
+        <source>for the same chromosome the numerical change comes before the structural one</source>
+        <translation>同じ染色体では数的異常を構造異常より先に書きます</translation>
+    </message>
+    <message>
+        <source>markers come last</source>
+        <translation>マーカーは最後に書きます</translation>
+    </message>
+    <message>
+        <source>X comes before Y</source>
+        <translation>X は Y より先に書きます</translation>
+    </message>
+    <message>
+        <source>sex chromosome abnormalities come first</source>
+        <translation>性染色体の異常を最初に書きます</translation>
+    </message>
+    <message>
+        <source>autosomes follow in numerical order</source>
+        <translation>常染色体は番号順に書きます</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>The sex complement %1 (%2) is written %3: X comes before Y.</source>
+        <translation>性染色体構成 %1(%2)は %3 と書きます: X は Y より先に書きます。</translation>
+    </message>
+    <message>
+        <source>%1 (%2) must come before %3: %4.</source>
+        <translation>%1(%2)は %3 より前に書きます: %4。</translation>
+    </message>
+    <message>
+        <source>%1 stated, %2 described: %3.</source>
+        <translation>記載された数は %1、内容から数えると %2: %3。</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2): %3</source>
+        <translation>%1 行目(%2): %3</translation>
+    </message>
+    <message>
+        <source>one band</source>
+        <translation>1 バンド</translation>
+    </message>
+    <message>
+        <source>two bands</source>
+        <translation>2 バンド</translation>
+    </message>
+    <message>
+        <source>three bands</source>
+        <translation>3 バンド</translation>
+    </message>
+    <message>
+        <source>four bands</source>
+        <translation>4 バンド</translation>
+    </message>
+    <message>
+        <source>five bands</source>
+        <translation>5 バンド</translation>
+    </message>
+    <message>
+        <source>six bands</source>
+        <translation>6 バンド</translation>
+    </message>
+    <message>
+        <source>seven bands</source>
+        <translation>7 バンド</translation>
+    </message>
+    <message>
+        <source>eight bands</source>
+        <translation>8 バンド</translation>
+    </message>
+    <message>
+        <source>nine bands</source>
+        <translation>9 バンド</translation>
+    </message>
+    <message>
+        <source>%1 bands</source>
+        <translation>%1 バンド</translation>
+    </message>
+    <message>
+        <source>the breakpoint %1 is on the other arm from %2</source>
+        <translation>切断点 %1 は %2 と反対の腕にあります</translation>
+    </message>
+    <message>
+        <source>the breakpoint %1 is a sub-band of %2</source>
+        <translation>切断点 %1 は %2 の下位バンドです</translation>
+    </message>
+    <message>
+        <source>the breakpoint %1 is the band that holds %2</source>
+        <translation>切断点 %1 は %2 を含む上位バンドです</translation>
+    </message>
+    <message>
+        <source>the breakpoint %1 is not a band of %2%3</source>
+        <translation>切断点 %1 は %2%3 のバンドではありません</translation>
+    </message>
+    <message>
+        <source>the breakpoint %1 lies in the same band as %2 at %3 bands</source>
+        <translation>切断点 %1 は %3 バンドレベルでは %2 と同じバンドにあります</translation>
+    </message>
+    <message>
+        <source>the breakpoint %1 is %2 from %3</source>
+        <translation>切断点 %1 は %3 から %2 離れています</translation>
+    </message>
+    <message>
+        <source>not in the truth</source>
+        <translation>正解にはありません</translation>
+    </message>
+    <message>
+        <source>not in the answer</source>
+        <translation>解答にありません</translation>
+    </message>
+    <message>
+        <source>%1 where the truth has %2</source>
+        <translation>%1 と書かれていますが、正解は %2 です</translation>
+    </message>
+    <message>
+        <source>the truth has %1</source>
+        <translation>正解は %1 です</translation>
+    </message>
+    <message>
+        <source>The karyotype is empty.</source>
+        <translation>核型が空です。</translation>
+    </message>
+    <message>
+        <source>a comma, &apos;/&apos; or a cell count in brackets</source>
+        <translation>コンマ、&apos;/&apos; または角かっこで囲んだ細胞数</translation>
+    </message>
+    <message>
+        <source>KORVEN does not read the form &apos;%1&apos; (%2); it reads +, -, del, dup, inv, t, i, der, rob and +mar.</source>
+        <translation>KORVEN は &apos;%1&apos; の形式(%2)を読みません。読めるのは +、-、del、dup、inv、t、i、der、rob、+mar です。</translation>
+    </message>
+    <message>
+        <source>The karyotype ends after %1 where %2 was expected.</source>
+        <translation>核型が %1 で終わっていますが、そこには %2 が必要です。</translation>
+    </message>
+    <message>
+        <source>A blank at %1: a karyotype is written without blanks.</source>
+        <translation>%1 に空白があります: 核型は空白を入れずに書きます。</translation>
+    </message>
+    <message>
+        <source>KORVEN does not read uncertain chromosomes or bands (&apos;?&apos; at %1).</source>
+        <translation>KORVEN は不確かな染色体やバンド(%1 の &apos;?&apos;)を読みません。</translation>
+    </message>
+    <message>
+        <source>KORVEN does not read ranges (&apos;~&apos; at %1).</source>
+        <translation>KORVEN は範囲(%1 の &apos;~&apos;)を読みません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; at %2 is not expected here; %3 was expected.</source>
+        <translation>%2 の &apos;%1&apos; はここには書けません。%3 が必要です。</translation>
+    </message>
+    <message>
+        <source>The bracket &apos;%1&apos; opened at %2 is not closed.</source>
+        <translation>%2 で開いたかっこ &apos;%1&apos; が閉じていません。</translation>
+    </message>
+    <message>
+        <source>The number %1 at %2 is too long.</source>
+        <translation>%2 の数 %1 は長すぎます。</translation>
+    </message>
+    <message>
+        <source>the chromosome count, as in 46,XX</source>
+        <translation>染色体数(例: 46,XX)</translation>
+    </message>
+    <message>
+        <source>a comma after the count</source>
+        <translation>染色体数の後のコンマ</translation>
+    </message>
+    <message>
+        <source>the number of cells</source>
+        <translation>細胞数</translation>
+    </message>
+    <message>
+        <source>%1 at %2 is not a sex chromosome: the sex complement is written with X and Y only, as in 46,XX or 47,XXY.</source>
+        <translation>%2 の %1 は性染色体ではありません: 性染色体構成は X と Y だけで書きます(例: 46,XX、47,XXY)。</translation>
+    </message>
+    <message>
+        <source>The sex complement is missing at %1: it follows the count, as in 46,XX or 45,X.</source>
+        <translation>%1 に性染色体構成がありません: 染色体数の後に書きます(例: 46,XX、45,X)。</translation>
+    </message>
+    <message>
+        <source>the sex complement, as in 46,XX</source>
+        <translation>性染色体構成(例: 46,XX)</translation>
+    </message>
+    <message>
+        <source>a chromosome (1 to 22, X or Y)</source>
+        <translation>染色体(1 から 22、X または Y)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 is not a chromosome: chromosomes are 1 to 22, X and Y.</source>
+        <translation>%2 の %1 は染色体ではありません: 染色体は 1 から 22、X、Y です。</translation>
+    </message>
+    <message>
+        <source>KORVEN does not read breakpoints written as pter, qter or cen (%1); write the band, as in p14 or q10.</source>
+        <translation>KORVEN は pter、qter、cen と書いた切断点(%1)を読みません。p14 や q10 のようにバンドを書いてください。</translation>
+    </message>
+    <message>
+        <source>a breakpoint: p or q and a band, as in q11.2</source>
+        <translation>切断点(p または q とバンド。例: q11.2)</translation>
+    </message>
+    <message>
+        <source>a band number after the arm, as in p14 or q11.2</source>
+        <translation>腕の後のバンド番号(例: p14、q11.2)</translation>
+    </message>
+    <message>
+        <source>a sub-band after the point, as in q11.2</source>
+        <translation>小数点の後の下位バンド(例: q11.2)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 needs its breakpoints in brackets after it, as in %3.</source>
+        <translation>%2 の %1 には、後ろにかっこで切断点を書く必要があります(例: %3)。</translation>
+    </message>
+    <message>
+        <source>%1 at %2 needs one breakpoint for each of its two chromosomes, separated by &apos;;&apos;, as in %3.</source>
+        <translation>%2 の %1 には、2 本の染色体それぞれに切断点を 1 つずつ、&apos;;&apos; で区切って書く必要があります(例: %3)。</translation>
+    </message>
+    <message>
+        <source>&apos;;&apos; between the breakpoints of the two chromosomes</source>
+        <translation>2 本の染色体の切断点の間の &apos;;&apos;</translation>
+    </message>
+    <message>
+        <source>one breakpoint</source>
+        <translation>切断点 1 つ</translation>
+    </message>
+    <message>
+        <source>two breakpoints</source>
+        <translation>切断点 2 つ</translation>
+    </message>
+    <message>
+        <source>one breakpoint (terminal) or two (interstitial)</source>
+        <translation>切断点 1 つ(末端部)または 2 つ(中間部)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 needs %3, not %4.</source>
+        <translation>%2 の %1 には %3 が必要です(書かれているのは %4 つ)。</translation>
+    </message>
+    <message>
+        <source>KORVEN does not read translocations of three or more chromosomes (%1).</source>
+        <translation>KORVEN は 3 本以上の染色体の転座(%1)を読みません。</translation>
+    </message>
+    <message>
+        <source>%1 at %2 joins two chromosomes: write both, as in %3.</source>
+        <translation>%2 の %1 は 2 本の染色体をつなぎます: 両方を書いてください(例: %3)。</translation>
+    </message>
+    <message>
+        <source>KORVEN does not read derivatives of three or more chromosomes (%1).</source>
+        <translation>KORVEN は 3 本以上の染色体からなる派生染色体(%1)を読みません。</translation>
+    </message>
+    <message>
+        <source>%1 at %2 takes one chromosome, as in %3.</source>
+        <translation>%2 の %1 には染色体を 1 本だけ書きます(例: %3)。</translation>
+    </message>
+    <message>
+        <source>%1 at %2 joins a chromosome with itself; a translocation joins two different chromosomes.</source>
+        <translation>%2 の %1 は同じ染色体どうしをつないでいます。転座は異なる 2 本の染色体をつなぎます。</translation>
+    </message>
+    <message>
+        <source>KORVEN does not read several markers in one (%1); write each as +mar.</source>
+        <translation>KORVEN は複数のマーカーをまとめた書き方(%1)を読みません。1 つずつ +mar と書いてください。</translation>
+    </message>
+    <message>
+        <source>%1 at %2 needs + or - before it: +%1 for a gain, -%1 for a loss.</source>
+        <translation>%2 の %1 には前に + か - が必要です: 増加は +%1、欠失は -%1 です。</translation>
+    </message>
+    <message>
+        <source>KORVEN does not read numbered markers (%1); write each as +mar.</source>
+        <translation>KORVEN は番号付きのマーカー(%1)を読みません。1 つずつ +mar と書いてください。</translation>
+    </message>
+    <message>
+        <source>A marker is written as a gain, +mar (%1).</source>
+        <translation>マーカーは増加として +mar と書きます(%1)。</translation>
+    </message>
+    <message>
+        <source>Only a whole chromosome is written lost with &apos;-&apos; (%1), as in -7.</source>
+        <translation>&apos;-&apos; で喪失を書けるのは染色体 1 本全体だけです(%1)。例: -7。</translation>
+    </message>
+    <message>
+        <source>A translocation makes two chromosomes (%1); a gained one is written +der(...), as in +der(22)t(11;22)(q23;q11.2).</source>
+        <translation>転座からは 2 本の染色体ができます(%1)。増えた 1 本は +der(...) と書きます(例: +der(22)t(11;22)(q23;q11.2))。</translation>
+    </message>
+    <message>
+        <source>an abnormality, as in +21, -7 or del(5)(p14)</source>
+        <translation>異常(例: +21、-7、del(5)(p14))</translation>
+    </message>
+    <message>
+        <source>KORVEN does not read a derivative of one chromosome with breakpoints of its own (%1); write der(N) followed by the rearrangement that made it, as in der(22)t(9;22)(q34;q11.2).</source>
+        <translation>KORVEN は 1 本の染色体の派生染色体に直接切断点を付けた書き方(%1)を読みません。der(N) の後にそれを生じた再構成を書いてください(例: der(22)t(9;22)(q34;q11.2))。</translation>
+    </message>
+    <message>
+        <source>%1 at %2 needs the rearrangement that made it after it, as in der(22)t(9;22)(q34;q11.2).</source>
+        <translation>%2 の %1 には、後ろにそれを生じた再構成を書く必要があります(例: der(22)t(9;22)(q34;q11.2))。</translation>
+    </message>
+    <message>
+        <source>%1 at %2: a derivative of chromosome %3 is made by a rearrangement of chromosome %3.</source>
+        <translation>%2 の %1: 染色体 %3 の派生染色体は、染色体 %3 が関わる再構成からできます。</translation>
+    </message>
+</context>
+<context>
     <name>KorvenPrinting</name>
     <message>
         <source>Printer Settings</source>
@@ -1673,101 +1988,6 @@ PREFIX/share/korven)から読み込みます。受講者ごとの記録はデー
         <translation>不明なコマンド &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>korven-problems: makes and checks the problem sets of KORVEN.
-
-Usage:
-  korven-problems make --out DIR [--seed N] [--only LIST] [--data DIR] [--threads N]
-                       [--refresh]
-      Writes the 48 catalogue problems under DIR, each a folder with the bitmaps
-      1-1.bmp .. 23-2.bmp and its listing file NAME.set, and the sample image
-      DIR/1-1.bmp. The same seed (default 1) writes the same files. Installed,
-      DIR defaults to the user&apos;s own Images folder (~/.local/share/korven/Images,
-      or KORVEN_DATA/Images).
-      --only LIST   only these catalogue positions (1..48), e.g. --only 1,5
-      --data DIR    folder of the ideogram tables human-ideogram-bands-*.tsv
-      --threads N   worker threads (default: one per core)
-      --refresh     rewrite only what an earlier --refresh wrote and nobody has
-                    changed since; keep every folder changed or added by hand
-  korven-problems import PICTURE --out IMAGES_DIR --name NAME [--preview OUT.png] [--replace]
-      Cuts a karyogram picture (PNG, JPEG, TIFF, BMP, GIF; pairs in reading order,
-      the sex chromosomes last) into the problem folder IMAGES_DIR/NAME. NAME must
-      be a catalogue name whose sex matches the picture. Writes the folder whole or
-      not at all; --replace replaces an existing one. --preview writes the new
-      set&apos;s sheet; when the chromosomes are not 46 in 23 pairs it shows what was
-      found instead (without --preview: NAME-diagnosis.png here).
-  korven-problems list [IMAGES_DIR]
-      Lists the 48 catalogue names in catalogue order: the number the problem list
-      gives each present folder, whether it is sound, its sex and, for made sets,
-      the band level. Default IMAGES_DIR: the Images folder beside this tool; installed,
-      the user&apos;s own Images folder.
-  korven-problems pack DIR
-      Turns the 46 pictures 1-1 .. 23-2 of DIR (BMP of any depth, PNG, JPEG, TIFF,
-      GIF) into 24-bit BMPs on pure white (originals kept in DIR/originals) and
-      writes DIR/NAME.set (NAME is the folder&apos;s name); refuses, changing nothing,
-      if a picture is missing, doubled or unreadable.
-  korven-problems check DIR
-      Verifies a problem folder: the 46 bitmaps present and 24-bit, 46 listing
-      lines, every check value matching, and nothing that would play wrongly (a
-      name outside the catalogue, an oversized bitmap, a background not pure
-      white, two chromosomes in one bitmap, sex chromosomes that disagree with the
-      name). Lists each fault; exit code 0 only when the folder is sound.
-  korven-problems sheet DIR OUT.png
-      Draws the folder&apos;s 46 chromosomes as a labelled karyogram into OUT.png.
-  korven-problems --help
-      Shows this text.
-  korven-problems --version
-      Shows the version.
-
-Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
-</source>
-        <translation>korven-problems: KORVEN の問題セットを作成し、検査します。
-
-使い方:
-  korven-problems make --out DIR [--seed N] [--only LIST] [--data DIR] [--threads N]
-                       [--refresh]
-      目録の 48 問題を DIR の下に書き込みます。各問題は、ビットマップ 1-1.bmp ..
-      23-2.bmp と一覧ファイル NAME.set を収めたフォルダです。見本画像
-      DIR/1-1.bmp も書き込みます。同じシード(既定は 1)からは同じファイルができます。
-      インストール時の DIR の既定は、ユーザー自身の Images フォルダ
-      (~/.local/share/korven/Images または KORVEN_DATA/Images)です。
-      --only LIST   これらの目録番号(1..48)だけ。例: --only 1,5
-      --data DIR    イディオグラムの表 human-ideogram-bands-*.tsv のフォルダ
-      --threads N   作業スレッドの数(既定: コアごとに一つ)
-      --refresh     以前の --refresh で書き込み、その後だれも変更していないものだけを
-                    書き直します。手で変更・追加したフォルダはすべてそのまま残します
-  korven-problems import PICTURE --out IMAGES_DIR --name NAME [--preview OUT.png] [--replace]
-      核型の画像(PNG、JPEG、TIFF、BMP、GIF。染色体対は読む順に並び、性染色体が最後)を
-      切り分けて問題フォルダ IMAGES_DIR/NAME にします。NAME は、画像と性別の合う
-      目録名でなければなりません。フォルダは丸ごと書き込むか、まったく書き込まない
-      かのどちらかです。--replace は既存のフォルダを置き換えます。--preview は新しい
-      セットのシートを書き込みます。染色体が 23 対 46 本でないときは、代わりに見つかった
-      ものを示します(--preview なしでは、ここに NAME-diagnosis.png として)。
-  korven-problems list [IMAGES_DIR]
-      目録の 48 の名前を目録順に一覧にします: 存在する各フォルダに問題一覧が
-      付ける番号、不備がないか、性別、作成したセットではバンドレベル。IMAGES_DIR の既定は
-      このツールの隣の Images フォルダ、インストール時はユーザー自身の Images フォルダです。
-  korven-problems pack DIR
-      DIR の 46 枚の画像 1-1 .. 23-2(任意の色深度の BMP、PNG、JPEG、TIFF、GIF)を
-      純白の背景の 24 ビット BMP に変換し(元の画像は DIR/originals に保存)、
-      DIR/NAME.set(NAME はフォルダ名)を書き込みます。画像が欠けている、重複している、
-      読み取れないときは、何も変更せずに中止します。
-  korven-problems check DIR
-      問題フォルダを検査します: 46 枚のビットマップがそろい 24 ビットであること、
-      一覧ファイルが 46 行で、すべての検査値が合うこと、正しく出題できないもの
-      (目録外の名前、大きすぎるビットマップ、純白でない背景、1 枚に 2 本の染色体、
-      名前と合わない性染色体)がないこと。不備を一つずつ挙げます。フォルダに不備が
-      ないときだけ終了コード 0 を返します。
-  korven-problems sheet DIR OUT.png
-      フォルダの 46 本の染色体を、ラベル付きの核型図として OUT.png に描きます。
-  korven-problems --help
-      この説明を表示します。
-  korven-problems --version
-      バージョンを表示します。
-
-終了コード: 0 成功、1 失敗または不備あり、2 使い方の誤り。
-</translation>
-    </message>
-    <message>
         <source>kept %1 (changed or added by hand)</source>
         <translation>%1 はそのままにしました(手で変更または追加されています)</translation>
     </message>
@@ -1822,6 +2042,148 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     <message>
         <source>%1 faulty folder(s); &apos;korven-problems check FOLDER&apos; says what is wrong</source>
         <translation>不備のあるフォルダが %1 個あります。&apos;korven-problems check FOLDER&apos; で内容を確認できます</translation>
+    </message>
+    <message>
+        <source>korven-problems: makes and checks the problem sets of KORVEN.
+
+Usage:
+  korven-problems make --out DIR [--seed N] [--only LIST] [--data DIR] [--threads N]
+                       [--refresh]
+      Writes the 48 catalogue problems under DIR, each a folder with the bitmaps
+      1-1.bmp .. 23-2.bmp and its listing file NAME.set, and the sample image
+      DIR/1-1.bmp. The same seed (default 1) writes the same files. Installed,
+      DIR defaults to the user&apos;s own Images folder (~/.local/share/korven/Images,
+      or KORVEN_DATA/Images).
+      --only LIST   only these catalogue positions (1..48), e.g. --only 1,5
+      --data DIR    folder of the ideogram tables human-ideogram-bands-*.tsv
+      --threads N   worker threads (default: one per core)
+      --refresh     rewrite only what an earlier --refresh wrote and nobody has
+                    changed since; keep every folder changed or added by hand
+  korven-problems import PICTURE --out IMAGES_DIR --name NAME [--preview OUT.png] [--replace]
+      Cuts a karyogram picture (PNG, JPEG, TIFF, BMP, GIF; pairs in reading order,
+      the sex chromosomes last) into the problem folder IMAGES_DIR/NAME. NAME must
+      be a catalogue name whose sex matches the picture. Writes the folder whole or
+      not at all; --replace replaces an existing one. --preview writes the new
+      set&apos;s sheet; when the chromosomes are not 46 in 23 pairs it shows what was
+      found instead (without --preview: NAME-diagnosis.png here).
+  korven-problems list [IMAGES_DIR]
+      Lists the 48 catalogue names in catalogue order: the number the problem list
+      gives each present folder, whether it is sound, its sex and, for made sets,
+      the band level. Default IMAGES_DIR: the Images folder beside this tool; installed,
+      the user&apos;s own Images folder.
+  korven-problems pack DIR
+      Turns the 46 pictures 1-1 .. 23-2 of DIR (BMP of any depth, PNG, JPEG, TIFF,
+      GIF) into 24-bit BMPs on pure white (originals kept in DIR/originals) and
+      writes DIR/NAME.set (NAME is the folder&apos;s name); refuses, changing nothing,
+      if a picture is missing, doubled or unreadable.
+  korven-problems check DIR
+      Verifies a problem folder: the 46 bitmaps present and 24-bit, 46 listing
+      lines, every check value matching, and nothing that would play wrongly (a
+      name outside the catalogue, an oversized bitmap, a background not pure
+      white, two chromosomes in one bitmap, sex chromosomes that disagree with the
+      name). Lists each fault; exit code 0 only when the folder is sound.
+  korven-problems sheet DIR OUT.png
+      Draws the folder&apos;s 46 chromosomes as a labelled karyogram into OUT.png.
+  korven-problems karyotype TEXT
+      Checks a karyotype written in ISCN (e.g. 47,XY,+21) and prints its normal
+      form; exit code 1 with the reason when it is not a valid karyotype.
+  korven-problems karyotype ANSWER --against TRUTH [--level 400|550|850]
+      Compares an answer with the true karyotype element by element at a band
+      level (default 550): one line per element, right, near, wrong, missing or
+      extra, then the element and the reason after &apos; -- &apos;; last the line
+      &apos;verdict: right&apos;, &apos;verdict: near&apos; or &apos;verdict: wrong&apos;.
+  korven-problems --help
+      Shows this text.
+  korven-problems --version
+      Shows the version.
+
+Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
+</source>
+        <translation>korven-problems: KORVEN の問題セットを作成し、検査します。
+
+使い方:
+  korven-problems make --out DIR [--seed N] [--only LIST] [--data DIR] [--threads N]
+                       [--refresh]
+      目録の 48 問題を DIR の下に書き込みます。各問題は、ビットマップ 1-1.bmp ..
+      23-2.bmp と一覧ファイル NAME.set を収めたフォルダです。見本画像
+      DIR/1-1.bmp も書き込みます。同じシード(既定は 1)からは同じファイルができます。
+      インストール時の DIR の既定は、ユーザー自身の Images フォルダ
+      (~/.local/share/korven/Images または KORVEN_DATA/Images)です。
+      --only LIST   これらの目録番号(1..48)だけ。例: --only 1,5
+      --data DIR    イディオグラムの表 human-ideogram-bands-*.tsv のフォルダ
+      --threads N   作業スレッドの数(既定: コアごとに一つ)
+      --refresh     以前の --refresh で書き込み、その後だれも変更していないものだけを
+                    書き直します。手で変更・追加したフォルダはすべてそのまま残します
+  korven-problems import PICTURE --out IMAGES_DIR --name NAME [--preview OUT.png] [--replace]
+      核型の画像(PNG、JPEG、TIFF、BMP、GIF。染色体対は読む順に並び、性染色体が最後)を
+      切り分けて問題フォルダ IMAGES_DIR/NAME にします。NAME は、画像と性別の合う
+      目録名でなければなりません。フォルダは丸ごと書き込むか、まったく書き込まない
+      かのどちらかです。--replace は既存のフォルダを置き換えます。--preview は新しい
+      セットのシートを書き込みます。染色体が 23 対 46 本でないときは、代わりに見つかった
+      ものを示します(--preview なしでは、ここに NAME-diagnosis.png として)。
+  korven-problems list [IMAGES_DIR]
+      目録の 48 の名前を目録順に一覧にします: 存在する各フォルダに問題一覧が
+      付ける番号、不備がないか、性別、作成したセットではバンドレベル。IMAGES_DIR の既定は
+      このツールの隣の Images フォルダ、インストール時はユーザー自身の Images フォルダです。
+  korven-problems pack DIR
+      DIR の 46 枚の画像 1-1 .. 23-2(任意の色深度の BMP、PNG、JPEG、TIFF、GIF)を
+      純白の背景の 24 ビット BMP に変換し(元の画像は DIR/originals に保存)、
+      DIR/NAME.set(NAME はフォルダ名)を書き込みます。画像が欠けている、重複している、
+      読み取れないときは、何も変更せずに中止します。
+  korven-problems check DIR
+      問題フォルダを検査します: 46 枚のビットマップがそろい 24 ビットであること、
+      一覧ファイルが 46 行で、すべての検査値が合うこと、正しく出題できないもの
+      (目録外の名前、大きすぎるビットマップ、純白でない背景、1 枚に 2 本の染色体、
+      名前と合わない性染色体)がないこと。不備を一つずつ挙げます。フォルダに不備が
+      ないときだけ終了コード 0 を返します。
+  korven-problems sheet DIR OUT.png
+      フォルダの 46 本の染色体を、ラベル付きの核型図として OUT.png に描きます。
+  korven-problems karyotype TEXT
+      ISCN で書いた核型(例: 47,XY,+21)を検査し、その正規形を表示します。
+      有効な核型でないときは理由を表示し、終了コード 1 を返します。
+  korven-problems karyotype ANSWER --against TRUTH [--level 400|550|850]
+      解答を正解の核型と要素ごとに、バンドレベル(既定は 550)で比べます。要素ごとに
+      1 行: right、near、wrong、missing、extra のいずれか、続いて要素と、&apos; -- &apos; の後に
+      理由。最後の行は &apos;verdict: right&apos;、&apos;verdict: near&apos; または &apos;verdict: wrong&apos; です。
+  korven-problems --help
+      この説明を表示します。
+  korven-problems --version
+      バージョンを表示します。
+
+終了コード: 0 成功、1 失敗または不備あり、2 使い方の誤り。
+</translation>
+    </message>
+    <message>
+        <source>invalid karyotype: %1</source>
+        <translation>無効な核型: %1</translation>
+    </message>
+    <message>
+        <source>karyotype: %1 needs a value</source>
+        <translation>karyotype: %1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>karyotype: the band level is 400, 550 or 850, not &apos;%1&apos;</source>
+        <translation>karyotype: バンドレベルは 400、550、850 のいずれかです(&apos;%1&apos; は使えません)</translation>
+    </message>
+    <message>
+        <source>karyotype: unknown argument &apos;%1&apos;</source>
+        <translation>karyotype: 不明な引数 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>karyotype: the karyotype TEXT is required</source>
+        <translation>karyotype: 核型 TEXT が必要です</translation>
+    </message>
+    <message>
+        <source>the truth is not sound: %1</source>
+        <translation>正解の核型に不備があります: %1</translation>
+    </message>
+    <message>
+        <source>form fault: %1</source>
+        <translation>書式の誤り: %1</translation>
+    </message>
+    <message>
+        <source> (line %1)</source>
+        <translation>(%1 行目)</translation>
     </message>
 </context>
 <context>

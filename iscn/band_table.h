@@ -1,0 +1,56 @@
+#pragma once
+// The band names of the human G-band ideogram tables (400, 550 and 850 bands), built into the
+// library, for checking breakpoints and measuring how far apart two of them lie.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace korven::iscn {
+
+// The bands of one arm at one level, from the centromere outwards ("11.1", "11.2", "12", ...).
+using ArmBands = QStringList;
+
+// Where a band lies on an arm at one level: the first and last index in the arm's list that it
+// covers (one index for a band of that level, several for a parent, the parent's index for a
+// finer band). The centromere (band "10") lies just inside the arm, at -1.
+struct BandSpan {
+    int first = 0;
+    int last = 0;
+};
+
+class BandTable {
+public:
+    // The tables built into the library, read once.
+    static const BandTable &builtIn();
+
+    // Reads tab-separated tables: '#' lines are comments, the first other line is the column
+    // header, then one band a line with the chromosome, the arm and the band first. Lines it
+    // cannot use are skipped; a table without a line for every arm leaves that arm empty.
+    static BandTable fromTexts(const QList<QPair<int, QString>> &levelTexts);
+
+    const QList<int> &levels() const { return levels_; }
+
+    // chromosome 0..23 (22 = X, 23 = Y), arm 'p' or 'q'; empty for an unknown level.
+    ArmBands bands(int chromosome, QChar arm, int level) const;
+
+    // True when some level has the band, or the band is a parent of bands some level has
+    // ("11.2" of "11.21"), or it is the centromere ("10").
+    bool knows(int chromosome, QChar arm, const QString &band) const;
+
+    // The arm's outermost band at the coarsest level ("15.3" for 5p).
+    QString terminalBand(int chromosome, QChar arm) const;
+
+    // Where a band lies at a level; nothing when the level does not place it.
+    std::optional<BandSpan> span(int chromosome, QChar arm, const QString &band, int level) const;
+
+    // True when `band` is `other` or one of its sub-bands: "11.23" and "11.2" are within "11",
+    // "11.23" is within "11.2", "12" is not within "1".
+    static bool within(const QString &band, const QString &other);
+
+private:
+    QList<int> levels_;                 // ascending
+    QList<QList<ArmBands>> arms_;       // [level index][chromosome * 2 + (arm == 'q')]
+};
+
+} // namespace korven::iscn

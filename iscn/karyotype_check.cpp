@@ -1,0 +1,137 @@
+// The checks on a karyotype that was read: bands, order, count.
+#include "iscn/band_table.h"
+#include "iscn/iscn_text.h"
+#include "iscn/karyotype.h"
+#include "iscn/karyotype_order.h"
+
+#include <algorithm>
+
+namespace korven::iscn {
+
+namespace {
+
+void checkBands(const Rearrangement &r, QList<Fault> &faults)
+{
+    const BandTable &table = BandTable::builtIn();
+    for (int k = 0; k < r.breakpoints.size(); ++k) {
+        const Breakpoint &bp = r.breakpoints[k];
+        const QString chromosome = breakpointChromosome(r, k);
+        const int index = chromosomeIndex(chromosome);
+        if (index < 0 || table.knows(index, bp.arm, bp.band))
+            continue;
+        const QString arm = chromosome + bp.arm;
+        const QString terminal = table.terminalBand(index, bp.arm);
+        QString message;
+        if (!terminal.isEmpty() && bp.band.toDouble() > terminal.toDouble())
+            message = Text::tr("%1 does not exist: %2 ends at %3 (%4).")
+                          .arg(chromosome + bp.text(), arm, bp.arm + terminal, characterAt(bp.position));
+        else
+            message = Text::tr("%1 does not exist: %2 has no band %3 at any band level (%4).")
+                          .arg(chromosome + bp.text(), arm, bp.text(), characterAt(bp.position));
+        faults.append({Fault::Type::Band, bp.position, message});
+    }
+}
+
+void checkChromosomeOrder(const Rearrangement &r, int position, QList<Fault> &faults)
+{
+    const Rearrangement ordered = inChromosomeOrder(r);
+    if (ordered == r)
+        return;
+    faults.append({Fault::Type::Translocation, position,
+                   Text::tr("%1 (%2) is written %3: the sex chromosome or the lower number comes first, and the "
+                            "breakpoints in the same order.")
+                       .arg(writeRearrangement(r), characterAt(position), writeRearrangement(ordered))});
+}
+
+QString orderReason(const Abnormality &earlier, const Abnormality &later)
+{
+    const auto [laterRank, laterStructural] = orderKey(later);
+    const auto [earlierRank, earlierStructural] = orderKey(earlier);
+    if (laterRank == earlierRank)
+        return Text::tr("for the same chromosome the numerical change comes before the structural one");
+    if (earlierRank == 100)
+        return Text::tr("markers come last");
+    if (laterRank <= 1 && earlierRank <= 1)
+        return Text::tr("X comes before Y");
+    if (laterRank <= 1)
+        return Text::tr("sex chromosome abnormalities come first");
+    return Text::tr("autosomes follow in numerical order");
+}
+
+QString arithmetic(const CellLine &line)
+{
+    QString text = QString::number(44 + line.sex.size());
+    bool any = false;
+    for (const Abnormality &abnormality : line.abnormalities) {
+        const int change = countChange(abnormality);
+        if (change == 0)
+            continue;
+        any = true;
+        text += QStringLiteral(" %1 %2 (%3)")
+                    .arg(change > 0 ? QLatin1Char('+') : QLatin1Char('-'))
+                    .arg(std::abs(change))
+                    .arg(writeAbnormality(abnormality));
+    }
+    if (!any)
+        text += QStringLiteral(" + ") + Text::tr("nothing");
+    return text;
+}
+
+} // namespace
+
+QList<Fault> checkKaryotype(const Karyotype &karyotype)
+{
+    QList<Fault> faults;
+    const bool mosaic = karyotype.lines.size() > 1;
+    for (int n = 0; n < karyotype.lines.size(); ++n) {
+        const CellLine &line = karyotype.lines[n];
+        QString sorted = line.sex;
+        std::sort(sorted.begin(), sorted.end());
+        if (sorted != line.sex) {
+            const int at = line.position + int(QString::number(line.count).size()) + 1;
+            faults.append({Fault::Type::Order, at,
+                           Text::tr("The sex complement %1 (%2) is written %3: X comes before Y.")
+                               .arg(line.sex, characterAt(at), sorted)});
+        }
+        for (int k = 0; k < line.abnormalities.size(); ++k) {
+            const Abnormality &a = line.abnormalities[k];
+            checkChromosomeOrder(a, a.position, faults);
+            checkBands(a, faults);
+            for (const Rearrangement &part : a.derivation) {
+                checkChromosomeOrder(part, a.position, faults);
+                checkBands(part, faults);
+            }
+            // Each abnormality against the one before it: enough to name every step out of order.
+            if (k > 0 && orderKey(a) < orderKey(line.abnormalities[k - 1])) {
+                const Abnormality &before = line.abnormalities[k - 1];
+                faults.append({Fault::Type::Order, a.position,
+                               Text::tr("%1 (%2) must come before %3: %4.")
+                                   .arg(writeAbnormality(a), characterAt(a.position), writeAbnormality(before),
+                                        orderReason(before, a))});
+            }
+        }
+        const int described = describedCount(line);
+        if (described != line.count) {
+            QString message = Text::tr("%1 stated, %2 described: %3.").arg(line.count).arg(described).arg(arithmetic(line));
+            if (mosaic)
+                message = Text::tr("Line %1 (%2): %3").arg(n + 1).arg(characterAt(line.position), message);
+            faults.append({Fault::Type::Count, line.position, message});
+        }
+    }
+    std::stable_sort(faults.begin(), faults.end(), [](const Fault &a, const Fault &b) { return a.position < b.position; });
+    return faults;
+}
+
+Reading readKaryotype(const QString &text)
+{
+    Reading reading;
+    Fault fault;
+    reading.karyotype = parseKaryotype(text, &fault);
+    if (reading.karyotype)
+        reading.faults = checkKaryotype(*reading.karyotype);
+    else
+        reading.faults.append(fault);
+    return reading;
+}
+
+} // namespace korven::iscn
