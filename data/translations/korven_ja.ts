@@ -827,10 +827,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <translation>%1 に性染色体構成がありません: 染色体数の後に書きます(例: 46,XX、45,X)。</translation>
     </message>
     <message>
-        <source>the sex complement, as in 46,XX</source>
-        <translation>性染色体構成(例: 46,XX)</translation>
-    </message>
-    <message>
         <source>a chromosome (1 to 22, X or Y)</source>
         <translation>染色体(1 から 22、X または Y)</translation>
     </message>
@@ -941,6 +937,10 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1 at %2: a derivative of chromosome %3 is made by a rearrangement of chromosome %3.</source>
         <translation>%2 の %1: 染色体 %3 の派生染色体は、染色体 %3 が関わる再構成からできます。</translation>
+    </message>
+    <message>
+        <source>%1 at %2: the sex chromosomes are written in capitals, X and Y.</source>
+        <translation>%2 の %1: 性染色体は大文字の X と Y で書きます。</translation>
     </message>
 </context>
 <context>
