@@ -1,46 +1,25 @@
 #pragma once
-// A case folder: the true karyotype, its band level, notes, and each counted cell as a spread of
-// chromosome bitmaps at recorded places and turns. Cell 1 is the cell that is karyotyped.
+// A case folder as the case window uses it: case.txt read through the one case file reader, the
+// folder's name and place, and the bitmaps of its pieces. Cell 1 is the cell that is karyotyped.
+#include "files/case_file.h"
+
 #include <QImage>
-#include <QPoint>
-#include <QSize>
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 namespace korven {
 
-inline constexpr int CaseTurnSteps = 24; // a piece's turn is recorded in 15-degree steps
-
-struct CasePiece {
-    int cell = 0;       // from 1
-    QString file;       // the bitmap, inside the case folder
-    QString identity;   // "21", "X", "der(22)t(11;22)(q23;q11.2)", "mar", ...
-    QPoint centre;      // in the spread's pixels
-    int step = 0;       // 0 .. CaseTurnSteps - 1
-};
-
-struct CaseCell {
-    int number = 0;     // from 1
-    QSize size;         // the spread's width and height
-};
-
-struct CaseFolder {
+struct CaseFolder : CaseFile {
     QString name;       // the folder's name
     QString path;       // the folder itself
-    QString karyotype;  // the truth
-    int level = 0;      // band level of the pictures
-    QStringList notes;
-    std::vector<CaseCell> cells;   // in order 1, 2, ...
-    std::vector<CasePiece> pieces; // in file order
 
-    // Indexes into pieces of the pieces of cell `cell`.
+    int cellCount() const { return int(spreads.size()); }
+    // Indexes into pieces of the pieces of cell `cell` (from 1).
     std::vector<int> piecesOf(int cell) const;
 };
 
-// Parses the lines of case.txt; `file` names it in messages. Throws KorvenError naming the file
-// and line for an unknown record, a wrong field count, a number out of range, a piece of a cell
-// with no spread line, a missing karyotype or no cell at all.
+// Reads the lines of case.txt (`file` names it in messages). Throws KorvenError listing every
+// fault the reader finds, or saying that cell 1 has no chromosome.
 CaseFolder parseCaseText(const QStringList &lines, const QString &file);
 
 // Reads FOLDER/case.txt (UTF-8). Throws KorvenError when it is missing or malformed.

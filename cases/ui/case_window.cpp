@@ -273,7 +273,7 @@ void CaseWindow::openCase(int row)
     sources_ = std::move(sources);
     tallest_ = tallest;
     caseRow_ = row;
-    counts_.assign(case_.cells.size(), -1);
+    counts_.assign(case_.cellCount(), -1);
     karyotypeEdit->clear();
     scoreLine->clear();
     elementLines->clear();
@@ -299,11 +299,11 @@ void CaseWindow::showCell(int cell, bool movable)
 {
     clearPieces();
     countingCell_ = movable ? 0 : cell;
-    spread->setSpreadSize(case_.cells[cell - 1].size);
+    spread->setSpreadSize(case_.spreads[cell - 1]);
     for (int index : case_.piecesOf(cell)) {
         const korven::CasePiece &p = case_.pieces[index];
         auto *widget = new CasePieceWidget(index, sources_[index], p.step, this, spread);
-        widget->spreadCentre = p.centre;
+        widget->spreadCentre = QPointF(p.x, p.y);
         widget->group = korven::InSpread;
         pieces_.push_back(widget);
     }
@@ -312,7 +312,7 @@ void CaseWindow::showCell(int cell, bool movable)
         w->draw(spread->scale());
         const QPoint centre = spread->offset() + (w->spreadCentre * spread->scale()).toPoint();
         spread->accept(w, centre);
-        w->spreadCentre = case_.pieces[w->index()].centre; // the drop rule may have pulled it in
+        w->spreadCentre = QPointF(case_.pieces[w->index()].x, case_.pieces[w->index()].y); // the drop rule may have pulled it in
     }
     spread->layoutPieces();
     karyogram->setPieceScale(karyogramScale());
@@ -344,7 +344,7 @@ void CaseWindow::updateCountControls()
     case Stage::Counting:
         stepLabel->setText(tr("Case %1, cell %2 of %3: click each chromosome to mark it (a second click takes the "
                               "mark off), then confirm the count.")
-                               .arg(caseRow_ + 1).arg(countingCell_).arg(case_.cells.size()));
+                               .arg(caseRow_ + 1).arg(countingCell_).arg(case_.cellCount()));
         break;
     case Stage::Arranging:
         stepLabel->setText(tr("Case %1, cell 1: drag each chromosome into its group (right-click and turn the wheel "
@@ -376,7 +376,7 @@ void CaseWindow::confirmCount()
     if (stage_ != Stage::Counting)
         return;
     counts_[countingCell_ - 1] = countBox->value();
-    if (countingCell_ < int(case_.cells.size())) {
+    if (countingCell_ < case_.cellCount()) {
         showCell(countingCell_ + 1, false);
         return;
     }
@@ -414,8 +414,8 @@ void CaseWindow::evaluate()
     record.caseName = case_.name;
     record.seconds = int(clock_.elapsed() / 1000);
     record.countsGiven = counts_;
-    for (const korven::CaseCell &cell : case_.cells)
-        record.countsTrue.push_back(int(case_.piecesOf(cell.number).size()));
+    for (int cell = 1; cell <= case_.cellCount(); ++cell)
+        record.countsTrue.push_back(int(case_.piecesOf(cell).size()));
     for (CasePieceWidget *p : pieces_) {
         const korven::PieceGrade grade =
             korven::gradePiece(case_.pieces[p->index()].identity, p->group, p->step, korven::CaseTurnSteps);

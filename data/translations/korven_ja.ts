@@ -101,6 +101,25 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     </message>
 </context>
 <context>
+    <name>BandSplice</name>
+    <message>
+        <source>chromosome %1 has no band %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 keeps no centromere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 keeps more than one centromere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no chromosome %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BmpWriter</name>
     <message>
         <source>not a BMP file (no &quot;BM&quot; signature)</source>
@@ -152,50 +171,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
 </context>
 <context>
     <name>CaseFolder</name>
-    <message>
-        <source>%1, line %2</source>
-        <translation>%1 の %2 行目</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a number from %3 to %4.</source>
-        <translation>%1:「%2」は %3 から %4 までの数ではありません。</translation>
-    </message>
-    <message>
-        <source>%1: the record &quot;%2&quot; needs %3 fields, not %4.</source>
-        <translation>%1: 記録「%2」には項目が %3 個必要ですが、%4 個です。</translation>
-    </message>
-    <message>
-        <source>%1: cell %2 has a second spread line.</source>
-        <translation>%1: 細胞 %2 の spread 行が二つあります。</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a file name in the case folder.</source>
-        <translation>%1:「%2」は症例フォルダ内のファイル名ではありません。</translation>
-    </message>
-    <message>
-        <source>%1: the piece has no chromosome named.</source>
-        <translation>%1: 染色体の名前がありません。</translation>
-    </message>
-    <message>
-        <source>%1: unknown record &quot;%2&quot;.</source>
-        <translation>%1: 不明な記録「%2」です。</translation>
-    </message>
-    <message>
-        <source>%1: the case has no karyotype line.</source>
-        <translation>%1: 症例に karyotype 行がありません。</translation>
-    </message>
-    <message>
-        <source>%1: the cells are not numbered 1, 2, 3, ... without a gap.</source>
-        <translation>%1: 細胞の番号が 1, 2, 3, ... と欠けずに並んでいません。</translation>
-    </message>
-    <message>
-        <source>%1: the case has no cell (no spread line).</source>
-        <translation>%1: 症例に細胞がありません(spread 行がありません)。</translation>
-    </message>
-    <message>
-        <source>%1: a piece belongs to cell %2, which has no spread line.</source>
-        <translation>%1: 染色体が細胞 %2 に属していますが、その spread 行がありません。</translation>
-    </message>
     <message>
         <source>%1: cell 1 has no chromosome.</source>
         <translation>%1: 細胞 1 に染色体がありません。</translation>
@@ -582,53 +557,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
 </context>
 <context>
-    <name>KaryotypeGrading</name>
-    <message>
-        <source>A karyotype is written without blanks.</source>
-        <translation>核型は空白を入れずに書きます。</translation>
-    </message>
-    <message>
-        <source>The karyotype starts with the count of chromosomes, for example 46.</source>
-        <translation>核型は染色体の数から書き始めます(例: 46)。</translation>
-    </message>
-    <message>
-        <source>The sex chromosomes follow the count after a comma, for example 46,XX.</source>
-        <translation>性染色体は数の後にコンマを置いて書きます(例: 46,XX)。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a sex chromosome complement (X and Y only).</source>
-        <translation>「%1」は性染色体構成ではありません(X と Y のみ)。</translation>
-    </message>
-    <message>
-        <source>Two commas with nothing between them.</source>
-        <translation>コンマが二つ続いています。</translation>
-    </message>
-    <message>
-        <source>The parentheses do not close.</source>
-        <translation>括弧が閉じていません。</translation>
-    </message>
-    <message>
-        <source>The %1 is %2, not %3.</source>
-        <translation>%1 は %3 ではなく %2 です。</translation>
-    </message>
-    <message>
-        <source>count</source>
-        <translation>数</translation>
-    </message>
-    <message>
-        <source>sex complement</source>
-        <translation>性染色体構成</translation>
-    </message>
-    <message>
-        <source>The karyotype does not name this abnormality.</source>
-        <translation>この異常が核型に書かれていません。</translation>
-    </message>
-    <message>
-        <source>The cell has no such abnormality.</source>
-        <translation>細胞にこの異常はありません。</translation>
-    </message>
-</context>
-<context>
     <name>Karyotype</name>
     <message>
         <source>character %1</source>
@@ -944,6 +872,17 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
 </context>
 <context>
+    <name>KaryotypeGrading</name>
+    <message>
+        <source>The case&apos;s own karyotype cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No karyotype was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KorvenPrinting</name>
     <message>
         <source>Printer Settings</source>
@@ -989,6 +928,13 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>cannot remove the broken lock %1</source>
         <translation>壊れたロック %1 を削除できません</translation>
+    </message>
+</context>
+<context>
+    <name>MetaphaseSpread</name>
+    <message>
+        <source>the chromosomes do not fit into a spread</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1915,6 +1861,154 @@ PREFIX/share/korven)から読み込みます。受講者ごとの記録はデー
   KORVEN_DATA   別のデータフォルダ(Result/ と、必要なら Images/ を置く)。たとえば
                 クラスの共有フォルダ。一つの ID は同時に一つの KORVEN だけが使えます。
 </translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation type="unfinished">%1 の %2 行目</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; needs %3 fields, has %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation type="unfinished">%1:「%2」は %3 から %4 までの数ではありません。 {1:?} {2&quot;?} {3 ?} {4?}</translation>
+    </message>
+    <message>
+        <source>%1: spread of cell %2 where cell %3 comes next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a piece needs a plain file name and an identity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: piece of cell %2, which has no spread line before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown record &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no karyotype line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no level line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no cell (spread line)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the karyotype has no cell line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a case has 1 to %1 cells, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every line of a mosaic needs its cell count in brackets, as in 45,X[3]/46,XX[17]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the counts add up to %1 cells; a case has at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no ideogram table for %1 bands (tables: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be painted: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a plain folder name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot create the folder</source>
+        <translation type="unfinished">%1: フォルダを作成できません</translation>
+    </message>
+    <message>
+        <source>%1: cannot be replaced</source>
+        <translation type="unfinished">%1: 置き換えられません</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation type="unfinished">%1: 書き込めません</translation>
+    </message>
+    <message>
+        <source>%1: listed twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation type="unfinished">%1: ありません</translation>
+    </message>
+    <message>
+        <source>%1: not listed in case.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cell %2: %3 overlaps %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cell %2: %3 reaches outside the spread</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: there is no ideogram table for level %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: karyotype %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cell %2 holds %3 chromosomes that are not those of %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cell 1 is not of the karyotype&apos;s first line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 cell(s) of line %3 where the karyotype counts %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs %1 breakpoint(s), has %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>joins two chromosomes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>does not name chromosome %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be painted (rings, dicentrics and the like are not drawn)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the sex chromosomes can only be X and Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no normal chromosome %1 is left to change</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
