@@ -1,16 +1,13 @@
 #include "files/case_file.h"
 
+#include "files/text_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
 namespace korven {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CaseFile", text);
-}
 
 const QChar Tab(QLatin1Char('\t'));
 
@@ -41,19 +38,19 @@ CaseFile parseCaseFile(const QStringList &lines, const QString &path, QStringLis
     CaseFile file;
     bool haveKaryotype = false, haveLevel = false;
     for (int i = 0; i < lines.size(); ++i) {
-        const QString where = tr("%1 line %2").arg(path).arg(i + 1);
+        const QString where = QCoreApplication::translate("CaseFile", "%1 line %2").arg(path).arg(i + 1);
         const QStringList f = lines[i].split(Tab);
         const QString &record = f[0];
         const auto fields = [&](int count) {
             if (f.size() == count)
                 return true;
-            *faults << tr("%1: \"%2\" needs %3 fields, has %4").arg(where, record).arg(count).arg(f.size());
+            *faults << QCoreApplication::translate("CaseFile", "%1: \"%2\" needs %3 fields, has %4").arg(where, record).arg(count).arg(f.size());
             return false;
         };
         const auto number = [&](int index, int low, int high, bool *ok) {
             const int value = f[index].toInt(ok);
             if (!*ok || value < low || value > high) {
-                *faults << tr("%1: \"%2\" is not a number from %3 to %4").arg(where, f[index]).arg(low).arg(high);
+                *faults << QCoreApplication::translate("CaseFile", "%1: \"%2\" is not a number from %3 to %4").arg(where, f[index]).arg(low).arg(high);
                 *ok = false;
             }
             return value;
@@ -81,7 +78,7 @@ CaseFile parseCaseFile(const QStringList &lines, const QString &path, QStringLis
             if (!ok)
                 continue;
             if (cell != int(file.spreads.size()) + 1)
-                *faults << tr("%1: spread of cell %2 where cell %3 comes next").arg(where).arg(cell).arg(file.spreads.size() + 1);
+                *faults << QCoreApplication::translate("CaseFile", "%1: spread of cell %2 where cell %3 comes next").arg(where).arg(cell).arg(file.spreads.size() + 1);
             else
                 file.spreads.emplace_back(width, height);
         } else if (record == QLatin1String("piece")) {
@@ -97,22 +94,34 @@ CaseFile parseCaseFile(const QStringList &lines, const QString &path, QStringLis
                 continue;
             if (piece.file.isEmpty() || piece.file.contains(QLatin1Char('/')) || piece.file.contains(QLatin1Char('\\'))
                 || piece.file.startsWith(QLatin1Char('.')) || piece.identity.isEmpty())
-                *faults << tr("%1: a piece needs a plain file name and an identity").arg(where);
+                *faults << QCoreApplication::translate("CaseFile", "%1: a piece needs a plain file name and an identity").arg(where);
             else if (piece.cell > int(file.spreads.size()))
-                *faults << tr("%1: piece of cell %2, which has no spread line before it").arg(where).arg(piece.cell);
+                *faults << QCoreApplication::translate("CaseFile", "%1: piece of cell %2, which has no spread line before it").arg(where).arg(piece.cell);
             else
                 file.pieces.push_back(piece);
         } else {
-            *faults << tr("%1: unknown record \"%2\"").arg(where, record);
+            *faults << QCoreApplication::translate("CaseFile", "%1: unknown record \"%2\"").arg(where, record);
         }
     }
     if (!haveKaryotype)
-        *faults << tr("%1: no karyotype line").arg(path);
+        *faults << QCoreApplication::translate("CaseFile", "%1: no karyotype line").arg(path);
     if (!haveLevel)
-        *faults << tr("%1: no level line").arg(path);
+        *faults << QCoreApplication::translate("CaseFile", "%1: no level line").arg(path);
     if (file.spreads.empty())
-        *faults << tr("%1: no cell (spread line)").arg(path);
+        *faults << QCoreApplication::translate("CaseFile", "%1: no cell (spread line)").arg(path);
     return file;
+}
+
+CaseFile readCaseFile(const QString &folder, QStringList *faults)
+{
+    const QString path = caseFilePath(folder);
+    QStringList lines = QString::fromUtf8(readRegularFile(path, SmallFileLimits.maxBytes)).split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return parseCaseFile(lines, path, faults);
 }
 
 } // namespace korven

@@ -44,4 +44,8 @@ QStringList formatCaseFile(const CaseFile &file);
 // naming the line; what is sound is read.
 CaseFile parseCaseFile(const QStringList &lines, const QString &path, QStringList *faults);
 
+// Reads folder/case.txt (UTF-8; lines end in LF or CR LF) and parses it as parseCaseFile does.
+// Throws KorvenError naming the file when it cannot be read.
+CaseFile readCaseFile(const QString &folder, QStringList *faults);
+
 } // namespace korven

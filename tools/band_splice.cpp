@@ -88,6 +88,8 @@ SplicedChromosome splicePieces(const std::vector<SourcePiece> &pieces, const QSt
         const double high = std::clamp(std::max(piece.from, piece.to), 0.0, source.length);
         if (high - low < ShortestPiece)
             continue;
+        if (at > 0)
+            result.junctions.push_back(at);
         const bool reversed = piece.from > piece.to;
         std::vector<size_t> order;
         for (size_t b = 0; b < source.bands.size(); ++b)

@@ -42,6 +42,7 @@ struct SourcePiece {
 struct SplicedChromosome {
     Homologue homologue;
     QStringList labels;
+    std::vector<double> junctions; // where one piece meets the next, ISCN units from the top
 };
 
 // Joins the pieces end to end into one chromosome named `name`. Pieces shorter than a unit drop

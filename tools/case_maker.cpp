@@ -2,7 +2,7 @@
 
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
-#include "exercise/text_file.h"
+#include "files/text_file.h"
 #include "tools/bmp_writer.h"
 
 #include <QCoreApplication>
@@ -23,11 +23,6 @@ constexpr std::uint64_t CellStream = 5000;   // generator streams of a cell's ow
 constexpr std::uint64_t PieceStream = 6000;  // and of each chromosome in it
 constexpr std::uint64_t OrderStream = 7000;  // the order of a mosaic's cells
 constexpr double CondensationSpread = 0.06;  // pieces of one cell differ this much in condensation
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CaseMaker", text);
-}
 
 // Runs work(0 .. count-1) on `threads` threads (0: one per core); the first error is thrown.
 void runParallel(int count, int threads, const std::function<void(int)> &work)
@@ -84,20 +79,20 @@ QStringList identities(const std::vector<CellChromosome> &chromosomes)
 std::vector<int> cellLines(const std::vector<CellLine> &lines, int cells, std::uint64_t seed)
 {
     if (lines.empty())
-        throw KorvenError(tr("the karyotype has no cell line"));
+        throw KorvenError(QCoreApplication::translate("CaseMaker", "the karyotype has no cell line"));
     int counted = 0, total = 0;
     for (const CellLine &line : lines)
         counted += line.cells > 0, total += line.cells;
     std::vector<int> order;
     if (counted == 0 && lines.size() == 1) {
         if (cells < 1 || cells > MostCells)
-            throw KorvenError(tr("a case has 1 to %1 cells, not %2").arg(MostCells).arg(cells));
+            throw KorvenError(QCoreApplication::translate("CaseMaker", "a case has 1 to %1 cells, not %2").arg(MostCells).arg(cells));
         return std::vector<int>(size_t(cells), 0);
     }
     if (counted != int(lines.size()))
-        throw KorvenError(tr("every line of a mosaic needs its cell count in brackets, as in 45,X[3]/46,XX[17]"));
+        throw KorvenError(QCoreApplication::translate("CaseMaker", "every line of a mosaic needs its cell count in brackets, as in 45,X[3]/46,XX[17]"));
     if (total > MostCells)
-        throw KorvenError(tr("the counts add up to %1 cells; a case has at most %2").arg(total).arg(MostCells));
+        throw KorvenError(QCoreApplication::translate("CaseMaker", "the counts add up to %1 cells; a case has at most %2").arg(total).arg(MostCells));
     for (int l = 0; l < int(lines.size()); ++l)
         order.insert(order.end(), size_t(lines[l].cells), l);
     // Cell 1 stays of the first line; the others are shuffled so the lines mix as in a culture.
@@ -115,7 +110,7 @@ const Ideogram &ideogramAt(const std::vector<Ideogram> &ideograms, int level)
     QStringList levels;
     for (const Ideogram &ideogram : ideograms)
         levels << QString::number(ideogram.level);
-    throw KorvenError(tr("there is no ideogram table for %1 bands (tables: %2)").arg(level).arg(levels.join(QStringLiteral(", "))));
+    throw KorvenError(QCoreApplication::translate("CaseMaker", "there is no ideogram table for %1 bands (tables: %2)").arg(level).arg(levels.join(QStringLiteral(", "))));
 }
 
 SplicedChromosome buildChromosome(const CellChromosome &chromosome, const Ideogram &ideogram, const Ideogram &finest,
@@ -130,24 +125,27 @@ SplicedChromosome buildChromosome(const CellChromosome &chromosome, const Ideogr
         return spliceSegments(chromosome.segments, chromosome.identity,
                               [&](const QString &name) -> const Homologue & { return sources.at(name); }, finest);
     } catch (const KorvenError &e) {
-        throw KorvenError(tr("%1 cannot be painted: %2").arg(chromosome.identity, e.message()));
+        throw KorvenError(QCoreApplication::translate("CaseMaker", "%1 cannot be painted: %2").arg(chromosome.identity, e.message()));
     }
 }
 
 PaintedCell paintCell(const std::vector<CellChromosome> &chromosomes, const Ideogram &ideogram, const Ideogram &finest,
-                      std::uint64_t seed, int cell)
+                      std::uint64_t seed, int cell, int threads)
 {
     PaintedCell painted;
     painted.chromosomes = chromosomes;
     Rng cellRng = Rng::from(seed, CellStream + std::uint64_t(cell));
     const MetaphaseStyle style = randomMetaphaseStyle(cellRng, ideogram);
-    for (int k = 0; k < int(chromosomes.size()); ++k) {
+    const int n = int(chromosomes.size());
+    painted.spliced.resize(size_t(n));
+    painted.pieces.resize(size_t(n));
+    runParallel(n, threads, [&](int k) {
         Rng rng = Rng::from(seed, CellStream + std::uint64_t(cell), PieceStream + std::uint64_t(k));
-        painted.spliced.push_back(buildChromosome(chromosomes[k], ideogram, finest, rng));
-        ChromosomeLook look = randomChromosomeLook(rng, style, paintedLength(painted.spliced.back().homologue.bands, style));
+        painted.spliced[k] = buildChromosome(chromosomes[k], ideogram, finest, rng);
+        ChromosomeLook look = randomChromosomeLook(rng, style, paintedLength(painted.spliced[k].homologue.bands, style));
         look.lengthFactor = rng.uniform(1 - CondensationSpread, 1 + CondensationSpread);
-        painted.pieces.push_back(paintChromosome(painted.spliced.back().homologue, style, look));
-    }
+        painted.pieces[k] = paintChromosome(painted.spliced[k].homologue, style, look);
+    });
     painted.spread = layOutSpread(painted.pieces, cellRng);
     return painted;
 }
@@ -167,11 +165,11 @@ void makeCase(const CaseRecipe &recipe, const std::vector<Ideogram> &ideograms, 
               const QString &name, bool replace, int threads)
 {
     if (!isPlainFolderName(name))
-        throw KorvenError(tr("\"%1\" is not a plain folder name").arg(name));
+        throw KorvenError(QCoreApplication::translate("CaseMaker", "\"%1\" is not a plain folder name").arg(name));
     QDir out(outDir);
     const QString target = out.filePath(name);
     if (QFileInfo::exists(target) && !replace)
-        throw KorvenError(tr("%1 already exists").arg(target));
+        throw KorvenError(QCoreApplication::translate("CaseMaker", "%1 already exists").arg(target));
 
     // Everything that can be refused is settled before anything is written.
     const Ideogram &ideogram = ideogramAt(ideograms, recipe.level);
@@ -185,17 +183,16 @@ void makeCase(const CaseRecipe &recipe, const std::vector<Ideogram> &ideograms, 
             buildChromosome(c, ideogram, finest, probe);
     }
 
-    std::vector<PaintedCell> cells(lineOfCell.size());
-    runParallel(int(cells.size()), threads, [&](int c) {
-        cells[c] = paintCell(lineChromosomes[lineOfCell[c]], ideogram, finest, recipe.seed, c);
-    });
+    std::vector<PaintedCell> cells;
+    for (int c = 0; c < int(lineOfCell.size()); ++c)
+        cells.push_back(paintCell(lineChromosomes[lineOfCell[c]], ideogram, finest, recipe.seed, c, threads));
 
     if (!out.mkpath(QStringLiteral(".")))
-        throw KorvenError(tr("%1: cannot create the folder").arg(outDir));
+        throw KorvenError(QCoreApplication::translate("CaseMaker", "%1: cannot create the folder").arg(outDir));
     const QString building = out.filePath(QStringLiteral(".%1.building").arg(name));
     removeFolder(building); // left by a run that was killed
     if (!QDir().mkpath(building))
-        throw KorvenError(tr("%1: cannot create the folder").arg(building));
+        throw KorvenError(QCoreApplication::translate("CaseMaker", "%1: cannot create the folder").arg(building));
     try {
         CaseFile file;
         file.karyotype = recipe.karyotype;
@@ -219,11 +216,11 @@ void makeCase(const CaseRecipe &recipe, const std::vector<Ideogram> &ideograms, 
         removeFolder(old);
         const bool hadOld = QFileInfo::exists(target);
         if (hadOld && !out.rename(name, QFileInfo(old).fileName()))
-            throw KorvenError(tr("%1: cannot be replaced").arg(target));
+            throw KorvenError(QCoreApplication::translate("CaseMaker", "%1: cannot be replaced").arg(target));
         if (!out.rename(QFileInfo(building).fileName(), name)) {
             if (hadOld)
                 out.rename(QFileInfo(old).fileName(), name);
-            throw KorvenError(tr("%1: cannot be written").arg(target));
+            throw KorvenError(QCoreApplication::translate("CaseMaker", "%1: cannot be written").arg(target));
         }
         flushFolder(outDir);
         removeFolder(old);
@@ -238,18 +235,12 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
 {
     QStringList faults;
     const QString path = caseFilePath(folder);
-    QStringList lines;
+    CaseFile file;
     try {
-        lines = QString::fromUtf8(readRegularFile(path, SmallFileLimits.maxBytes)).split(QLatin1Char('\n'));
+        file = readCaseFile(folder, &faults);
     } catch (const KorvenError &e) {
         return {e.message()};
     }
-    for (QString &line : lines)
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    const CaseFile file = parseCaseFile(lines, path, &faults);
 
     // The bitmaps: each listed one present and sound, each one present listed.
     QStringList listed;
@@ -259,13 +250,13 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
     for (const CasePiece &piece : file.pieces) {
         const QString bitmap = QDir(folder).filePath(piece.file);
         if (listed.contains(piece.file)) {
-            faults << tr("%1: listed twice").arg(bitmap);
+            faults << QCoreApplication::translate("CaseMaker", "%1: listed twice").arg(bitmap);
             continue;
         }
         listed << piece.file;
         QImage image;
         if (!QFileInfo(bitmap).isFile()) {
-            faults << tr("%1: missing").arg(bitmap);
+            faults << QCoreApplication::translate("CaseMaker", "%1: missing").arg(bitmap);
         } else if (const QString fault = bmp24FileFault(bitmap); !fault.isEmpty()) {
             faults << QStringLiteral("%1: %2").arg(bitmap, fault);
         } else {
@@ -282,7 +273,7 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
     const QStringList present = QDir(folder).entryList({QStringLiteral("*.bmp"), QStringLiteral("*.BMP")}, QDir::Files);
     for (const QString &name : present)
         if (!listed.contains(name))
-            faults << tr("%1: not listed in case.txt").arg(QDir(folder).filePath(name));
+            faults << QCoreApplication::translate("CaseMaker", "%1: not listed in case.txt").arg(QDir(folder).filePath(name));
 
     // The spreads: nothing overlapping, nothing outside.
     for (size_t c = 0; c < file.spreads.size(); ++c) {
@@ -299,9 +290,9 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
         }
         const SpreadFaults found = spreadFaults(pieces, spread);
         for (const auto &[a, b] : found.overlaps)
-            faults << tr("%1: cell %2: %3 overlaps %4").arg(path).arg(c + 1).arg(names[size_t(b)], names[size_t(a)]);
+            faults << QCoreApplication::translate("CaseMaker", "%1: cell %2: %3 overlaps %4").arg(path).arg(c + 1).arg(names[size_t(b)], names[size_t(a)]);
         for (int i : found.outside)
-            faults << tr("%1: cell %2: %3 reaches outside the spread").arg(path).arg(c + 1).arg(names[size_t(i)]);
+            faults << QCoreApplication::translate("CaseMaker", "%1: cell %2: %3 reaches outside the spread").arg(path).arg(c + 1).arg(names[size_t(i)]);
     }
 
     // The cells against the karyotype.
@@ -310,7 +301,7 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
         for (const Ideogram &ideogram : ideograms)
             known = known || ideogram.level == file.level;
         if (!known)
-            faults << tr("%1: there is no ideogram table for level %2").arg(path).arg(file.level);
+            faults << QCoreApplication::translate("CaseMaker", "%1: there is no ideogram table for level %2").arg(path).arg(file.level);
     }
     if (file.karyotype.isEmpty())
         return faults;
@@ -321,7 +312,7 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
         for (const CellLine &line : karyotypeLines)
             expected.push_back(identities(cellChromosomes(line)));
     } catch (const KorvenError &e) {
-        return faults << tr("%1: karyotype %2: %3").arg(path, file.karyotype, e.message());
+        return faults << QCoreApplication::translate("CaseMaker", "%1: karyotype %2: %3").arg(path, file.karyotype, e.message());
     }
     std::vector<int> cellsOfLine(expected.size(), 0);
     for (size_t c = 0; c < file.spreads.size(); ++c) {
@@ -329,16 +320,16 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
         have.sort();
         const auto match = std::find(expected.begin(), expected.end(), have);
         if (match == expected.end()) {
-            faults << tr("%1: cell %2 holds %3 chromosomes that are not those of %4").arg(path).arg(c + 1).arg(have.size()).arg(file.karyotype);
+            faults << QCoreApplication::translate("CaseMaker", "%1: cell %2 holds %3 chromosomes that are not those of %4").arg(path).arg(c + 1).arg(have.size()).arg(file.karyotype);
             continue;
         }
         ++cellsOfLine[size_t(match - expected.begin())];
         if (c == 0 && match != expected.begin())
-            faults << tr("%1: cell 1 is not of the karyotype's first line").arg(path);
+            faults << QCoreApplication::translate("CaseMaker", "%1: cell 1 is not of the karyotype's first line").arg(path);
     }
     for (size_t l = 0; l < karyotypeLines.size(); ++l)
         if (karyotypeLines[l].cells > 0 && cellsOfLine[l] != karyotypeLines[l].cells)
-            faults << tr("%1: %2 cell(s) of line %3 where the karyotype counts %4").arg(path).arg(cellsOfLine[l]).arg(l + 1).arg(karyotypeLines[l].cells);
+            faults << QCoreApplication::translate("CaseMaker", "%1: %2 cell(s) of line %3 where the karyotype counts %4").arg(path).arg(cellsOfLine[l]).arg(l + 1).arg(karyotypeLines[l].cells);
     return faults;
 }
 

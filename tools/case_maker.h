@@ -48,9 +48,9 @@ struct PaintedCell {
 };
 
 // Paints cell `cell` (from 0) of a case: its own metaphase style at the ideogram's level, each
-// chromosome spliced, painted and laid out.
+// chromosome spliced, painted (on `threads` threads, 0: one per core) and laid out.
 PaintedCell paintCell(const std::vector<CellChromosome> &chromosomes, const Ideogram &ideogram,
-                      const Ideogram &finest, std::uint64_t seed, int cell);
+                      const Ideogram &finest, std::uint64_t seed, int cell, int threads = 0);
 
 // The ideogram tables by level (as loadIdeograms gives them): the one of `level`, the finest.
 const Ideogram &ideogramAt(const std::vector<Ideogram> &ideograms, int level);

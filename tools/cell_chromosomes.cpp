@@ -15,11 +15,6 @@ using Kind = Alteration::Kind;
 // piece with a satellite at each end, as the commonest supernumerary marker looks.
 const char *const MarkerSource = "15";
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CellChromosomes", text);
-}
-
 bool onLongArm(const QString &breakpoint)
 {
     return breakpoint.startsWith(QLatin1Char('q'));
@@ -52,7 +47,7 @@ QString fault(const Alteration &alteration, const QString &why)
 void requireBreaks(const Alteration &alteration, int count)
 {
     if (alteration.breakpoints.size() != count)
-        throw KorvenError(fault(alteration, tr("needs %1 breakpoint(s), has %2").arg(count).arg(alteration.breakpoints.size())));
+        throw KorvenError(fault(alteration, QCoreApplication::translate("CellChromosomes", "needs %1 breakpoint(s), has %2").arg(count).arg(alteration.breakpoints.size())));
 }
 
 QString identityOf(const Alteration &alteration, const QString &chromosome)
@@ -108,9 +103,11 @@ std::vector<Segment> derivativeSegments(const Alteration &alteration, const QStr
         return {{c, pter, cen}, {c, cen, pter}};
     case Kind::Robertsonian:
         if (alteration.chromosomes.size() != 2)
-            throw KorvenError(fault(alteration, tr("joins two chromosomes")));
-        // The long arms joined at the centromere; both short arms and their satellites are lost.
-        return {{alteration.chromosomes[0], qter, cen}, {alteration.chromosomes[1], cen, qter}};
+            throw KorvenError(fault(alteration, QCoreApplication::translate("CellChromosomes", "joins two chromosomes")));
+        // The long arms joined at the centromere (or at the breaks written); both short arms and
+        // their satellites are lost.
+        return {{alteration.chromosomes[0], qter, breaks.size() == 2 ? breaks[0] : cen},
+                {alteration.chromosomes[1], breaks.size() == 2 ? breaks[1] : cen, qter}};
     case Kind::Marker:
         return {{QLatin1String(MarkerSource), pter, cen}, {QLatin1String(MarkerSource), cen, pter}};
     case Kind::Translocation:
@@ -120,7 +117,7 @@ std::vector<Segment> derivativeSegments(const Alteration &alteration, const QStr
         const int n = int(partners.size());
         const int i = int(partners.indexOf(c));
         if (n < 2 || i < 0)
-            throw KorvenError(fault(alteration, tr("does not name chromosome %1").arg(c)));
+            throw KorvenError(fault(alteration, QCoreApplication::translate("CellChromosomes", "does not name chromosome %1").arg(c)));
         requireBreaks(alteration, n);
         const int from = (i + n - 1) % n;
         return joinAtBreak(c, breaks[i], distalPart(partners[from], breaks[from]));
@@ -130,7 +127,7 @@ std::vector<Segment> derivativeSegments(const Alteration &alteration, const QStr
     case Kind::Unpaintable:
         break;
     }
-    throw KorvenError(fault(alteration, tr("cannot be painted (rings, dicentrics and the like are not drawn)")));
+    throw KorvenError(fault(alteration, QCoreApplication::translate("CellChromosomes", "cannot be painted (rings, dicentrics and the like are not drawn)")));
 }
 
 std::vector<CellChromosome> cellChromosomes(const CellLine &line)
@@ -143,7 +140,7 @@ std::vector<CellChromosome> cellChromosomes(const CellLine &line)
         cell.push_back(normal(QString::number(pair))), cell.push_back(normal(QString::number(pair)));
     for (const QChar sex : line.sexChromosomes) {
         if (sex != QLatin1Char('X') && sex != QLatin1Char('Y'))
-            throw KorvenError(tr("%1: the sex chromosomes can only be X and Y").arg(line.sexChromosomes));
+            throw KorvenError(QCoreApplication::translate("CellChromosomes", "%1: the sex chromosomes can only be X and Y").arg(line.sexChromosomes));
         cell.push_back(normal(QString(sex)));
     }
 
@@ -154,13 +151,13 @@ std::vector<CellChromosome> cellChromosomes(const CellLine &line)
                 cell.erase(std::next(it).base());
                 return;
             }
-        throw KorvenError(fault(alteration, tr("no normal chromosome %1 is left to change").arg(name)));
+        throw KorvenError(fault(alteration, QCoreApplication::translate("CellChromosomes", "no normal chromosome %1 is left to change").arg(name)));
     };
 
     std::vector<CellChromosome> added;
     for (const Alteration &alteration : line.alterations) {
         if (alteration.kind == Kind::Unpaintable)
-            throw KorvenError(fault(alteration, tr("cannot be painted (rings, dicentrics and the like are not drawn)")));
+            throw KorvenError(fault(alteration, QCoreApplication::translate("CellChromosomes", "cannot be painted (rings, dicentrics and the like are not drawn)")));
         if (alteration.kind == Kind::Gain) {
             for (const QString &name : alteration.chromosomes)
                 added.push_back(normal(name));
