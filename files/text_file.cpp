@@ -191,9 +191,6 @@ qint64 regularFileSize(const QString &path)
     return st.st_size;
 }
 
-namespace {
-
-// Text split into lines at CR LF, LF and CR.
 QStringList splitDecodedLines(const QString &text)
 {
     QStringList lines;
@@ -212,8 +209,6 @@ QStringList splitDecodedLines(const QString &text)
     }
     return lines;
 }
-
-} // namespace
 
 QStringList splitTextLines(const QByteArray &bytes)
 {

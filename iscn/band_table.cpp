@@ -4,6 +4,9 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace korven::iscn {
 
 namespace {
@@ -98,10 +101,13 @@ bool BandTable::knows(int chromosome, QChar arm, const QString &band) const
     return false;
 }
 
-QString BandTable::terminalBand(int chromosome, QChar arm) const
+QString BandTable::terminalBand(int chromosome, QChar arm, int level) const
 {
-    for (int level : levels_) {
-        const ArmBands list = bands(chromosome, arm, level);
+    QList<int> nearest = levels_;
+    std::stable_sort(nearest.begin(), nearest.end(),
+                     [level](int a, int b) { return std::abs(a - level) < std::abs(b - level); });
+    for (int each : nearest) {
+        const ArmBands list = bands(chromosome, arm, each);
         if (!list.isEmpty())
             return list.last();
     }

@@ -38,8 +38,9 @@ public:
     // ("11.2" of "11.21"), or it is the centromere ("10").
     bool knows(int chromosome, QChar arm, const QString &band) const;
 
-    // The arm's outermost band at the coarsest level ("15.3" for 5p).
-    QString terminalBand(int chromosome, QChar arm) const;
+    // The arm's outermost band at a level ("15.3" for 5p at 550 bands); at the nearest level the
+    // table has when it lacks that one.
+    QString terminalBand(int chromosome, QChar arm, int level) const;
 
     // Where a band lies at a level; nothing when the level does not place it.
     std::optional<BandSpan> span(int chromosome, QChar arm, const QString &band, int level) const;

@@ -3,6 +3,9 @@
 #include "iscn/iscn_text.h"
 #include "iscn/karyotype.h"
 
+#include <QRegularExpression>
+#include <algorithm>
+
 namespace korven::iscn {
 
 namespace {
@@ -101,7 +104,7 @@ private:
     [[noreturn]] void unexpected(const QString &expected) const
     {
         if (atEnd())
-            stop(Fault::Type::Syntax, i_,
+            stop(Fault::Type::Syntax, std::max(i_ - 1, 0),
                  Text::tr("The karyotype ends after %1 where %2 was expected.").arg(characterAt(i_ - 1), expected));
         const QChar c = s_[i_];
         if (c.isSpace())
@@ -181,6 +184,13 @@ private:
         const int start = i_;
         while (!atEnd() && s_[i_].isLetter()) {
             const QChar c = s_[i_];
+            if (isWordLetter(c)) {
+                const QString word = wordAt(i_);
+                if (word.contains(QRegularExpression(QStringLiteral("[^xy]"))))
+                    unsupportedWord(i_);
+                stop(Fault::Type::SexComplement, i_,
+                     Text::tr("%1 at %2: the sex chromosomes are written in capitals, X and Y.").arg(c).arg(characterAt(i_)));
+            }
             if (c != QLatin1Char('X') && c != QLatin1Char('Y'))
                 stop(Fault::Type::SexComplement, i_,
                      Text::tr("%1 at %2 is not a sex chromosome: the sex complement is written with X and Y "
@@ -189,11 +199,11 @@ private:
             ++i_;
         }
         if (i_ == start) {
-            if (atEnd() || peek() == QLatin1Char(',') || peek() == QLatin1Char('[') || peek() == QLatin1Char('/'))
-                stop(Fault::Type::SexComplement, start,
-                     Text::tr("The sex complement is missing at %1: it follows the count, as in 46,XX or 45,X.")
-                         .arg(characterAt(start)));
-            unexpected(Text::tr("the sex complement, as in 46,XX"));
+            if (!atEnd() && (s_[i_].isSpace() || s_[i_] == QLatin1Char('?') || s_[i_] == QLatin1Char('~')))
+                unexpected(QString());
+            stop(Fault::Type::SexComplement, start,
+                 Text::tr("The sex complement is missing at %1: it follows the count, as in 46,XX or 45,X.")
+                     .arg(characterAt(start)));
         }
         return s_.mid(start, i_ - start);
     }
@@ -254,7 +264,7 @@ private:
         breakpoints.append(readBreakpoint());
         if (chromosomes == 2) {
             if (peek() == QLatin1Char(')'))
-                stop(Fault::Type::Syntax, i_,
+                stop(Fault::Type::Syntax, start,
                      Text::tr("%1 at %2 needs one breakpoint for each of its two chromosomes, separated by ';', "
                               "as in %3.")
                          .arg(s_.mid(start, i_ + 1 - start), characterAt(start), example(word, chromosomes)));

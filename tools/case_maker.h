@@ -2,7 +2,7 @@
 // Abnormal cells painted from a karyotype and written as a case folder (case.txt and the bitmaps
 // of every cell's chromosomes), and the check of such a folder.
 #include "tools/band_splice.h"
-#include "tools/case_file.h"
+#include "files/case_file.h"
 #include "tools/cell_chromosomes.h"
 #include "tools/chromosome_painter.h"
 #include "tools/ideogram.h"

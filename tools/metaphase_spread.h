@@ -1,6 +1,7 @@
 #pragma once
 // A cell's chromosomes laid out as a metaphase spread: a round cluster, each piece turned by a
 // whole number of 15-degree steps, none overlapping another, a few touching a neighbour.
+#include "files/case_file.h"
 #include "tools/rng.h"
 
 #include <QImage>
@@ -10,7 +11,7 @@
 
 namespace korven {
 
-inline constexpr int SpreadSteps = 24; // turns of 15 degrees
+inline constexpr int SpreadSteps = CaseTurnSteps; // turns of 15 degrees, as case.txt records them
 
 // Tuning of the layout.
 struct SpreadParameters {

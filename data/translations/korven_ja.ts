@@ -163,6 +163,13 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     </message>
 </context>
 <context>
+    <name>CaseAnswerWindow</name>
+    <message>
+        <source>KORVEN  Correct answer</source>
+        <translation>KORVEN  正解</translation>
+    </message>
+</context>
+<context>
     <name>CaseFile</name>
     <message>
         <source>%1 line %2</source>
@@ -203,6 +210,21 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     <message>
         <source>%1: no cell (spread line)</source>
         <translation>%1: 細胞(spread の行)がありません</translation>
+    </message>
+</context>
+<context>
+    <name>CaseFolder</name>
+    <message>
+        <source>%1: cell 1 has no chromosome.</source>
+        <translation>%1: 細胞 1 に染色体がありません。</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large.</source>
+        <translation>%1: 画像が大きすぎます。</translation>
+    </message>
+    <message>
+        <source>%1: the picture cannot be read.</source>
+        <translation>%1: 画像を読み取れません。</translation>
     </message>
 </context>
 <context>
@@ -305,6 +327,169 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     <message>
         <source>Cell 1 as counted</source>
         <translation>計数する細胞 1</translation>
+    </message>
+</context>
+<context>
+    <name>CaseWindow</name>
+    <message>
+        <source>right</source>
+        <translation>正解</translation>
+    </message>
+    <message>
+        <source>near</source>
+        <translation>惜しい</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>不正解</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>記載なし</translation>
+    </message>
+    <message>
+        <source>extra</source>
+        <translation>余分</translation>
+    </message>
+    <message>
+        <source>mosaic</source>
+        <translation>モザイク</translation>
+    </message>
+    <message>
+        <source>sex chromosomes</source>
+        <translation>性染色体</translation>
+    </message>
+    <message>
+        <source>numerical</source>
+        <translation>数的異常</translation>
+    </message>
+    <message>
+        <source>structural</source>
+        <translation>構造異常</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>KORVEN  Case work</source>
+        <translation>KORVEN  症例実習</translation>
+    </message>
+    <message>
+        <source>Option(&amp;O)</source>
+        <translation>オプション(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Magnifier</source>
+        <translation>拡大鏡</translation>
+    </message>
+    <message>
+        <source>Window(&amp;W)</source>
+        <translation>ウィンドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>症例</translation>
+    </message>
+    <message>
+        <source>My cases</source>
+        <translation>自分の症例</translation>
+    </message>
+    <message>
+        <source>Count:</source>
+        <translation>数:</translation>
+    </message>
+    <message>
+        <source>Confirm count</source>
+        <translation>数を確定</translation>
+    </message>
+    <message>
+        <source>Karyotype:</source>
+        <translation>核型:</translation>
+    </message>
+    <message>
+        <source>for example 46,XX</source>
+        <translation>例: 46,XX</translation>
+    </message>
+    <message>
+        <source>Evaluation</source>
+        <translation>評価</translation>
+    </message>
+    <message>
+        <source>Correct answer</source>
+        <translation>正解</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>症例 %1</translation>
+    </message>
+    <message>
+        <source>Case %1  (%2)</source>
+        <translation>症例 %1  (%2)</translation>
+    </message>
+    <message>
+        <source>Cases done</source>
+        <translation>実施した症例</translation>
+    </message>
+    <message>
+        <source>Karyotypes right</source>
+        <translation>核型の正解</translation>
+    </message>
+    <message>
+        <source>Counts right</source>
+        <translation>数の正解</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>正解: %1</translation>
+    </message>
+    <message>
+        <source>Marks: %1</source>
+        <translation>印: %1</translation>
+    </message>
+    <message>
+        <source>cell %1: %2</source>
+        <translation>細胞 %1: %2</translation>
+    </message>
+    <message>
+        <source>Counted: %1</source>
+        <translation>数えた結果: %1</translation>
+    </message>
+    <message>
+        <source>Choose a case from the list.</source>
+        <translation>一覧から症例を選んでください。</translation>
+    </message>
+    <message>
+        <source>Case %1, cell %2 of %3: click each chromosome to mark it (a second click takes the mark off), then confirm the count.</source>
+        <translation>症例 %1、細胞 %2 / %3: 染色体を一本ずつクリックして印を付け(もう一度クリックすると外れます)、数を確定してください。</translation>
+    </message>
+    <message>
+        <source>Case %1, cell 1: drag each chromosome into its group (right-click and turn the wheel to turn it), write the karyotype and press Evaluation.</source>
+        <translation>症例 %1、細胞 1: 染色体を一本ずつその群へドラッグし(右クリックしてホイールで回転)、核型を書いて「評価」を押してください。</translation>
+    </message>
+    <message>
+        <source>Case %1 is graded. &quot;Correct answer&quot; shows the answer.</source>
+        <translation>症例 %1 を評価しました。「正解」で答えを表示します。</translation>
+    </message>
+    <message>
+        <source>Count of cell %1: %2 (true: %3)  %4</source>
+        <translation>細胞 %1 の数: %2 (正しくは %3)  %4</translation>
+    </message>
+    <message>
+        <source>Form: %1</source>
+        <translation>書式: %1</translation>
+    </message>
+    <message>
+        <source>Counts right: %1/%2    Pieces right: %3/%4    Karyotype: %5</source>
+        <translation>数の正解: %1/%2    染色体の正解: %3/%4    核型: %5</translation>
     </message>
 </context>
 <context>
@@ -742,10 +927,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <translation>%1 に性染色体構成がありません: 染色体数の後に書きます(例: 46,XX、45,X)。</translation>
     </message>
     <message>
-        <source>the sex complement, as in 46,XX</source>
-        <translation>性染色体構成(例: 46,XX)</translation>
-    </message>
-    <message>
         <source>a chromosome (1 to 22, X or Y)</source>
         <translation>染色体(1 から 22、X または Y)</translation>
     </message>
@@ -857,6 +1038,10 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <source>%1 at %2: a derivative of chromosome %3 is made by a rearrangement of chromosome %3.</source>
         <translation>%2 の %1: 染色体 %3 の派生染色体は、染色体 %3 が関わる再構成からできます。</translation>
     </message>
+    <message>
+        <source>%1 at %2: the sex chromosomes are written in capitals, X and Y.</source>
+        <translation>%2 の %1: 性染色体は大文字の X と Y で書きます。</translation>
+    </message>
 </context>
 <context>
     <name>KaryotypeCells</name>
@@ -867,6 +1052,17 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>karyotype %1: %2</source>
         <translation>核型 %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KaryotypeGrading</name>
+    <message>
+        <source>The case&apos;s own karyotype cannot be read: %1</source>
+        <translation>症例の核型を読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>No karyotype was written.</source>
+        <translation>核型が書かれていません。</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1425,10 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>Magnifier</source>
         <translation>拡大鏡</translation>
+    </message>
+    <message>
+        <source>Case work...</source>
+        <translation>症例実習...</translation>
     </message>
 </context>
 <context>
@@ -2136,8 +2336,8 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
       有効な核型でないときは理由を表示し、終了コード 1 を返します。
   korven-problems karyotype ANSWER --against TRUTH [--level 400|550|850]
       解答を正解の核型と要素ごとに、バンドレベル(既定は 550)で比べます。要素ごとに
-      1 行: right、near、wrong、missing、extra のいずれか、続いて要素と、' -- ' の後に
-      理由。最後の行は 'verdict: right'、'verdict: near' または 'verdict: wrong' です。
+      1 行: right、near、wrong、missing、extra のいずれか、続いて要素と、&apos; -- &apos; の後に
+      理由。最後の行は &apos;verdict: right&apos;、&apos;verdict: near&apos; または &apos;verdict: wrong&apos; です。
   korven-problems --help
       この説明を表示します。
   korven-problems --version
@@ -2148,7 +2348,7 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     </message>
     <message>
         <source>%1: unknown argument &apos;%2&apos;</source>
-        <translation>%1: 不明な引数 '%2'</translation>
+        <translation>%1: 不明な引数 &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1: %2 needs a value</source>
@@ -2156,7 +2356,7 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     </message>
     <message>
         <source>%1: invalid value &apos;%2&apos; for %3</source>
-        <translation>%1: %3 の値 '%2' は無効です</translation>
+        <translation>%1: %3 の値 &apos;%2&apos; は無効です</translation>
     </message>
     <message>
         <source>%1: --out CASES_DIR is required</source>

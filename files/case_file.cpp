@@ -1,7 +1,6 @@
-#include "tools/case_file.h"
+#include "files/case_file.h"
 
 #include "files/text_file.h"
-#include "tools/metaphase_spread.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -89,7 +88,7 @@ CaseFile parseCaseFile(const QStringList &lines, const QString &path, QStringLis
             piece.cell = number(1, 1, 100000, &ok);
             piece.x = ok ? number(4, -100000, 100000, &ok) : 0;
             piece.y = ok ? number(5, -100000, 100000, &ok) : 0;
-            piece.step = ok ? number(6, 0, SpreadSteps - 1, &ok) : 0;
+            piece.step = ok ? number(6, 0, CaseTurnSteps - 1, &ok) : 0;
             piece.file = f[2], piece.identity = f[3];
             if (!ok)
                 continue;

@@ -13,6 +13,9 @@
 
 namespace korven {
 
+// A piece's turn is recorded in 15-degree steps, 0 .. CaseTurnSteps - 1.
+inline constexpr int CaseTurnSteps = 24;
+
 struct CasePiece {
     int cell = 1;
     QString file;     // "1-01.bmp"
