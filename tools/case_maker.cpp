@@ -4,15 +4,13 @@
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"
 #include "tools/bmp_writer.h"
+#include "tools/parallel_work.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
-#include <atomic>
 #include <map>
-#include <mutex>
-#include <thread>
 
 namespace korven {
 
@@ -23,40 +21,6 @@ constexpr std::uint64_t CellStream = 5000;   // generator streams of a cell's ow
 constexpr std::uint64_t PieceStream = 6000;  // and of each chromosome in it
 constexpr std::uint64_t OrderStream = 7000;  // the order of a mosaic's cells
 constexpr double CondensationSpread = 0.06;  // pieces of one cell differ this much in condensation
-
-// Runs work(0 .. count-1) on `threads` threads (0: one per core); the first error is thrown.
-void runParallel(int count, int threads, const std::function<void(int)> &work)
-{
-    threads = threads > 0 ? threads : int(std::thread::hardware_concurrency());
-    threads = std::clamp(threads, 1, std::max(1, count));
-    std::atomic<int> next{0};
-    std::atomic<bool> failed{false};
-    std::mutex mutex;
-    QString error;
-    const auto run = [&] {
-        for (int i = next++; i < count && !failed; i = next++) {
-            try {
-                work(i);
-            } catch (const KorvenError &e) {
-                std::lock_guard lock(mutex);
-                if (!failed.exchange(true))
-                    error = e.message();
-            } catch (const std::exception &e) {
-                std::lock_guard lock(mutex);
-                if (!failed.exchange(true))
-                    error = QString::fromLocal8Bit(e.what());
-            }
-        }
-    };
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(run);
-    run();
-    for (auto &thread : pool)
-        thread.join();
-    if (failed)
-        throw KorvenError(error);
-}
 
 void removeFolder(const QString &path)
 {

@@ -6,6 +6,7 @@
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"
 #include "tools/bmp_writer.h"
+#include "tools/parallel_work.h"
 #include "tools/problem_audit.h"
 
 #include <QCoreApplication>
@@ -126,40 +127,22 @@ int makeProblems(const MakeOptions &options)
     if (indexes.isEmpty())
         return 0;
 
-    int threads = options.threads > 0 ? options.threads : int(std::thread::hardware_concurrency());
-    threads = std::clamp(threads, 1, int(indexes.size()));
-    std::atomic<int> next{0};
-    std::atomic<bool> failed{false};
     std::mutex mutex;
     int done = 0;
-    QString error;
-    const auto work = [&] {
-        for (int i = next++; i < indexes.size() && !failed; i = next++) {
-            const QString &name = names[indexes[i]];
-            try {
-                makeOne(ideograms, options, indexes[i], name);
-            } catch (const std::exception &e) {
-                std::lock_guard lock(mutex);
-                if (!failed.exchange(true))
-                    error = dynamic_cast<const KorvenError *>(&e)
-                                ? static_cast<const KorvenError &>(e).message()
-                                : QStringLiteral("%1: %2").arg(name, QString::fromLocal8Bit(e.what()));
-                return;
-            }
-            std::lock_guard lock(mutex);
-            ++done;
-            if (options.progress)
-                options.progress(done, int(indexes.size()), name);
+    runParallel(int(indexes.size()), options.threads, [&](int i) {
+        const QString &name = names[indexes[i]];
+        try {
+            makeOne(ideograms, options, indexes[i], name);
+        } catch (const KorvenError &) {
+            throw;
+        } catch (const std::exception &e) {
+            throw KorvenError(QStringLiteral("%1: %2").arg(name, QString::fromLocal8Bit(e.what())));
         }
-    };
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(work);
-    work();
-    for (auto &thread : pool)
-        thread.join();
-    if (failed)
-        throw KorvenError(error);
+        std::lock_guard lock(mutex);
+        ++done;
+        if (options.progress)
+            options.progress(done, int(indexes.size()), name);
+    });
     return int(indexes.size());
 }
 
