@@ -130,10 +130,43 @@ private:
 struct Chromatids {
     std::vector<float> radius[2], offset[2], darkness[2];
     std::vector<float> thin;  // density factor, below 1 on the thin short arms of acrocentrics
+    std::vector<float> solid; // 1 in heterochromatin blocks, which stain as one even body
     float shift[2] = {0, 0};  // each chromatid's bands lie a little higher or lower
     double skew = 0, bow = 0; // bands run askew and bowed across the width
     bool acrocentric = false;
 };
+
+// Chromatid gap, in chromatid radii, inside heterochromatin blocks: the sisters lie closed.
+constexpr double SolidGap = -0.55;
+// ISCN length of a middle-sized chromosome, whose ends part at the style's share.
+constexpr double MiddleLength = 7000;
+
+// Band position (ISCN units) at each sample: each arm condenses unevenly, stretched here and
+// squeezed there by up to `warp`, but keeps its ends and the centromere in place.
+std::vector<double> unevenPositions(const ChromosomeBands &bands, double length, int n, double width, Rng &rng)
+{
+    const double warp = rng.uniform(0.1, 0.22);
+    const std::vector<float> wave = smoothNoise(rng, n, 1.8 * width / Step);
+    std::vector<double> cumulative(n, 0);
+    for (int i = 1; i < n; ++i)
+        cumulative[i] = cumulative[i - 1] + 1 + warp * wave[i];
+    const auto at = [&](double s) {
+        const double t = std::clamp(s / Step, 0.0, double(n - 1));
+        const int i = std::min(int(t), n - 2);
+        return cumulative[i] + (t - i) * (cumulative[i + 1] - cumulative[i]);
+    };
+    const double centromere = bands.centromere / std::max(1.0, bands.length) * length;
+    const double atCentromere = at(centromere), atEnd = at(length);
+    std::vector<double> position(n);
+    for (int i = 0; i < n; ++i) {
+        const double s = i * Step, c = at(s);
+        position[i] = s <= centromere
+                          ? bands.centromere * c / std::max(1e-9, atCentromere)
+                          : bands.centromere
+                                + (bands.length - bands.centromere) * std::min(1.0, (c - atCentromere) / std::max(1e-9, atEnd - atCentromere));
+    }
+    return position;
+}
 
 // Shapes and stains the two chromatids of a body `length` pixels long and `width` wide.
 Chromatids shapeChromatids(const Homologue &homologue, const MetaphaseStyle &style, double contrast, double length,
@@ -143,24 +176,36 @@ Chromatids shapeChromatids(const Homologue &homologue, const MetaphaseStyle &sty
     const double rho = width / 4;
     const double centromere = bands.centromere / std::max(1.0, bands.length) * length;
     const int n = int(std::ceil(length / Step)) + 2;
+    const double pixelsPerUnit = length / std::max(1.0, bands.length);
     Chromatids c;
-    // Which bands make the thin short arm of an acrocentric: satellite, stalk, proximal part.
+    // Which bands make the short arm of an acrocentric: satellite, stalk, proximal part.
     int stalk = -1;
     for (size_t b = 0; b < bands.bands.size() && bands.acrocentric; ++b)
         if (bands.bands[b].stain == Stain::Stalk)
             stalk = int(b);
-    const double satelliteWidth = rng.uniform(0.25, 0.4), stalkWidth = rng.uniform(0.08, 0.14);
-    const double shortArmWidth = rng.uniform(0.35, 0.55);
+    // The satellite is a knob about as wide as it is long; the proximal short arm a stub with a
+    // rounded top, about half as wide as the long arm.
+    const double satelliteRoundness = rng.uniform(0.9, 1.3), stalkWidth = rng.uniform(0.1, 0.16);
+    const double shortArmWidth = rng.uniform(0.45, 0.62);
+    constexpr double NeckWidth = 0.3; // of the centromere between an acrocentric's two arms
+    double armEnd = 0; // where the short arm's stub ends: the start of its centromere band
+    for (const Band &band : bands.bands)
+        if (band.shortArm && band.stain == Stain::Acen)
+            armEnd = band.start;
+
+    const std::vector<double> position = unevenPositions(bands, length, n, width, rng);
+    // This homologue's stain: a little more or less contrast between pale, middle and dark bands.
+    const double gamma = style.stainGamma * rng.uniform(0.85, 1.18);
 
     // Along the axis: width factor, thin-part paleness, darkness per chromatid, chromatid gap.
-    std::vector<float> widthFactor(n, 1), thin(n, 1), gap(n), dark[2];
+    std::vector<float> widthFactor(n, 1), thin(n, 1), gap(n), dark[2], solid(n, 0);
     dark[0].resize(n), dark[1].resize(n);
     std::vector<double> jitter[2];
     for (int side = 0; side < 2; ++side)
         for (size_t b = 0; b < bands.bands.size(); ++b)
             jitter[side].push_back(rng.uniform(0.93, 1.07));
     for (size_t b = 0; b < bands.bands.size(); ++b) { // shared part of the per-band jitter
-        const double common = rng.uniform(0.95, 1.05);
+        const double common = rng.uniform(0.85, 1.15);
         jitter[0][b] *= common, jitter[1][b] *= common;
     }
     const double shoulder = 0.5 * width; // rounded top of an acrocentric's long arm
@@ -168,31 +213,56 @@ Chromatids shapeChromatids(const Homologue &homologue, const MetaphaseStyle &sty
     size_t b = 0;
     for (int i = 0; i < n; ++i) {
         const double s = i * Step;
-        const double position = std::min(s / length, 1.0) * bands.length;
-        while (b + 1 < bands.bands.size() && position >= bands.bands[b].stop)
+        while (b + 1 < bands.bands.size() && position[i] >= bands.bands[b].stop)
             ++b;
         const Band &band = bands.bands[b];
-        const double darkness = homologue.darkness[b] * contrast;
+        const double darkness = std::pow(std::clamp(homologue.darkness[b], 0.0, 1.0), gamma) * contrast;
         dark[0][i] = float(darkness * jitter[0][b]);
         dark[1][i] = float(darkness * jitter[1][b]);
+        if (band.stain == Stain::Gvar && !(stalk >= 0 && band.shortArm))
+            solid[i] = 1;
         if (stalk >= 0 && s < centromere + shoulder) {
-            double armWidth = 1;
-            if (band.shortArm)
-                armWidth = int(b) < stalk ? satelliteWidth : int(b) == stalk ? stalkWidth : shortArmWidth;
+            double armWidth = 1, density = 1;
+            if (band.shortArm && int(b) < stalk) { // a round knob
+                const double size = (band.stop - band.start) * pixelsPerUnit;
+                const double t = 2 * (position[i] - band.start) / std::max(1e-9, band.stop - band.start) - 1;
+                armWidth = std::clamp(satelliteRoundness * size / width, 0.4, 0.65) * std::pow(std::max(0.0, 1 - t * t), 0.4);
+                density = 0.95;
+            } else if (band.shortArm && int(b) == stalk) {
+                armWidth = stalkWidth, density = 0.35;
+            } else if (band.shortArm && band.stain != Stain::Acen) { // a stub rounded at both ends
+                const double top = bands.bands[stalk].stop, bottom = std::max(top + 1, armEnd);
+                const double t = 2 * (position[i] - top) / (bottom - top) - 1;
+                armWidth = std::max(stalkWidth, shortArmWidth * std::pow(std::max(0.0, 1 - t * t), 0.3));
+            } else if (band.shortArm) { // the centromere's narrow neck below the stub
+                armWidth = NeckWidth;
+            }
             const double t = (shoulderStart + shoulder - s) / shoulder;
             const double round = t >= 1 ? 0 : t <= 0 ? 1 : std::sqrt(1 - t * t);
             widthFactor[i] = float(std::max(armWidth, round));
-            thin[i] = float(0.55 + 0.45 * widthFactor[i]);
+            thin[i] = float(armWidth >= round ? density * (0.6 + 0.4 * widthFactor[i]) : 1);
         }
     }
-    blur(widthFactor, 0.06 * width / Step);
-    blur(thin, 0.06 * width / Step);
+    blur(widthFactor, 0.03 * width / Step);
+    blur(thin, 0.03 * width / Step);
+    blur(solid, 0.12 * width / Step);
+    // This homologue's band sharpness.
+    const double bandBlur = style.bandBlur * rng.uniform(0.6, 1.5) * width / Step;
+    blur(dark[0], bandBlur);
+    blur(dark[1], bandBlur);
 
     // Chromatid gap in chromatid radii (below zero they overlap): together along most of the
-    // body, opening here and there along the arms and more at the ends, closed at the centromere
-    // and splaying just beside it.
+    // body, opening here and there along the arms, at some ends the tips parted (more often in
+    // long chromosomes and at high band levels), closed at the centromere and splaying just
+    // beside it; closed all along heterochromatin blocks.
     const std::vector<float> armWave = smoothNoise(rng, n, 1.6 * width / Step);
-    const double splitTop = style.endSplit * rng.uniform(0, 2), splitBottom = style.endSplit * rng.uniform(0, 2);
+    const double partedChance = std::clamp(style.endPartedShare * (0.4 + 0.6 * bands.length / MiddleLength), 0.0, 0.95);
+    const auto endSplit = [&] {
+        const bool parted = rng.uniform() < partedChance;
+        const double split = rng.uniform(0.45, 0.8) + style.endSplit * rng.uniform(0, 1);
+        return parted ? split : -rng.uniform(0.3, 0.45); // closed: one rounded tip
+    };
+    const double splitTop = endSplit(), splitBottom = endSplit();
     const double reachTop = rng.uniform(0.6, 1.5) * width, reachBottom = rng.uniform(0.6, 1.5) * width;
     const double waist = rng.uniform(0.3, 0.4), waistSkew = rng.uniform(-0.1, 0.1) * width;
     const double splay = rng.uniform(0.1, 0.4);
@@ -210,6 +280,7 @@ Chromatids shapeChromatids(const Homologue &homologue, const MetaphaseStyle &sty
         } else if (s < centromere + shoulder) {
             g = std::min(g, -0.6 + 0.9 * widthFactor[i] * widthFactor[i]); // the short arm is one strand
         }
+        g = g * (1 - solid[i]) + SolidGap * solid[i];
         gap[i] = float(std::min(g, 1.2)); // keeps parted ends within the canvas
     }
 
@@ -224,16 +295,18 @@ Chromatids shapeChromatids(const Homologue &homologue, const MetaphaseStyle &sty
         blur(smoothDark, 0.1 * width / Step);
         c.radius[side].resize(n), c.offset[side].resize(n), c.darkness[side].resize(n);
         for (int i = 0; i < n; ++i) {
-            const double pinch = 1 - waistDepth[side] * waistProfile[i];
+            // A heterochromatin block beside the centromere keeps its full width up to the waist.
+            const double pinch = 1 - waistDepth[side] * waistProfile[i] * (1 - 0.8 * solid[i]);
             const double r = rho * widthFactor[i] * pinch
                              * (1 + 0.04 * wobble[i] + 0.03 * swell[i] + 0.03 * smoothDark[i]);
             c.radius[side][i] = float(r);
             c.offset[side][i] = float(rho * widthFactor[i] * pinch * (1 + 0.5 * gap[i]));
-            c.darkness[side][i] = float(dark[side][i] * (1 + 0.12 * uneven[i]));
+            c.darkness[side][i] = float(dark[side][i] * (1 + 0.12 * uneven[i] * (1 - solid[i])));
         }
     }
 
     c.thin = std::move(thin);
+    c.solid = std::move(solid);
     c.acrocentric = stalk >= 0;
     return c;
 }
@@ -298,14 +371,15 @@ MetaphaseStyle randomMetaphaseStyle(Rng &rng, const Ideogram &ideogram)
 {
     // Chromosome 1's length and its length-to-width ratio by band level; the drawn width is
     // smaller than the seen one by the blur's fringe on each side.
+    // Sister chromatids part more in less condensed cells: few parted ends at 400 bands, most at 850.
     double lengthLow = 250, lengthHigh = 290, ratioLow = 7.5, ratioHigh = 8.5;
-    double endSplit = 0.25, armSplit = 0.15, curved = 0.03;
+    double endSplit = 0.25, endParted = 0.12, armSplit = 0.15, curved = 0.03;
     if (ideogram.level >= 850) {
         lengthLow = 320, lengthHigh = 370, ratioLow = 15, ratioHigh = 17;
-        endSplit = 0.6, armSplit = 0.3, curved = 0.4;
+        endSplit = 0.6, endParted = 0.8, armSplit = 0.3, curved = 0.4;
     } else if (ideogram.level >= 550) {
         lengthLow = 280, lengthHigh = 320, ratioLow = 10.4, ratioHigh = 11.6;
-        endSplit = 0.35, armSplit = 0.2, curved = 0.12;
+        endSplit = 0.35, endParted = 0.5, armSplit = 0.2, curved = 0.12;
     }
     MetaphaseStyle style;
     const double length = rng.uniform(lengthLow, lengthHigh);
@@ -317,11 +391,18 @@ MetaphaseStyle randomMetaphaseStyle(Rng &rng, const Ideogram &ideogram)
     style.blur = focus * style.width;
     style.pixelsPerUnit = (length - 1.6 * style.blur) / ideogram.at(0).length;
     style.paleGrey = rng.uniform(200, 222);
-    style.darkGrey = rng.uniform(42, 82);
+    // Longer, finer-banded chromosomes blur their split dark bands more, so their cells are
+    // stained a little darker to keep the landmarks as dark as at 400 bands.
+    const double darker = ideogram.level >= 550 ? 6 : 0;
+    style.darkGrey = rng.uniform(46, 78) - darker;
     style.grain = rng.uniform(0.25, 0.4);
     style.noise = rng.uniform(1.5, 3.5);
     style.endSplit = endSplit * rng.uniform(0.7, 1.3);
+    style.endPartedShare = endParted * rng.uniform(0.8, 1.2);
     style.armSplit = armSplit * rng.uniform(0.7, 1.3);
+    // Cells differ in how crisp their bands are and how the stain takes.
+    style.bandBlur = rng.uniform(0.03, 0.1);
+    style.stainGamma = rng.uniform(0.85, 1.2);
     style.curvedShare = curved;
     return style;
 }
@@ -411,7 +492,7 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
             if (s < -1 || s > length + 1)
                 continue;
 
-            double density[2];
+            double density[2], cover[2], stained[2];
             for (int side = 0; side < 2; ++side) {
                 const double sign = side == 0 ? -1 : 1;
                 const double radius = sample(c.radius[side], s);
@@ -429,18 +510,29 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
                 if (end < telomere * 2)
                     edge *= 1 + 0.12 * (pixelHash(frayed, px, py) - 0.5) * 2;
                 const double coverage = std::clamp(edge - distance + 0.5, 0.0, 1.0);
+                const double across = u - sign * offset;
+                const double bandAt = s + c.skew * across + c.bow * across * across / width + c.shift[side];
+                cover[side] = coverage;
+                stained[side] = sample(c.darkness[side], bandAt);
                 if (coverage <= 0) {
                     density[side] = 0;
                     continue;
                 }
                 const double q = std::min(distance / edge, 1.0);
                 const double body = coverage * std::sqrt(1 - q * q * q * q);
-                const double across = u - sign * offset;
-                const double bandAt = s + c.skew * across + c.bow * across * across / width + c.shift[side];
-                const double stain = sample(c.darkness[side], bandAt) * (1 - 0.5 * q * q);
-                density[side] = body * (od0 + odStain * stain * endFade(s));
+                density[side] = body * (od0 + odStain * stained[side] * (1 - 0.5 * q * q) * endFade(s));
             }
             double od = std::max(density[0], density[1]) + 0.25 * std::min(density[0], density[1]);
+            // Heterochromatin: one body across both chromatids, evenly stained, without the
+            // paler seam between them.
+            if (const double solid = sample(c.solid, s); solid > 0) {
+                const double half = (sample(c.offset[0], s) + sample(c.radius[0], s) + sample(c.offset[1], s)
+                                     + sample(c.radius[1], s)) / 2;
+                const double q = std::min(std::abs(u) / std::max(1.0, half), 1.0);
+                const double body = std::max(cover[0], cover[1]) * std::sqrt(1 - q * q * q * q);
+                const double stain = (stained[0] + stained[1]) / 2 * (1 - 0.25 * q * q);
+                od = od * (1 - solid) + solid * 1.1 * body * (od0 + odStain * stain * endFade(s));
+            }
             if (od <= 0)
                 continue;
             od *= sample(c.thin, s) * (1 + style.grain * 2 * (pixelHash(grainSeed, px, py) - 0.5));

@@ -21,11 +21,17 @@ struct MetaphaseStyle {
     double grain = 0.3;          // chromatin texture: relative variation of the stain per pixel
     double noise = 2.5;          // camera noise deviation, grey levels
     double endSplit = 0.3;       // how far the chromatids part at the ends, in chromatid widths
+    double endPartedShare = 0.3; // share of the ends of a middle-sized chromosome whose two
+                                 // chromatid tips part; long ones part more, short ones less
     double armSplit = 0.2;       // how often they part along the arms, 0 .. 1
+    double bandBlur = 0.06;      // how much the bands' edges are washed out, in widths
+    double stainGamma = 1;       // above 1 the pale and middle bands stain less
     double curvedShare = 0;      // share of the long chromosomes that lie visibly curved
 };
 
-// What differs between the pieces of one metaphase, even between homologues.
+// What differs between the pieces of one metaphase, even between homologues. Each piece also
+// condenses unevenly along its length, washes its bands out and takes the stain a little
+// differently, drawn from its seed; the bands stay in their order and each arm keeps its length.
 struct ChromosomeLook {
     double lengthFactor = 1;  // condensation of this piece
     double widthFactor = 1;

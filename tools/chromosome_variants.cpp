@@ -1,6 +1,7 @@
 #include "tools/chromosome_variants.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace korven {
 
@@ -12,19 +13,32 @@ struct Variable {
     double sizeLow, sizeHigh;   // factor on the table's size
     double darkLow, darkHigh;   // range of a homologue's darkness
     double absentShare = 0;     // share of homologues without the block
+    // Blocks of a pair: share of people whose two homologues differ by 1.3 times or more; below
+    // zero each homologue draws its size on its own.
+    double heteromorphicShare = -1;
+    // Above zero: the size factor is normal around the middle of its range with this deviation,
+    // clamped to the range (for Yq12, whose length is reported as mean and deviation).
+    double sizeDeviation = 0;
 };
+
+// Size factors of a pair whose blocks differ at most this much when not heteromorphic, and
+// from the smallest to the largest difference when heteromorphic.
+constexpr double SimilarRatio = 1.1;
+constexpr double HeteromorphicLow = 1.35, HeteromorphicHigh = 2.0;
 
 // The block a band belongs to, or nullptr for an ordinary band.
 const Variable *variableOf(const ChromosomeBands &chromosome, const Band &band)
 {
-    static const Variable q1{0.9, 0.7, 1.4, 0.8, 1.0};
-    static const Variable q16{0.85, 0.6, 1.5, 0.72, 0.98};
-    static const Variable q9{0.06, 0.6, 1.5, 0.0, 0.15}; // pale in G-banding
+    static const Variable q1{0.9, 0.75, 1.3, 0.85, 1.0, 0, 0.11};
+    static const Variable q16{0.85, 0.7, 1.35, 0.78, 0.98, 0, 0.08};
+    static const Variable q9{0.06, 0.65, 1.4, 0.0, 0.12, 0, 0.48}; // pale in G-banding
     static const Variable centromeric19{0.75, 0.85, 1.2, 0.62, 0.88};
     static const Variable q3{0.5, 0.85, 1.2, 0.38, 0.62};
-    static const Variable qY{0.78, 0.4, 1.6, 0.55, 0.95};
-    static const Variable satellite{0.2, 0.5, 1.4, 0.05, 0.3, 0.2};
-    static const Variable stalk{0.04, 0.5, 1.5, 0.0, 0.08};
+    // Yq/21q is 1.56 +- 0.25 in normal men, never below 0.98: Yq12 about 1.3 times the table's
+    // size (the tables give a Yq of 1.3-1.4 times 21q).
+    static const Variable qY{0.78, 0.8, 1.9, 0.6, 0.92, 0, -1, 0.3};
+    static const Variable satellite{0.45, 0.5, 1.4, 0.3, 0.65, 0.2};
+    static const Variable stalk{0.04, 0.8, 1.8, 0.0, 0.08};
     static const Variable shortArm{0.4, 0.6, 1.5, 0.15, 0.65};
     static const Variable otherBlock{0.75, 0.85, 1.2, 0.6, 0.9};
 
@@ -71,7 +85,7 @@ void relayBands(ChromosomeBands &chromosome, const std::vector<double> &sizes)
 double typicalDarkness(const ChromosomeBands &chromosome, const Band &band)
 {
     const Variable *variable = variableOf(chromosome, band);
-    return variable ? variable->darkness : stainDensity(band.stain);
+    return variable ? variable->darkness : bandDensity(band);
 }
 
 Homologue typicalHomologue(const ChromosomeBands &chromosome)
@@ -84,14 +98,31 @@ Homologue typicalHomologue(const ChromosomeBands &chromosome)
 
 Homologue randomHomologue(const ChromosomeBands &chromosome, Rng &rng)
 {
+    return randomHomologue(chromosome, rng, PairDraw{rng.next(), rng.integer(0, 1)});
+}
+
+Homologue randomHomologue(const ChromosomeBands &chromosome, Rng &rng, const PairDraw &pair)
+{
     Homologue homologue{chromosome, {}};
     std::vector<double> sizes;
+    Rng person(pair.seed);
     for (const Band &band : chromosome.bands) {
         double size = band.stop - band.start;
-        double darkness = stainDensity(band.stain);
+        double darkness = bandDensity(band);
         if (const Variable *variable = variableOf(chromosome, band)) {
-            // Draw both numbers every time, so one block's luck does not shift the others'.
-            const double factor = rng.uniform(variable->sizeLow, variable->sizeHigh);
+            // Draw every number every time, so one block's luck does not shift the others'.
+            double factor = variable->sizeDeviation > 0
+                                ? std::clamp((variable->sizeLow + variable->sizeHigh) / 2
+                                                 + variable->sizeDeviation * rng.normal(),
+                                             variable->sizeLow, variable->sizeHigh)
+                                : rng.uniform(variable->sizeLow, variable->sizeHigh);
+            const double base = person.uniform(variable->sizeLow, variable->sizeHigh);
+            const bool heteromorphic = person.uniform() < variable->heteromorphicShare;
+            const double ratio = heteromorphic ? person.uniform(HeteromorphicLow, HeteromorphicHigh)
+                                               : person.uniform(1, SimilarRatio);
+            const int larger = person.integer(0, 1);
+            if (variable->heteromorphicShare >= 0)
+                factor = base * std::sqrt(pair.which == larger ? ratio : 1 / ratio);
             const bool absent = rng.uniform() < variable->absentShare;
             size *= absent ? 0 : factor;
             darkness = rng.uniform(variable->darkLow, variable->darkHigh);

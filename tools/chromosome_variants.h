@@ -4,6 +4,8 @@
 #include "tools/ideogram.h"
 #include "tools/rng.h"
 
+#include <cstdint>
+
 #include <vector>
 
 namespace korven {
@@ -23,8 +25,20 @@ double typicalDarkness(const ChromosomeBands &chromosome, const Band &band);
 // The chromosome exactly as the table has it, with the typical darkness of each band.
 Homologue typicalHomologue(const ChromosomeBands &chromosome);
 
+// Which homologue of which person: the two homologues of a pair share `seed`, which fixes the
+// person's blocks, and differ in `which` (0 or 1).
+struct PairDraw {
+    std::uint64_t seed = 0;
+    int which = 0;
+};
+
 // One homologue of one person: each variable block resized and its darkness shifted by a random
-// amount within what is seen in normal karyotypes; Yq12 and satellites vary most.
+// amount within what is seen in normal karyotypes; Yq12 and satellites vary most. The sizes of
+// 1q12, 9q12 and 16q11.2 are the person's, and the two homologues differ by 1.3 times or more
+// at the rates reported for them (about 11, 48 and 8 % of people).
+Homologue randomHomologue(const ChromosomeBands &chromosome, Rng &rng, const PairDraw &pair);
+
+// A homologue of a random person.
 Homologue randomHomologue(const ChromosomeBands &chromosome, Rng &rng);
 
 } // namespace korven

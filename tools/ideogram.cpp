@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 
 namespace korven {
 
@@ -109,6 +110,9 @@ Ideogram parseIdeogram(const QString &path, int level)
             throw fail(QStringLiteral("band %1 has no valid ISCN start and stop").arg(band.name));
         if (!parseStain(fields[7].trimmed(), &band.stain))
             throw fail(QStringLiteral("unknown stain \"%1\"").arg(fields[7]));
+        band.parentStain = band.stain;
+        band.bpStart = fields[5].toDouble(); // 0 when unreadable: then no parent is found
+        band.bpStop = fields[6].toDouble();
 
         auto &bands = ideogram.chromosomes[index].bands;
         if (!bands.empty()) {
@@ -164,6 +168,34 @@ double stainDensity(Stain stain)
     case Stain::Stalk: return 0.05;
     }
     return 0.0;
+}
+
+void inheritParentStains(Ideogram &fine, const Ideogram &coarse)
+{
+    for (size_t c = 0; c < fine.chromosomes.size() && c < coarse.chromosomes.size(); ++c) {
+        for (Band &band : fine.chromosomes[c].bands) {
+            double most = 0;
+            for (const Band &parent : coarse.chromosomes[c].bands) {
+                const double overlap = std::min(band.bpStop, parent.bpStop) - std::max(band.bpStart, parent.bpStart);
+                if (overlap > most)
+                    most = overlap, band.parentStain = parent.stain;
+            }
+        }
+    }
+}
+
+double bandDensity(const Band &band)
+{
+    // Share of a dark band's stain its light sub-bands keep: a light sub-band narrower than the
+    // optics' blur would otherwise pale the whole landmark.
+    constexpr double LightPartShare = 0.45;
+    const double own = stainDensity(band.stain);
+    const bool darkParent = band.parentStain == Stain::Gpos50 || band.parentStain == Stain::Gpos75
+                            || band.parentStain == Stain::Gpos100 || band.parentStain == Stain::Gvar;
+    if (!darkParent || band.stain == Stain::Acen || band.stain == Stain::Stalk || band.stain == Stain::Gvar)
+        return own;
+    const double parent = stainDensity(band.parentStain);
+    return band.stain == Stain::Gneg ? LightPartShare * parent : std::max(own, parent);
 }
 
 } // namespace korven

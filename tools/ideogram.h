@@ -14,6 +14,11 @@ struct Band {
     double start = 0;     // ISCN units from the p-arm end
     double stop = 0;
     Stain stain = Stain::Gneg;
+    // Stain of the band of the coarsest level (400 bands) that holds this one; its own stain
+    // where no coarser table is known.
+    Stain parentStain = Stain::Gneg;
+    double bpStart = 0; // base pairs, which are the same at every band level
+    double bpStop = 0;
 };
 
 struct ChromosomeBands {
@@ -48,5 +53,14 @@ Ideogram parseIdeogram(const QString &path, int level);
 
 // Darkness of a stain, 0 (unstained) .. 1 (darkest).
 double stainDensity(Stain stain);
+
+// Sets each band's parentStain in `fine` to the stain of the band of `coarse` it overlaps most in
+// base pairs, so a band at 550 or 850 knows the 400-band band it splits.
+void inheritParentStains(Ideogram &fine, const Ideogram &coarse);
+
+// Darkness of a band as G-banding shows it: a finer level splits a band into darker and lighter
+// parts, so the dark parts of a dark band stay as dark as the band and its light parts take part
+// of its stain; a band with a pale or unknown parent has its own stain's darkness.
+double bandDensity(const Band &band);
 
 } // namespace korven

@@ -100,10 +100,48 @@ QString countFault(const Segmentation &segmentation)
     return text;
 }
 
+QStringList preparationNotes(const Segmentation &segmentation)
+{
+    QStringList notes;
+    if (segmentation.inverted)
+        notes << QCoreApplication::translate("KaryogramImport", "the picture has a dark background; it was inverted");
+    if (segmentation.croppedToSheet)
+        notes << QCoreApplication::translate("KaryogramImport", "the picture shows a sheet on a surface; it was cut to the sheet and straightened");
+    return notes;
+}
+
+namespace {
+
+// How each kind of dropped piece is boxed in the diagnosis; specks are not boxed (boxing every
+// dot would hide the picture).
+QPen droppedPen(DroppedKind kind)
+{
+    switch (kind) {
+    case DroppedKind::Line:
+        return QPen(QColor(110, 110, 110), 1.5, Qt::DashLine);
+    case DroppedKind::Text:
+        return QPen(QColor(160, 100, 0), 1.5, Qt::DotLine);
+    case DroppedKind::Colour:
+        return QPen(QColor(0, 0, 0), 1.5, Qt::DashDotLine);
+    case DroppedKind::Speck:
+        break;
+    }
+    return QPen(Qt::NoPen);
+}
+
+} // namespace
+
 QImage drawDiagnosis(const Segmentation &s)
 {
     const double t = std::max(8.0, s.thickness);
-    const int header = int(2.2 * t) + 10;
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setPixelSize(int(std::max(10.0, 0.7 * t)));
+    font.setBold(true);
+    QFont small = font;
+    small.setBold(false);
+    small.setPixelSize(int(std::max(11.0, 0.5 * t)));
+    const int legendHeight = small.pixelSize() + 8;
+    const int header = int(2.2 * t) + 10 + legendHeight;
     QImage picture(s.picture.cols, s.picture.rows + header, QImage::Format_RGB32);
     picture.fill(Qt::white);
     for (int y = 0; y < s.picture.rows; ++y) {
@@ -114,19 +152,37 @@ QImage drawDiagnosis(const Segmentation &s)
     }
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    QFont font(QStringLiteral("IPAGothic"));
-    font.setPixelSize(int(std::max(10.0, 0.7 * t)));
-    font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::black);
     const QString fault = countFault(s);
-    painter.drawText(QRect(4, 2, picture.width() - 8, header - 4), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                     fault.isEmpty() ? QCoreApplication::translate("KaryogramImport", "46 chromosomes in 23 pairs") : fault);
+    QStringList lines{fault.isEmpty() ? QCoreApplication::translate("KaryogramImport", "46 chromosomes in 23 pairs") : fault};
+    lines << preparationNotes(s);
+    painter.drawText(QRect(4, 2, picture.width() - 8, header - legendHeight - 4), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                     lines.join(QStringLiteral("; ")));
+
+    // The legend: one sample box for each kind of dropped piece present, instead of a tag on
+    // every box, so that the picture stays readable however many there are.
+    painter.setFont(small);
+    int x = 6;
+    const int legendTop = header - legendHeight;
+    for (DroppedKind kind : {DroppedKind::Line, DroppedKind::Text, DroppedKind::Colour}) {
+        const int count = int(std::count_if(s.dropped.begin(), s.dropped.end(), [&](const DroppedPiece &d) { return d.kind == kind; }));
+        if (!count)
+            continue;
+        painter.setPen(droppedPen(kind));
+        painter.drawRect(QRect(x, legendTop + 3, 2 * small.pixelSize(), small.pixelSize()));
+        x += 2 * small.pixelSize() + 6;
+        painter.setPen(Qt::black);
+        const QString text = QCoreApplication::translate("KaryogramImport", "%1 dropped as %2").arg(count).arg(droppedKindName(kind));
+        painter.drawText(QRect(x, legendTop, picture.width(), legendHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
+        x += painter.fontMetrics().horizontalAdvance(text) + 3 * small.pixelSize();
+    }
     painter.translate(0, header);
 
     static const QColor rowColours[] = {QColor(220, 30, 30), QColor(20, 90, 230), QColor(0, 150, 60),
                                         QColor(200, 0, 200), QColor(230, 120, 0), QColor(0, 160, 170)};
     const qreal pen = std::max(1.5, t / 12);
+    painter.setFont(font);
     for (size_t i = 0; i < s.chromosomes.size(); ++i) {
         const FoundChromosome &c = s.chromosomes[i];
         const QColor colour = rowColours[c.row % 6];
@@ -141,20 +197,14 @@ QImage drawDiagnosis(const Segmentation &s)
             painter.drawPolygon(polygon);
         }
         painter.drawText(QRect(c.box.x - int(t), c.box.y - int(1.1 * t), c.box.width + 2 * int(t), int(t)),
-                         Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("%1 r%2").arg(i + 1).arg(c.row + 1));
+                         Qt::AlignHCenter | Qt::AlignBottom, QString::number(i + 1));
     }
-    QFont small = font;
-    small.setBold(false);
-    small.setPixelSize(int(std::max(9.0, 0.45 * t)));
-    painter.setFont(small);
+    painter.setBrush(Qt::NoBrush);
     for (const DroppedPiece &d : s.dropped) {
         if (d.kind == DroppedKind::Speck)
-            continue; // noise; boxing every dot would hide the picture
-        painter.setPen(QPen(QColor(150, 150, 150), 1, Qt::DashLine));
-        const QRect box(d.box.x - 1, d.box.y - 1, d.box.width + 2, d.box.height + 2);
-        painter.drawRect(box);
-        painter.setPen(QColor(110, 110, 110));
-        painter.drawText(box.bottomLeft() + QPoint(0, small.pixelSize()), droppedKindName(d.kind));
+            continue;
+        painter.setPen(droppedPen(d.kind));
+        painter.drawRect(QRect(d.box.x - 1, d.box.y - 1, d.box.width + 2, d.box.height + 2));
     }
     painter.end();
     return picture;
@@ -198,20 +248,29 @@ ImportResult importKaryogram(const ImportOptions &options)
     if (!female && second > first)
         std::swap(s.chromosomes[SexPiece], s.chromosomes[SexPiece + 1]);
 
-    // Built aside in the same folder, then renamed into place: the set appears whole or not at all.
+    // Built aside in the same folder, checked as `check` would, then renamed into place: the set
+    // appears whole and sound or not at all. The set's folder is made inside the temporary one,
+    // so it carries its own name and the usual permissions when it moves.
     if (!QDir().mkpath(options.imagesDir))
         throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot create the folder").arg(options.imagesDir));
     QTemporaryDir aside(QDir(options.imagesDir).filePath(QStringLiteral(".korven-import-XXXXXX")));
     if (!aside.isValid())
         throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot write there (%2)").arg(options.imagesDir, aside.errorString()));
+    const QString built = QDir(aside.path()).filePath(options.name);
+    if (!QDir().mkdir(built))
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot create the folder").arg(built));
     for (int piece = 0; piece < PieceCount; ++piece)
-        writeBytes(QDir(aside.path()).filePath(pieceFileName(piece)), encodeBmp24(chromosomeBitmap(s, piece)));
-    writeBytes(QDir(aside.path()).filePath(options.name + QStringLiteral(".set")),
-               linesToCp932(listingLines(aside.path())));
-    writeOrigin(aside.path(), {{QStringLiteral("source"), QStringLiteral("imported")},
-                               {QStringLiteral("picture"), QFileInfo(options.picture).fileName()}});
-    moveIntoPlace(aside.path(), target);
-    aside.setAutoRemove(false);
+        writeBytes(QDir(built).filePath(pieceFileName(piece)), encodeBmp24(chromosomeBitmap(s, piece)));
+    writeBytes(listingPath(built), linesToCp932(listingLines(built)));
+    writeOrigin(built, {{QStringLiteral("source"), QStringLiteral("imported")},
+                        {QStringLiteral("picture"), QFileInfo(options.picture).fileName()}});
+    QStringList faults = problemFaults(built);
+    if (!faults.isEmpty()) {
+        faults.replaceInStrings(built, target);
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: the set cut from this picture would not be sound; nothing written:\n%2")
+                              .arg(options.picture, faults.join(QLatin1Char('\n'))));
+    }
+    moveIntoPlace(built, target);
     result.folder = target;
 
     if (!options.preview.isEmpty()) {

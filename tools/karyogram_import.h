@@ -32,8 +32,12 @@ ImportResult importKaryogram(const ImportOptions &options);
 // Why a segmentation is not 46 chromosomes in 23 pairs (how many in each row); empty when it is.
 QString countFault(const Segmentation &segmentation);
 
-// The picture as it was analysed, each chromosome outlined in its row's colour with its number
-// and row, and each dropped piece boxed with what it was taken for. Needs a QGuiApplication.
+// What was done to the picture before it was cut (inverted, cut to the sheet), one note each.
+QStringList preparationNotes(const Segmentation &segmentation);
+
+// The picture as it was analysed, each chromosome outlined in its row's colour with its number,
+// and each dropped piece boxed in the style of what it was taken for, with a legend of the
+// styles. Needs a QGuiApplication.
 QImage drawDiagnosis(const Segmentation &segmentation);
 
 } // namespace korven

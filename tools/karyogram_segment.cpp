@@ -1,6 +1,9 @@
 #include "tools/karyogram_segment.h"
 
 #include "tools/cv_image.h"
+#include "tools/karyogram_prepare.h"
+
+#include <QCoreApplication>
 
 #include <opencv2/imgproc.hpp>
 
@@ -17,7 +20,33 @@ constexpr double Pi = 3.14159265358979323846;
 constexpr double MaxTurn = 5.0;  // degrees; a larger apparent tilt is not a tilted karyogram
 constexpr double MinTurn = 0.2;  // degrees; less is not worth resampling the picture for
 
-enum class Kind { Thick, Line, Small };
+// Tuning of telling chromosomes from print, each with its unit and reason.
+struct SegmentParameters {
+    // Pixels from a component's edge from which on its grey counts as its core, at least: the
+    // blended edge says nothing about whether the inside is banded.
+    float coreDepth = 2.0f;
+    // Share of a component's largest depth from which on its grey counts as its core: the
+    // middle of a glyph's stroke is even, the middle of a chromosome still crosses its bands.
+    double coreShare = 0.5;
+    // Core pixels a component needs before its core's evenness is judged.
+    int coreMinimum = 12;
+    // Spread (standard deviation, grey levels) of the core below which a component is printed
+    // matter of one even grey (a glyph, bar or disc, about 0): banded chromosomes measure 25
+    // and more, a pale small one with a single band 16.
+    double flatSpread = 10.0;
+    // Mean grey of the core below which a component is solid print: chromosomes have pale bands
+    // and measure 110 and more, black glyphs under 10.
+    double solidMean = 60.0;
+    // Pixels above and below a line's band looked at to tell a line standing free from one
+    // crossing a chromosome.
+    int lineClearance = 2;
+};
+
+constexpr SegmentParameters Tuning;
+
+// Thick: a chromosome or part of one; Line: an underline; Small: a satellite, label or speck;
+// Print: something of one even darkness (a glyph, a bar, a disc), never a chromosome.
+enum class Kind { Thick, Line, Small, Print };
 
 struct Component {
     int label = 0;
@@ -25,6 +54,7 @@ struct Component {
     int area = 0;
     double thickness = 0; // twice the largest distance from inside to the background
     double angle = 0;     // long axis against the horizontal, degrees, positive down to the right
+    bool flat = false;    // its core is of one even darkness
     Kind kind = Kind::Small;
 };
 
@@ -113,14 +143,56 @@ std::pair<int, double> backgroundLevel(const cv::Mat &smooth)
     return {peak, std::max(0.5, double(peak - v))};
 }
 
+// The outermost pixels of a picture: the background of a single bitmap.
+std::vector<uchar> framePixels(const cv::Mat &grey)
+{
+    std::vector<uchar> frame;
+    for (int x = 0; x < grey.cols; ++x)
+        frame.insert(frame.end(), {grey.at<uchar>(0, x), grey.at<uchar>(grey.rows - 1, x)});
+    for (int y = 0; y < grey.rows; ++y)
+        frame.insert(frame.end(), {grey.at<uchar>(y, 0), grey.at<uchar>(y, grey.cols - 1)});
+    return frame;
+}
+
+uchar medianOf(std::vector<uchar> values)
+{
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+// A single bitmap's background grey and noise, from its frame only: a small chromosome's pale
+// pixels outnumber the background's grey ones and would pass for noise. Noise 0: the frame is
+// all one grey (pure white in a problem set).
+std::pair<int, double> frameLevel(const cv::Mat &flat)
+{
+    const std::vector<uchar> frame = framePixels(flat);
+    const int level = medianOf(frame);
+    std::vector<uchar> deviations;
+    for (uchar v : frame)
+        deviations.push_back(uchar(std::abs(int(v) - level)));
+    if (*std::max_element(deviations.begin(), deviations.end()) == 0)
+        return {level, 0.0};
+    return {level, std::max(0.5, 1.4826 * medianOf(deviations))};
+}
+
 // The picture's dark parts, thresholded with hysteresis: a loose mask, whose components count
 // only when they reach the strict level somewhere, so faint pale bands hang on to their
-// chromosome while background noise does not start a component of its own.
-cv::Mat darkMask(Analysis &a, double &strict)
+// chromosome while background noise does not start a component of its own. A single bitmap on
+// an even background (a problem set's pure white) takes every pixel off that grey: its
+// chromosome is what is not background, however pale.
+cv::Mat darkMask(Analysis &a, double &strict, bool singlePiece)
 {
+    if (singlePiece) {
+        const auto [level, sigma] = frameLevel(a.flat);
+        if (sigma == 0) {
+            a.smooth = a.flat;
+            strict = level;
+            return a.flat < level;
+        }
+    }
     cv::Mat smooth;
     cv::GaussianBlur(a.flat, smooth, cv::Size(3, 3), 0.8);
-    const auto [level, sigma] = backgroundLevel(smooth);
+    const auto [level, sigma] = singlePiece ? frameLevel(smooth) : backgroundLevel(smooth);
     const double loose = level - std::max(10.0, 3.5 * sigma);
     strict = level - std::max(30.0, 7.0 * sigma);
     a.smooth = smooth;
@@ -140,6 +212,10 @@ void measureComponents(Analysis &a, const cv::Mat &mask, double strict)
         int darkest = 255;
         float deepest = 0;
         double x = 0, y = 0, xx = 0, yy = 0, xy = 0;
+        // Grey sums by whole pixels of depth (the last bin takes the deeper ones), so that the
+        // core can be chosen by the component's own width after one pass.
+        std::array<long, 16> count{};
+        std::array<double, 16> grey{}, greySquares{};
     };
     std::vector<Sums> sums(count);
     for (int y = 0; y < a.labels.rows; ++y) {
@@ -158,6 +234,10 @@ void measureComponents(Analysis &a, const cv::Mat &mask, double strict)
             s.xx += double(x) * x;
             s.yy += double(y) * y;
             s.xy += double(x) * y;
+            const size_t bin = std::min<size_t>(15, size_t(depth[x]));
+            ++s.count[bin];
+            s.grey[bin] += value[x];
+            s.greySquares[bin] += double(value[x]) * value[x];
         }
     }
     for (int l = 1; l < count; ++l) {
@@ -174,6 +254,19 @@ void measureComponents(Analysis &a, const cv::Mat &mask, double strict)
         const double mu20 = sums[l].xx / n - mx * mx, mu02 = sums[l].yy / n - my * my;
         const double mu11 = sums[l].xy / n - mx * my;
         c.angle = 0.5 * std::atan2(2 * mu11, mu20 - mu02) * 180 / Pi;
+        long core = 0;
+        double grey = 0, greySquares = 0;
+        const double from = std::max<double>(Tuning.coreDepth, Tuning.coreShare * sums[l].deepest);
+        for (size_t bin = std::min<size_t>(15, size_t(std::ceil(from))); bin < 16; ++bin) {
+            core += sums[l].count[bin];
+            grey += sums[l].grey[bin];
+            greySquares += sums[l].greySquares[bin];
+        }
+        if (core >= Tuning.coreMinimum) {
+            const double mean = grey / core;
+            const double spread = std::sqrt(std::max(0.0, greySquares / core - mean * mean));
+            c.flat = spread < Tuning.flatSpread || mean < Tuning.solidMean;
+        }
         a.components.push_back(c);
     }
 }
@@ -202,8 +295,29 @@ cv::Mat lineMask(const cv::Mat &mask, double thickness, std::vector<Component> &
         c.kind = Kind::Line;
         lines.push_back(c);
     }
-    cv::dilate(opened, opened, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
-    return opened;
+    // Only where the line stands free is it taken out: where a chromosome lies on it or hangs
+    // over it, its pixels there stay with the chromosome, so neither its end nor the ends of two
+    // chromosomes touching side by side are cut off.
+    cv::Mat removed(mask.size(), CV_8U, cv::Scalar(0));
+    const int clear = Tuning.lineClearance + 1;
+    for (int x = 0; x < opened.cols; ++x) {
+        for (int y = 0; y < opened.rows;) {
+            if (!opened.at<uchar>(y, x)) {
+                ++y;
+                continue;
+            }
+            const int top = y;
+            while (y < opened.rows && opened.at<uchar>(y, x))
+                ++y;
+            const bool above = top - clear >= 0 && mask.at<uchar>(top - clear, x);
+            const bool below = y - 1 + clear < mask.rows && mask.at<uchar>(y - 1 + clear, x);
+            if (!above && !below)
+                for (int r = top; r < y; ++r)
+                    removed.at<uchar>(r, x) = 255;
+        }
+    }
+    cv::dilate(removed, removed, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
+    return removed;
 }
 
 // Chromosomes are the thickest large things: the typical width is the median over the 23 largest
@@ -213,15 +327,18 @@ void classify(Analysis &a, bool singlePiece)
     std::vector<int> bySize(a.components.size());
     std::iota(bySize.begin(), bySize.end(), 0);
     std::sort(bySize.begin(), bySize.end(), [&](int i, int j) { return a.components[i].area > a.components[j].area; });
+    // Print of one even darkness is never a chromosome, so it has no say in their width either.
+    const auto isPrint = [&](const Component &c) { return !singlePiece && c.flat; };
     std::vector<double> widths;
     const size_t sample = singlePiece ? 1 : 23;
-    for (size_t i = 0; i < bySize.size() && i < sample; ++i)
-        widths.push_back(a.components[bySize[i]].thickness);
+    for (size_t i = 0; i < bySize.size() && widths.size() < sample; ++i)
+        if (!isPrint(a.components[bySize[i]]))
+            widths.push_back(a.components[bySize[i]].thickness);
     a.thickness = std::max(2.0, median(widths));
     const double t = a.thickness;
     for (Component &c : a.components) {
         if (c.thickness >= 0.55 * t && c.area >= 0.6 * t * t)
-            c.kind = Kind::Thick;
+            c.kind = isPrint(c) ? Kind::Print : Kind::Thick;
         else if (c.box.width >= 2 * t && c.box.width >= 6 * c.box.height)
             c.kind = Kind::Line;
         else
@@ -396,7 +513,7 @@ Analysis analyse(cv::Mat flat, bool singlePiece)
     Analysis a;
     a.flat = std::move(flat);
     double strict = 0;
-    cv::Mat mask = darkMask(a, strict);
+    cv::Mat mask = darkMask(a, strict, singlePiece);
     measureComponents(a, mask, strict);
     std::vector<Component> lines;
     if (!singlePiece) {
@@ -428,17 +545,34 @@ Analysis analyse(cv::Mat flat, bool singlePiece)
 
 // Turns a flattened picture by `degrees` (counter-clockwise on screen), on a canvas large enough
 // to keep every corner, filled with background.
-cv::Mat turnPicture(const cv::Mat &flat, double degrees)
+cv::Mat turnMatrix(const cv::Size &from, double degrees, cv::Size &size)
 {
-    const cv::Point2f centre(flat.cols / 2.0f, flat.rows / 2.0f);
+    const cv::Point2f centre(from.width / 2.0f, from.height / 2.0f);
     cv::Mat turn = cv::getRotationMatrix2D(centre, degrees, 1.0);
     const double c = std::abs(std::cos(degrees * Pi / 180)), s = std::abs(std::sin(degrees * Pi / 180));
-    const cv::Size size(int(std::ceil(flat.cols * c + flat.rows * s)), int(std::ceil(flat.rows * c + flat.cols * s)));
-    turn.at<double>(0, 2) += (size.width - flat.cols) / 2.0;
-    turn.at<double>(1, 2) += (size.height - flat.rows) / 2.0;
+    size = cv::Size(int(std::ceil(from.width * c + from.height * s)), int(std::ceil(from.height * c + from.width * s)));
+    turn.at<double>(0, 2) += (size.width - from.width) / 2.0;
+    turn.at<double>(1, 2) += (size.height - from.height) / 2.0;
+    return turn;
+}
+
+cv::Mat turnPicture(const cv::Mat &flat, double degrees)
+{
+    cv::Size size;
+    const cv::Mat turn = turnMatrix(flat.size(), degrees, size);
     cv::Mat out;
     cv::warpAffine(flat, out, turn, size, cv::INTER_LINEAR, cv::BORDER_CONSTANT, cv::Scalar(255));
     return out;
+}
+
+// A box of the picture as it lies after turning it by `degrees`.
+cv::Rect turnedBox(const cv::Rect &box, const cv::Size &picture, double degrees)
+{
+    cv::Size size;
+    const cv::Mat turn = turnMatrix(picture, degrees, size);
+    std::vector<cv::Point2f> corners = {box.tl(), {float(box.br().x), float(box.y)}, box.br(), {float(box.x), float(box.br().y)}};
+    cv::transform(corners, corners, turn);
+    return cv::boundingRect(corners);
 }
 
 // The mask of one chromosome in its box: its components, the gaps between its broken pieces
@@ -502,13 +636,7 @@ cv::Mat flattenBackground(const cv::Mat &grey)
     cv::Mat background;
     const int longest = std::max(grey.cols, grey.rows);
     if (longest < 500) {
-        std::vector<uchar> frame;
-        for (int x = 0; x < grey.cols; ++x)
-            frame.insert(frame.end(), {grey.at<uchar>(0, x), grey.at<uchar>(grey.rows - 1, x)});
-        for (int y = 0; y < grey.rows; ++y)
-            frame.insert(frame.end(), {grey.at<uchar>(y, 0), grey.at<uchar>(y, grey.cols - 1)});
-        std::nth_element(frame.begin(), frame.begin() + frame.size() / 2, frame.end());
-        background = cv::Mat(grey.size(), CV_8U, cv::Scalar(std::max<int>(1, frame[frame.size() / 2])));
+        background = cv::Mat(grey.size(), CV_8U, cv::Scalar(std::max<int>(1, medianOf(framePixels(grey)))));
     } else {
         // The light level, smoothly: dark things narrower than an eighth of the picture closed
         // over on a reduced copy, which also averages the noise away.
@@ -529,7 +657,8 @@ cv::Mat flattenBackground(const cv::Mat &grey)
 
 Segmentation segmentKaryogram(const QImage &picture)
 {
-    Analysis a = analyse(flattenBackground(toGreyMat(picture)), false);
+    const PreparedPicture prepared = preparePicture(picture);
+    Analysis a = analyse(flattenBackground(prepared.grey), false);
     double tilt = 0;
     if (!a.groups.empty()) {
         const double measured = estimateTilt(a);
@@ -548,6 +677,10 @@ Segmentation segmentKaryogram(const QImage &picture)
     Segmentation result;
     a.flat.convertTo(result.picture, CV_8U, 255.0 / std::max(1, level));
     result.tiltDegrees = tilt;
+    result.inverted = prepared.inverted;
+    result.croppedToSheet = prepared.croppedToSheet;
+    for (const cv::Rect &mark : prepared.colourMarks)
+        a.dropped.push_back({tilt != 0 ? turnedBox(mark, prepared.grey.size(), tilt) : mark, DroppedKind::Colour});
     result.thickness = a.thickness;
     result.dropped = a.dropped;
     for (const auto &row : a.rows) {
@@ -638,13 +771,15 @@ QString droppedKindName(DroppedKind kind)
 {
     switch (kind) {
     case DroppedKind::Line:
-        return QStringLiteral("line");
+        return QCoreApplication::translate("KaryogramImport", "line");
     case DroppedKind::Text:
-        return QStringLiteral("label or title");
+        return QCoreApplication::translate("KaryogramImport", "label or title");
+    case DroppedKind::Colour:
+        return QCoreApplication::translate("KaryogramImport", "colour mark");
     case DroppedKind::Speck:
         break;
     }
-    return QStringLiteral("speck");
+    return QCoreApplication::translate("KaryogramImport", "speck");
 }
 
 } // namespace korven

@@ -11,7 +11,7 @@
 namespace korven {
 
 // Something in the picture that was not taken as (part of) a chromosome.
-enum class DroppedKind { Line, Text, Speck };
+enum class DroppedKind { Line, Text, Speck, Colour };
 
 struct DroppedPiece {
     cv::Rect box;
@@ -28,6 +28,8 @@ struct FoundChromosome {
 struct Segmentation {
     cv::Mat picture;          // the picture in grey, turned level, background flattened to 255
     double tiltDegrees = 0;   // the picture was turned back by this much
+    bool inverted = false;    // the picture had a dark background and was inverted
+    bool croppedToSheet = false; // the picture was a photo of a sheet, cut out and straightened
     double thickness = 0;     // typical chromosome width, pixels
     std::vector<FoundChromosome> chromosomes; // reading order: rows top to bottom, left to right
     std::vector<int> rowCounts;               // chromosomes found in each row
@@ -60,7 +62,7 @@ QImage whitenedPiece(const QImage &picture);
 // Whether two sex chromosomes' lengths differ clearly (an X and a Y rather than two X).
 bool lengthsDifferClearly(int a, int b);
 
-// "line", "label or title", "speck".
+// "line", "label or title", "speck", "colour mark".
 QString droppedKindName(DroppedKind kind);
 
 } // namespace korven

@@ -12,7 +12,6 @@ namespace {
 
 constexpr int Border = 24;      // around the sheet
 constexpr int PairGap = 30;     // between pairs
-constexpr int HomologueGap = 6; // between the two chromosomes of a pair
 constexpr int RowGap = 18;
 constexpr int TitleHeight = 36;
 
@@ -33,7 +32,7 @@ QImage drawKaryogram(const std::array<QImage, PieceCount> &pieces, bool female, 
     const int titleHeight = layout.title.isEmpty() ? 0 : TitleHeight;
 
     const auto pairWidth = [&](int pair) {
-        return pieces[2 * (pair - 1)].width() + HomologueGap + pieces[2 * (pair - 1) + 1].width();
+        return pieces[2 * (pair - 1)].width() + layout.homologueGap + pieces[2 * (pair - 1) + 1].width();
     };
     const auto rowWidth = [&](int first, int last) {
         int width = 0;
@@ -73,18 +72,21 @@ QImage drawKaryogram(const std::array<QImage, PieceCount> &pieces, bool female, 
         for (int pair = first; pair <= last; ++pair) {
             const QImage &a = pieces[2 * (pair - 1)];
             const QImage &b = pieces[2 * (pair - 1) + 1];
+            // Darken: where the bitmaps of a pair overlap, the white of one does not hide the other.
+            painter.setCompositionMode(QPainter::CompositionMode_Darken);
             painter.drawImage(x, baseLine - a.height(), a);
-            painter.drawImage(x + a.width() + HomologueGap, baseLine - b.height(), b);
+            painter.drawImage(x + a.width() + layout.homologueGap, baseLine - b.height(), b);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
             if (layout.underlines) {
-                painter.setPen(QPen(QColor(120, 120, 120), 1));
-                painter.drawLine(x, baseLine + 3, x + pairWidth(pair), baseLine + 3);
+                painter.setPen(QPen(QColor(120, 120, 120), layout.underlineWidth));
+                painter.drawLine(x, baseLine + layout.underlineOffset, x + pairWidth(pair), baseLine + layout.underlineOffset);
             }
             painter.setPen(Qt::black);
             const QRect label(x, baseLine + 5, pairWidth(pair), labelHeight - 5);
             if (pair == 23) {
                 painter.drawText(QRect(x, label.y(), a.width(), label.height()), Qt::AlignHCenter | Qt::AlignTop,
                                  QStringLiteral("X"));
-                painter.drawText(QRect(x + a.width() + HomologueGap, label.y(), b.width(), label.height()),
+                painter.drawText(QRect(x + a.width() + layout.homologueGap, label.y(), b.width(), label.height()),
                                  Qt::AlignHCenter | Qt::AlignTop, female ? QStringLiteral("X") : QStringLiteral("Y"));
             } else {
                 painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::number(pair));

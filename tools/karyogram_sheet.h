@@ -14,6 +14,9 @@ namespace korven {
 struct SheetLayout {
     std::vector<int> rowPairs{5, 7, 6, 6};
     bool underlines = true;
+    int underlineOffset = 3; // below the chromosomes' lower ends; negative crosses them
+    int underlineWidth = 1;
+    int homologueGap = 6;    // between the two bitmaps of a pair; negative overlaps their margins
     int labelPixels = 15;
     bool boldLabels = false;
     QString title;

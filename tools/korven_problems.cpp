@@ -372,6 +372,8 @@ int runImport(const QStringList &args)
     if (std::abs(result.segmentation.tiltDegrees) > 0)
         line += QCoreApplication::translate("korven-problems", ", picture turned %1 degrees").arg(-result.segmentation.tiltDegrees, 0, 'f', 1);
     say(stdout, line);
+    for (const QString &note : preparationNotes(result.segmentation))
+        say(stdout, note);
     if (!result.preview.isEmpty())
         say(stdout, QCoreApplication::translate("korven-problems", "wrote %1").arg(result.preview));
     return 0;

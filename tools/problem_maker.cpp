@@ -26,6 +26,7 @@ namespace {
 constexpr int SexPair = 22;      // chromosome index of X; Y is 23
 constexpr std::uint64_t ProblemStream = 1000; // generator stream of a problem's own choices
 constexpr std::uint64_t PairStream = 2000;    // streams of the pairs' shared choices
+constexpr std::uint64_t PersonStream = 3000;  // streams of the pairs' variable blocks
 
 QString folderName(const QString &folder)
 {
@@ -55,6 +56,8 @@ std::vector<Ideogram> loadIdeograms(const QString &dataDir)
     std::vector<Ideogram> ideograms;
     for (int level : ideogramLevels())
         ideograms.push_back(parseIdeogram(ideogramPath(dataDir, level), level));
+    for (size_t i = 1; i < ideograms.size(); ++i)
+        inheritParentStains(ideograms[i], ideograms.front());
     return ideograms;
 }
 
@@ -86,7 +89,10 @@ PieceRecipe pieceRecipe(const ProblemPlan &plan, std::uint64_t seed, int catalog
     int chromosome = piece / 2;
     if (chromosome == SexPair && !plan.female && piece % 2 == 1)
         chromosome = SexPair + 1;
-    PieceRecipe recipe{randomHomologue(plan.ideogram->at(chromosome), rng), {}};
+    // The pair's person: both homologues draw the same variable blocks from it.
+    const PairDraw pair{Rng::from(seed, std::uint64_t(catalogueIndex), PersonStream + std::uint64_t(chromosome)).next(),
+                        piece % 2};
+    PieceRecipe recipe{randomHomologue(plan.ideogram->at(chromosome), rng, pair), {}};
     recipe.look = randomChromosomeLook(rng, plan.style, paintedLength(recipe.homologue.bands, plan.style));
     recipe.look.lengthFactor = homologueCondensation(seed, catalogueIndex, piece);
     return recipe;

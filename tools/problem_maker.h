@@ -13,7 +13,8 @@
 
 namespace korven {
 
-// The tables of all band levels (400, 550, 850) from dataDir.
+// The tables of all band levels (400, 550, 850) from dataDir, each finer band knowing the stain of
+// the 400-band band it splits.
 std::vector<Ideogram> loadIdeograms(const QString &dataDir);
 
 // One problem's metaphase: its band level (400, 550, 850 in turn along the catalogue) and its

@@ -727,6 +727,44 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <source>%1: cannot write there (%2)</source>
         <translation>%1: そこに書き込めません(%2)</translation>
     </message>
+    <message>
+        <source>the picture has a dark background; it was inverted</source>
+        <translation>画像の背景が暗いため、明暗を反転しました</translation>
+    </message>
+    <message>
+        <source>the picture shows a sheet on a surface; it was cut to the sheet and straightened</source>
+        <translation>画像は台の上の用紙を写したものなので、用紙の部分を切り出してまっすぐにしました</translation>
+    </message>
+    <message>
+        <source>%1 dropped as %2</source>
+        <translation>%2 として除外 %1 個</translation>
+    </message>
+    <message>
+        <source>the picture shows a surface around the sheet whose corners cannot be found; crop the picture to the sheet</source>
+        <translation>画像には用紙の周りの台が写っていますが、用紙の四隅が見つかりません。画像を用紙の部分に切り抜いてください</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>線</translation>
+    </message>
+    <message>
+        <source>label or title</source>
+        <translation>ラベルまたは表題</translation>
+    </message>
+    <message>
+        <source>colour mark</source>
+        <translation>色付きの印</translation>
+    </message>
+    <message>
+        <source>speck</source>
+        <translation>しみ</translation>
+    </message>
+    <message>
+        <source>%1: the set cut from this picture would not be sound; nothing written:
+%2</source>
+        <translation>%1: この画像から切り出したセットは正しくありません。何も書き込んでいません:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Karyotype</name>

@@ -219,4 +219,104 @@ inline double correlation(const std::vector<double> &a, const std::vector<double
     return saa > 0 && sbb > 0 ? sab / std::sqrt(saa * sbb) : 0;
 }
 
+// Grey below which the darkest `share` of the body's pixels lie.
+inline double darkestGrey(const QImage &image, const Trace &t, double share)
+{
+    std::vector<double> greys;
+    for (int i = 0; i < t.rows(); ++i)
+        for (int x = t.left[i]; x <= t.right[i]; ++x)
+            if (!isWhite(image, x, t.top + i))
+                greys.push_back(grey(image, x, t.top + i));
+    if (greys.empty())
+        return 255;
+    const size_t k = std::min(greys.size() - 1, size_t(share * greys.size()));
+    std::nth_element(greys.begin(), greys.begin() + k, greys.end());
+    return greys[k];
+}
+
+// How far a row's grey rises between its darkest point left and right of `centre`, as a share
+// of the way from that darkness to white: 0 for a body dark across, near 1 for two pieces with
+// white between them.
+inline double rowValley(const QImage &image, int y, int left, int right, double centre)
+{
+    const auto smoothed = [&](int x) {
+        return (grey(image, x - 1, y) + 2 * grey(image, x, y) + grey(image, x + 1, y)) / 4;
+    };
+    double darkLeft = 255, darkRight = 255;
+    int atLeft = left, atRight = right;
+    for (int x = left; x <= right; ++x) {
+        const double g = smoothed(x);
+        if (x < centre && g < darkLeft)
+            darkLeft = g, atLeft = x;
+        if (x >= centre && g < darkRight)
+            darkRight = g, atRight = x;
+    }
+    double between = 0;
+    for (int x = atLeft; x <= atRight; ++x)
+        between = std::max(between, smoothed(x));
+    const double dark = std::max(darkLeft, darkRight);
+    return dark >= 250 ? 0 : (between - dark) / (255 - dark);
+}
+
+// Whether the chromatid tips at one end (the top, or the bottom) stand apart: the rows a quarter
+// to two thirds of a width in from the tip show a valley at least `valley` of the way to white
+// (0.5 for tips clearly apart, less for a notch between them).
+inline bool tipsParted(const QImage &image, const Trace &t, bool top, double valley = 0.5)
+{
+    int parted = 0;
+    for (int k = int(0.25 * t.width); k <= int(0.67 * t.width) && k < t.rows() / 3; ++k) {
+        const int i = top ? k : t.rows() - 1 - k;
+        parted += rowValley(image, t.top + i, t.left[i], t.right[i], t.centre[i]) >= valley;
+    }
+    return parted >= 2;
+}
+
+// Stain mass of each row: how much darker than white its pixels are, summed.
+inline std::vector<double> rowMass(const QImage &image, const Trace &t)
+{
+    std::vector<double> mass;
+    for (int i = 0; i < t.rows(); ++i) {
+        double sum = 0;
+        for (int x = t.left[i]; x <= t.right[i]; ++x)
+            sum += 255 - grey(image, x, t.top + i);
+        mass.push_back(sum);
+    }
+    return mass;
+}
+
+// Whether the top of an acrocentric shows its satellite: as a loose speck above the body, or as
+// a knob whose stain mass falls by a quarter or more at the stalk below it.
+inline bool showsSatellite(const QImage &image, const Trace &t)
+{
+    std::vector<int> labels;
+    const int count = labelPieces(image, &labels);
+    for (int k = 1; k <= count; ++k)
+        for (int y = 0; y < t.top; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (labels[size_t(y) * image.width() + x] == k)
+                    return true; // a piece above the body
+    const std::vector<double> mass = rowMass(image, t);
+    const double full = *std::max_element(mass.begin(), mass.end());
+    double knob = 0;
+    for (int i = 0; i < t.rows() && mass[i] < 0.6 * full; ++i) {
+        knob = std::max(knob, mass[i]);
+        if (knob > 0 && mass[i] <= 0.75 * knob && i + 1 < t.rows() && mass[i + 1] >= mass[i])
+            return true;
+    }
+    return false;
+}
+
+// The profile resampled to `n` points along its length, so pieces of different lengths compare.
+inline std::vector<double> resampled(const std::vector<double> &values, int n)
+{
+    std::vector<double> out(n);
+    for (int k = 0; k < n; ++k) {
+        const double t = (k + 0.5) / n * values.size() - 0.5;
+        const int i = std::clamp(int(t), 0, int(values.size()) - 2);
+        const double f = std::clamp(t - i, 0.0, 1.0);
+        out[k] = values[i] * (1 - f) + values[i + 1] * f;
+    }
+    return out;
+}
+
 } // namespace measure

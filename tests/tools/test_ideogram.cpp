@@ -1,5 +1,5 @@
 // The ideogram tables: the bundled ones parse into 24 whole chromosomes, broken ones are refused
-// with the file and line named.
+// with the file and line named; finer bands take their darkness from the 400-band band they split.
 #include "exercise/errors.h"
 #include "tools/ideogram.h"
 
@@ -112,6 +112,42 @@ private slots:
         } catch (const KorvenError &e) {
             QVERIFY2(e.message().contains(path) && e.message().contains(expected), qPrintable(e.message()));
         }
+    }
+
+    // A finer level splits a band into darker and lighter parts: the dark parts of a dark band are
+    // as dark as the band (22q12's sub-bands are only gpos50 in the table), its light parts keep
+    // some of its stain, and bands of a pale parent keep their own stain.
+    void finerBandsKeepTheirParentsDarkness_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("chromosome"); // index 0..23
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<double>("darkness");
+        const double dark = stainDensity(Stain::Gpos100);
+        QTest::newRow("22q12 at 400") << 400 << 21 << "q12" << dark;
+        QTest::newRow("22q12.1 at 550, dark part") << 550 << 21 << "q12.1" << dark;
+        QTest::newRow("22q12.2 at 550, light part") << 550 << 21 << "q12.2" << 0.45 * dark;
+        QTest::newRow("22q12.3 at 850, dark part") << 850 << 21 << "q12.3" << dark;
+        QTest::newRow("22q11.22 at 850, in a pale band") << 850 << 21 << "q11.22" << stainDensity(Stain::Gpos25);
+        QTest::newRow("22q13.2 at 550, pale parent") << 550 << 21 << "q13.2" << stainDensity(Stain::Gpos50);
+        QTest::newRow("1q12 at 850, heterochromatin") << 850 << 0 << "q12" << stainDensity(Stain::Gvar);
+    }
+    void finerBandsKeepTheirParentsDarkness()
+    {
+        QFETCH(int, level);
+        QFETCH(int, chromosome);
+        QFETCH(QString, band);
+        QFETCH(double, darkness);
+        const QString data = QStringLiteral(KORVEN_SOURCE_DIR "/data");
+        const Ideogram coarse = parseIdeogram(ideogramPath(data, 400), 400);
+        Ideogram fine = parseIdeogram(ideogramPath(data, level), level);
+        inheritParentStains(fine, coarse);
+        for (const Band &b : fine.at(chromosome).bands)
+            if ((b.shortArm ? "p" : "q") + b.name == band) {
+                QCOMPARE(bandDensity(b), darkness);
+                return;
+            }
+        QFAIL("no such band");
     }
 
     void missingTableIsNamed()

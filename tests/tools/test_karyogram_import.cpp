@@ -101,6 +101,120 @@ QImage twoInOne(const QImage &a, const QImage &b)
     return out;
 }
 
+// The chromosome turned by `degrees` (clockwise), cropped to its ink with a 3-pixel white margin.
+QImage turned(const QImage &piece, double degrees)
+{
+    cv::Mat mat = toGreyMat(piece);
+    const int pad = mat.rows / 4;
+    cv::copyMakeBorder(mat, mat, pad, pad, pad, pad, cv::BORDER_CONSTANT, cv::Scalar(255));
+    const cv::Mat turn = cv::getRotationMatrix2D(cv::Point2f(mat.cols / 2.f, mat.rows / 2.f), -degrees, 1.0);
+    cv::warpAffine(mat, mat, turn, mat.size(), cv::INTER_LINEAR, cv::BORDER_CONSTANT, cv::Scalar(255));
+    const QImage out = fromMat(mat).convertToFormat(QImage::Format_RGB888);
+    return out.copy(inkBox(out).adjusted(-3, -3, 3, 3));
+}
+
+// The bitmap with `margin` more white pixels left and right.
+QImage padded(const QImage &piece, int margin)
+{
+    QImage out(piece.width() + 2 * margin, piece.height(), QImage::Format_RGB888);
+    out.fill(Qt::white);
+    QPainter(&out).drawImage(margin, 0, piece);
+    return out;
+}
+
+// The sheet under a title in a bold font, as workstations print the case and the karyotype.
+QImage withTitle(const QImage &sheet, const QString &title, int pixels, const QColor &ink = Qt::black)
+{
+    QImage out(sheet.width(), sheet.height() + 2 * pixels, QImage::Format_RGB888);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    painter.drawImage(0, 2 * pixels, sheet);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(ink);
+    painter.drawText(QRect(24, pixels / 3, out.width() - 48, 2 * pixels), Qt::AlignLeft | Qt::AlignTop, title);
+    return out;
+}
+
+// A colour export: a header bar of flat colour with the case in white, a logo disc beside it.
+QImage withLogoAndBar(const QImage &sheet)
+{
+    QImage out(sheet.width(), sheet.height() + 90, QImage::Format_RGB888);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    painter.drawImage(0, 90, sheet);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRect(0, 0, out.width() - 100, 56), QColor(30, 60, 140));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(30);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(20, 0, out.width(), 56), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Cytogenetics Lab  46,XX"));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(200, 40, 40));
+    painter.drawEllipse(QPointF(out.width() - 50, 40), 32, 32);
+    painter.setBrush(QColor(240, 200, 40));
+    painter.drawEllipse(QPointF(out.width() - 50, 40), 14, 14);
+    return out;
+}
+
+// The printed sheet photographed on a desk: turned 2.5 degrees, the top edge a little narrower
+// (keystone), the corners darker (vignetting), the desk around it.
+QImage photographed(const QImage &sheet)
+{
+    const cv::Mat paper = toBgrMat(sheet);
+    const int border = sheet.width() / 8;
+    const cv::Size size(sheet.width() + 2 * border, sheet.height() + 2 * border);
+    const float w = float(sheet.width()), h = float(sheet.height()), k = 0.012f * w;
+    const cv::Point2f from[] = {{0, 0}, {w, 0}, {w, h}, {0, h}};
+    std::vector<cv::Point2f> to = {{k, 0}, {w - k, 0}, {w, h}, {0, h}};
+    const cv::Point2f centre(w / 2, h / 2);
+    const double a = 2.5 * 3.14159265358979 / 180;
+    for (cv::Point2f &p : to) {
+        const cv::Point2f d = p - centre;
+        p = centre + cv::Point2f(float(d.x * std::cos(a) - d.y * std::sin(a)), float(d.x * std::sin(a) + d.y * std::cos(a)))
+            + cv::Point2f(float(border), float(border));
+    }
+    cv::Mat photo(size, CV_8UC3, cv::Scalar(70, 95, 125)); // a wooden desk, BGR
+    cv::Mat grain(size, CV_8UC3);
+    cv::RNG rng(3);
+    rng.fill(grain, cv::RNG::NORMAL, 0, 12);
+    cv::GaussianBlur(grain, grain, cv::Size(0, 0), 1.5);
+    photo += grain;
+    cv::warpPerspective(paper, photo, cv::getPerspectiveTransform(from, to.data()), size, cv::INTER_LINEAR,
+                        cv::BORDER_TRANSPARENT);
+    for (int y = 0; y < photo.rows; ++y) {
+        for (int x = 0; x < photo.cols; ++x) {
+            const double dx = (x - photo.cols / 2.0) / photo.cols, dy = (y - photo.rows / 2.0) / photo.rows;
+            const double light = 1.0 - 0.5 * (dx * dx + dy * dy); // corners a quarter darker
+            cv::Vec3b &p = photo.at<cv::Vec3b>(y, x);
+            for (int c = 0; c < 3; ++c)
+                p[c] = cv::saturate_cast<uchar>(p[c] * light);
+        }
+    }
+    return toQImage(photo);
+}
+
+// Gaussian noise of `sigma` grey levels, and as much again in blotches `grain` pixels wide (paper).
+void addNoise(cv::Mat &mat, double sigma, double grain)
+{
+    cv::Mat noise(mat.size(), CV_32F);
+    cv::RNG rng(7);
+    rng.fill(noise, cv::RNG::NORMAL, 0, sigma);
+    if (grain > 0) {
+        cv::Mat blotches(mat.size(), CV_32F);
+        rng.fill(blotches, cv::RNG::NORMAL, 0, sigma * grain);
+        cv::GaussianBlur(blotches, blotches, cv::Size(0, 0), grain);
+        noise += blotches;
+    }
+    cv::Mat sum;
+    mat.convertTo(sum, CV_32F);
+    cv::Mat(sum + noise).convertTo(mat, CV_8U);
+}
+
 } // namespace
 
 class TestKaryogramImport : public QObject {
@@ -140,21 +254,40 @@ private:
             expected[24] = withLiftedSatellite(expected[24], 6);
         } else if (spoil == QLatin1String("chromosome 1 split")) {
             expected[0] = splitAtCentromere(expected[0]);
+        } else if (spoil == QLatin1String("underline across the ends")) {
+            layout.underlineOffset = -7;
+            layout.underlineWidth = 2;
+        } else if (spoil == QLatin1String("pair touching at the ends")) {
+            // Pair 6 leans together until the lower ends touch; the other pairs keep their gap.
+            layout.homologueGap = -9;
+            for (int piece = 0; piece < PieceCount; ++piece)
+                expected[piece] = piece == 10 || piece == 11 ? turned(expected[piece], piece == 10 ? -5 : 5)
+                                                             : padded(expected[piece], 6);
         }
+        if (spoil.contains(QLatin1String("title")) || spoil.contains(QLatin1String("bold")) || spoil.contains(QLatin1String("sheet")))
+            layout.title.clear();
         QImage image = drawKaryogram(expected, female, layout);
+        if (spoil == QLatin1String("bold title") || spoil == QLatin1String("photo of a sheet"))
+            image = withTitle(image, female ? QStringLiteral("No. 117  46,XX") : QStringLiteral("No. 117  46,XY"), 96);
+        if (spoil == QLatin1String("bold word, 600 px wide")) {
+            image = withTitle(image, QStringLiteral("Lab 1"), 110, QColor(80, 80, 80));
+            scale = 600.0 / image.width();
+            image = image.scaledToWidth(600, Qt::SmoothTransformation);
+        }
+        if (spoil == QLatin1String("logo and header bar in colour"))
+            image = withLogoAndBar(image);
+        if (spoil == QLatin1String("photo of a sheet"))
+            image = photographed(image);
+
         cv::Mat mat = toGreyMat(image);
         QString format = QStringLiteral("png");
+        int quality = 60;
         if (spoil == QLatin1String("jpeg 60")) {
             format = QStringLiteral("jpg");
         } else if (spoil == QLatin1String("blur")) {
             cv::GaussianBlur(mat, mat, cv::Size(0, 0), 1.0);
         } else if (spoil == QLatin1String("noise")) {
-            cv::Mat noise(mat.size(), CV_16S);
-            cv::RNG rng(7);
-            rng.fill(noise, cv::RNG::NORMAL, 0, 8);
-            cv::Mat sum;
-            mat.convertTo(sum, CV_16S);
-            cv::Mat(sum + noise).convertTo(mat, CV_8U);
+            addNoise(mat, 8, 0);
         } else if (spoil == QLatin1String("grey background 225")) {
             mat.convertTo(mat, CV_8U, 225.0 / 255.0);
             format = QStringLiteral("tif");
@@ -172,12 +305,39 @@ private:
         } else if (spoil == QLatin1String("double resolution")) {
             cv::resize(mat, mat, cv::Size(), 2.0, 2.0, cv::INTER_CUBIC);
             scale = 2;
+        } else if (spoil == QLatin1String("inverted")) {
+            mat = 255 - mat;
+        } else if (spoil == QLatin1String("300-dpi scan, paper texture, jpeg 50")) {
+            cv::resize(mat, mat, cv::Size(), 1.5, 1.5, cv::INTER_CUBIC);
+            scale = 1.5;
+            mat.convertTo(mat, CV_8U, 238.0 / 255.0, 6);
+            addNoise(mat, 4, 6);
+            format = QStringLiteral("jpg");
+            quality = 50;
         }
-        const QString path = temp_.filePath(QStringLiteral("pictures/%1.%2").arg(QString(spoil).replace('/', '-'), format));
+        const bool colour = spoil.contains(QLatin1String("colour")) || spoil.contains(QLatin1String("photo"));
+        if (spoil.contains(QLatin1String("photo"))) {
+            format = QStringLiteral("jpg");
+            quality = 95;
+        }
+        const QString path = temp_.filePath(QStringLiteral("pictures/%1%2.%3")
+                                                .arg(QString(spoil).replace('/', '-'), female ? "" : " (male)", format));
         QDir().mkpath(QFileInfo(path).path());
-        if (!fromMat(mat).save(path, nullptr, 60))
+        const QImage saved = colour ? image : fromMat(mat);
+        if (!saved.save(path, nullptr, quality))
             qWarning("cannot save %s", qPrintable(path));
+        keep(path);
         return path;
+    }
+
+    // With KORVEN_KEEP_PICTURES set, a copy of the file there for looking at.
+    static void keep(const QString &path)
+    {
+        if (qEnvironmentVariableIsSet("KORVEN_KEEP_PICTURES")) {
+            const QString copy = QDir(qEnvironmentVariable("KORVEN_KEEP_PICTURES")).filePath(QFileInfo(path).fileName());
+            QFile::remove(copy);
+            QFile::copy(path, copy);
+        }
     }
 
     QStringList entries(const QString &folder)
@@ -206,7 +366,10 @@ private slots:
         QTest::addColumn<bool>("female");
         for (const char *spoil : {"clean", "jpeg 60", "blur", "noise", "grey background 225", "uneven light",
                                   "half resolution", "double resolution", "heavy labels", "no underlines",
-                                  "3/6/6/5/4 rows", "satellite lifted", "chromosome 1 split"})
+                                  "3/6/6/5/4 rows", "satellite lifted", "chromosome 1 split", "bold title",
+                                  "bold word, 600 px wide", "logo and header bar in colour", "underline across the ends",
+                                  "pair touching at the ends", "inverted", "photo of a sheet",
+                                  "300-dpi scan, paper texture, jpeg 50"})
             QTest::newRow(spoil) << QString::fromLatin1(spoil) << true;
         for (const char *spoil : {"clean", "tilt 2 degrees", "half resolution"})
             QTest::newRow(qPrintable(QStringLiteral("male, %1").arg(QString::fromLatin1(spoil))))
@@ -223,7 +386,16 @@ private slots:
         options.picture = picture(spoil, female, expected, scale);
         options.imagesDir = temp_.filePath(QStringLiteral("Images-") + QString(spoil).replace('/', '-') + (female ? "" : "-m"));
         options.name = female ? femaleName_ : maleName_;
-        const ImportResult result = importKaryogram(options);
+        options.preview = QFileInfo(options.picture).absolutePath() + QLatin1Char('/') + QFileInfo(options.picture).completeBaseName()
+                          + QStringLiteral("-preview.png");
+        ImportResult result;
+        try {
+            result = importKaryogram(options);
+        } catch (const KorvenError &e) {
+            keep(options.preview);
+            QFAIL(qPrintable(e.message()));
+        }
+        keep(options.preview);
 
         QCOMPARE(result.folder, QDir(options.imagesDir).filePath(options.name));
         QCOMPARE(entries(options.imagesDir), QStringList{options.name}); // nothing left aside
@@ -275,6 +447,37 @@ private slots:
         }
     }
 
+    // A bitmap holds as many chromosomes as it has non-white objects, however pale (the small pale
+    // chromosomes of a 550-band set); parts one above the other are one chromosome, broken.
+    void inspectCountsNonWhiteObjects_data()
+    {
+        QTest::addColumn<QList<QRect>>("parts");
+        QTest::addColumn<int>("grey");
+        QTest::addColumn<int>("chromosomes");
+        const QList<QRect> one{{8, 6, 24, 78}}, broken{{8, 6, 24, 36}, {8, 48, 24, 36}}, two{{6, 6, 24, 78}, {46, 6, 24, 78}};
+        QTest::newRow("dark") << one << 90 << 1;
+        QTest::newRow("pale") << one << 238 << 1;
+        QTest::newRow("pale, broken") << broken << 238 << 1;
+        QTest::newRow("dark, two side by side") << two << 90 << 2;
+        QTest::newRow("pale, two side by side") << two << 238 << 2;
+    }
+
+    void inspectCountsNonWhiteObjects()
+    {
+        QFETCH(QList<QRect>, parts);
+        QFETCH(int, grey);
+        QFETCH(int, chromosomes);
+        QImage bitmap(80, 90, QImage::Format_RGB888);
+        bitmap.fill(Qt::white);
+        QPainter painter(&bitmap);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(grey, grey, grey));
+        for (const QRect &part : parts)
+            painter.drawEllipse(part);
+        painter.end();
+        QCOMPARE(inspectBitmap(bitmap).chromosomes, chromosomes);
+    }
+
     void refusesAndWritesNothing_data()
     {
         QTest::addColumn<QString>("kind");
@@ -287,6 +490,8 @@ private slots:
         QTest::newRow("missing file") << "missing" << QStringList{"no such file"};
         QTest::newRow("name outside the catalogue") << "stray name" << QStringList{"not a catalogue name"};
         QTest::newRow("folder exists") << "exists" << QStringList{"already exists", "--replace"};
+        QTest::newRow("a set the check would fault") << "check" << QStringList{"would not be sound", "nothing written",
+            QStringLiteral("refused-check/%1/1-1.bmp").arg(catalogueNames()[0]), "over two and a half times"};
     }
 
     void refusesAndWritesNothing()
@@ -306,6 +511,9 @@ private slots:
         } else if (kind == QLatin1String("female name")) {
             pieces = male_;
             female = false;
+        } else if (kind == QLatin1String("check")) {
+            pieces[0] = pieces[0].scaled(pieces[0].width(), pieces[0].height() * 8 / 5, Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation);
         } else if (kind == QLatin1String("stray name")) {
             name = QStringLiteral("正常女性染色体核型no11");
         }
@@ -335,6 +543,7 @@ private slots:
         }
         for (const QString &part : expected)
             QVERIFY2(message.contains(part), qPrintable(message));
+        QVERIFY2(!message.contains(QLatin1String(".korven-")), qPrintable(message)); // the folder it would be
         QCOMPARE(entries(images), before);
         // Only a wrong count leaves the picture of what was found.
         QCOMPARE(QFileInfo::exists(diagnosis), kind == QLatin1String("45") || kind == QLatin1String("47"));
