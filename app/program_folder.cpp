@@ -48,6 +48,19 @@ QStringList Locations::imagesFolders() const
     return {user, bundled};
 }
 
+QString Locations::bundledCasesFolder() const { return programFolder + QStringLiteral("/Cases"); }
+
+QString Locations::userCasesFolder() const { return dataFolder + QStringLiteral("/Cases"); }
+
+QStringList Locations::casesFolders() const
+{
+    const QString user = userCasesFolder();
+    const QString bundled = bundledCasesFolder();
+    if (QDir::cleanPath(user) == QDir::cleanPath(bundled))
+        return {bundled};
+    return {user, bundled};
+}
+
 Locations resolveLocations(const QString &executableFolder, const QString &dataVariable,
                            const QString &userDataFolder)
 {
@@ -83,6 +96,8 @@ QString imagesFolder() { return locations().userImagesFolder(); }
 QString resultFolder() { return locations().resultFolder(); }
 
 QStringList imagesFolders() { return locations().imagesFolders(); }
+
+QStringList casesFolders() { return locations().casesFolders(); }
 
 QString imagesFolderOf(const QString &name) { return firstFolderHolding(imagesFolders(), name, true); }
 

@@ -25,6 +25,10 @@ struct Locations {
     QString resultFolder() const;
     // The folders problems are read from, the one that wins first; one entry when both coincide.
     QStringList imagesFolders() const;
+    // The case folders' homes, as for Images/: the user's own Cases/ first, then the bundled.
+    QString bundledCasesFolder() const;
+    QString userCasesFolder() const;
+    QStringList casesFolders() const;
 };
 
 // Resolves the locations from the executable's folder, the value of KORVEN_DATA (empty when
@@ -43,6 +47,7 @@ QString programFolder();     // locations().programFolder
 QString imagesFolder();      // the writable Images/ (the only one in portable mode)
 QString resultFolder();      // locations().resultFolder()
 QStringList imagesFolders(); // locations().imagesFolders()
+QStringList casesFolders();  // locations().casesFolders()
 
 // The first of `folders` that holds `entry` as a folder (asFolder) or as a file, else the first.
 QString firstFolderHolding(const QStringList &folders, const QString &entry, bool asFolder);

@@ -16,6 +16,14 @@ int wheelStep(int step, int delta, int steps)
     return step;
 }
 
+int takeWheelNotches(int &remainder, int units)
+{
+    remainder += units;
+    const int notches = remainder / 120;
+    remainder -= notches * 120;
+    return notches;
+}
+
 bool keepsSelection(const QRect &piece, int factor, int x, int y)
 {
     const double size = std::max(piece.width(), piece.height());

@@ -13,6 +13,10 @@ namespace korven {
 // on; the step wraps around within 0 .. steps - 1.
 int wheelStep(int step, int delta, int steps);
 
+// Whole wheel notches (120 units each, signed) in `remainder` plus `units`; what is short of a
+// whole notch stays in `remainder`, so fine-grained wheels and touchpads add up to notches.
+int takeWheelNotches(int &remainder, int units);
+
 // Whether the pointer at (x, y) still lies in the square that keeps a piece chosen for turning:
 // the square of side factor * max(width, height) that starts at the piece's corner, moved in by
 // (1 - factor)/2 of its size. Both ends are open.

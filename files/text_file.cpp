@@ -209,9 +209,6 @@ qint64 regularFileSize(const QString &path)
     return st.st_size;
 }
 
-namespace {
-
-// Text split into lines at CR LF, LF and CR.
 QStringList splitDecodedLines(const QString &text)
 {
     QStringList lines;
@@ -230,8 +227,6 @@ QStringList splitDecodedLines(const QString &text)
     }
     return lines;
 }
-
-} // namespace
 
 QStringList splitTextLines(const QByteArray &bytes)
 {

@@ -35,6 +35,9 @@ qint64 regularFileSize(const QString &path);
 // line. A character cut short at the very end (a lone lead byte) is dropped.
 QStringList splitTextLines(const QByteArray &bytes);
 
+// Decoded text split into lines the same way (UTF-8 files decode first, then split here).
+QStringList splitDecodedLines(const QString &text);
+
 // Reads the whole file and splits it into lines as splitTextLines does. Throws KorvenError naming
 // the file when it cannot be read (see readRegularFile) or holds more than limits.maxLines lines.
 QStringList readTextLines(const QString &path, ReadLimits limits = SmallFileLimits);

@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include "exercise/bitmap_limits.h"
+#include "exercise/errors.h"
 
 #include <QFile>
 #include <QtEndian>
+#include <cstdio>
 
 namespace korven {
 
@@ -26,6 +28,25 @@ quint16 get16(const QByteArray &b, int at) { return quint16(getLE(b, at, 2)); }
 quint32 get32(const QByteArray &b, int at) { return getLE(b, at, 4); }
 
 } // namespace
+
+void writeGeneratedBitmap(const QString &path, const QImage &image)
+{
+    const QByteArray bytes = encodeBmp24(image);
+    const QString part = path + QStringLiteral(".part");
+    QFile file(part);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
+        || !file.flush()) {
+        const QString reason = file.errorString();
+        file.close();
+        QFile::remove(part);
+        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot write (%2)").arg(path, reason));
+    }
+    file.close();
+    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(part);
+        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot replace the file").arg(path));
+    }
+}
 
 QByteArray encodeBmp24(const QImage &source)
 {

@@ -5,7 +5,12 @@
 #include "exercise/errors.h"
 #include "exercise/catalogue.h"
 #include "iscn/karyotype.h"
+#include "tools/case_catalogue.h"
+#include "files/case_file.h"
+#include "tools/case_maker.h"
+#include "tools/case_sheet.h"
 #include "tools/karyogram_import.h"
+#include "tools/karyotype_cells.h"
 #include "tools/made_stamp.h"
 #include "tools/karyogram_sheet.h"
 #include "tools/picture_files.h"
@@ -65,13 +70,29 @@ Usage:
       writes DIR/NAME.set (NAME is the folder's name); refuses, changing nothing,
       if a picture is missing, doubled or unreadable.
   korven-problems check DIR
-      Verifies a problem folder: the 46 bitmaps present and 24-bit, 46 listing
+      A case folder (with case.txt): verifies that every file is listed and
+      sound, that each cell holds the chromosomes of its karyotype, the cell
+      counts of a mosaic, and that no chromosomes overlap in a spread.
+      A problem folder: the 46 bitmaps present and 24-bit, 46 listing
       lines, every check value matching, and nothing that would play wrongly (a
       name outside the catalogue, an oversized bitmap, a background not pure
       white, two chromosomes in one bitmap, sex chromosomes that disagree with the
       name). Lists each fault; exit code 0 only when the folder is sound.
   korven-problems sheet DIR OUT.png
-      Draws the folder's 46 chromosomes as a labelled karyogram into OUT.png.
+      Draws the folder's 46 chromosomes as a labelled karyogram into OUT.png; for
+      a case folder, cell 1's karyogram with each abnormal chromosome labelled
+      and, beside it, the ideograms it was made from with the breakpoints.
+  korven-problems case KARYOTYPE --out CASES_DIR --name NAME [--level 400|550|850]
+                       [--seed N] [--cells N] [--note TEXT]...
+      Paints the cells of the karyotype (ISCN, e.g. 46,XX,t(11;22)(q23;q11.2)) and
+      writes the case folder CASES_DIR/NAME: case.txt and the bitmaps of each
+      cell's chromosomes laid out as a metaphase spread. A mosaic such as
+      45,X[3]/46,XX[7] gets as many cells of each line as its counts say; any
+      other karyotype --cells cells (default 1). Level default 550, seed 1. The
+      folder is written whole or not at all; an existing one is refused.
+  korven-problems make-cases --out CASES_DIR [--seed N]
+      Writes the bundled cases (case-01, case-02, ...) under CASES_DIR,
+      replacing earlier folders of those names.
   korven-problems karyotype TEXT
       Checks a karyotype written in ISCN (e.g. 47,XY,+21) and prints its normal
       form; exit code 1 with the reason when it is not a valid karyotype.
@@ -102,13 +123,24 @@ int usageError(const QString &text)
     return 2;
 }
 
+// The folder of the ideogram tables: an installed copy keeps them among its own files.
+QString tableFolder()
+{
+    const Locations where = locations();
+    return where.installed ? where.programFolder + QStringLiteral("/ideograms") : QStringLiteral(KORVEN_DATA_DIR);
+}
+
+bool isCaseFolder(const QString &folder)
+{
+    return QFileInfo(caseFilePath(folder)).isFile();
+}
+
 int runMake(const QStringList &args)
 {
     MakeOptions options;
     // An installed copy finds its tables among its own files and writes into the user's folder.
     const Locations where = locations();
-    options.dataDir = where.installed ? where.programFolder + QStringLiteral("/ideograms")
-                                      : QStringLiteral(KORVEN_DATA_DIR);
+    options.dataDir = tableFolder();
     if (where.installed)
         options.outDir = where.userImagesFolder();
     bool refresh = false;
@@ -205,9 +237,81 @@ int runMake(const QStringList &args)
     return 0;
 }
 
+// Options of the case commands: "--name value" pairs and repeatable --note.
+struct CaseArguments {
+    QString karyotype, out, name;
+    int level = 550, cells = 1;
+    std::uint64_t seed = 1;
+    QStringList notes;
+};
+
+int runCase(const QStringList &args, bool catalogue)
+{
+    const QString command = catalogue ? QStringLiteral("make-cases") : QStringLiteral("case");
+    CaseArguments a;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        const bool known = arg == QLatin1String("--out") || arg == QLatin1String("--seed")
+                           || (!catalogue && (arg == QLatin1String("--name") || arg == QLatin1String("--level")
+                                              || arg == QLatin1String("--cells") || arg == QLatin1String("--note")));
+        if (!known) {
+            if (catalogue || arg.startsWith(QLatin1String("--")) || !a.karyotype.isEmpty())
+                return usageError(QCoreApplication::translate("korven-problems", "%1: unknown argument '%2'").arg(command, arg));
+            a.karyotype = arg;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return usageError(QCoreApplication::translate("korven-problems", "%1: %2 needs a value").arg(command, arg));
+        const QString value = args[++i];
+        bool ok = true;
+        if (arg == QLatin1String("--out"))
+            a.out = value;
+        else if (arg == QLatin1String("--name"))
+            a.name = value;
+        else if (arg == QLatin1String("--note"))
+            a.notes << value;
+        else if (arg == QLatin1String("--seed"))
+            a.seed = value.toULongLong(&ok);
+        else if (arg == QLatin1String("--cells"))
+            a.cells = value.toInt(&ok), ok = ok && a.cells >= 1 && a.cells <= 100;
+        else
+            a.level = value.toInt(&ok), ok = ok && std::count(ideogramLevels().begin(), ideogramLevels().end(), a.level) > 0;
+        if (!ok)
+            return usageError(QCoreApplication::translate("korven-problems", "%1: invalid value '%2' for %3").arg(command, value, arg));
+    }
+    if (a.out.isEmpty())
+        return usageError(QCoreApplication::translate("korven-problems", "%1: --out CASES_DIR is required").arg(command));
+    QElapsedTimer timer;
+    timer.start();
+    const std::vector<Ideogram> ideograms = loadIdeograms(tableFolder());
+    if (catalogue) {
+        const int made = makeCaseCatalogue(a.out, a.seed, ideograms, readKaryotypeCells, 0, [](int done, int total, const QString &name) {
+            if (done % 8 == 0 || done == total)
+                say(stderr, QCoreApplication::translate("korven-problems", "made %1 of %2 cases (%3)").arg(done).arg(total).arg(name));
+        });
+        say(stdout, QCoreApplication::translate("korven-problems", "wrote %1 cases to %2 in %3 s")
+                        .arg(made).arg(QDir::toNativeSeparators(a.out)).arg(timer.elapsed() / 1000.0, 0, 'f', 2));
+        return 0;
+    }
+    if (a.karyotype.isEmpty() || a.name.isEmpty())
+        return usageError(QCoreApplication::translate("korven-problems", "case: the KARYOTYPE and --name NAME are required"));
+    CaseRecipe recipe;
+    recipe.karyotype = a.karyotype.trimmed();
+    recipe.lines = readKaryotypeCells(recipe.karyotype);
+    recipe.level = a.level;
+    recipe.seed = a.seed;
+    recipe.cells = a.cells;
+    recipe.notes = a.notes;
+    makeCase(recipe, ideograms, a.out, a.name);
+    say(stdout, QCoreApplication::translate("korven-problems", "wrote %1 in %2 s")
+                    .arg(QDir::toNativeSeparators(QDir(a.out).filePath(a.name))).arg(timer.elapsed() / 1000.0, 0, 'f', 2));
+    return 0;
+}
+
 int runCheck(const QString &folder)
 {
-    const QStringList faults = problemFaults(folder);
+    const QStringList faults = isCaseFolder(folder) ? checkCase(folder, loadIdeograms(tableFolder()), readKaryotypeCells)
+                                                    : problemFaults(folder);
     for (const QString &fault : faults)
         say(stdout, fault);
     if (faults.isEmpty())
@@ -219,7 +323,8 @@ int runCheck(const QString &folder)
 
 int runSheet(const QString &folder, const QString &out)
 {
-    const QImage sheet = drawKaryogramSheet(folder);
+    const QImage sheet = isCaseFolder(folder) ? drawCaseSheet(folder, loadIdeograms(tableFolder()), readKaryotypeCells)
+                                              : drawKaryogramSheet(folder);
     writePicture(out, sheet, "PNG");
     say(stdout, QCoreApplication::translate("korven-problems", "wrote %1").arg(out));
     return 0;
@@ -430,6 +535,8 @@ int main(int argc, char *argv[])
             return runList(args);
         if (command == QLatin1String("karyotype"))
             return runKaryotype(args);
+        if (command == QLatin1String("case") || command == QLatin1String("make-cases"))
+            return runCase(args, command == QLatin1String("make-cases"));
         if (command == QLatin1String("pack")) {
             if (args.size() != 1)
                 return usageError(QCoreApplication::translate("korven-problems", "pack needs exactly one folder"));

@@ -6,6 +6,7 @@
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"
 #include "tools/bmp_writer.h"
+#include "tools/parallel_work.h"
 #include "tools/problem_audit.h"
 
 #include <QCoreApplication>
@@ -27,27 +28,6 @@ constexpr std::uint64_t ProblemStream = 1000; // generator stream of a problem's
 constexpr std::uint64_t PairStream = 2000;    // streams of the pairs' shared choices
 constexpr std::uint64_t PersonStream = 3000;  // streams of the pairs' variable blocks
 
-// Writes a generated bitmap through a temporary file and a rename, so no half-written bitmap is
-// ever seen. Unlike QSaveFile it does not flush each file to disk: the bitmaps can be made again
-// at any time, and 2208 flushes would dominate the time of a full run.
-void writeGeneratedFile(const QString &path, const QByteArray &bytes)
-{
-    const QString part = path + QStringLiteral(".part");
-    QFile file(part);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
-        || !file.flush()) {
-        const QString reason = file.errorString();
-        file.close();
-        QFile::remove(part);
-        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot write (%2)").arg(path, reason));
-    }
-    file.close();
-    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(part);
-        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot replace the file").arg(path));
-    }
-}
-
 QString folderName(const QString &folder)
 {
     return QFileInfo(QDir(folder).absolutePath()).fileName();
@@ -61,7 +41,7 @@ void makeOne(const std::vector<Ideogram> &ideograms, const MakeOptions &options,
     const ProblemPlan plan = planProblem(ideograms, options.seed, index, isFemaleProblem(name));
     for (int piece = 0; piece < PieceCount; ++piece) {
         const QImage image = renderPiece(plan, options.seed, index, piece);
-        writeGeneratedFile(QDir(folder).filePath(pieceFileName(piece)), encodeBmp24(image));
+        writeGeneratedBitmap(QDir(folder).filePath(pieceFileName(piece)), image);
     }
     writeFileAtomically(listingPath(folder), linesToCp932(listingLines(folder)));
     writeOrigin(folder, {{QStringLiteral("source"), QStringLiteral("made")},
@@ -147,46 +127,28 @@ int makeProblems(const MakeOptions &options)
     // The sample image for the settings preview: piece 1-1 of the first catalogue problem.
     if (options.writeSample) {
         const ProblemPlan samplePlan = planProblem(ideograms, options.seed, 0, isFemaleProblem(names[0]));
-        writeGeneratedFile(QDir(options.outDir).filePath(pieceFileName(0)),
-                           encodeBmp24(renderPiece(samplePlan, options.seed, 0, 0)));
+        writeGeneratedBitmap(QDir(options.outDir).filePath(pieceFileName(0)),
+                             renderPiece(samplePlan, options.seed, 0, 0));
     }
     if (indexes.isEmpty())
         return 0;
 
-    int threads = options.threads > 0 ? options.threads : int(std::thread::hardware_concurrency());
-    threads = std::clamp(threads, 1, int(indexes.size()));
-    std::atomic<int> next{0};
-    std::atomic<bool> failed{false};
     std::mutex mutex;
     int done = 0;
-    QString error;
-    const auto work = [&] {
-        for (int i = next++; i < indexes.size() && !failed; i = next++) {
-            const QString &name = names[indexes[i]];
-            try {
-                makeOne(ideograms, options, indexes[i], name);
-            } catch (const std::exception &e) {
-                std::lock_guard lock(mutex);
-                if (!failed.exchange(true))
-                    error = dynamic_cast<const KorvenError *>(&e)
-                                ? static_cast<const KorvenError &>(e).message()
-                                : QStringLiteral("%1: %2").arg(name, QString::fromLocal8Bit(e.what()));
-                return;
-            }
-            std::lock_guard lock(mutex);
-            ++done;
-            if (options.progress)
-                options.progress(done, int(indexes.size()), name);
+    runParallel(int(indexes.size()), options.threads, [&](int i) {
+        const QString &name = names[indexes[i]];
+        try {
+            makeOne(ideograms, options, indexes[i], name);
+        } catch (const KorvenError &) {
+            throw;
+        } catch (const std::exception &e) {
+            throw KorvenError(QStringLiteral("%1: %2").arg(name, QString::fromLocal8Bit(e.what())));
         }
-    };
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(work);
-    work();
-    for (auto &thread : pool)
-        thread.join();
-    if (failed)
-        throw KorvenError(error);
+        std::lock_guard lock(mutex);
+        ++done;
+        if (options.progress)
+            options.progress(done, int(indexes.size()), name);
+    });
     return int(indexes.size());
 }
 

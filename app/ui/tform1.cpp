@@ -5,6 +5,7 @@
 #include "app/language.h"
 #include "app/main_layout.h"
 #include "app/program_folder.h"
+#include "exercise/board_rules.h"
 #include "app/ui/help_window.h"
 #include "app/ui/messages.h"
 #include "app/ui/tabout_box.h"
@@ -214,6 +215,9 @@ void TForm1::createMenu()
     file->setObjectName(QStringLiteral("File1"));
     New1 = action(file, QStringLiteral("New1"), tr("Reset"), QKeySequence(Qt::Key_F1));
     Analysis1 = action(file, QStringLiteral("Analysis1"), tr("Analysis"), QKeySequence(Qt::Key_F12));
+    CaseWork1 = action(file, QStringLiteral("CaseWork1"), tr("Case work..."), QKeySequence(Qt::Key_F9));
+    // Case work belongs to a logged-in trainee.
+    connect(file, &QMenu::aboutToShow, this, [this] { CaseWork1->setEnabled(!UserId.isEmpty()); });
     file->addSeparator();
     N4 = action(file, QStringLiteral("N4"), tr("Printer Settings..."), {});
     N3 = action(file, QStringLiteral("N3"), tr("Print(A4 size only)"), {});
@@ -235,11 +239,12 @@ void TForm1::createMenu()
     Help2 = action(help, QStringLiteral("Help2"), tr("Help(&C)\tF12"), {});
     About1 = action(help, QStringLiteral("About1"), tr("About(&A)..."), {});
 
-    for (QAction *a : {New1, Analysis1, N1, Magnifier1, Settings1})
+    for (QAction *a : {New1, Analysis1, CaseWork1, N1, Magnifier1, Settings1})
         a->setShortcutContext(Qt::WindowShortcut);
 
     connect(New1, &QAction::triggered, this, [this] { New1Click(); });
     connect(Analysis1, &QAction::triggered, this, [this] { Analysis1Click(); });
+    connect(CaseWork1, &QAction::triggered, this, [this] { CaseWork1Click(); });
     connect(N4, &QAction::triggered, this, [this] { N4Click(); });
     connect(N3, &QAction::triggered, this, [this] { N3Click(); });
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
@@ -433,12 +438,9 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             // One notch (120 units) is one call; fine-grained wheels and touchpads send parts of
             // a notch, which add up, and scroll phases without movement turn nothing.
             const QPoint angle = static_cast<QWheelEvent *>(event)->angleDelta();
-            wheelRemainder_ += angle.y() != 0 ? angle.y() : angle.x();
-            while (wheelRemainder_ >= 120 || wheelRemainder_ <= -120) {
-                const int notch = wheelRemainder_ > 0 ? 120 : -120;
-                wheelRemainder_ -= notch;
-                FormMouseWheel(notch);
-            }
+            const int notches = korven::takeWheelNotches(wheelRemainder_, angle.y() != 0 ? angle.y() : angle.x());
+            for (int i = 0; i < std::abs(notches); ++i)
+                FormMouseWheel(notches > 0 ? 120 : -120);
             return true;
         }
     }

@@ -101,6 +101,25 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     </message>
 </context>
 <context>
+    <name>BandSplice</name>
+    <message>
+        <source>chromosome %1 has no band %2</source>
+        <translation>染色体 %1 にバンド %2 はありません</translation>
+    </message>
+    <message>
+        <source>%1 keeps no centromere</source>
+        <translation>%1 にはセントロメアが残りません</translation>
+    </message>
+    <message>
+        <source>%1 keeps more than one centromere</source>
+        <translation>%1 にはセントロメアが二つ以上残ります</translation>
+    </message>
+    <message>
+        <source>there is no chromosome %1</source>
+        <translation>染色体 %1 はありません</translation>
+    </message>
+</context>
+<context>
     <name>BmpWriter</name>
     <message>
         <source>not a BMP file (no &quot;BM&quot; signature)</source>
@@ -141,6 +160,363 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     <message>
         <source>%1 x %2 pixels is too large (at most %3 x %3 and %4 pixels)</source>
         <translation>%1 x %2 画素は大きすぎます(上限は %3 x %3、合計 %4 画素)</translation>
+    </message>
+</context>
+<context>
+    <name>CaseAnswerWindow</name>
+    <message>
+        <source>KORVEN  Correct answer</source>
+        <translation>KORVEN  正解</translation>
+    </message>
+</context>
+<context>
+    <name>CaseFile</name>
+    <message>
+        <source>%1 line %2</source>
+        <translation>%1 の %2 行目</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; needs %3 fields, has %4</source>
+        <translation>%1: 「%2」には %3 個の項目が必要ですが、%4 個です</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1: 「%2」は %3 から %4 までの数ではありません</translation>
+    </message>
+    <message>
+        <source>%1: spread of cell %2 where cell %3 comes next</source>
+        <translation>%1: 次は細胞 %3 のはずが、細胞 %2 の分裂像です</translation>
+    </message>
+    <message>
+        <source>%1: a piece needs a plain file name and an identity</source>
+        <translation>%1: 染色体には単純なファイル名と名称が必要です</translation>
+    </message>
+    <message>
+        <source>%1: piece of cell %2, which has no spread line before it</source>
+        <translation>%1: 細胞 %2 の染色体ですが、その前に分裂像の行がありません</translation>
+    </message>
+    <message>
+        <source>%1: unknown record &quot;%2&quot;</source>
+        <translation>%1: 不明な記録「%2」</translation>
+    </message>
+    <message>
+        <source>%1: no karyotype line</source>
+        <translation>%1: karyotype の行がありません</translation>
+    </message>
+    <message>
+        <source>%1: no level line</source>
+        <translation>%1: level の行がありません</translation>
+    </message>
+    <message>
+        <source>%1: no cell (spread line)</source>
+        <translation>%1: 細胞(spread の行)がありません</translation>
+    </message>
+</context>
+<context>
+    <name>CaseFolder</name>
+    <message>
+        <source>%1: cell 1 has no chromosome.</source>
+        <translation>%1: 細胞 1 に染色体がありません。</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large.</source>
+        <translation>%1: 画像が大きすぎます。</translation>
+    </message>
+    <message>
+        <source>%1: the picture cannot be read.</source>
+        <translation>%1: 画像を読み取れません。</translation>
+    </message>
+</context>
+<context>
+    <name>CaseMaker</name>
+    <message>
+        <source>the karyotype has no cell line</source>
+        <translation>核型に細胞系列がありません</translation>
+    </message>
+    <message>
+        <source>a case has 1 to %1 cells, not %2</source>
+        <translation>症例の細胞数は 1 から %1 までです(%2 ではありません)</translation>
+    </message>
+    <message>
+        <source>every line of a mosaic needs its cell count in brackets, as in 45,X[3]/46,XX[17]</source>
+        <translation>モザイクの各系列には、45,X[3]/46,XX[17] のように角かっこで細胞数が必要です</translation>
+    </message>
+    <message>
+        <source>the counts add up to %1 cells; a case has at most %2</source>
+        <translation>細胞数の合計が %1 です。症例の細胞は最大 %2 です</translation>
+    </message>
+    <message>
+        <source>there is no ideogram table for %1 bands (tables: %2)</source>
+        <translation>%1 バンドのイディオグラムの表がありません(表: %2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be painted: %2</source>
+        <translation>%1 は描けません: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a plain folder name</source>
+        <translation>「%1」は単純なフォルダ名ではありません</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 はすでにあります</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the folder</source>
+        <translation>%1: フォルダを作れません</translation>
+    </message>
+    <message>
+        <source>%1: cannot be replaced</source>
+        <translation>%1: 置き換えられません</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1: 書き込めません</translation>
+    </message>
+    <message>
+        <source>%1: listed twice</source>
+        <translation>%1: 二度記載されています</translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: ありません</translation>
+    </message>
+    <message>
+        <source>%1: not listed in case.txt</source>
+        <translation>%1: case.txt に記載されていません</translation>
+    </message>
+    <message>
+        <source>%1: cell %2: %3 overlaps %4</source>
+        <translation>%1: 細胞 %2: %3 が %4 に重なっています</translation>
+    </message>
+    <message>
+        <source>%1: cell %2: %3 reaches outside the spread</source>
+        <translation>%1: 細胞 %2: %3 が分裂像の外にはみ出しています</translation>
+    </message>
+    <message>
+        <source>%1: there is no ideogram table for level %2</source>
+        <translation>%1: レベル %2 のイディオグラムの表がありません</translation>
+    </message>
+    <message>
+        <source>%1: karyotype %2: %3</source>
+        <translation>%1: 核型 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: cell %2 holds %3 chromosomes that are not those of %4</source>
+        <translation>%1: 細胞 %2 の %3 本の染色体は %4 のものではありません</translation>
+    </message>
+    <message>
+        <source>%1: cell 1 is not of the karyotype&apos;s first line</source>
+        <translation>%1: 細胞 1 が核型の最初の系列のものではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 cell(s) of line %3 where the karyotype counts %4</source>
+        <translation>%1: 系列 %3 の細胞が %2 個ありますが、核型では %4 個です</translation>
+    </message>
+</context>
+<context>
+    <name>CaseSheet</name>
+    <message>
+        <source>%1: there is no ideogram table for level %2</source>
+        <translation>%1: レベル %2 のイディオグラムの表がありません</translation>
+    </message>
+    <message>
+        <source>%1 bands, cell 1</source>
+        <translation>%1 バンド、細胞 1</translation>
+    </message>
+    <message>
+        <source>Cell 1 as counted</source>
+        <translation>計数する細胞 1</translation>
+    </message>
+</context>
+<context>
+    <name>CaseWindow</name>
+    <message>
+        <source>right</source>
+        <translation>正解</translation>
+    </message>
+    <message>
+        <source>near</source>
+        <translation>惜しい</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>不正解</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>記載なし</translation>
+    </message>
+    <message>
+        <source>extra</source>
+        <translation>余分</translation>
+    </message>
+    <message>
+        <source>mosaic</source>
+        <translation>モザイク</translation>
+    </message>
+    <message>
+        <source>sex chromosomes</source>
+        <translation>性染色体</translation>
+    </message>
+    <message>
+        <source>numerical</source>
+        <translation>数的異常</translation>
+    </message>
+    <message>
+        <source>structural</source>
+        <translation>構造異常</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>KORVEN  Case work</source>
+        <translation>KORVEN  症例実習</translation>
+    </message>
+    <message>
+        <source>Option(&amp;O)</source>
+        <translation>オプション(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Magnifier</source>
+        <translation>拡大鏡</translation>
+    </message>
+    <message>
+        <source>Window(&amp;W)</source>
+        <translation>ウィンドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>症例</translation>
+    </message>
+    <message>
+        <source>My cases</source>
+        <translation>自分の症例</translation>
+    </message>
+    <message>
+        <source>Count:</source>
+        <translation>数:</translation>
+    </message>
+    <message>
+        <source>Confirm count</source>
+        <translation>数を確定</translation>
+    </message>
+    <message>
+        <source>Karyotype:</source>
+        <translation>核型:</translation>
+    </message>
+    <message>
+        <source>for example 46,XX</source>
+        <translation>例: 46,XX</translation>
+    </message>
+    <message>
+        <source>Evaluation</source>
+        <translation>評価</translation>
+    </message>
+    <message>
+        <source>Correct answer</source>
+        <translation>正解</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>症例 %1</translation>
+    </message>
+    <message>
+        <source>Case %1  (%2)</source>
+        <translation>症例 %1  (%2)</translation>
+    </message>
+    <message>
+        <source>Cases done</source>
+        <translation>実施した症例</translation>
+    </message>
+    <message>
+        <source>Karyotypes right</source>
+        <translation>核型の正解</translation>
+    </message>
+    <message>
+        <source>Counts right</source>
+        <translation>数の正解</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>正解: %1</translation>
+    </message>
+    <message>
+        <source>Marks: %1</source>
+        <translation>印: %1</translation>
+    </message>
+    <message>
+        <source>cell %1: %2</source>
+        <translation>細胞 %1: %2</translation>
+    </message>
+    <message>
+        <source>Counted: %1</source>
+        <translation>数えた結果: %1</translation>
+    </message>
+    <message>
+        <source>Choose a case from the list.</source>
+        <translation>一覧から症例を選んでください。</translation>
+    </message>
+    <message>
+        <source>Case %1, cell %2 of %3: click each chromosome to mark it (a second click takes the mark off), then confirm the count.</source>
+        <translation>症例 %1、細胞 %2 / %3: 染色体を一本ずつクリックして印を付け(もう一度クリックすると外れます)、数を確定してください。</translation>
+    </message>
+    <message>
+        <source>Case %1, cell 1: drag each chromosome into its group (right-click and turn the wheel to turn it), write the karyotype and press Evaluation.</source>
+        <translation>症例 %1、細胞 1: 染色体を一本ずつその群へドラッグし(右クリックしてホイールで回転)、核型を書いて「評価」を押してください。</translation>
+    </message>
+    <message>
+        <source>Case %1 is graded. &quot;Correct answer&quot; shows the answer.</source>
+        <translation>症例 %1 を評価しました。「正解」で答えを表示します。</translation>
+    </message>
+    <message>
+        <source>Count of cell %1: %2 (true: %3)  %4</source>
+        <translation>細胞 %1 の数: %2 (正しくは %3)  %4</translation>
+    </message>
+    <message>
+        <source>Form: %1</source>
+        <translation>書式: %1</translation>
+    </message>
+    <message>
+        <source>Counts right: %1/%2    Pieces right: %3/%4    Karyotype: %5</source>
+        <translation>数の正解: %1/%2    染色体の正解: %3/%4    核型: %5</translation>
+    </message>
+</context>
+<context>
+    <name>CellChromosomes</name>
+    <message>
+        <source>needs %1 breakpoint(s), has %2</source>
+        <translation>切断点が %1 個必要ですが、%2 個です</translation>
+    </message>
+    <message>
+        <source>joins two chromosomes</source>
+        <translation>二つの染色体をつなぐものです</translation>
+    </message>
+    <message>
+        <source>does not name chromosome %1</source>
+        <translation>染色体 %1 を含みません</translation>
+    </message>
+    <message>
+        <source>cannot be painted (rings, dicentrics and the like are not drawn)</source>
+        <translation>描けません(環状染色体、二動原体染色体などは描きません)</translation>
+    </message>
+    <message>
+        <source>%1: the sex chromosomes can only be X and Y</source>
+        <translation>%1: 性染色体は X と Y だけです</translation>
+    </message>
+    <message>
+        <source>no normal chromosome %1 is left to change</source>
+        <translation>変えられる正常な染色体 %1 が残っていません</translation>
     </message>
 </context>
 <context>
@@ -691,6 +1067,28 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
 </context>
 <context>
+    <name>KaryotypeCells</name>
+    <message>
+        <source>cannot be read</source>
+        <translation>読み取れません</translation>
+    </message>
+    <message>
+        <source>karyotype %1: %2</source>
+        <translation>核型 %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KaryotypeGrading</name>
+    <message>
+        <source>The case&apos;s own karyotype cannot be read: %1</source>
+        <translation>症例の核型を読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>No karyotype was written.</source>
+        <translation>核型が書かれていません。</translation>
+    </message>
+</context>
+<context>
     <name>KorvenPrinting</name>
     <message>
         <source>Printer Settings</source>
@@ -755,6 +1153,13 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1: cannot write the picture (%2)</source>
         <translation>%1: 画像を書き込めません(%2)</translation>
+    </message>
+</context>
+<context>
+    <name>MetaphaseSpread</name>
+    <message>
+        <source>the chromosomes do not fit into a spread</source>
+        <translation>染色体が分裂像に収まりません</translation>
     </message>
 </context>
 <context>
@@ -1058,6 +1463,10 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>Magnifier</source>
         <translation>拡大鏡</translation>
+    </message>
+    <message>
+        <source>Case work...</source>
+        <translation>症例実習...</translation>
     </message>
 </context>
 <context>
@@ -1836,6 +2245,38 @@ PREFIX/share/korven)から読み込みます。受講者ごとの記録はデー
         <translation>不備のあるフォルダが %1 個あります。&apos;korven-problems check FOLDER&apos; で内容を確認できます</translation>
     </message>
     <message>
+        <source>invalid karyotype: %1</source>
+        <translation>無効な核型: %1</translation>
+    </message>
+    <message>
+        <source>karyotype: %1 needs a value</source>
+        <translation>karyotype: %1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>karyotype: the band level is 400, 550 or 850, not &apos;%1&apos;</source>
+        <translation>karyotype: バンドレベルは 400、550、850 のいずれかです(&apos;%1&apos; は使えません)</translation>
+    </message>
+    <message>
+        <source>karyotype: unknown argument &apos;%1&apos;</source>
+        <translation>karyotype: 不明な引数 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>karyotype: the karyotype TEXT is required</source>
+        <translation>karyotype: 核型 TEXT が必要です</translation>
+    </message>
+    <message>
+        <source>the truth is not sound: %1</source>
+        <translation>正解の核型に不備があります: %1</translation>
+    </message>
+    <message>
+        <source>form fault: %1</source>
+        <translation>書式の誤り: %1</translation>
+    </message>
+    <message>
+        <source> (line %1)</source>
+        <translation>(%1 行目)</translation>
+    </message>
+    <message>
         <source>korven-problems: makes and checks the problem sets of KORVEN.
 
 Usage:
@@ -1869,13 +2310,29 @@ Usage:
       writes DIR/NAME.set (NAME is the folder&apos;s name); refuses, changing nothing,
       if a picture is missing, doubled or unreadable.
   korven-problems check DIR
-      Verifies a problem folder: the 46 bitmaps present and 24-bit, 46 listing
+      A case folder (with case.txt): verifies that every file is listed and
+      sound, that each cell holds the chromosomes of its karyotype, the cell
+      counts of a mosaic, and that no chromosomes overlap in a spread.
+      A problem folder: the 46 bitmaps present and 24-bit, 46 listing
       lines, every check value matching, and nothing that would play wrongly (a
       name outside the catalogue, an oversized bitmap, a background not pure
       white, two chromosomes in one bitmap, sex chromosomes that disagree with the
       name). Lists each fault; exit code 0 only when the folder is sound.
   korven-problems sheet DIR OUT.png
-      Draws the folder&apos;s 46 chromosomes as a labelled karyogram into OUT.png.
+      Draws the folder&apos;s 46 chromosomes as a labelled karyogram into OUT.png; for
+      a case folder, cell 1&apos;s karyogram with each abnormal chromosome labelled
+      and, beside it, the ideograms it was made from with the breakpoints.
+  korven-problems case KARYOTYPE --out CASES_DIR --name NAME [--level 400|550|850]
+                       [--seed N] [--cells N] [--note TEXT]...
+      Paints the cells of the karyotype (ISCN, e.g. 46,XX,t(11;22)(q23;q11.2)) and
+      writes the case folder CASES_DIR/NAME: case.txt and the bitmaps of each
+      cell&apos;s chromosomes laid out as a metaphase spread. A mosaic such as
+      45,X[3]/46,XX[7] gets as many cells of each line as its counts say; any
+      other karyotype --cells cells (default 1). Level default 550, seed 1. The
+      folder is written whole or not at all; an existing one is refused.
+  korven-problems make-cases --out CASES_DIR [--seed N]
+      Writes the bundled cases (case-01, case-02, ...) under CASES_DIR,
+      replacing earlier folders of those names.
   korven-problems karyotype TEXT
       Checks a karyotype written in ISCN (e.g. 47,XY,+21) and prints its normal
       form; exit code 1 with the reason when it is not a valid karyotype.
@@ -1923,6 +2380,9 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
       DIR/NAME.set(NAME はフォルダ名)を書き込みます。画像が欠けている、重複している、
       読み取れないときは、何も変更せずに中止します。
   korven-problems check DIR
+      症例フォルダ(case.txt があるもの)では、すべてのファイルが一覧にあり健全で
+      あること、各細胞が核型どおりの染色体を持つこと、モザイクの細胞数、分裂像の
+      中で染色体が重ならないことを検査します。
       問題フォルダを検査します: 46 枚のビットマップがそろい 24 ビットであること、
       一覧ファイルが 46 行で、すべての検査値が合うこと、正しく出題できないもの
       (目録外の名前、大きすぎるビットマップ、純白でない背景、1 枚に 2 本の染色体、
@@ -1930,6 +2390,19 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
       ないときだけ終了コード 0 を返します。
   korven-problems sheet DIR OUT.png
       フォルダの 46 本の染色体を、ラベル付きの核型図として OUT.png に描きます。
+      症例フォルダでは、細胞 1 の核型図(異常染色体にはラベル)と、その横に、
+      もとになった染色体のイディオグラムと切断点を描きます。
+  korven-problems case KARYOTYPE --out CASES_DIR --name NAME [--level 400|550|850]
+                       [--seed N] [--cells N] [--note TEXT]...
+      核型(ISCN、例: 46,XX,t(11;22)(q23;q11.2))の細胞を描き、症例フォルダ
+      CASES_DIR/NAME を書き込みます: case.txt と、分裂像として並べた各細胞の
+      染色体のビットマップです。45,X[3]/46,XX[7] のようなモザイクでは各系列の
+      細胞を数のとおりに、それ以外の核型では --cells 個(既定 1)の細胞を作ります。
+      レベルの既定は 550、シードは 1。フォルダは丸ごと書き込むか、まったく書き込まない
+      かのどちらかです。既存のフォルダは拒否します。
+  korven-problems make-cases --out CASES_DIR [--seed N]
+      同梱の症例(case-01、case-02、...)を CASES_DIR の下に書き込みます。同じ名前の
+      以前のフォルダは置き換えます。
   korven-problems karyotype TEXT
       ISCN で書いた核型(例: 47,XY,+21)を検査し、その正規形を表示します。
       有効な核型でないときは理由を表示し、終了コード 1 を返します。
@@ -1946,36 +2419,36 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
 </translation>
     </message>
     <message>
-        <source>invalid karyotype: %1</source>
-        <translation>無効な核型: %1</translation>
+        <source>%1: unknown argument &apos;%2&apos;</source>
+        <translation>%1: 不明な引数 &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>karyotype: %1 needs a value</source>
-        <translation>karyotype: %1 には値が必要です</translation>
+        <source>%1: %2 needs a value</source>
+        <translation>%1: %2 には値が必要です</translation>
     </message>
     <message>
-        <source>karyotype: the band level is 400, 550 or 850, not &apos;%1&apos;</source>
-        <translation>karyotype: バンドレベルは 400、550、850 のいずれかです(&apos;%1&apos; は使えません)</translation>
+        <source>%1: invalid value &apos;%2&apos; for %3</source>
+        <translation>%1: %3 の値 &apos;%2&apos; は無効です</translation>
     </message>
     <message>
-        <source>karyotype: unknown argument &apos;%1&apos;</source>
-        <translation>karyotype: 不明な引数 &apos;%1&apos;</translation>
+        <source>%1: --out CASES_DIR is required</source>
+        <translation>%1: --out CASES_DIR が必要です</translation>
     </message>
     <message>
-        <source>karyotype: the karyotype TEXT is required</source>
-        <translation>karyotype: 核型 TEXT が必要です</translation>
+        <source>made %1 of %2 cases (%3)</source>
+        <translation>%2 症例のうち %1 を作成しました(%3)</translation>
     </message>
     <message>
-        <source>the truth is not sound: %1</source>
-        <translation>正解の核型に不備があります: %1</translation>
+        <source>wrote %1 cases to %2 in %3 s</source>
+        <translation>%1 症例を %2 に %3 秒で書き込みました</translation>
     </message>
     <message>
-        <source>form fault: %1</source>
-        <translation>書式の誤り: %1</translation>
+        <source>case: the KARYOTYPE and --name NAME are required</source>
+        <translation>case: KARYOTYPE と --name NAME が必要です</translation>
     </message>
     <message>
-        <source> (line %1)</source>
-        <translation>(%1 行目)</translation>
+        <source>wrote %1 in %2 s</source>
+        <translation>%1 を %2 秒で書き込みました</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,7 @@ public:
     // ---- Menu (app/ui/tform1.cpp)
     QAction *New1 = nullptr;       // "Reset", F1
     QAction *Analysis1 = nullptr;  // "Analysis", F12
+    QAction *CaseWork1 = nullptr;  // "Case work...", F9
     QAction *N4 = nullptr;         // "Printer Settings..."
     QAction *N3 = nullptr;         // "Print(A4 size only)"
     QAction *Exit1 = nullptr;      // "Exit(&X)"
@@ -242,6 +243,10 @@ public:
     void relabelAllSlots();
     void relabelSlotOnPlacement(int slot);
     void relabelSlotOnRemoval(int slot);
+
+    // ---- Case work (cases/ui/tform1_cases.cpp)
+    void CaseWork1Click();            // opens the case window for the logged-in ID
+    QPointer<QWidget> CaseWork;       // the case window while it is open
 
     // ---- Printing (analysis/ui/tform1_printing.cpp)
     void N3Click();                   // Print(A4 size only)

@@ -1,0 +1,49 @@
+#pragma once
+// Where each chromosome of a case belongs in the karyogram, and the grading of the pieces and the
+// counts. The karyogram has a group for each of 1..22, X and Y, and a marker place after Y.
+#include <QColor>
+#include <QString>
+#include <vector>
+
+namespace korven {
+
+inline constexpr int GroupX = 22;
+inline constexpr int GroupY = 23;
+inline constexpr int GroupMarker = 24;
+inline constexpr int GroupCount = 25;
+inline constexpr int InSpread = -1; // a piece not put into any group
+
+// The group of chromosome "1".."22", "X", "Y" (-1 for anything else).
+int groupOfChromosome(const QString &chromosome);
+// The caption of a group: "1".."22", "X", "Y", and "mar" for the marker place.
+QString groupCaption(int group);
+// The groups in the karyogram's four rows, top to bottom.
+std::vector<std::vector<int>> karyogramRows();
+
+// The groups a piece of the given designation belongs in: the group of the chromosome that gives
+// its centromere ("der(22)t(11;22)(q23;q11.2)" in 22, "i(X)(q10)" in X, "del(5)(p14)" in 5); a
+// Robertsonian "der(13;14)(q10;q10)" or "rob(13;14)(q10;q10)" in 13 or 14; "mar" in the marker
+// place. Empty when the designation names no chromosome.
+std::vector<int> homeGroups(const QString &identity);
+
+// Whether a designation is a changed chromosome (anything but a plain "1".."22", "X", "Y"); the
+// answer labels these.
+bool isRearranged(const QString &identity);
+
+enum class PieceGrade { Right, Turned, WrongGroup, NotPlaced };
+
+// A piece of `identity` lying in `group` (InSpread when in no group), turned `step` of `steps`:
+// right when the group is one of its home groups and the turn is upright as the exercise accepts
+// it, turned too far in a home group, else wrong (or not placed when still in the spread).
+PieceGrade gradePiece(const QString &identity, int group, int step, int steps);
+
+// The grading colours of the exercise (right, turned too far, wrong or not placed).
+QColor pieceGradeColour(PieceGrade grade);
+
+struct CellCount {
+    int given = -1; // -1: not counted
+    int truth = 0;
+    bool right() const { return given == truth; }
+};
+
+} // namespace korven

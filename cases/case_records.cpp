@@ -1,0 +1,166 @@
+#include "cases/case_records.h"
+
+#include "exercise/errors.h"
+#include "files/text_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace korven {
+
+namespace {
+
+constexpr int FieldCount = 10;
+
+QString countsText(const std::vector<int> &counts)
+{
+    QStringList parts;
+    for (int c : counts)
+        parts << (c < 0 ? QStringLiteral("-") : QString::number(c));
+    return parts.join(u' ');
+}
+
+bool parseCounts(const QString &text, std::vector<int> &counts)
+{
+    counts.clear();
+    const QStringList parts = text.split(u' ', Qt::SkipEmptyParts);
+    for (const QString &p : parts) {
+        if (p == u"-") {
+            counts.push_back(-1);
+            continue;
+        }
+        bool ok = false;
+        const int n = p.toInt(&ok);
+        if (!ok || n < 0)
+            return false;
+        counts.push_back(n);
+    }
+    return !counts.empty();
+}
+
+QString oneLine(QString text)
+{
+    for (QChar &c : text)
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            c = u' ';
+    return text.trimmed();
+}
+
+} // namespace
+
+bool CaseRecord::countsRight() const
+{
+    if (countsGiven.size() != countsTrue.size())
+        return false;
+    for (size_t i = 0; i < countsGiven.size(); ++i)
+        if (countsGiven[i] != countsTrue[i])
+            return false;
+    return true;
+}
+
+QString caseRecordHeader()
+{
+    return QStringLiteral("date\ttime\tcase\tseconds\tcounts given\tcounts true\tpieces right\tpieces\tkaryotype\tverdict");
+}
+
+QString caseRecordLine(const CaseRecord &r)
+{
+    return QStringList{r.date.toString(Qt::ISODate),
+                       r.time.toString(QStringLiteral("HH:mm:ss")),
+                       oneLine(r.caseName),
+                       QString::number(r.seconds),
+                       countsText(r.countsGiven),
+                       countsText(r.countsTrue),
+                       QString::number(r.piecesRight),
+                       QString::number(r.pieces),
+                       oneLine(r.karyotype),
+                       oneLine(r.verdict)}
+        .join(u'\t');
+}
+
+bool parseCaseRecordLine(const QString &line, CaseRecord &r)
+{
+    const QStringList f = line.split(u'\t');
+    if (f.size() != FieldCount)
+        return false;
+    r = CaseRecord();
+    r.date = QDate::fromString(f[0], Qt::ISODate);
+    r.time = QTime::fromString(f[1], QStringLiteral("HH:mm:ss"));
+    r.caseName = f[2];
+    bool ok[4] = {};
+    r.seconds = f[3].toInt(&ok[0]);
+    r.piecesRight = f[6].toInt(&ok[1]);
+    r.pieces = f[7].toInt(&ok[2]);
+    r.karyotype = f[8];
+    r.verdict = f[9];
+    ok[3] = r.verdict == u"right" || r.verdict == u"near" || r.verdict == u"wrong";
+    return r.date.isValid() && r.time.isValid() && !r.caseName.isEmpty() && ok[0] && ok[1] && ok[2] && ok[3]
+           && r.seconds >= 0 && r.piecesRight >= 0 && r.pieces >= r.piecesRight
+           && parseCounts(f[4], r.countsGiven) && parseCounts(f[5], r.countsTrue);
+}
+
+CaseRecords parseCaseRecords(const QStringList &lines)
+{
+    CaseRecords out;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines[i].trimmed().isEmpty() || (i == 0 && lines[i] == caseRecordHeader()))
+            continue;
+        CaseRecord r;
+        if (parseCaseRecordLine(lines[i], r))
+            out.records.push_back(r);
+        else
+            out.badLines.push_back(i + 1);
+    }
+    return out;
+}
+
+CaseRecords readCaseRecords(const QString &path)
+{
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return {};
+    const QByteArray bytes = readRegularFile(path, RecordFileLimits.maxBytes);
+    return parseCaseRecords(splitDecodedLines(QString::fromUtf8(bytes)));
+}
+
+void appendCaseRecord(const QString &path, const CaseRecord &record)
+{
+    const QString line = caseRecordLine(record) + QStringLiteral("\r\n");
+    const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+    const LineCount existing = exists ? countTextLines(path, RecordFileLimits.maxBytes) : LineCount{};
+    if (!exists || existing.bytes == 0) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        writeFileAtomically(path, (caseRecordHeader() + QStringLiteral("\r\n") + line).toUtf8());
+        return;
+    }
+    // A last line without its line end (an outside edit) would glue the record to it.
+    const QString glue = existing.endsWithLineEnd ? QString() : QStringLiteral("\r\n");
+    appendToFile(path, (glue + line).toUtf8());
+}
+
+QString caseRecordPath(const QString &resultFolder, const QString &id)
+{
+    return QDir(resultFolder).filePath(id + QLatin1Char('/') + id + QStringLiteral(".cases"));
+}
+
+CaseSummary summarizeCases(const std::vector<CaseRecord> &records, const QMap<QString, QString> &kindOf)
+{
+    QMap<QString, const CaseRecord *> last;
+    for (const CaseRecord &r : records)
+        last[r.caseName] = &r;
+    CaseSummary s;
+    for (auto it = last.cbegin(); it != last.cend(); ++it) {
+        const CaseRecord &r = *it.value();
+        const bool right = r.verdict == u"right";
+        ++s.casesDone;
+        s.karyotypesRight += right ? 1 : 0;
+        s.countsRight += r.countsRight() ? 1 : 0;
+        s.lastVerdict.insert(it.key(), r.verdict);
+        auto &kind = s.byKind[kindOf.value(it.key())];
+        kind.first += right ? 1 : 0;
+        ++kind.second;
+    }
+    return s;
+}
+
+} // namespace korven

@@ -1,0 +1,62 @@
+#include "cases/ui/case_answer.h"
+
+#include "cases/case_grading.h"
+#include "cases/ui/case_places.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+CaseAnswerWindow::CaseAnswerWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("CaseAnswer"));
+    setWindowTitle(tr("KORVEN  Correct answer"));
+    auto *layout = new QVBoxLayout(this);
+    karyotypeLabel = new QLabel;
+    karyotypeLabel->setObjectName(QStringLiteral("TrueKaryotype"));
+    QFont big = karyotypeLabel->font();
+    big.setPixelSize(18);
+    big.setBold(true);
+    karyotypeLabel->setFont(big);
+    karyotypeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(karyotypeLabel);
+    noteLabel = new QLabel;
+    noteLabel->setObjectName(QStringLiteral("CaseNote"));
+    noteLabel->setWordWrap(true);
+    layout->addWidget(noteLabel);
+    karyogram = new KaryogramView(this);
+    layout->addWidget(karyogram, 1);
+    resize(1000, 760);
+}
+
+void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources)
+{
+    karyotypeLabel->setText(folder.karyotype);
+    noteLabel->setText(folder.notes.join(QLatin1Char('\n')));
+    for (GroupPlace *g : karyogram->groups()) {
+        const std::vector<CasePieceWidget *> held = g->pieces();
+        for (CasePieceWidget *p : held) {
+            g->release(p);
+            delete p;
+        }
+        g->setAnswerMode(true);
+    }
+    int tallest = 0;
+    for (int index : folder.piecesOf(1))
+        tallest = std::max(tallest, sources[index].height());
+    // Plain homologues first, each changed chromosome to their right with its designation.
+    for (bool changed : {false, true}) {
+        for (int index : folder.piecesOf(1)) {
+            const korven::CasePiece &p = folder.pieces[index];
+            if (korven::isRearranged(p.identity) != changed)
+                continue;
+            const std::vector<int> homes = korven::homeGroups(p.identity);
+            GroupPlace *group = karyogram->group(homes.empty() ? korven::GroupMarker : homes.front());
+            auto *widget = new CasePieceWidget(index, sources[index], 0, nullptr, group);
+            if (changed)
+                widget->setCaption(p.identity);
+            group->accept(widget, {});
+        }
+    }
+    const int room = karyogram->height() / 4 - 34;
+    karyogram->setPieceScale(tallest > 0 ? std::clamp(float(std::max(room, 40)) / tallest, 0.05f, 1.0f) : 1.0f);
+}

@@ -1,0 +1,129 @@
+#pragma once
+// The pieces of case work and the places that take them: the spread and each karyogram group.
+// A piece is a value (its case piece, source bitmap, turn) shown by a widget; a place is a widget
+// of one role that accepts a piece, lays out what it holds and says what it holds.
+#include "exercise/piece_picture.h"
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QPointF>
+#include <vector>
+
+class CaseWindow;
+
+class CasePieceWidget : public QLabel {
+    Q_OBJECT
+public:
+    CasePieceWidget(int index, const QImage &source, int step, CaseWindow *window, QWidget *parent);
+
+    int index() const { return index_; }      // into the case's pieces
+    const QImage &source() const { return source_; }
+    int step = 0;                             // turn in 15-degree steps
+    QPointF spreadCentre;                     // where it lies in the spread, in spread pixels
+    int group = -1;                           // the karyogram group holding it (-1: the spread)
+
+    // Draws the source at the scale and the piece's turn (none: upright) for this screen.
+    void draw(float scale, bool turned = true);
+    float shownScale() const { return picture_.scale; }
+    std::optional<float> shownAngle() const { return picture_.angle; }
+
+    void setMark(int number);                 // 0: no mark
+    int mark() const { return mark_; }
+    void setGradeColour(const QColor &colour); // invalid: none
+    QColor gradeColour() const { return grade_; }
+    void setCaption(const QString &caption);  // drawn under the piece (the answer's labels)
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    int index_;
+    QImage source_;
+    CaseWindow *window_;
+    korven::PiecePicture picture_;
+    QPixmap pixmap_;
+    int mark_ = 0;
+    QColor grade_;
+    QString caption_;
+    bool pressed_ = false;
+};
+
+// A place that takes pieces: the spread or a karyogram group.
+class PiecePlace : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+    // Takes a piece dropped with the pointer at `pos` (in this widget's coordinates).
+    virtual void accept(CasePieceWidget *piece, const QPoint &pos) = 0;
+    virtual void release(CasePieceWidget *piece);
+    virtual void layoutPieces() = 0;
+    const std::vector<CasePieceWidget *> &pieces() const { return pieces_; }
+
+protected:
+    std::vector<CasePieceWidget *> pieces_;
+};
+
+// The metaphase spread, drawn at the size where all of it fits.
+class SpreadPlace : public PiecePlace {
+    Q_OBJECT
+public:
+    explicit SpreadPlace(QWidget *parent);
+    void setSpreadSize(const QSize &size);
+    float scale() const;              // spread pixels to screen pixels
+    QPoint offset() const;            // where the spread's corner lies in the widget
+    void accept(CasePieceWidget *piece, const QPoint &pos) override;
+    void layoutPieces() override;
+    void clear();                     // forgets its pieces (the caller deletes them)
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QSize spreadSize_{1, 1};
+};
+
+// A group of the karyogram: its caption under a row of pieces, laid side by side.
+class GroupPlace : public PiecePlace {
+    Q_OBJECT
+public:
+    GroupPlace(int group, QWidget *parent);
+    int group() const { return group_; }
+    void accept(CasePieceWidget *piece, const QPoint &pos) override;
+    void layoutPieces() override;
+    void setPieceScale(float scale) { pieceScale_ = scale; }
+    void setAnswerMode(bool upright) { upright_ = upright; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    int group_;
+    QLabel *caption_;
+    float pieceScale_ = 1.0f;
+    bool upright_ = false;
+};
+
+// The karyogram: the 25 groups in four rows.
+class KaryogramView : public QWidget {
+    Q_OBJECT
+public:
+    explicit KaryogramView(QWidget *parent);
+    GroupPlace *group(int g) const { return groups_[g]; }
+    const std::vector<GroupPlace *> &groups() const { return groups_; }
+    void setPieceScale(float scale);
+    void clear();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void placeGroups();
+    std::vector<GroupPlace *> groups_;
+};

@@ -1,0 +1,119 @@
+#pragma once
+// The case window: choose a case, count each cell of it, arrange cell 1 into a karyogram, write
+// its karyotype, have it graded and see the answer. The window wires the places together; the
+// rules live in cases/.
+#include "cases/case_folder.h"
+#include "cases/case_records.h"
+#include "cases/ui/case_answer.h"
+#include "cases/ui/case_places.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMainWindow>
+#include <QPointer>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class CasePieceWidget;
+class CaseAnswerWindow;
+class KaryogramView;
+class Magnifier;
+class PiecePlace;
+class SpreadPlace;
+
+class CaseWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CaseWindow(const QString &userId, QWidget *parent = nullptr);
+    ~CaseWindow() override;
+
+    enum class Stage { NoCase, Counting, Arranging, Evaluated };
+
+    // The case list again, from the Cases folders and the user's records.
+    void refreshCaseList();
+    // Opens the case at row `row` of the case list: its first cell is shown for counting.
+    void openCase(int row);
+    void confirmCount();
+    void evaluate();
+    void showAnswer();
+
+    Stage stage() const { return stage_; }
+    const korven::CaseFolder &currentCase() const { return case_; }
+    int countingCell() const { return countingCell_; } // from 1
+    int markCount() const { return int(marks_.size()); }
+    const std::vector<CasePieceWidget *> &pieceWidgets() const { return pieces_; }
+    CasePieceWidget *chosenPiece() const { return chosen_; }
+    QString recordPath() const;
+
+    // Controls, by their object names as well.
+    QListWidget *caseList = nullptr;     // "CaseList"
+    QTableWidget *myCases = nullptr;     // "MyCases"
+    SpreadPlace *spread = nullptr;       // "Spread"
+    KaryogramView *karyogram = nullptr;  // "Karyogram"
+    QLabel *stepLabel = nullptr;         // "StepLabel": what to do now
+    QLabel *marksLabel = nullptr;        // "MarksLabel"
+    QSpinBox *countBox = nullptr;        // "CountBox"
+    QPushButton *confirmButton = nullptr; // "ConfirmCount"
+    QLabel *cellStrip = nullptr;         // "CellStrip": the counts so far
+    QLineEdit *karyotypeEdit = nullptr;  // "KaryotypeEdit"
+    QLabel *formFault = nullptr;         // "FormFault"
+    QPushButton *evaluateButton = nullptr; // "Evaluate"
+    QPushButton *answerButton = nullptr;   // "ShowAnswer"
+    QLabel *scoreLine = nullptr;         // "ScoreLine"
+    QListWidget *elementLines = nullptr; // "ElementLines"
+    QAction *magnifierAction = nullptr;  // "Magnifier", F6
+    Magnifier *loupe = nullptr;
+    QPointer<CaseAnswerWindow> answerWindow;
+
+    // ---- The pieces' side: a press, the drag, a right-click.
+    void beginPieceDrag(CasePieceWidget *piece, const QPoint &globalPos);
+    void movePieceDrag(const QPoint &globalPos);
+    void endPieceDrag(const QPoint &globalPos);
+    void cancelPieceDrag();
+    void choosePiece(CasePieceWidget *piece);
+    // One wheel notch on the chosen piece: turns it one step (delta < 0: back).
+    void turnChosen(int delta);
+    // The place that takes a drop at globalPos, or nullptr.
+    PiecePlace *placeAt(const QPoint &globalPos) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void createControls();
+    void showCell(int cell, bool movable);
+    void clearPieces();
+    void toggleMark(CasePieceWidget *piece);
+    void updateCountControls();
+    void startArranging();
+    void updateMagnifier(const QPoint &globalPos);
+    void updateMyCases(const korven::CaseSummary &summary);
+    float karyogramScale() const;
+
+    QString userId_;
+    std::vector<korven::CaseEntry> entries_;
+    korven::CaseFolder case_;
+    int caseRow_ = -1;
+    std::vector<QImage> sources_;            // per case piece
+    std::vector<CasePieceWidget *> pieces_;  // the shown cell's pieces
+    std::vector<CasePieceWidget *> marks_;   // marked pieces in the order of marking
+    std::vector<int> counts_;                // given count per cell (-1: not yet)
+    int countingCell_ = 0;
+    Stage stage_ = Stage::NoCase;
+    QElapsedTimer clock_;
+    int tallest_ = 0;
+
+    QPointer<CasePieceWidget> dragging_;
+    QPoint dragStart_;
+    bool dragStarted_ = false;
+    QPointer<CasePieceWidget> chosen_;
+    int wheelRemainder_ = 0;
+    bool middleHeld_ = false;
+};

@@ -1,0 +1,255 @@
+// The case window driven by mouse and keys: counting by clicks, arranging by drags and the wheel,
+// writing, grading, the record it appends, a mosaic counted cell by cell, and the way in from the
+// exercise window.
+#include "case_fixture.h"
+
+#include "app/program_folder.h"
+#include "cases/case_grading.h"
+#include "cases/case_records.h"
+#include "cases/ui/case_window.h"
+#include "exercise/errors.h"
+#include "exercise/grading.h"
+#include "exercise/ui/tform1.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QWheelEvent>
+#include <QtTest>
+
+using namespace korven;
+using namespace korven::test;
+
+namespace {
+
+CasePieceWidget *pieceWith(CaseWindow &w, const QString &identity, int nth = 0)
+{
+    for (CasePieceWidget *p : w.pieceWidgets())
+        if (w.currentCase().pieces[p->index()].identity == identity && nth-- == 0)
+            return p;
+    return nullptr;
+}
+
+void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center()); }
+
+void drag(QWidget *piece, QWidget *target, const QPoint &pos)
+{
+    const QPoint press = piece->rect().center();
+    const QPoint to = piece->mapFromGlobal(target->mapToGlobal(pos));
+    QTest::mousePress(piece, Qt::LeftButton, Qt::NoModifier, press);
+    QTest::mouseMove(piece, (press + to) / 2);
+    QTest::mouseMove(piece, to);
+    QTest::mouseRelease(piece, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+void dragToGroup(CaseWindow &w, CasePieceWidget *piece, int group)
+{
+    QWidget *target = w.karyogram->group(group);
+    drag(piece, target, QPoint(4, 4));
+}
+
+void turn(CaseWindow &w, CasePieceWidget *piece, int notches)
+{
+    const QPoint at = piece->rect().center();
+    QContextMenuEvent choose(QContextMenuEvent::Mouse, at, piece->mapToGlobal(at));
+    QApplication::sendEvent(piece, &choose);
+    QWidget *over = w.spread;
+    for (int i = 0; i < notches; ++i) {
+        QWheelEvent wheel(QPointF(1, 1), over->mapToGlobal(QPointF(1, 1)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &wheel);
+    }
+}
+
+QStringList recordLines(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class TestCaseWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void countArrangeWriteEvaluate();
+    void mosaicCountedCellByCell();
+    void brokenCaseChangesNothing();
+    void openedFromExerciseWindowPausesTrial();
+
+private:
+    ProgramFolder *folder_ = nullptr;
+    QString cases_;
+};
+
+void TestCaseWindow::init()
+{
+    folder_ = new ProgramFolder;
+    cases_ = QDir(folder_->path()).filePath(QStringLiteral("Cases"));
+    writeCase(cases_, "b-mosaic", "45,X[2]/46,XX[1]",
+              {{{"X"}, {"1"}, {"2"}}, {{"X"}, {"X"}, {"1"}, {"2"}}, {{"X"}, {"1"}, {"2"}}});
+    writeCase(cases_, "a-trisomy", "47,XY,+21",
+              {{{"21", 2}, {"21"}, {"21", 23}, {"X"}, {"Y"}, {"der(13;14)(q10;q10)"}, {"mar"}}});
+}
+
+void TestCaseWindow::cleanup()
+{
+    delete folder_;
+    folder_ = nullptr;
+}
+
+void TestCaseWindow::countArrangeWriteEvaluate()
+{
+    CaseWindow w("trainee1");
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.windowTitle(), QStringLiteral("KORVEN  Case work"));
+    // Numbers only, never the folder's name.
+    QCOMPARE(w.caseList->count(), 2);
+    QCOMPARE(w.caseList->item(0)->text(), QStringLiteral("Case 1"));
+    w.openCase(0);
+    QCOMPARE(w.stage(), CaseWindow::Stage::Counting);
+    QCOMPARE(int(w.pieceWidgets().size()), 7);
+
+    // Count: three marks, the second taken off again, the rest renumbered.
+    const auto &pieces = w.pieceWidgets();
+    click(pieces[0]);
+    click(pieces[1]);
+    click(pieces[2]);
+    QCOMPARE(pieces[2]->mark(), 3);
+    click(pieces[1]);
+    QCOMPARE(w.markCount(), 2);
+    QCOMPARE(pieces[1]->mark(), 0);
+    QCOMPARE(pieces[2]->mark(), 2);
+    QCOMPARE(w.countBox->value(), 2);
+    for (int i = 3; i < 7; ++i)
+        click(pieces[i]);
+    QCOMPARE(w.countBox->value(), 6);
+    QVERIFY(!w.evaluateButton->isEnabled());
+    QTest::mouseClick(w.confirmButton, Qt::LeftButton); // one short of the truth
+    QCOMPARE(w.stage(), CaseWindow::Stage::Arranging);
+    QVERIFY(w.cellStrip->text().contains("6"));
+
+    // Arrange: the trisomy into 21, X and Y, the Robertsonian into 14, the marker into 21 (wrong);
+    // one 21 turned too far, one left in the spread.
+    dragToGroup(w, pieceWith(w, "21", 0), 20);
+    dragToGroup(w, pieceWith(w, "21", 1), 20);
+    dragToGroup(w, pieceWith(w, "X"), GroupX);
+    dragToGroup(w, pieceWith(w, "Y"), GroupY);
+    dragToGroup(w, pieceWith(w, "der(13;14)(q10;q10)"), 13);
+    dragToGroup(w, pieceWith(w, "mar"), 20);
+    QCOMPARE(int(w.karyogram->group(20)->pieces().size()), 3);
+    // ... and one moved on from 21 to its right place.
+    dragToGroup(w, pieceWith(w, "mar"), GroupMarker);
+    QCOMPARE(int(w.karyogram->group(20)->pieces().size()), 2);
+    CasePieceWidget *turned = pieceWith(w, "21", 1);
+    turn(w, turned, 6);
+    QCOMPARE(turned->step, 6);
+    QCOMPARE(pieceWith(w, "21", 0)->step, 2); // the other keeps its own turn
+    // One 21 dragged back to the spread: it stays there, ungraded as placed.
+    drag(pieceWith(w, "21", 2), w.spread, QPoint(300, 100));
+    QCOMPARE(pieceWith(w, "21", 2)->group, InSpread);
+
+    // Write: the form fault shows as it is typed and goes when mended.
+    QTest::keyClicks(w.karyotypeEdit, "47, XY");
+    QVERIFY(!w.formFault->text().isEmpty());
+    w.karyotypeEdit->clear();
+    QTest::keyClicks(w.karyotypeEdit, "47,XY,+21");
+    QVERIFY(w.formFault->text().isEmpty());
+
+    QTest::mouseClick(w.evaluateButton, Qt::LeftButton);
+    QCOMPARE(w.stage(), CaseWindow::Stage::Evaluated);
+    QCOMPARE(pieceWith(w, "21", 0)->gradeColour(), QColor(SlotColourRight)); // step 2: still upright
+    QCOMPARE(turned->gradeColour(), QColor(SlotColourTurned));
+    QCOMPARE(pieceWith(w, "21", 2)->gradeColour(), QColor(SlotColourWrong));
+    QCOMPARE(pieceWith(w, "mar")->gradeColour(), QColor(SlotColourRight));
+    QCOMPARE(pieceWith(w, "der(13;14)(q10;q10)")->gradeColour(), QColor(SlotColourRight));
+    QCOMPARE(w.elementLines->item(0)->text(), QStringLiteral("Count of cell 1: 6 (true: 7)  wrong"));
+    QCOMPARE(w.elementLines->count(), 4); // the count, then 47, XY, +21
+    QCOMPARE(w.scoreLine->text(), QStringLiteral("Counts right: 0/1    Pieces right: 5/7    Karyotype: right"));
+
+    const QStringList lines = recordLines(caseRecordPath(folder_->resultFolder(), "trainee1"));
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0], caseRecordHeader());
+    const QStringList f = lines[1].split('\t');
+    QCOMPARE(f.mid(2), (QStringList{"a-trisomy", f[3], "6", "7", "5", "7", "47,XY,+21", "right"}));
+    QCOMPARE(f[0], QDate::currentDate().toString(Qt::ISODate));
+    // The list and "my cases" read the record back.
+    QCOMPARE(w.caseList->item(0)->text(), QStringLiteral("Case 1  (right)"));
+    QCOMPARE(w.myCases->item(0, 1)->text(), QStringLiteral("1"));
+
+    QTest::mouseClick(w.answerButton, Qt::LeftButton);
+    QVERIFY(w.answerWindow);
+    QCOMPARE(w.answerWindow->karyotypeLabel->text(), QStringLiteral("47,XY,+21"));
+    QCOMPARE(int(w.answerWindow->karyogram->group(20)->pieces().size()), 3);
+    QCOMPARE(int(w.answerWindow->karyogram->group(13 - 1)->pieces().size()), 1); // rob in its first group
+}
+
+void TestCaseWindow::mosaicCountedCellByCell()
+{
+    CaseWindow w("trainee1");
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.openCase(1);
+    const int expected[] = {3, 3, 3}; // the second cell (four chromosomes) counted one short
+    for (int cell = 1; cell <= 3; ++cell) {
+        QCOMPARE(w.countingCell(), cell);
+        for (int i = 0; i < expected[cell - 1]; ++i)
+            click(w.pieceWidgets()[i]);
+        QTest::mouseClick(w.confirmButton, Qt::LeftButton);
+    }
+    QCOMPARE(w.stage(), CaseWindow::Stage::Arranging);
+    QCOMPARE(w.cellStrip->text(), QStringLiteral("Counted: cell 1: 3   cell 2: 3   cell 3: 3"));
+    QCOMPARE(int(w.pieceWidgets().size()), 3); // cell 1 is arranged
+    QTest::keyClicks(w.karyotypeEdit, "46,XX");
+    QTest::mouseClick(w.evaluateButton, Qt::LeftButton);
+    const QStringList lines = recordLines(caseRecordPath(folder_->resultFolder(), "trainee1"));
+    QCOMPARE(lines.size(), 2);
+    const QStringList f = lines[1].split('\t');
+    QCOMPARE(f[4], QStringLiteral("3 3 3"));
+    QCOMPARE(f[5], QStringLiteral("3 4 3"));
+    QCOMPARE(f[9], QStringLiteral("wrong"));
+    QCOMPARE(w.elementLines->item(1)->text(), QStringLiteral("Count of cell 2: 3 (true: 4)  wrong"));
+}
+
+void TestCaseWindow::brokenCaseChangesNothing()
+{
+    CaseWindow w("trainee1");
+    w.show();
+    w.openCase(0);
+    QFile::remove(QDir(cases_).filePath("b-mosaic/c2-1.bmp"));
+    QVERIFY_THROWS_EXCEPTION(KorvenError, w.openCase(1));
+    QCOMPARE(w.currentCase().name, QStringLiteral("a-trisomy"));
+    QCOMPARE(w.stage(), CaseWindow::Stage::Counting);
+}
+
+void TestCaseWindow::openedFromExerciseWindowPausesTrial()
+{
+    WindowFixture fixture;
+    TForm1 *f = fixture.form();
+    // The fixture's own folder replaces this test's: give it the cases too.
+    writeCase(QDir(fixture.folder.path()).filePath("Cases"), "a-trisomy", "47,XY,+21", {{{"21"}}});
+    f->UserId = "trainee2";
+    fixture.loadAndStart();
+    QCOMPARE(f->ClockRunning, 1);
+    QCOMPARE(f->CaseWork1->shortcut(), QKeySequence(Qt::Key_F9));
+    QTest::keyClick(f, Qt::Key_F9);
+    QCOMPARE(f->ClockRunning, 0);
+    auto *w = qobject_cast<CaseWindow *>(f->CaseWork.data());
+    QVERIFY(w);
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->recordPath(), caseRecordPath(fixture.folder.resultFolder(), "trainee2"));
+    QCOMPARE(w->caseList->count(), 1);
+}
+
+QTEST_MAIN(TestCaseWindow)
+#include "test_case_window.moc"

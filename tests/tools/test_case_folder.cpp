@@ -1,0 +1,371 @@
+// Case folders: the chromosomes of a cell from a karyotype line, the cells of a mosaic, a folder
+// written whole or not at all, the same folder for the same seed, and the check that finds what
+// a hand edit broke.
+#include "exercise/errors.h"
+#include "files/text_file.h"
+#include "tools/case_catalogue.h"
+#include "tools/case_maker.h"
+#include "tools/karyotype_cells.h"
+#include "tools/problem_maker.h"
+
+#include <QProcess>
+
+#include <QtTest>
+
+using namespace korven;
+using K = Alteration::Kind;
+
+Q_DECLARE_METATYPE(korven::CellLine)
+
+namespace {
+
+Alteration alteration(K kind, QStringList chromosomes, QStringList breaks, QString text, bool gained = false,
+                      QString of = {})
+{
+    return {kind, gained, chromosomes, breaks, of, text};
+}
+
+CellLine line(const QString &sex, std::vector<Alteration> alterations = {}, int cells = 0)
+{
+    return {sex, std::move(alterations), cells};
+}
+
+QStringList identities(const std::vector<CellChromosome> &cell)
+{
+    QStringList list;
+    for (const CellChromosome &c : cell)
+        list << c.identity;
+    return list;
+}
+
+// A karyotype reader for the check: the lines the test gave for a text.
+std::function<std::vector<CellLine>(const QString &)> reader(const QString &text, std::vector<CellLine> lines)
+{
+    return [text, lines](const QString &asked) {
+        if (asked != text)
+            throw KorvenError(QStringLiteral("unexpected karyotype %1").arg(asked));
+        return lines;
+    };
+}
+
+QByteArray folderBytes(const QString &folder)
+{
+    QByteArray all;
+    for (const QString &name : QDir(folder).entryList(QDir::Files, QDir::Name))
+        all += name.toUtf8() + readRegularFile(QDir(folder).filePath(name), 1 << 24);
+    return all;
+}
+
+} // namespace
+
+class TestCaseFolder : public QObject {
+    Q_OBJECT
+
+    std::vector<Ideogram> ideograms;
+    QTemporaryDir temp;
+
+    // A balanced translocation in two cells, made once for the checks.
+    const QString translocation = QStringLiteral("46,XX,t(11;22)(q23;q11.2)");
+    std::vector<CellLine> translocationLines{
+        line(QStringLiteral("XX"), {alteration(K::Translocation, {"11", "22"}, {"q23", "q11.2"}, "t(11;22)(q23;q11.2)")})};
+    QString made;
+
+    void makeTranslocation(const QString &name, std::uint64_t seed = 5)
+    {
+        CaseRecipe recipe{translocation, translocationLines, 400, seed, 2, {QStringLiteral("a note")}};
+        makeCase(recipe, ideograms, temp.path(), name, false, 2);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ideograms = loadIdeograms(QStringLiteral(KORVEN_SOURCE_DIR "/data"));
+        makeTranslocation(QStringLiteral("t11-22"));
+        made = temp.filePath(QStringLiteral("t11-22"));
+    }
+
+    void cellChromosomes_data()
+    {
+        QTest::addColumn<CellLine>("cellLine");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("group"); // the group whose members are listed
+        QTest::addColumn<QString>("members");
+        QTest::newRow("trisomy") << line("XY", {alteration(K::Gain, {"21"}, {}, "21", true)}) << 47 << "21" << "21 21 21";
+        QTest::newRow("monosomy") << line("XY", {alteration(K::Loss, {"7"}, {}, "7")}) << 45 << "7" << "7";
+        QTest::newRow("45,X") << line("X") << 45 << "X" << "X";
+        QTest::newRow("47,XXY") << line("XXY") << 47 << "X" << "X X";
+        QTest::newRow("deletion replaces a 5") << line("XX", {alteration(K::Deletion, {"5"}, {"p14"}, "del(5)(p14)")}) << 46
+                                               << "5" << "5 del(5)(p14)";
+        QTest::newRow("translocation") << line("XX", {alteration(K::Translocation, {"11", "22"}, {"q23", "q11.2"}, "t(11;22)(q23;q11.2)")})
+                                       << 46 << "22" << "22 der(22)t(11;22)(q23;q11.2)";
+        QTest::newRow("gained derivative") << line("XY", {alteration(K::Derivative, {"11", "22"}, {"q23", "q11.2"}, "der(22)t(11;22)(q23;q11.2)", true, "22")})
+                                           << 47 << "22" << "22 22 der(22)t(11;22)(q23;q11.2)";
+        QTest::newRow("Robertsonian") << line("XX", {alteration(K::Robertsonian, {"13", "14"}, {"q10", "q10"}, "rob(13;14)(q10;q10)")})
+                                      << 45 << "13" << "13 der(13;14)(q10;q10)";
+        QTest::newRow("translocation Down") << line("XY", {alteration(K::Robertsonian, {"14", "21"}, {"q10", "q10"}, "der(14;21)(q10;q10)"),
+                                                           alteration(K::Gain, {"21"}, {}, "21", true)})
+                                            << 46 << "21" << "21 21";
+        QTest::newRow("i(X) beside the listed X") << line("X", {alteration(K::Isochromosome, {"X"}, {"q10"}, "i(X)(q10)")}) << 46
+                                                  << "X" << "X i(X)(q10)";
+        QTest::newRow("marker last") << line("XX", {alteration(K::Marker, {}, {}, "mar", true)}) << 47 << "mar" << "mar";
+    }
+
+    void cellChromosomes()
+    {
+        QFETCH(CellLine, cellLine);
+        QFETCH(int, count);
+        QFETCH(QString, group);
+        QFETCH(QString, members);
+        const std::vector<CellChromosome> cell = korven::cellChromosomes(cellLine);
+        QCOMPARE(int(cell.size()), count);
+        QStringList inGroup;
+        for (const CellChromosome &c : cell)
+            if (c.group == group)
+                inGroup << c.identity;
+        QCOMPARE(inGroup.join(QLatin1Char(' ')), members);
+        // Karyogram order: groups never go back.
+        const QStringList order = identities(cell);
+        QVERIFY(order.indexOf(QStringLiteral("1")) == 0);
+    }
+
+    void cellChromosomeRefusals_data()
+    {
+        QTest::addColumn<CellLine>("cellLine");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("ring") << line("XX", {alteration(K::Unpaintable, {"1"}, {}, "r(1)(p36q44)")}) << "r(1)(p36q44): cannot be painted";
+        QTest::newRow("a third loss") << line("XX", {alteration(K::Loss, {"7"}, {}, "7"), alteration(K::Loss, {"7"}, {}, "7"),
+                                                     alteration(K::Loss, {"7"}, {}, "7")})
+                                      << "no normal chromosome 7 is left";
+        QTest::newRow("odd sex") << line("XZ") << "the sex chromosomes can only be X and Y";
+    }
+
+    void cellChromosomeRefusals()
+    {
+        QFETCH(CellLine, cellLine);
+        QFETCH(QString, message);
+        try {
+            korven::cellChromosomes(cellLine);
+            QFAIL("accepted");
+        } catch (const KorvenError &e) {
+            QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+        }
+    }
+
+    void mosaicCells()
+    {
+        const std::vector<CellLine> mosaic{line("X", {}, 3), line("XX", {}, 7)};
+        const std::vector<int> cells = cellLines(mosaic, 1, 9);
+        QCOMPARE(int(cells.size()), 10);
+        QCOMPARE(cells[0], 0);
+        QCOMPARE(int(std::count(cells.begin(), cells.end(), 0)), 3);
+        QCOMPARE(cellLines({line("XY")}, 4, 9), std::vector<int>(4, 0));
+        QVERIFY_THROWS_EXCEPTION(KorvenError, cellLines({line("X", {}, 3), line("XX")}, 1, 9));
+        QVERIFY_THROWS_EXCEPTION(KorvenError, cellLines({line("X", {}, 60), line("XX", {}, 60)}, 1, 9));
+    }
+
+    void writtenFolder()
+    {
+        QStringList faults;
+        const CaseFile file = readCaseFile(made, &faults);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        QCOMPARE(file.karyotype, translocation);
+        QCOMPARE(file.level, 400);
+        QCOMPARE(file.notes, QStringList{QStringLiteral("a note")});
+        QCOMPARE(int(file.spreads.size()), 2);
+        for (int cell = 1; cell <= 2; ++cell) {
+            QStringList ids;
+            for (const CasePiece &p : file.pieces)
+                if (p.cell == cell)
+                    ids << p.identity;
+            QCOMPARE(ids.size(), 46);
+            QCOMPARE(ids.count(QStringLiteral("der(11)t(11;22)(q23;q11.2)")), 1);
+            QCOMPARE(ids.count(QStringLiteral("der(22)t(11;22)(q23;q11.2)")), 1);
+            QCOMPARE(ids.count(QStringLiteral("22")), 1);
+        }
+        const QStringList check = checkCase(made, ideograms, reader(translocation, translocationLines));
+        QVERIFY2(check.isEmpty(), qPrintable(check.join('\n')));
+        // Nothing left beside it from the building.
+        QCOMPARE(QDir(temp.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{QStringLiteral("t11-22")});
+    }
+
+    void sameSeedSameFolder()
+    {
+        makeTranslocation(QStringLiteral("again"));
+        QCOMPARE(folderBytes(temp.filePath(QStringLiteral("again"))), folderBytes(made));
+        QDir(temp.filePath(QStringLiteral("again"))).removeRecursively();
+    }
+
+    void refusalsWriteNothing_data()
+    {
+        QTest::addColumn<CellLine>("cellLine");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("existing folder") << line("XX") << "t11-22" << "already exists";
+        QTest::newRow("dicentric") << line("XX", {alteration(K::Unpaintable, {"13", "14"}, {}, "dic(13;14)(p11;p11)")})
+                                   << "new" << "cannot be painted";
+        QTest::newRow("unknown band") << line("XX", {alteration(K::Deletion, {"5"}, {"p99"}, "del(5)(p99)")}) << "new"
+                                      << "chromosome 5 has no band p99";
+        QTest::newRow("hidden name") << line("XX") << ".new" << "not a plain folder name";
+    }
+
+    void refusalsWriteNothing()
+    {
+        QFETCH(CellLine, cellLine);
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        const QByteArray before = folderBytes(made);
+        const QStringList entries = QDir(temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        try {
+            makeCase({QStringLiteral("46,XX"), {cellLine}, 400, 1, 1, {}}, ideograms, temp.path(), name);
+            QFAIL("made");
+        } catch (const KorvenError &e) {
+            QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+        }
+        QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entries);
+        QCOMPARE(folderBytes(made), before);
+    }
+
+    void checkFindsFaults_data()
+    {
+        QTest::addColumn<QString>("edit"); // what is done to a copy of the folder
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("bitmap missing") << "remove 1-03.bmp" << "1-03.bmp: missing";
+        QTest::newRow("bitmap not listed") << "copy 1-03.bmp stray.bmp" << "stray.bmp: not listed";
+        QTest::newRow("bitmap not 24-bit") << "truncate 1-05.bmp" << "1-05.bmp:";
+        QTest::newRow("piece dropped") << "drop piece\t1\t1-46.bmp" << "cell 1 holds 45 chromosomes that are not those of";
+        QTest::newRow("pieces overlap") << "overlap" << "overlaps";
+        QTest::newRow("unknown record") << "append colour\tred" << "unknown record \"colour\"";
+        QTest::newRow("step out of range") << "replace \t0\n=\t24\n" << "is not a number from 0 to 23";
+    }
+
+    void checkFindsFaults()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, fault);
+        const QString copy = temp.filePath(QStringLiteral("edited"));
+        QDir(copy).removeRecursively();
+        QDir().mkpath(copy);
+        for (const QString &name : QDir(made).entryList(QDir::Files))
+            QFile::copy(QDir(made).filePath(name), QDir(copy).filePath(name));
+        const QString caseTxt = caseFilePath(copy);
+        QString text = QString::fromUtf8(readRegularFile(caseTxt, 1 << 20));
+        const QStringList words = edit.split(QLatin1Char(' '));
+        if (words[0] == QLatin1String("remove")) {
+            QFile::remove(QDir(copy).filePath(words[1]));
+        } else if (words[0] == QLatin1String("copy")) {
+            QFile::copy(QDir(copy).filePath(words[1]), QDir(copy).filePath(words[2]));
+        } else if (words[0] == QLatin1String("truncate")) {
+            QFile f(QDir(copy).filePath(words[1]));
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            f.resize(100);
+        } else if (words[0] == QLatin1String("drop")) {
+            QStringList lines = text.split(QLatin1Char('\n'));
+            lines.erase(std::remove_if(lines.begin(), lines.end(), [&](const QString &l) { return l.startsWith(edit.mid(5)); }), lines.end());
+            text = lines.join(QLatin1Char('\n'));
+        } else if (words[0] == QLatin1String("overlap")) {
+            // Piece 2 of cell 1 put where piece 1 lies.
+            QStringList lines = text.split(QLatin1Char('\n'));
+            QStringList first, second;
+            for (QString &l : lines) {
+                if (l.startsWith(QLatin1String("piece\t1\t1-01.bmp")))
+                    first = l.split(QLatin1Char('\t'));
+            }
+            for (QString &l : lines) {
+                if (l.startsWith(QLatin1String("piece\t1\t1-02.bmp"))) {
+                    second = l.split(QLatin1Char('\t'));
+                    second[4] = first[4], second[5] = first[5];
+                    l = second.join(QLatin1Char('\t'));
+                }
+            }
+            text = lines.join(QLatin1Char('\n'));
+        } else if (words[0] == QLatin1String("append")) {
+            text += edit.mid(7) + QLatin1Char('\n');
+        } else {
+            const QStringList parts = edit.mid(8).split(QLatin1Char('='));
+            const int at = int(text.indexOf(QStringLiteral("piece\t1\t1-01.bmp")));
+            const int lineEnd = int(text.indexOf(QLatin1Char('\n'), at));
+            QString l = text.mid(at, lineEnd - at + 1);
+            l = l.left(l.lastIndexOf(QLatin1Char('\t'))) + parts[1];
+            text = text.left(at) + l + text.mid(lineEnd + 1);
+        }
+        writeFileAtomically(caseTxt, text.toUtf8());
+        const QStringList faults = checkCase(copy, ideograms, reader(translocation, translocationLines));
+        QVERIFY2(faults.join('\n').contains(fault), qPrintable(faults.join('\n')));
+    }
+
+    // The bundled catalogue: made twice from one seed, byte for byte the same, and every case sound.
+    void catalogue()
+    {
+        QVERIFY(caseCatalogue().size() >= 24);
+        const QString a = temp.filePath(QStringLiteral("catalogue-a")), b = temp.filePath(QStringLiteral("catalogue-b"));
+        QCOMPARE(makeCaseCatalogue(a, 1, ideograms, readKaryotypeCells), int(caseCatalogue().size()));
+        makeCaseCatalogue(b, 1, ideograms, readKaryotypeCells);
+        for (const CatalogueCase &entry : caseCatalogue()) {
+            const QString folder = QDir(a).filePath(entry.name);
+            QCOMPARE(folderBytes(folder), folderBytes(QDir(b).filePath(entry.name)));
+            const QStringList faults = checkCase(folder, ideograms, readKaryotypeCells);
+            QVERIFY2(faults.isEmpty(), qPrintable(entry.karyotype + QLatin1Char('\n') + faults.join('\n')));
+            QVERIFY(!entry.notes.isEmpty());
+        }
+        QDir(a).removeRecursively();
+        QDir(b).removeRecursively();
+    }
+
+    // The command line: a case written from a karyotype text, and a refusal that writes nothing.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("del(5)(p14)") << QStringList{"46,XY,del(5)(p14)", "--name", "cli", "--level", "400", "--cells", "2"}
+                                     << 0 << "wrote";
+        QTest::newRow("a ring is not read") << QStringList{"46,XX,r(1)(p36q44)", "--name", "ring"} << 1 << "r(1)";
+        QTest::newRow("count that does not add up") << QStringList{"47,XY", "--name", "count"} << 1 << "47";
+        QTest::newRow("level without a table") << QStringList{"46,XY", "--name", "level", "--level", "300"} << 2 << "300";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const QString out = temp.filePath(QStringLiteral("cli-out"));
+        QProcess tool;
+        tool.start(QStringLiteral(KORVEN_TOOL), QStringList{QStringLiteral("case")} + arguments + QStringList{QStringLiteral("--out"), out});
+        QVERIFY(tool.waitForFinished(300000));
+        const QString said = QString::fromLocal8Bit(tool.readAllStandardOutput() + tool.readAllStandardError());
+        QCOMPARE(tool.exitCode(), exitCode);
+        QVERIFY2(said.contains(message), qPrintable(said));
+        const QString folder = QDir(out).filePath(arguments[2]);
+        QCOMPARE(QFileInfo(folder).isDir(), exitCode == 0);
+        if (exitCode == 0) {
+            QVERIFY(checkCase(folder, ideograms, readKaryotypeCells).isEmpty());
+            QProcess check;
+            check.start(QStringLiteral(KORVEN_TOOL), {QStringLiteral("check"), folder});
+            QVERIFY(check.waitForFinished(300000));
+            QCOMPARE(check.exitCode(), 0);
+        }
+    }
+
+    void mosaicCounts()
+    {
+        const QString karyotype = QStringLiteral("45,X[2]/46,XX[1]");
+        const std::vector<CellLine> lines{line("X", {}, 2), line("XX", {}, 1)};
+        makeCase({karyotype, lines, 400, 3, 1, {}}, ideograms, temp.path(), QStringLiteral("mosaic"), false, 2);
+        const QString folder = temp.filePath(QStringLiteral("mosaic"));
+        QStringList faults;
+        const CaseFile file = readCaseFile(folder, &faults);
+        QCOMPARE(int(file.spreads.size()), 3);
+        int cell1 = 0;
+        for (const CasePiece &p : file.pieces)
+            cell1 += p.cell == 1;
+        QCOMPARE(cell1, 45);
+        QVERIFY(checkCase(folder, ideograms, reader(karyotype, lines)).isEmpty());
+        // The same folder said to be a 1:2 mosaic no longer checks.
+        const std::vector<CellLine> other{line("X", {}, 1), line("XX", {}, 2)};
+        QVERIFY(checkCase(folder, ideograms, reader(karyotype, other)).join('\n').contains(QStringLiteral("where the karyotype counts")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCaseFolder)
+#include "test_case_folder.moc"
