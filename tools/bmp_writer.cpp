@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include "exercise/bitmap_limits.h"
 #include "exercise/errors.h"
+#include "files/text_file.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -133,10 +134,13 @@ QString bmp24Fault(const QByteArray &head, qint64 fileSize)
 
 QString bmp24FileFault(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QCoreApplication::translate("BmpWriter", "cannot be read (%1)").arg(file.errorString());
-    return bmp24Fault(file.read(HeaderSize), file.size());
+    QByteArray bytes;
+    try {
+        bytes = readRegularFile(path, MaxBitmapFileBytes);
+    } catch (const KorvenError &e) {
+        return e.message();
+    }
+    return bmp24Fault(bytes.left(HeaderSize), bytes.size());
 }
 
 } // namespace korven

@@ -1,6 +1,7 @@
 #include "tools/ideogram.h"
 
 #include "exercise/errors.h"
+#include "files/text_file.h"
 #include "iscn/band_table.h"
 
 #include <QFile>
@@ -11,6 +12,9 @@
 namespace korven {
 
 namespace {
+
+// The bundled tables are some tens of kilobytes; anything far larger is not a table.
+constexpr qint64 MaxIdeogramTableBytes = 4 * 1024 * 1024;
 
 const QStringList &chromosomeNames()
 {
@@ -67,11 +71,7 @@ QString ideogramPath(const QString &dataDir, int level)
 
 Ideogram parseIdeogram(const QString &path, int level)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw KorvenError(QStringLiteral("%1: cannot open the ideogram table (%2)")
-                              .arg(path, file.errorString()));
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString text = QString::fromUtf8(readRegularFile(path, MaxIdeogramTableBytes));
 
     Ideogram ideogram;
     ideogram.level = level;

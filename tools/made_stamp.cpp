@@ -1,6 +1,7 @@
 #include "tools/made_stamp.h"
 
 #include "exercise/errors.h"
+#include "files/text_file.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -14,16 +15,18 @@ namespace {
 const QString MarkName = QStringLiteral(".korven-made");
 const QString SampleName = QStringLiteral("1-1.bmp");
 const QString SampleMarkName = QStringLiteral(".korven-made-sample");
+// Far above any bitmap or listing of a set; a larger file counts as changed by hand.
+constexpr qint64 MaxStampedFileBytes = 64 * 1024 * 1024;
 
 void addFile(QCryptographicHash &hash, const QString &path)
 {
     hash.addData(QFileInfo(path).fileName().toUtf8());
     hash.addData(QByteArrayView("\0", 1));
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        hash.addData(&file);
-    else
+    try {
+        hash.addData(readRegularFile(path, MaxStampedFileBytes));
+    } catch (const KorvenError &) {
         hash.addData(QByteArrayView("unreadable"));
+    }
     hash.addData(QByteArrayView("\0", 1));
 }
 
@@ -36,18 +39,16 @@ QByteArray fileFingerprint(const QString &path)
 
 QByteArray readMark(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    try {
+        return readRegularFile(path, 256).trimmed();
+    } catch (const KorvenError &) {
         return {};
-    return file.read(256).trimmed();
+    }
 }
 
 void writeMark(const QString &path, const QByteArray &fingerprint)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(fingerprint + '\n') != fingerprint.size() + 1
-        || !file.flush())
-        throw KorvenError(QStringLiteral("%1: cannot write (%2)").arg(path, file.errorString()));
+    writeFileAtomically(path, fingerprint + '\n');
 }
 
 } // namespace

@@ -96,13 +96,12 @@ QStringList packPictures(const QString &folder)
 
     // Every new bitmap is written aside before any original moves, so a full disk changes nothing.
     for (const Conversion &c : conversions) {
-        QFile part(c.target + QStringLiteral(".part"));
-        if (!part.open(QIODevice::WriteOnly | QIODevice::Truncate) || part.write(c.bytes) != c.bytes.size()
-            || !part.flush()) {
-            const QString reason = part.errorString();
+        try {
+            writeFileAtomically(c.target + QStringLiteral(".part"), c.bytes);
+        } catch (const KorvenError &e) {
             for (const Conversion &d : conversions)
                 QFile::remove(d.target + QStringLiteral(".part"));
-            throw KorvenError(QCoreApplication::translate("PicturePack", "%1: cannot write (%2); nothing changed").arg(c.target, reason));
+            throw KorvenError(QCoreApplication::translate("PicturePack", "%1; nothing changed").arg(e.message()));
         }
     }
     QStringList report;
