@@ -3,7 +3,7 @@
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
 #include "tools/band_splice.h"
-#include "tools/case_file.h"
+#include "files/case_file.h"
 #include "tools/metaphase_spread.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "exercise/catalogue.h"
 #include "iscn/karyotype.h"
 #include "tools/case_catalogue.h"
-#include "tools/case_file.h"
+#include "files/case_file.h"
 #include "tools/case_maker.h"
 #include "tools/case_sheet.h"
 #include "tools/karyogram_import.h"
