@@ -473,9 +473,9 @@ void CaseWindow::showAnswer()
         return;
     if (!answerWindow)
         answerWindow = new CaseAnswerWindow(this);
-    answerWindow->showCase(case_, sources_);
     answerWindow->show();
     answerWindow->raise();
+    answerWindow->showCase(case_, sources_); // laid out at the size it is shown at
 }
 
 // ---- Moving and turning pieces
