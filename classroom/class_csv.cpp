@@ -50,7 +50,7 @@ QString csvField(const QString &text)
 QByteArray classTableCsv(const ClassOverview &overview)
 {
     QByteArray csv = "id,trials,trials_today,last_score,mean_score_percent,best_score,"
-                     "mean_answer_seconds,last_trial_date,weakest";
+                     "mean_answer_seconds,last_trial_date,weakest,cases_done,karyotypes_right,counts_right";
     csv += LineEnd;
     for (const TraineeSummary &row : overview.trainees) {
         QStringList fields{row.id, QString::number(row.trials), QString::number(row.trialsToday)};
@@ -60,6 +60,7 @@ QByteArray classTableCsv(const ClassOverview &overview)
                    << pairText(row.weakest);
         else
             fields << QString() << QString() << QString() << QString() << QString() << QString();
+        fields << QString::number(row.casesDone) << QString::number(row.karyotypesRight) << QString::number(row.countsRight);
         csv += csvLine(fields);
     }
     return csv;

@@ -2421,6 +2421,18 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
         <source>Last 20 scores</source>
         <translation>直近 20 回の得点</translation>
     </message>
+    <message>
+        <source>Cases done</source>
+        <translation>実施した症例</translation>
+    </message>
+    <message>
+        <source>Karyotypes right</source>
+        <translation>核型の正解</translation>
+    </message>
+    <message>
+        <source>Counts right</source>
+        <translation>数の正解</translation>
+    </message>
 </context>
 <context>
     <name>korven::ui::ClassWindow</name>

@@ -1,6 +1,7 @@
 // The class overview's logic on a crafted Result folder: every column of every row, the marks of
 // damaged files, the class figures per pair, the CSV exports' bytes, the command line.
 #include "class_fixture.h"
+#include "cases/case_records.h"
 #include "classroom/class_arguments.h"
 #include "classroom/class_csv.h"
 #include "classroom/class_overview.h"
@@ -185,15 +186,32 @@ private slots:
 
     void tableCsvBytes()
     {
+        // Case work adds three columns at the end: alice has worked two cases, one of them right.
+        CaseRecord right;
+        right.date = QDate(2024, 5, 2);
+        right.time = QTime(10, 0);
+        right.caseName = "case-01";
+        right.countsGiven = right.countsTrue = {47};
+        right.pieces = right.piecesRight = 47;
+        right.karyotype = "47,XY,+21";
+        right.verdict = "right";
+        CaseRecord wrong = right;
+        wrong.caseName = "case-02";
+        wrong.countsGiven = {46};
+        wrong.verdict = "wrong";
+        appendCaseRecord(caseRecordPath(fx->result(), "alice"), right);
+        appendCaseRecord(caseRecordPath(fx->result(), "alice"), wrong);
+        overview = loadClass(fx->result(), today());
         QByteArray expected =
-            "id,trials,trials_today,last_score,mean_score_percent,best_score,mean_answer_seconds,last_trial_date,weakest\r\n"
-            "alice,3,2,44,96.4,46,170.0,2024/05/02,1\r\n"
-            "bob,2,0,44,95.7,44,61.5,2024/05/01,X/Y\r\n"
-            "carol,0,0,,,,,,\r\n"
-            "dave,1,1,45,97.8,45,70.0,2024/05/02,3\r\n"
-            "eve,0,0,,,,,,\r\n"
-            "gina,0,0,,,,,,\r\n";
-        expected += QStringLiteral("花子,1,1,46,100.0,46,50.0,2024/05/02,\r\n").toUtf8();
+            "id,trials,trials_today,last_score,mean_score_percent,best_score,mean_answer_seconds,last_trial_date,weakest,"
+            "cases_done,karyotypes_right,counts_right\r\n"
+            "alice,3,2,44,96.4,46,170.0,2024/05/02,1,2,1,1\r\n"
+            "bob,2,0,44,95.7,44,61.5,2024/05/01,X/Y,0,0,0\r\n"
+            "carol,0,0,,,,,,,0,0,0\r\n"
+            "dave,1,1,45,97.8,45,70.0,2024/05/02,3,0,0,0\r\n"
+            "eve,0,0,,,,,,,0,0,0\r\n"
+            "gina,0,0,,,,,,,0,0,0\r\n";
+        expected += QStringLiteral("花子,1,1,46,100.0,46,50.0,2024/05/02,,0,0,0\r\n").toUtf8();
         QCOMPARE(classTableCsv(overview), expected);
     }
 
