@@ -46,8 +46,9 @@ int runClassExport(const ClassArguments &arguments, const QString &resultFolder,
                 say(err, row.mark);
         }
         writeExport(arguments.output, [&](QIODevice &out) {
-            if (arguments.mode == ClassArguments::Mode::TableCsv) {
-                const QByteArray csv = classTableCsv(overview);
+            if (arguments.mode != ClassArguments::Mode::TrialsCsv) {
+                const QByteArray csv = arguments.mode == ClassArguments::Mode::TableCsv ? classTableCsv(overview)
+                                                                                          : classCasesCsv(overview);
                 if (out.write(csv) != csv.size())
                     throw KorvenError(out.errorString());
             } else {

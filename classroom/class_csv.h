@@ -29,6 +29,11 @@ QByteArray trialsCsvHeader();
 // Writes the long form of every trainee of the overview to `out`, one trainee at a time, reading
 // each record file afresh. `progress` is called after each trainee. Throws KorvenError when
 // writing fails.
+// Every case evaluation of the class in long form, one line per counted cell:
+// id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict.
+// A trainee whose case file cannot be read has no lines.
+QByteArray classCasesCsv(const ClassOverview &overview);
+
 void writeTrialsCsv(const ClassOverview &overview, const QString &today, QIODevice &out,
                     const std::function<void(int done, int total)> &progress = {});
 

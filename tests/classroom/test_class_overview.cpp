@@ -213,6 +213,11 @@ private slots:
             "gina,0,0,,,,,,,0,0,0\r\n";
         expected += QStringLiteral("花子,1,1,46,100.0,46,50.0,2024/05/02,,0,0,0\r\n").toUtf8();
         QCOMPARE(classTableCsv(overview), expected);
+        // The same records in long form, the karyotype quoted for its commas.
+        QCOMPARE(classCasesCsv(overview),
+                 QByteArray("id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict\r\n"
+                            "alice,2024-05-02,10:00:00,case-01,0,1,47,47,47,47,\"47,XY,+21\",right\r\n"
+                            "alice,2024-05-02,10:00:00,case-02,0,1,46,47,47,47,\"47,XY,+21\",wrong\r\n"));
     }
 
     void csvQuoting_data()
@@ -260,6 +265,7 @@ private slots:
         QTest::newRow("window on a folder") << QStringList{"/x/Result"} << int(M::Window) << "" << "/x/Result" << false;
         QTest::newRow("table") << QStringList{"--csv", "o.csv"} << int(M::TableCsv) << "o.csv" << "" << false;
         QTest::newRow("trials on a folder") << QStringList{"--trials-csv", "o.csv", "R"} << int(M::TrialsCsv) << "o.csv" << "R" << false;
+        QTest::newRow("cases") << QStringList{"--cases-csv", "c.csv"} << int(M::CasesCsv) << "c.csv" << "" << false;
         QTest::newRow("folder first") << QStringList{"R", "--csv", "o.csv"} << int(M::TableCsv) << "o.csv" << "R" << false;
         QTest::newRow("help") << QStringList{"--help"} << int(M::Help) << "" << "" << false;
         QTest::newRow("no output") << QStringList{"--csv"} << 0 << "" << "" << true;
@@ -300,6 +306,7 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::newRow("table") << "--csv";
         QTest::newRow("trials") << "--trials-csv";
+        QTest::newRow("cases") << "--cases-csv";
     }
 
     void commandLine()
@@ -322,6 +329,8 @@ private slots:
             // Today is the real date there: compare with what this process reads today.
             QCOMPARE(korven::test::readBytes(out),
                      classTableCsv(loadClass(fx->result(), recordDateText(QDate::currentDate()))));
+        } else if (option == QLatin1String("--cases-csv")) {
+            QCOMPARE(korven::test::readBytes(out), classCasesCsv(loadClass(fx->result(), today())));
         } else {
             QCOMPARE(korven::test::readBytes(out).count('\n'), 8);
         }
