@@ -16,7 +16,8 @@ ClassArguments parseClassArguments(const QStringList &arguments)
             parsed.mode = ClassArguments::Mode::Help;
             return parsed;
         }
-        if (argument == QLatin1String("--csv") || argument == QLatin1String("--trials-csv")) {
+        if (argument == QLatin1String("--csv") || argument == QLatin1String("--trials-csv")
+            || argument == QLatin1String("--cases-csv")) {
             if (parsed.mode != ClassArguments::Mode::Window) {
                 parsed.error = QCoreApplication::translate("ClassArguments", "Give only one of --csv and --trials-csv.");
                 return parsed;
@@ -25,8 +26,9 @@ ClassArguments parseClassArguments(const QStringList &arguments)
                 parsed.error = QCoreApplication::translate("ClassArguments", "%1 needs the name of the file to write.").arg(argument);
                 return parsed;
             }
-            parsed.mode = argument == QLatin1String("--csv") ? ClassArguments::Mode::TableCsv
-                                                             : ClassArguments::Mode::TrialsCsv;
+            parsed.mode = argument == QLatin1String("--csv")          ? ClassArguments::Mode::TableCsv
+                          : argument == QLatin1String("--trials-csv") ? ClassArguments::Mode::TrialsCsv
+                                                                      : ClassArguments::Mode::CasesCsv;
             parsed.output = arguments.at(++i);
             continue;
         }
@@ -51,6 +53,7 @@ QString classUsage()
         "Usage: korven-class [RESULT_DIR]\n"
         "       korven-class --csv OUT.csv [RESULT_DIR]\n"
         "       korven-class --trials-csv OUT.csv [RESULT_DIR]\n"
+        "       korven-class --cases-csv OUT.csv [RESULT_DIR]\n"
         "Shows every trainee's progress from the Result folder of KORVEN, or writes it as CSV.\n");
 }
 

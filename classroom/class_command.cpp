@@ -47,6 +47,8 @@ int runClassExport(const ClassArguments &arguments, const QString &resultFolder,
         }
         if (arguments.mode == ClassArguments::Mode::TableCsv)
             writeFileAtomically(arguments.output, classTableCsv(overview));
+        else if (arguments.mode == ClassArguments::Mode::CasesCsv)
+            writeFileAtomically(arguments.output, classCasesCsv(overview));
         else
             writeFileAtomically(arguments.output, [&](const ByteSink &out) {
                 writeTrialsCsv(overview, today, out,

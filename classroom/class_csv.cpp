@@ -1,6 +1,7 @@
 #include "classroom/class_csv.h"
 
 #include "analysis/trial_statistics.h"
+#include "cases/case_records.h"
 #include "exercise/errors.h"
 #include "files/text_file.h"
 #include "users/user_files.h"
@@ -50,7 +51,7 @@ QString csvField(const QString &field)
 QByteArray classTableCsv(const ClassOverview &overview)
 {
     QByteArray csv = "id,trials,trials_today,last_score,mean_score_percent,best_score,"
-                     "mean_answer_seconds,last_trial_date,weakest";
+                     "mean_answer_seconds,last_trial_date,weakest,cases_done,karyotypes_right,counts_right";
     csv += LineEnd;
     for (const TraineeSummary &row : overview.trainees) {
         QStringList fields{row.id, QString::number(row.trials), QString::number(row.trialsToday)};
@@ -60,6 +61,7 @@ QByteArray classTableCsv(const ClassOverview &overview)
                    << pairText(row.weakest);
         else
             fields << QString() << QString() << QString() << QString() << QString() << QString();
+        fields << QString::number(row.casesDone) << QString::number(row.karyotypesRight) << QString::number(row.countsRight);
         csv += csvLine(fields);
     }
     return csv;
@@ -97,6 +99,30 @@ QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, co
         }
         fields << QString::number(score) << QString::number(record.at(49).toInt()) << results;
         csv += csvLine(fields);
+    }
+    return csv;
+}
+
+QByteArray classCasesCsv(const ClassOverview &overview)
+{
+    QByteArray csv = "id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict";
+    csv += LineEnd;
+    for (const TraineeSummary &row : overview.trainees) {
+        CaseRecords read;
+        try {
+            read = readCaseRecords(caseRecordPath(overview.resultFolder, row.id));
+        } catch (const KorvenError &) {
+            continue; // the overview's row says why
+        }
+        for (const CaseRecord &r : read.records) {
+            for (size_t cell = 0; cell < r.countsTrue.size(); ++cell) {
+                const int given = cell < r.countsGiven.size() ? r.countsGiven[cell] : -1;
+                csv += csvLine({row.id, r.date.toString(Qt::ISODate), r.time.toString(QStringLiteral("HH:mm:ss")),
+                                r.caseName, QString::number(r.seconds), QString::number(cell + 1),
+                                given < 0 ? QString() : QString::number(given), QString::number(r.countsTrue[cell]),
+                                QString::number(r.piecesRight), QString::number(r.pieces), r.karyotype, r.verdict});
+            }
+        }
     }
     return csv;
 }

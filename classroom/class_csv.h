@@ -26,6 +26,11 @@ QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, co
 // The long-form header line.
 QByteArray trialsCsvHeader();
 
+// Every case evaluation of the class in long form, one line per counted cell:
+// id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict.
+// A trainee whose case file cannot be read has no lines.
+QByteArray classCasesCsv(const ClassOverview &overview);
+
 // Gives the long form of every trainee of the overview to `out`, one trainee at a time, reading
 // each record file afresh. `progress` is called after each trainee. An export file is written
 // through writeFileAtomically, so a failure leaves the old file whole.

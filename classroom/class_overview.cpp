@@ -1,5 +1,8 @@
 #include "classroom/class_overview.h"
 
+#include "cases/case_records.h"
+#include "exercise/errors.h"
+
 #include "exercise/errors.h"
 #include "users/user_files.h"
 
@@ -42,6 +45,15 @@ ClassOverview loadClass(const QString &resultFolder, const QString &today, const
     const std::function<TraineeSummary(const QString &)> summariseOne = [&](const QString &id) {
         const QString path = recordPath(resultFolder, id);
         TraineeSummary row = summarise(id, path, readRecordFile(path, today));
+        try {
+            const CaseSummary cases = summarizeCases(readCaseRecords(caseRecordPath(resultFolder, id)).records);
+            row.casesDone = cases.casesDone;
+            row.karyotypesRight = cases.karyotypesRight;
+            row.countsRight = cases.countsRight;
+        } catch (const KorvenError &error) {
+            // The trial columns stand; the mark says why the case columns are empty.
+            row.mark += (row.mark.isEmpty() ? QString() : QStringLiteral("\n")) + error.message();
+        }
         const int count = ++done;
         if (progress)
             progress(count, total);

@@ -6,8 +6,8 @@ namespace korven {
 
 QList<int> tableColumnLefts(int left, int width)
 {
-    // ID, trials, today, last, mean, best, time, date, weakest, trend.
-    static const int weights[] = {18, 7, 7, 8, 8, 7, 8, 12, 7, 18};
+    // ID, trials, today, last, mean, best, time, date, weakest, trend; cases, karyotypes, counts.
+    static const int weights[] = {18, 7, 7, 8, 8, 7, 8, 12, 7, 18, 7, 7, 7};
     int total = 0;
     for (int w : weights)
         total += w;

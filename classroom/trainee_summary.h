@@ -57,6 +57,10 @@ struct TraineeSummary {
     int weakest = 0;          // pair 1..22, SexPair, or 0 when no slot was ever missed
     std::vector<int> recentScores; // the last TrendLength scores, oldest first
     std::array<int, SlotsPerTrial> slotHits{};
+    // Case work, each case counted by its last evaluation (the ID.cases file; none: all 0).
+    int casesDone = 0;
+    int karyotypesRight = 0;
+    int countsRight = 0;
 };
 
 // The score (slots right of 46) of a per-trial correct percentage.

@@ -52,8 +52,9 @@ void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vec
             const std::vector<int> homes = korven::homeGroups(p.identity);
             GroupPlace *group = karyogram->group(homes.empty() ? korven::GroupMarker : homes.front());
             auto *widget = new CasePieceWidget(index, sources[index], 0, nullptr, group);
+            // The short name under the piece ("der(22)", "i(X)"); the karyotype above gives the rest.
             if (changed)
-                widget->setCaption(p.identity);
+                widget->setCaption(p.identity.left(p.identity.indexOf(u')') + 1));
             group->accept(widget, {});
         }
     }

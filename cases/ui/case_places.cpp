@@ -46,7 +46,7 @@ void CasePieceWidget::draw(float scale, bool turned)
     // Clicks pass through the white around a chromosome to what lies below it.
     if (!grade_.isValid() && caption_.isEmpty() && !picture_.pixels.isNull()) {
         const QBitmap shape = QBitmap::fromImage(
-            picture_.pixels.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskOutColor), Qt::MonoOnly);
+            picture_.pixels.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor), Qt::MonoOnly);
         QRegion region(shape);
         const qreal ratio = picture_.pixels.devicePixelRatio();
         if (ratio != 1.0)

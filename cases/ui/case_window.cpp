@@ -149,6 +149,8 @@ void CaseWindow::createControls()
     auto *countRow = new QHBoxLayout;
     marksLabel = new QLabel;
     marksLabel->setObjectName(QStringLiteral("MarksLabel"));
+    // Room for three digits, so the row does not jump (or cut the count short) as marks are added.
+    marksLabel->setMinimumWidth(marksLabel->fontMetrics().horizontalAdvance(tr("Marks: %1").arg(888)) + 4);
     countRow->addWidget(marksLabel);
     countRow->addWidget(new QLabel(tr("Count:")));
     countBox = new QSpinBox;
@@ -473,9 +475,9 @@ void CaseWindow::showAnswer()
         return;
     if (!answerWindow)
         answerWindow = new CaseAnswerWindow(this);
-    answerWindow->showCase(case_, sources_);
     answerWindow->show();
     answerWindow->raise();
+    answerWindow->showCase(case_, sources_); // laid out at the size it is shown at
 }
 
 // ---- Moving and turning pieces

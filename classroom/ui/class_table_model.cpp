@@ -54,6 +54,12 @@ QString ClassTableModel::cellText(const TraineeSummary &row, int column)
         return QString::number(row.trials);
     case Today:
         return QString::number(row.trialsToday);
+    case CasesDone:
+        return QString::number(row.casesDone);
+    case KaryotypesRight:
+        return QString::number(row.karyotypesRight);
+    case CountsRight:
+        return QString::number(row.countsRight);
     default:
         break;
     }
@@ -109,6 +115,12 @@ QVariant ClassTableModel::data(const QModelIndex &index, int role) const
             return row.trialsToday;
         case Trend:
             return trendSlope(row.recentScores);
+        case CasesDone:
+            return row.casesDone;
+        case KaryotypesRight:
+            return row.karyotypesRight;
+        case CountsRight:
+            return row.countsRight;
         default:
             break;
         }
@@ -161,6 +173,12 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
         return tr("Weakest");
     case Trend:
         return tr("Last 20 scores");
+    case CasesDone:
+        return tr("Cases done");
+    case KaryotypesRight:
+        return tr("Karyotypes right");
+    case CountsRight:
+        return tr("Counts right");
     default:
         return QVariant();
     }

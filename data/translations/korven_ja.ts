@@ -541,11 +541,13 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <source>Usage: korven-class [RESULT_DIR]
        korven-class --csv OUT.csv [RESULT_DIR]
        korven-class --trials-csv OUT.csv [RESULT_DIR]
+       korven-class --cases-csv OUT.csv [RESULT_DIR]
 Shows every trainee&apos;s progress from the Result folder of KORVEN, or writes it as CSV.
 </source>
         <translation>使い方: korven-class [RESULT_DIR]
         korven-class --csv OUT.csv [RESULT_DIR]
         korven-class --trials-csv OUT.csv [RESULT_DIR]
+        korven-class --cases-csv OUT.csv [RESULT_DIR]
 KORVEN の Result フォルダから受講者全員の上達ぶりを表示するか、CSV に書き出します。
 </translation>
     </message>
@@ -2492,6 +2494,18 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     <message>
         <source>Last 20 scores</source>
         <translation>直近 20 回の得点</translation>
+    </message>
+    <message>
+        <source>Cases done</source>
+        <translation>実施した症例</translation>
+    </message>
+    <message>
+        <source>Karyotypes right</source>
+        <translation>核型の正解</translation>
+    </message>
+    <message>
+        <source>Counts right</source>
+        <translation>数の正解</translation>
     </message>
 </context>
 <context>

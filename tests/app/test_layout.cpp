@@ -194,7 +194,7 @@ void TestLayout::menu()
         return texts;
     };
     const auto menus = f->menuBar()->actions();
-    QCOMPARE(items(menus[0]), (QStringList{QStringLiteral("Reset"), QStringLiteral("Analysis"), QStringLiteral("-"),
+    QCOMPARE(items(menus[0]), (QStringList{QStringLiteral("Reset"), QStringLiteral("Analysis"), QStringLiteral("Case work..."), QStringLiteral("-"),
                                            QStringLiteral("Printer Settings..."),
                                            QStringLiteral("Print(A4 size only)"), QStringLiteral("-"),
                                            QStringLiteral("Exit(&X)")}));

@@ -119,6 +119,14 @@ void TestCaseWindow::countArrangeWriteEvaluate()
     w.openCase(0);
     QCOMPARE(w.stage(), CaseWindow::Stage::Counting);
     QCOMPARE(int(w.pieceWidgets().size()), 7);
+    // The spread shows its chromosomes: dark pixels where the pieces lie.
+    const QImage shown = w.spread->grab().toImage();
+    const QRect first = w.pieceWidgets()[0]->geometry();
+    int dark = 0;
+    for (int y = first.top(); y <= first.bottom(); ++y)
+        for (int x = first.left(); x <= first.right(); ++x)
+            dark += qGray(shown.pixel(x, y)) < 160 ? 1 : 0;
+    QVERIFY2(dark > first.width() * first.height() / 4, qPrintable(QString::number(dark)));
 
     // Count: three marks, the second taken off again, the rest renumbered.
     const auto &pieces = w.pieceWidgets();

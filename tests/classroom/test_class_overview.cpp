@@ -1,6 +1,7 @@
 // The class overview's logic on a crafted Result folder: every column of every row, the marks of
 // damaged files, the class figures per pair, the CSV exports' bytes, the command line.
 #include "class_fixture.h"
+#include "cases/case_records.h"
 #include "classroom/class_arguments.h"
 #include "classroom/class_csv.h"
 #include "classroom/class_overview.h"
@@ -196,16 +197,38 @@ private slots:
 
     void tableCsvBytes()
     {
+        // Case work adds three columns at the end: alice has worked two cases, one of them right.
+        CaseRecord right;
+        right.date = QDate(2024, 5, 2);
+        right.time = QTime(10, 0);
+        right.caseName = "case-01";
+        right.countsGiven = right.countsTrue = {47};
+        right.pieces = right.piecesRight = 47;
+        right.karyotype = "47,XY,+21";
+        right.verdict = "right";
+        CaseRecord wrong = right;
+        wrong.caseName = "case-02";
+        wrong.countsGiven = {46};
+        wrong.verdict = "wrong";
+        appendCaseRecord(caseRecordPath(fx->result(), "alice"), right);
+        appendCaseRecord(caseRecordPath(fx->result(), "alice"), wrong);
+        overview = loadClass(fx->result(), today());
         QByteArray expected =
-            "id,trials,trials_today,last_score,mean_score_percent,best_score,mean_answer_seconds,last_trial_date,weakest\r\n"
-            "alice,3,2,44,96.4,46,170.0,2024/05/02,1\r\n"
-            "bob,2,0,44,95.7,44,61.5,2024/05/01,X/Y\r\n"
-            "carol,0,0,,,,,,\r\n"
-            "dave,1,1,45,97.8,45,70.0,2024/05/02,3\r\n"
-            "eve,0,0,,,,,,\r\n"
-            "gina,0,0,,,,,,\r\n";
-        expected += QStringLiteral("花子,1,1,46,100.0,46,50.0,2024/05/02,\r\n").toUtf8();
+            "id,trials,trials_today,last_score,mean_score_percent,best_score,mean_answer_seconds,last_trial_date,weakest,"
+            "cases_done,karyotypes_right,counts_right\r\n"
+            "alice,3,2,44,96.4,46,170.0,2024/05/02,1,2,1,1\r\n"
+            "bob,2,0,44,95.7,44,61.5,2024/05/01,X/Y,0,0,0\r\n"
+            "carol,0,0,,,,,,,0,0,0\r\n"
+            "dave,1,1,45,97.8,45,70.0,2024/05/02,3,0,0,0\r\n"
+            "eve,0,0,,,,,,,0,0,0\r\n"
+            "gina,0,0,,,,,,,0,0,0\r\n";
+        expected += QStringLiteral("花子,1,1,46,100.0,46,50.0,2024/05/02,,0,0,0\r\n").toUtf8();
         QCOMPARE(classTableCsv(overview), expected);
+        // The same records in long form, the karyotype quoted for its commas.
+        QCOMPARE(classCasesCsv(overview),
+                 QByteArray("id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict\r\n"
+                            "alice,2024-05-02,10:00:00,case-01,0,1,47,47,47,47,\"47,XY,+21\",right\r\n"
+                            "alice,2024-05-02,10:00:00,case-02,0,1,46,47,47,47,\"47,XY,+21\",wrong\r\n"));
     }
 
     void csvQuoting_data()
@@ -258,6 +281,7 @@ private slots:
         QTest::newRow("window on a folder") << QStringList{"/x/Result"} << int(M::Window) << "" << "/x/Result" << false;
         QTest::newRow("table") << QStringList{"--csv", "o.csv"} << int(M::TableCsv) << "o.csv" << "" << false;
         QTest::newRow("trials on a folder") << QStringList{"--trials-csv", "o.csv", "R"} << int(M::TrialsCsv) << "o.csv" << "R" << false;
+        QTest::newRow("cases") << QStringList{"--cases-csv", "c.csv"} << int(M::CasesCsv) << "c.csv" << "" << false;
         QTest::newRow("folder first") << QStringList{"R", "--csv", "o.csv"} << int(M::TableCsv) << "o.csv" << "R" << false;
         QTest::newRow("help") << QStringList{"--help"} << int(M::Help) << "" << "" << false;
         QTest::newRow("no output") << QStringList{"--csv"} << 0 << "" << "" << true;
@@ -298,6 +322,7 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::newRow("table") << "--csv";
         QTest::newRow("trials") << "--trials-csv";
+        QTest::newRow("cases") << "--cases-csv";
     }
 
     // A write that fails (here past the file-size limit, as on a full disk) is an error, and the
@@ -343,6 +368,8 @@ private slots:
             // Today is the real date there: compare with what this process reads today.
             QCOMPARE(korven::test::readBytes(out),
                      classTableCsv(loadClass(fx->result(), recordDateText(QDate::currentDate()))));
+        } else if (option == QLatin1String("--cases-csv")) {
+            QCOMPARE(korven::test::readBytes(out), classCasesCsv(loadClass(fx->result(), today())));
         } else {
             QCOMPARE(korven::test::readBytes(out).count('\n'), 8);
         }
