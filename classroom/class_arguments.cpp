@@ -16,6 +16,10 @@ ClassArguments parseClassArguments(const QStringList &arguments)
             parsed.mode = ClassArguments::Mode::Help;
             return parsed;
         }
+        if (argument == QLatin1String("--version")) {
+            parsed.mode = ClassArguments::Mode::Version;
+            return parsed;
+        }
         if (argument == QLatin1String("--csv") || argument == QLatin1String("--trials-csv")) {
             if (parsed.mode != ClassArguments::Mode::Window) {
                 parsed.error = QCoreApplication::translate("ClassArguments", "Give only one of --csv and --trials-csv.");
@@ -51,6 +55,7 @@ QString classUsage()
         "Usage: korven-class [RESULT_DIR]\n"
         "       korven-class --csv OUT.csv [RESULT_DIR]\n"
         "       korven-class --trials-csv OUT.csv [RESULT_DIR]\n"
+        "       korven-class --help | --version\n"
         "Shows every trainee's progress from the Result folder of KORVEN, or writes it as CSV.\n");
 }
 

@@ -3,13 +3,14 @@
 //   korven-class [RESULT_DIR]                    the window
 //   korven-class --csv OUT.csv [RESULT_DIR]      the overview table as CSV, no window
 //   korven-class --trials-csv OUT.csv [RESULT_DIR]  every trial as CSV, no window
+//   korven-class --help | --version
 #include <QString>
 #include <QStringList>
 
 namespace korven {
 
 struct ClassArguments {
-    enum class Mode { Window, TableCsv, TrialsCsv, Help };
+    enum class Mode { Window, TableCsv, TrialsCsv, Help, Version };
     Mode mode = Mode::Window;
     QString output;       // the CSV file
     QString resultFolder; // empty: the Result folder the trainer uses
