@@ -22,8 +22,12 @@ double median(std::vector<double> values);
 // Prints "name: median X ms".
 void printMedian(const QString &name, double ms);
 
-// Calls fn once to warm up, then `repeats` times; prints and returns the median.
+// Calls fn once to warm up, then `repeats` times; prints and returns the median. With --once on
+// the command line, calls it once.
 double measure(const QString &name, int repeats, const std::function<void()> &fn);
+
+// `wanted`, or 1 with --once.
+int repeats(int wanted);
 
 // Sections run in ascending order; equal orders in the order they registered.
 bool registerSection(const QString &name, int order, std::function<void()> run);

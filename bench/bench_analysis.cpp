@@ -56,12 +56,12 @@ void statisticsBench(const QString &folder)
     qsizetype sink = 0;
     // The evaluation proper, from the file's lines; then reading the file, and both together
     // as every showing of the dialog does them.
-    const QStringList lines = korven::readTextLines(path);
+    const QStringList lines = korven::readTextLines(path, korven::RecordFileLimits);
     korvenbench::measure(QStringLiteral("statistics (100000 records)"), 10, [&] {
         sink += korven::evaluateTrialRecords(lines, today, benchProblemName)->recordCount;
     });
     korvenbench::measure(QStringLiteral("read record file (100000 records)"), 10, [&] {
-        sink += korven::readTextLines(path).size();
+        sink += korven::readTextLines(path, korven::RecordFileLimits).size();
     });
     korvenbench::measure(QStringLiteral("statistics with file read (100000 records)"), 10, [&] {
         sink += korven::evaluateTrialRecordFile(path, today, benchProblemName)->recordCount;

@@ -45,7 +45,18 @@ std::optional<double> &transformRatio()
     return ratio;
 }
 
+bool &runOnce()
+{
+    static bool once = false;
+    return once;
+}
+
 } // namespace
+
+int repeats(int wanted)
+{
+    return runOnce() ? 1 : wanted;
+}
 
 double timeMs(const std::function<void()> &fn)
 {
@@ -70,11 +81,12 @@ void printMedian(const QString &name, double ms)
     std::fflush(stdout);
 }
 
-double measure(const QString &name, int repeats, const std::function<void()> &fn)
+double measure(const QString &name, int wanted, const std::function<void()> &fn)
 {
-    fn();
+    if (!runOnce())
+        fn();
     std::vector<double> times;
-    for (int i = 0; i < repeats; ++i)
+    for (int i = 0; i < repeats(wanted); ++i)
         times.push_back(timeMs(fn));
     const double m = median(times);
     printMedian(name, m);
@@ -206,7 +218,7 @@ void transformSection()
     ours();
     qt();
     std::vector<double> oursMs, qtMs;
-    for (int repeat = 0; repeat < 60; ++repeat) {
+    for (int repeat = 0; repeat < repeats(60); ++repeat) {
         oursMs.push_back(timeMs(ours));
         qtMs.push_back(timeMs(qt));
     }
@@ -250,7 +262,10 @@ int main(int argc, char **argv)
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // --once: every figure from a single run, to see quickly that each line still measures.
+    runOnce() = app.arguments().contains(QStringLiteral("--once"));
 
+    bool failed = false;
     auto &list = sections();
     std::stable_sort(list.begin(), list.end(),
                      [](const Section &a, const Section &b) { return a.order < b.order; });
@@ -259,11 +274,12 @@ int main(int argc, char **argv)
             section.run();
         } catch (const std::exception &error) {
             std::printf("%s: failed: %s\n", qPrintable(section.name), error.what());
+            failed = true;
         }
     }
     if (transformRatio())
         std::printf("transform ratio: %.3f\n", *transformRatio());
     else
         std::printf("transform ratio: n/a\n");
-    return 0;
+    return failed ? 1 : 0;
 }

@@ -16,10 +16,14 @@ ClassArguments parseClassArguments(const QStringList &arguments)
             parsed.mode = ClassArguments::Mode::Help;
             return parsed;
         }
+        if (argument == QLatin1String("--version")) {
+            parsed.mode = ClassArguments::Mode::Version;
+            return parsed;
+        }
         if (argument == QLatin1String("--csv") || argument == QLatin1String("--trials-csv")
             || argument == QLatin1String("--cases-csv")) {
             if (parsed.mode != ClassArguments::Mode::Window) {
-                parsed.error = QCoreApplication::translate("ClassArguments", "Give only one of --csv and --trials-csv.");
+                parsed.error = QCoreApplication::translate("ClassArguments", "Give only one of --csv, --trials-csv and --cases-csv.");
                 return parsed;
             }
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
@@ -54,6 +58,7 @@ QString classUsage()
         "       korven-class --csv OUT.csv [RESULT_DIR]\n"
         "       korven-class --trials-csv OUT.csv [RESULT_DIR]\n"
         "       korven-class --cases-csv OUT.csv [RESULT_DIR]\n"
+        "       korven-class --help | --version\n"
         "Shows every trainee's progress from the Result folder of KORVEN, or writes it as CSV.\n");
 }
 

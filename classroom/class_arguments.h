@@ -4,13 +4,14 @@
 //   korven-class --csv OUT.csv [RESULT_DIR]      the overview table as CSV, no window
 //   korven-class --trials-csv OUT.csv [RESULT_DIR]  every trial as CSV, no window
 //   korven-class --cases-csv OUT.csv [RESULT_DIR]   every case evaluation as CSV, no window
+//   korven-class --help | --version
 #include <QString>
 #include <QStringList>
 
 namespace korven {
 
 struct ClassArguments {
-    enum class Mode { Window, TableCsv, TrialsCsv, CasesCsv, Help };
+    enum class Mode { Window, TableCsv, TrialsCsv, CasesCsv, Help, Version };
     Mode mode = Mode::Window;
     QString output;       // the CSV file
     QString resultFolder; // empty: the Result folder the trainer uses

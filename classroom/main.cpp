@@ -1,5 +1,6 @@
 // korven-class: the teacher's overview of a class's trials, from the Result folder KORVEN writes.
 // With --csv or --trials-csv it writes a CSV file and needs no display.
+#include "app/command_line.h"
 #include "app/language.h"
 #include "app/program_folder.h"
 #include "app/ui/korven_application.h"
@@ -26,6 +27,10 @@ int main(int argc, char *argv[])
         parsed = korven::parseClassArguments(arguments);
         if (parsed.mode == korven::ClassArguments::Mode::Help) {
             std::fputs(korven::classUsage().toLocal8Bit().constData(), stdout);
+            return 0;
+        }
+        if (parsed.mode == korven::ClassArguments::Mode::Version) {
+            std::printf("korven-class %s\n", korven::ProgramVersion);
             return 0;
         }
         if (!parsed.error.isEmpty()) {

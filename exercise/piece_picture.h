@@ -10,6 +10,11 @@ namespace korven {
 
 struct PiecePicture {
     QImage pixels;  // 24-bit, marked with the device pixel ratio it was drawn for
+    // The same for showing over other things (ARGB32 premultiplied, same size and ratio): the
+    // source's pure white turned into transparency before the transforms, so the chromosome's
+    // edge fades into what lies behind it rather than into white. Where no white was mixed in,
+    // the pixels are `pixels` exactly.
+    QImage shown;
     QSize size;     // logical size: exactly the transforms' output size at ratio 1
     float scale = 0.0f;
     std::optional<float> angle; // none: scaled only (upright, no turn)

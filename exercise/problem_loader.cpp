@@ -115,8 +115,8 @@ QImage decodeBitmap24(QByteArray bytes, const QString &path)
                                          "and %5 pixels in all are accepted.")
                               .arg(shown(path)).arg(declared.width()).arg(declared.height())
                               .arg(MaxBitmapSide).arg(MaxBitmapPixels));
-    // Whatever the header claimed, decoding never takes more memory than the largest picture.
-    reader.setAllocationLimit(int(MaxBitmapPixels * 4 / (1024 * 1024)) + 1);
+    // The decoder allocates what the header declares, so the check above bounds the memory. (Qt's
+    // allocation limit is process-wide: lowering it here would refuse the tools' large pictures.)
     QImage image = reader.read();
     if (image.isNull())
         throw KorvenError(QCoreApplication::translate("ProblemLoader", "Cannot load the image %1: %2").arg(shown(path), reader.errorString()));

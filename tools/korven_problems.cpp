@@ -377,42 +377,55 @@ int runImport(const QStringList &args)
     return 0;
 }
 
-QString padded(const QString &text, int width)
-{
-    return text + QString(std::max(0, width - int(text.size())), QLatin1Char(' '));
-}
-
 int runList(const QStringList &args)
 {
     if (args.size() > 1)
         return usageError(QCoreApplication::translate("korven-problems", "list takes at most one folder"));
-    // Installed, the user's own Images folder (where make and import write); otherwise the
-    // Images folder beside the tool, as for KORVEN.
-    const Locations where = locations();
-    const QString images = !args.isEmpty() ? args[0]
-                           : where.installed ? where.userImagesFolder()
-                                             : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Images"));
-    if (!QFileInfo(images).isDir())
-        throw KorvenError(QCoreApplication::translate("korven-problems", "%1: no such folder").arg(images));
-    say(stdout, QCoreApplication::translate("korven-problems", "%1: the problem list numbers the present catalogue folders in catalogue order")
-                    .arg(QDir::toNativeSeparators(images)));
-    say(stdout, QStringLiteral("pos  no.  state    sex     bands  folder"));
+    // The folders the trainer reads, numbered together as its problem list numbers them: the
+    // user's own Images folder first, then the bundled one.
+    const QStringList folders = !args.isEmpty() ? QStringList{args[0]} : locations().imagesFolders();
+    QStringList present;
+    for (const QString &folder : folders)
+        if (QFileInfo(folder).isDir())
+            present << folder;
+    if (present.isEmpty())
+        throw KorvenError(QCoreApplication::translate("korven-problems", "%1: no such folder").arg(folders.join(QStringLiteral(", "))));
+    for (const QString &folder : present)
+        say(stdout, QCoreApplication::translate("korven-problems", "%1: the problem list numbers the present catalogue folders in catalogue order")
+                        .arg(QDir::toNativeSeparators(folder)));
+
+    const std::vector<ListedProblem> entries = listProblems(present);
+    // Columns: position, number, state, sex, band level, name; aligned by display width, so that
+    // translated headings and states line up too.
+    std::vector<QStringList> rows;
+    rows.push_back({QCoreApplication::translate("korven-problems", "pos"), QCoreApplication::translate("korven-problems", "no."),
+                    QCoreApplication::translate("korven-problems", "state"), QCoreApplication::translate("korven-problems", "sex"),
+                    QCoreApplication::translate("korven-problems", "bands"), QCoreApplication::translate("korven-problems", "folder")});
     int faulty = 0;
-    for (const ListedProblem &entry : listProblems(images)) {
-        const QString state = !entry.present ? QStringLiteral("absent")
-                              : entry.faults.isEmpty() ? QStringLiteral("sound")
-                                                       : QStringLiteral("faulty");
+    for (const ListedProblem &entry : entries) {
+        const QString state = !entry.present ? QCoreApplication::translate("korven-problems", "absent")
+                              : entry.faults.isEmpty() ? QCoreApplication::translate("korven-problems", "sound")
+                                                       : QCoreApplication::translate("korven-problems", "faulty");
         faulty += entry.present && !entry.faults.isEmpty();
-        say(stdout, QStringLiteral("%1  %2  %3 %4 %5  %6")
-                        .arg(entry.position, 3)
-                        .arg(padded(entry.number.isEmpty() ? QStringLiteral("-") : entry.number, 3))
-                        .arg(padded(state, 8))
-                        .arg(padded(entry.female ? QStringLiteral("female") : QStringLiteral("male"), 7))
-                        .arg(padded(entry.bands.isEmpty() ? QStringLiteral("-") : entry.bands, 5))
-                        .arg(entry.name));
+        rows.push_back({QString::number(entry.position), entry.number.isEmpty() ? QStringLiteral("-") : entry.number, state,
+                        entry.female ? QCoreApplication::translate("korven-problems", "female")
+                                     : QCoreApplication::translate("korven-problems", "male"),
+                        entry.bands.isEmpty() ? QStringLiteral("-") : entry.bands, entry.name});
     }
-    for (const QString &stray : strayFolders(images))
-        say(stdout, QCoreApplication::translate("korven-problems", "ignored by KORVEN (not a catalogue name): %1").arg(stray));
+    std::vector<int> widths(rows.front().size(), 0);
+    for (const QStringList &row : rows)
+        for (qsizetype c = 0; c < row.size(); ++c)
+            widths[size_t(c)] = std::max(widths[size_t(c)], displayWidth(row[c]));
+    for (const QStringList &row : rows) {
+        // The position right-aligned, the rest left-aligned, two blanks apart.
+        QString line = QString(widths[0] - displayWidth(row[0]), QLatin1Char(' ')) + row[0];
+        for (qsizetype c = 1; c < row.size(); ++c)
+            line += QStringLiteral("  ") + (c + 1 < row.size() ? paddedToWidth(row[c], widths[size_t(c)]) : row[c]);
+        say(stdout, line);
+    }
+    for (const QString &folder : present)
+        for (const QString &stray : strayFolders(folder))
+            say(stdout, QCoreApplication::translate("korven-problems", "ignored by KORVEN (not a catalogue name): %1").arg(stray));
     if (faulty > 0)
         say(stdout, QCoreApplication::translate("korven-problems", "%1 faulty folder(s); 'korven-problems check FOLDER' says what is wrong").arg(faulty));
     return 0;
@@ -514,6 +527,11 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     const QStringList args = app->arguments().mid(2);
+#ifdef KORVEN_BUILD_TREE
+    // Run where the build put it, the tool works on the program folder the build assembled.
+    if (QDir(QCoreApplication::applicationDirPath()) == QDir(QStringLiteral(KORVEN_BUILD_TREE)))
+        setProgramFolder(QStringLiteral(KORVEN_BUILD_PROGRAM_DIR));
+#endif
     installTranslations(languageFromEnvironment());
 
     if (command.isEmpty())

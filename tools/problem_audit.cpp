@@ -1,5 +1,6 @@
 #include "tools/problem_audit.h"
 
+#include "app/program_folder.h"
 #include "exercise/catalogue.h"
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
@@ -151,22 +152,24 @@ QStringList problemFaults(const QString &folder)
     return faults;
 }
 
-std::vector<ListedProblem> listProblems(const QString &imagesDir)
+std::vector<ListedProblem> listProblems(const QStringList &imagesFolders)
 {
     std::vector<ListedProblem> list;
-    int present = 0;
+    const QStringList shown = availableProblems(imagesFolders);
+    const QStringList numbers = problemNumbers(int(shown.size()));
     const QStringList &names = catalogueNames();
     for (int i = 0; i < names.size(); ++i) {
         ListedProblem entry;
         entry.position = i + 1;
         entry.name = names[i];
         entry.female = isFemaleProblem(names[i]);
-        const QString folder = QDir(imagesDir).filePath(names[i]);
-        entry.present = QFileInfo(folder).isDir();
+        const qsizetype at = shown.indexOf(names[i]);
+        entry.present = at >= 0;
         if (entry.present) {
-            entry.number = problemNumbers(++present).last();
-            entry.faults = problemFaults(folder);
-            const QMap<QString, QString> origin = readOrigin(folder);
+            entry.number = numbers[at];
+            entry.folder = QDir(firstFolderHolding(imagesFolders, names[i], true)).filePath(names[i]);
+            entry.faults = problemFaults(entry.folder);
+            const QMap<QString, QString> origin = readOrigin(entry.folder);
             if (origin.value(QStringLiteral("source")) == QLatin1String("made"))
                 entry.bands = origin.value(QStringLiteral("bands"));
         }
@@ -182,6 +185,23 @@ QStringList strayFolders(const QString &imagesDir)
         if (!catalogueNames().contains(name))
             stray << name;
     return stray;
+}
+
+int displayWidth(const QString &text)
+{
+    int width = 0;
+    for (const char32_t c : text.toUcs4()) {
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3)
+                          || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60)
+                          || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
+QString paddedToWidth(const QString &text, int width)
+{
+    return text + QString(std::max(0, width - displayWidth(text)), QLatin1Char(' '));
 }
 
 } // namespace korven

@@ -35,13 +35,21 @@ struct ListedProblem {
     QString name;
     QString number;    // "001"... in the problem list, empty when the folder is absent
     bool present = false;
+    QString folder;    // where the set was found, empty when absent
     QStringList faults;
     bool female = true;
     QString bands;     // band level of a made set, else empty
 };
-std::vector<ListedProblem> listProblems(const QString &imagesDir);
+// The catalogue over the Images folders the trainer reads, the first holding a set winning (the
+// user's own before the bundled ones), numbered as the trainer's problem list numbers them.
+std::vector<ListedProblem> listProblems(const QStringList &imagesFolders);
 
 // Folders under imagesDir whose names are not catalogue names (KORVEN ignores them).
 QStringList strayFolders(const QString &imagesDir);
+
+// How many terminal columns a text takes: East Asian wide and full-width characters take two.
+int displayWidth(const QString &text);
+// The text followed by blanks up to `width` columns.
+QString paddedToWidth(const QString &text, int width);
 
 } // namespace korven

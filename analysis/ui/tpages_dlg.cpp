@@ -236,7 +236,7 @@ void TPagesDlg::showPreviewOf(const QImage &sample, float factor)
         Image2->resize(0, 0);
         return;
     }
-    Image2->setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(picture.pixels)));
+    Image2->setPixmap(QPixmap::fromImage(picture.shown));
     Image2->resize(picture.size);
 }
 

@@ -200,6 +200,8 @@ void TrialCharts::fill(const korven::TrialStatistics &stats)
 {
     const QList<QPointF> percentages = trialPoints(stats.correctPercentage);
     perTrialLine->replace(percentages);
+    // A line through one point draws nothing: the first trial shows as a point.
+    perTrialLine->setPointsVisible(percentages.size() == 1);
     setAutomaticRange(perTrialX, percentages.first().x(), percentages.last().x());
 
     QList<qreal> bars(stats.slotPercentage.begin(), stats.slotPercentage.end());
@@ -207,6 +209,7 @@ void TrialCharts::fill(const korven::TrialStatistics &stats)
 
     const QList<QPointF> times = trialPoints(stats.answerSeconds);
     answerTimeLine->replace(times);
+    answerTimeLine->setPointsVisible(times.size() == 1);
     setAutomaticRange(answerTimeX, times.first().x(), times.last().x());
     double longest = 48;
     for (const QPointF &point : times)

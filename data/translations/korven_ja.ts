@@ -542,12 +542,14 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
        korven-class --csv OUT.csv [RESULT_DIR]
        korven-class --trials-csv OUT.csv [RESULT_DIR]
        korven-class --cases-csv OUT.csv [RESULT_DIR]
+       korven-class --help | --version
 Shows every trainee&apos;s progress from the Result folder of KORVEN, or writes it as CSV.
 </source>
         <translation>使い方: korven-class [RESULT_DIR]
         korven-class --csv OUT.csv [RESULT_DIR]
         korven-class --trials-csv OUT.csv [RESULT_DIR]
         korven-class --cases-csv OUT.csv [RESULT_DIR]
+        korven-class --help | --version
 KORVEN の Result フォルダから受講者全員の上達ぶりを表示するか、CSV に書き出します。
 </translation>
     </message>
@@ -2451,6 +2453,48 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     <message>
         <source>wrote %1 in %2 s</source>
         <translation>%1 を %2 秒で書き込みました</translation>
+        <source>pos</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>no.</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>sex</source>
+        <translation>性別</translation>
+    </message>
+    <message>
+        <source>bands</source>
+        <translation>バンド</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>フォルダ</translation>
+    </message>
+    <message>
+        <source>absent</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>良好</translation>
+    </message>
+    <message>
+        <source>faulty</source>
+        <translation>不備</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>女性</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>男性</translation>
     </message>
 </context>
 <context>

@@ -35,7 +35,7 @@ void PieceImage::setPicture(const korven::PiecePicture &picture)
     picture_ = picture.pixels;
     shownScale_ = picture.scale;
     shownAngle_ = picture.angle;
-    setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(picture.pixels)));
+    setPixmap(QPixmap::fromImage(picture.shown));
     resize(picture.size);
 }
 

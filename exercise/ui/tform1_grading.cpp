@@ -217,7 +217,7 @@ void TForm1::showCorrectAnswer()
             image->resize(0, 0);
             continue;
         }
-        image->setPixmap(QPixmap::fromImage(korven::whiteAsTransparent(picture.pixels)));
+        image->setPixmap(QPixmap::fromImage(picture.shown));
         image->resize(picture.size);
         image->move(korven::centreInSlot(slot->size(), picture.size, SlotInsetTop));
     }

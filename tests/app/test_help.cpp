@@ -60,16 +60,16 @@ void TestHelp::manual()
     f->Help2->trigger();
     const bool opens = withManual && opener.startsWith("#!/bin/sh");
     if (opens)
-        QTRY_COMPARE(korven::test::readBytes(script + QStringLiteral(".args")), QFile::encodeName(manual) + '\n');
+        QTRY_COMPARE_WITH_TIMEOUT(korven::test::readBytes(script + QStringLiteral(".args")), QFile::encodeName(manual) + '\n', 60000);
     korven::ui::HelpWindow *window = nullptr;
     if (ownWindow) {
-        QTRY_VERIFY((window = f->findChild<korven::ui::HelpWindow *>()) && window->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT((window = f->findChild<korven::ui::HelpWindow *>()) && window->isVisible(), 60000);
         QCOMPARE(window->Browser->source(), QUrl::fromLocalFile(manual));
         QVERIFY(window->Browser->toPlainText().contains(QStringLiteral("How to train.")));
         // The next Help shows the manual as it is then, in the same window.
         korven::test::writeBytes(manual, "<html><body><p>Changed.</p></body></html>");
         f->Help2->trigger();
-        QTRY_VERIFY(window->Browser->toPlainText().contains(QStringLiteral("Changed.")));
+        QTRY_VERIFY_WITH_TIMEOUT(window->Browser->toPlainText().contains(QStringLiteral("Changed.")), 60000);
         QCOMPARE(f->findChildren<korven::ui::HelpWindow *>().size(), 1);
     } else {
         QTest::qWait(200);

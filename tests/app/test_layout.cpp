@@ -243,7 +243,7 @@ void TestLayout::resize()
     TForm1 *f = fixture.form();
     const int menuBefore = f->MenuPanel->width();
     f->resize(width, 900);
-    QTRY_COMPARE(f->width(), width);
+    QTRY_COMPARE_WITH_TIMEOUT(f->width(), width, 60000);
     const int client = f->centralWidget()->width();
     // The step reads the work area's width before its own change takes effect.
     const int expected = width > 1024 ? 202 : (client - menuBefore) / 5;
@@ -287,14 +287,14 @@ void TestLayout::clockSeconds()
         QCOMPARE(f->Label58->geometry().right() < f->Label1->x(), shown);
     };
     f->resize(1200, 900);
-    QTRY_COMPARE(f->width(), 1200);
+    QTRY_COMPARE_WITH_TIMEOUT(f->width(), 1200, 60000);
     f->ShowElapsed = 1;
     f->ElapsedSeconds = seconds - 1;
     f->Timer1Timer();
     QCOMPARE(f->Label58->text(), QString::number(seconds));
     if (width != 1200) {
         f->resize(width, 780);
-        QTRY_COMPARE(f->width(), width);
+        QTRY_COMPARE_WITH_TIMEOUT(f->width(), width, 60000);
     }
     check(secShown);
 

@@ -1,8 +1,10 @@
 // The program's own scaling and rotation, checked against a plain evaluation of the sampling
 // formula written out below, plus the sizes and the picture-level facts callers rely on.
 #include "exercise/bitmap_transform.h"
+#include "exercise/piece_picture.h"
 
 #include <QDirIterator>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtMath>
@@ -516,6 +518,56 @@ private slots:
         QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);
         QCOMPARE(shown.pixel(1, 0), qRgba(255, 255, 254, 255));
         QCOMPARE(shown.pixel(2, 0), qRgba(0, 0, 0, 255));
+    }
+
+    // A piece shown over the board: what was white lets the background through, also where the
+    // transforms mixed it with the chromosome, and the chromosome keeps its own grey.
+    void shownPieceHasNoWhiteRim_data()
+    {
+        QTest::addColumn<float>("scale");
+        QTest::addColumn<float>("angle");
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("enlarged") << 1.7f << 0.0f << 1.0;
+        QTest::newRow("reduced, turned") << 0.6f << 33.0f << 1.0;
+        QTest::newRow("turned, ratio 2") << 1.0f << 120.0f << 2.0;
+    }
+
+    void shownPieceHasNoWhiteRim()
+    {
+        QFETCH(float, scale);
+        QFETCH(float, angle);
+        QFETCH(qreal, ratio);
+        QImage source = filled(30, 60, Qt::white);
+        {
+            QPainter painter(&source);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(100, 100, 100));
+            painter.drawEllipse(QRect(5, 5, 20, 50));
+        }
+        const PiecePicture picture = drawPiecePicture(source, scale, angle == 0.0f ? std::nullopt : std::optional(angle), ratio);
+        QCOMPARE(picture.shown.size(), picture.pixels.size());
+        QCOMPARE(picture.shown.devicePixelRatio(), picture.pixels.devicePixelRatio());
+        const QImage shown = picture.shown.convertToFormat(QImage::Format_ARGB32); // unpremultiplied
+        int opaque = 0, clear = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb pixel = shown.pixel(x, y);
+                const int alpha = qAlpha(pixel);
+                const QString where = QStringLiteral("%1,%2: %3 alpha %4").arg(x).arg(y).arg(qRed(pixel)).arg(alpha);
+                if (alpha == 255) {
+                    ++opaque;
+                    // The chromosome's own pixels as the transforms draw them (a trace of white
+                    // below one unit of alpha may still lift the 24-bit one by a unit).
+                    QVERIFY2(std::abs(qRed(pixel) - qRed(picture.pixels.pixel(x, y))) <= 1, qPrintable(where));
+                }
+                clear += alpha == 0;
+                // Where white was mixed in, the colour is the chromosome's grey, but for the
+                // transforms' truncation (a unit of the premultiplied value).
+                if (alpha >= 32)
+                    QVERIFY2(std::abs(qRed(pixel) - 100) <= 2 + 2 * 255 / alpha, qPrintable(where));
+            }
+        }
+        QVERIFY(opaque > 0 && clear > 0);
     }
 };
 

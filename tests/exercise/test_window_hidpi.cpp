@@ -76,7 +76,7 @@ private slots:
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
             child.setProcessEnvironment(env);
             child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--dump")});
-            child.waitForFinished(300000);
+            child.waitForFinished(-1);
             return QString::fromLocal8Bit(child.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         };
         const QStringList one = run("1");

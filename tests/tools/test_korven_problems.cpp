@@ -188,7 +188,7 @@ private slots:
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QStringList faults;
         int present = 0;
-        for (const ListedProblem &entry : listProblems(images.path())) {
+        for (const ListedProblem &entry : listProblems({images.path()})) {
             present += entry.present;
             faults << entry.faults;
         }
@@ -454,6 +454,59 @@ private slots:
         QCOMPARE(line(catalogueNames()[1]), QStringLiteral("2 - absent female - %1").arg(catalogueNames()[1]));
         QVERIFY2(run.out.contains(QStringLiteral("ignored by KORVEN (not a catalogue name): my cells")), qPrintable(run.out));
         QCOMPARE(run.err, QString());
+    }
+
+    // Installed, the list numbers the user's own sets and the bundled ones together, as the
+    // trainer's problem list does, and speaks the interface's language in aligned columns.
+    void listNumbersBothFoldersAsTheTrainer_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("expected"); // the lines of positions 1, 2 and 5, simplified
+        QTest::newRow("English") << "en" << QStringList{"1 001 sound female", "2 - absent female", "5 002 sound male"};
+        QTest::newRow("Japanese") << "ja" << QStringList{"1 001 良好 女性", "2 - なし 女性", "5 002 良好 男性"};
+    }
+
+    void listNumbersBothFoldersAsTheTrainer()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, expected);
+        QTemporaryDir root;
+        const QString prefix = root.filePath(QStringLiteral("prefix"));
+        QDir().mkpath(prefix + QStringLiteral("/bin"));
+        const QString tool = prefix + QStringLiteral("/bin/korven-problems");
+        QVERIFY(QFile::copy(QStringLiteral(KORVEN_TOOL), tool));
+        QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
+        copyFolder(female_, prefix + QStringLiteral("/share/korven/Images/") + catalogueNames()[0]);
+        const QString data = root.filePath(QStringLiteral("data"));
+        copyFolder(male_, data + QStringLiteral("/korven/Images/") + catalogueNames()[4]);
+
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), data);
+        env.remove(QStringLiteral("KORVEN_DATA"));
+        env.insert(QStringLiteral("KORVEN_LANG"), language);
+        process.setProcessEnvironment(env);
+        process.start(tool, {QStringLiteral("list")});
+        QVERIFY(process.waitForFinished(-1));
+        const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        QCOMPARE(process.exitCode(), 0);
+        QStringList lines = out.split(QLatin1Char('\n'));
+        // Every row's name starts in the same column, the heading's last word too.
+        qsizetype column = -1;
+        for (const QString &line : lines) {
+            const qsizetype at = line.indexOf(QStringLiteral("染色体核型no")) - 4; // after 正常女性 or 正常男性
+            if (at < 0 || line.contains(QLatin1Char('/')))
+                continue;
+            const int shown = displayWidth(line.left(at));
+            QVERIFY2(column < 0 || shown == column, qPrintable(out));
+            column = shown;
+        }
+        for (const QString &want : expected) {
+            bool found = false;
+            for (const QString &line : lines)
+                found = found || line.simplified().startsWith(want + QLatin1Char(' '));
+            QVERIFY2(found, qPrintable(want + QStringLiteral(" in\n") + out));
+        }
     }
 
     void usageErrors_data()
