@@ -154,10 +154,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>ファイルが途中で切れています: %1 バイトですが、%3 x %4 画素には %2 バイト必要です</translation>
     </message>
     <message>
-        <source>cannot be read (%1)</source>
-        <translation>読めません(%1)</translation>
-    </message>
-    <message>
         <source>%1 x %2 pixels is too large (at most %3 x %3 and %4 pixels)</source>
         <translation>%1 x %2 画素は大きすぎます(上限は %3 x %3、合計 %4 画素)</translation>
     </message>
@@ -522,10 +518,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
 <context>
     <name>ClassArguments</name>
     <message>
-        <source>Give only one of --csv and --trials-csv.</source>
-        <translation>--csv と --trials-csv はどちらか一方だけを指定してください。</translation>
-    </message>
-    <message>
         <source>%1 needs the name of the file to write.</source>
         <translation>%1 には書き出すファイルの名前が必要です。</translation>
     </message>
@@ -552,6 +544,10 @@ Shows every trainee&apos;s progress from the Result folder of KORVEN, or writes 
         korven-class --help | --version
 KORVEN の Result フォルダから受講者全員の上達ぶりを表示するか、CSV に書き出します。
 </translation>
+    </message>
+    <message>
+        <source>Give only one of --csv, --trials-csv and --cases-csv.</source>
+        <translation>--csv、--trials-csv、--cases-csv のうち一つだけを指定してください。</translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1141,13 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
 </context>
 <context>
+    <name>MetaphaseSpread</name>
+    <message>
+        <source>the chromosomes do not fit into a spread</source>
+        <translation>染色体が分裂像に収まりません</translation>
+    </message>
+</context>
+<context>
     <name>PictureFiles</name>
     <message>
         <source>%1: %2 x %3 pixels is too large (at most %4 pixels)</source>
@@ -1157,13 +1160,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1: cannot write the picture (%2)</source>
         <translation>%1: 画像を書き込めません(%2)</translation>
-    </message>
-</context>
-<context>
-    <name>MetaphaseSpread</name>
-    <message>
-        <source>the chromosomes do not fit into a spread</source>
-        <translation>染色体が分裂像に収まりません</translation>
     </message>
 </context>
 <context>
@@ -1187,10 +1183,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
   %2</translation>
     </message>
     <message>
-        <source>%1: cannot write (%2); nothing changed</source>
-        <translation>%1: 書き込めません(%2)。何も変更していません</translation>
-    </message>
-    <message>
         <source>%1: cannot create the folder</source>
         <translation>%1: フォルダを作成できません</translation>
     </message>
@@ -1201,6 +1193,10 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>converted %1 to %2 (original kept as %3)</source>
         <translation>%1 を %2 に変換しました(元の画像は %3 として保存)</translation>
+    </message>
+    <message>
+        <source>%1; nothing changed</source>
+        <translation>%1。何も変更していません</translation>
     </message>
 </context>
 <context>
@@ -2451,8 +2447,6 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
         <translation>case: KARYOTYPE と --name NAME が必要です</translation>
     </message>
     <message>
-        <source>wrote %1 in %2 s</source>
-        <translation>%1 を %2 秒で書き込みました</translation>
         <source>pos</source>
         <translation>位置</translation>
     </message>
@@ -2495,6 +2489,10 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     <message>
         <source>male</source>
         <translation>男性</translation>
+    </message>
+    <message>
+        <source>wrote %1 in %2 s</source>
+        <translation>%1 を書き込みました(%2 秒)</translation>
     </message>
 </context>
 <context>
