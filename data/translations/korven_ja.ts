@@ -154,10 +154,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>ファイルが途中で切れています: %1 バイトですが、%3 x %4 画素には %2 バイト必要です</translation>
     </message>
     <message>
-        <source>cannot be read (%1)</source>
-        <translation>読めません(%1)</translation>
-    </message>
-    <message>
         <source>%1 x %2 pixels is too large (at most %3 x %3 and %4 pixels)</source>
         <translation>%1 x %2 画素は大きすぎます(上限は %3 x %3、合計 %4 画素)</translation>
     </message>
@@ -167,6 +163,10 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     <message>
         <source>KORVEN  Correct answer</source>
         <translation>KORVEN  正解</translation>
+    </message>
+    <message>
+        <source>Source chromosomes and breakpoints</source>
+        <translation>元の染色体と切断点</translation>
     </message>
 </context>
 <context>
@@ -1143,6 +1143,13 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
 </context>
 <context>
+    <name>MetaphaseSpread</name>
+    <message>
+        <source>the chromosomes do not fit into a spread</source>
+        <translation>染色体が分裂像に収まりません</translation>
+    </message>
+</context>
+<context>
     <name>PictureFiles</name>
     <message>
         <source>%1: %2 x %3 pixels is too large (at most %4 pixels)</source>
@@ -1155,13 +1162,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1: cannot write the picture (%2)</source>
         <translation>%1: 画像を書き込めません(%2)</translation>
-    </message>
-</context>
-<context>
-    <name>MetaphaseSpread</name>
-    <message>
-        <source>the chromosomes do not fit into a spread</source>
-        <translation>染色体が分裂像に収まりません</translation>
     </message>
 </context>
 <context>
@@ -1185,10 +1185,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
   %2</translation>
     </message>
     <message>
-        <source>%1: cannot write (%2); nothing changed</source>
-        <translation>%1: 書き込めません(%2)。何も変更していません</translation>
-    </message>
-    <message>
         <source>%1: cannot create the folder</source>
         <translation>%1: フォルダを作成できません</translation>
     </message>
@@ -1199,6 +1195,10 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>converted %1 to %2 (original kept as %3)</source>
         <translation>%1 を %2 に変換しました(元の画像は %3 として保存)</translation>
+    </message>
+    <message>
+        <source>%1; nothing changed</source>
+        <translation>%1。何も変更していません</translation>
     </message>
 </context>
 <context>
