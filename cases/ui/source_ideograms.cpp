@@ -14,7 +14,7 @@ constexpr double NameHeight = 22;     // the chromosome's name under its ideogra
 constexpr double PanelGap = 14;
 constexpr double IdeogramWidth = 14;
 constexpr double IdeogramGap = 78;    // between ideograms of one abnormality, room for a band name
-constexpr double Chromosome1Pixels = 240; // drawn length of chromosome 1
+constexpr double Chromosome1Pixels = 340; // drawn length of chromosome 1: 22 stays readable
 const QColor BreakColour(200, 30, 30);
 
 } // namespace
@@ -70,6 +70,13 @@ void SourceIdeogramsView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (panels_.isEmpty()) {
+        painter.drawText(rect().adjusted(int(Margin), int(Margin), -int(Margin), -int(Margin)),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         tr("No chromosome of this cell is rearranged: gains and losses of whole chromosomes "
+                            "have no breakpoints."));
+        return;
+    }
     QFont bold = font();
     bold.setBold(true);
     for (const Panel &panel : panels_) {

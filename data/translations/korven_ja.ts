@@ -1332,6 +1332,13 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     </message>
 </context>
 <context>
+    <name>SourceIdeogramsView</name>
+    <message>
+        <source>No chromosome of this cell is rearranged: gains and losses of whole chromosomes have no breakpoints.</source>
+        <translation>この細胞には構造異常の染色体がありません。染色体全体の増減には切断点がありません。</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About KORVEN</source>
