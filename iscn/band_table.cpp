@@ -77,14 +77,20 @@ BandTable BandTable::fromTexts(const QList<QPair<int, QString>> &levelTexts)
     return table;
 }
 
+QString builtInTableText(int level)
+{
+    QFile file(QStringLiteral(":/korven/iscn/human-ideogram-bands-%1.tsv").arg(level));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 const BandTable &BandTable::builtIn()
 {
     static const BandTable table = [] {
         QList<QPair<int, QString>> texts;
         for (int level : {400, 550, 850}) {
-            QFile file(QStringLiteral(":/korven/iscn/human-ideogram-bands-%1.tsv").arg(level));
-            if (file.open(QIODevice::ReadOnly))
-                texts.append({level, QString::fromUtf8(file.readAll())});
+            const QString text = builtInTableText(level);
+            if (!text.isEmpty())
+                texts.append({level, text});
         }
         return fromTexts(texts);
     }();

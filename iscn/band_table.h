@@ -18,6 +18,10 @@ struct TableRow {
 // column header; lines may end in CR LF or LF.
 QList<TableRow> tableRows(const QString &text);
 
+// The text of the table built into the library for a band level (400, 550, 850); empty for
+// another level.
+QString builtInTableText(int level);
+
 // The bands of one arm at one level, from the centromere outwards ("11.1", "11.2", "12", ...).
 using ArmBands = QStringList;
 

@@ -4,6 +4,7 @@
 #include "exercise/problem_loader.h"
 #include "tools/band_splice.h"
 #include "files/case_file.h"
+#include "iscn/ideogram_paint.h"
 #include "tools/metaphase_spread.h"
 
 #include <QCoreApplication>
@@ -69,30 +70,16 @@ struct Source {
 void drawIdeogram(QPainter &painter, const ChromosomeBands &bands, const std::vector<double> &darkness, QPointF top,
                   double width, double pixelsPerUnit)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double x = top.x();
+    iscn::IdeogramChromosome chromosome{bands.name, {}, bands.length, bands.centromere};
     for (size_t b = 0; b < bands.bands.size(); ++b) {
         const Band &band = bands.bands[b];
-        const double y0 = top.y() + band.start * pixelsPerUnit, y1 = top.y() + band.stop * pixelsPerUnit;
-        const int grey = int(std::lround(250 - 215 * std::clamp(darkness[b], 0.0, 1.0)));
-        painter.setBrush(QColor(grey, grey, grey));
-        painter.setPen(QPen(QColor(60, 60, 60), 0.8));
-        QPolygonF shape;
-        if (band.stain == Stain::Acen) {
-            // Pinched towards the centromere.
-            const bool above = band.stop <= bands.centromere + 1e-9;
-            const double wide = width / 2, narrow = width * 0.18;
-            const double topHalf = above ? wide : narrow, bottomHalf = above ? narrow : wide;
-            shape << QPointF(x - topHalf, y0) << QPointF(x + topHalf, y0) << QPointF(x + bottomHalf, y1)
-                  << QPointF(x - bottomHalf, y1);
-        } else {
-            const double half = band.stain == Stain::Stalk ? width * 0.15 : width / 2;
-            shape << QPointF(x - half, y0) << QPointF(x + half, y0) << QPointF(x + half, y1) << QPointF(x - half, y1);
-        }
-        painter.drawPolygon(shape);
+        const iscn::BandShape shape = band.stain == Stain::Acen    ? iscn::BandShape::Centromere
+                                      : band.stain == Stain::Stalk ? iscn::BandShape::Stalk
+                                                                   : iscn::BandShape::Plain;
+        chromosome.bands.append({band.shortArm ? QLatin1Char('p') : QLatin1Char('q'), band.name, band.start, band.stop,
+                                 darkness[b], shape});
     }
-    painter.restore();
+    iscn::paintIdeogram(painter, iscn::layOutIdeogram(chromosome, top, width, pixelsPerUnit));
 }
 
 QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideograms,

@@ -1,9 +1,13 @@
 #include "cases/ui/case_answer.h"
 
 #include "cases/case_grading.h"
+#include "cases/case_sources.h"
 #include "cases/ui/case_places.h"
+#include "cases/ui/source_ideograms.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 CaseAnswerWindow::CaseAnswerWindow(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -23,15 +27,32 @@ CaseAnswerWindow::CaseAnswerWindow(QWidget *parent) : QWidget(parent, Qt::Window
     noteLabel->setObjectName(QStringLiteral("CaseNote"));
     noteLabel->setWordWrap(true);
     layout->addWidget(noteLabel);
+    auto *row = new QHBoxLayout;
     karyogram = new KaryogramView(this);
-    layout->addWidget(karyogram, 1);
-    resize(1000, 760);
+    row->addWidget(karyogram, 1);
+    auto *sourcesColumn = new QVBoxLayout;
+    auto *sourcesTitle = new QLabel(tr("Source chromosomes and breakpoints"));
+    sourcesColumn->addWidget(sourcesTitle);
+    ideograms = new SourceIdeogramsView;
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(ideograms);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFixedWidth(280);
+    sourcesColumn->addWidget(scroll, 1);
+    row->addLayout(sourcesColumn);
+    layout->addLayout(row, 1);
+    resize(1240, 820);
 }
 
 void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources)
 {
     karyotypeLabel->setText(folder.karyotype);
     noteLabel->setText(folder.notes.join(QLatin1Char('\n')));
+    const std::optional<korven::iscn::Karyotype> truth = korven::iscn::parseKaryotype(folder.karyotype);
+    ideograms->setSources(truth && !truth->lines.isEmpty() ? korven::abnormalSources(truth->lines.front())
+                                                            : QList<korven::AbnormalSources>{},
+                          folder.level);
     for (GroupPlace *g : karyogram->groups()) {
         const std::vector<CasePieceWidget *> held = g->pieces();
         for (CasePieceWidget *p : held) {

@@ -1,5 +1,6 @@
 #pragma once
 // The answer to a graded case: the true karyogram of cell 1 with each changed chromosome labelled,
+// beside it the ideograms of the chromosomes each abnormality was made from with the breakpoints,
 // the true karyotype and the case's note.
 #include "cases/case_folder.h"
 
@@ -9,6 +10,7 @@
 
 class QLabel;
 class KaryogramView;
+class SourceIdeogramsView;
 
 class CaseAnswerWindow : public QWidget {
     Q_OBJECT
@@ -19,4 +21,5 @@ public:
     QLabel *karyotypeLabel = nullptr; // "TrueKaryotype"
     QLabel *noteLabel = nullptr;      // "CaseNote"
     KaryogramView *karyogram = nullptr;
+    SourceIdeogramsView *ideograms = nullptr;
 };

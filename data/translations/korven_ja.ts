@@ -164,6 +164,10 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <source>KORVEN  Correct answer</source>
         <translation>KORVEN  正解</translation>
     </message>
+    <message>
+        <source>Source chromosomes and breakpoints</source>
+        <translation>元の染色体と切断点</translation>
+    </message>
 </context>
 <context>
     <name>CaseFile</name>
@@ -1327,6 +1331,13 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1: listed check value %2 differs from %3 computed for %4</source>
         <translation>%1: 一覧のチェック値 %2 が、%4 から計算した %3 と違います</translation>
+    </message>
+</context>
+<context>
+    <name>SourceIdeogramsView</name>
+    <message>
+        <source>No chromosome of this cell is rearranged: gains and losses of whole chromosomes have no breakpoints.</source>
+        <translation>この細胞には構造異常の染色体がありません。染色体全体の増減には切断点がありません。</translation>
     </message>
 </context>
 <context>

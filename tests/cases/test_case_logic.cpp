@@ -3,6 +3,7 @@
 #include "cases/case_folder.h"
 #include "cases/case_grading.h"
 #include "cases/case_records.h"
+#include "cases/case_sources.h"
 #include "cases/karyotype_grading.h"
 #include "exercise/errors.h"
 
@@ -33,6 +34,8 @@ private slots:
     void kindOfAbnormality();
     void formFault_data();
     void formFault();
+    void abnormalSources_data();
+    void abnormalSources();
 };
 
 void TestCaseLogic::gradePiece_data()
@@ -289,3 +292,39 @@ void TestCaseLogic::formFault()
 
 QTEST_GUILESS_MAIN(TestCaseLogic)
 #include "test_case_logic.moc"
+
+void TestCaseLogic::abnormalSources_data()
+{
+    // Each abnormality as "written: chromosome breakpoints; ...", joined by " | ".
+    QTest::addColumn<QString>("karyotype");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("numerical and marker only") << "48,XY,+21,+mar" << "";
+    QTest::newRow("reciprocal") << "46,XY,t(11;22)(q23;q11.2)" << "t(11;22)(q23;q11.2): 11 q23; 22 q11.2";
+    QTest::newRow("derivative: own chromosome first")
+        << "47,XX,+der(22)t(11;22)(q23;q11.2)" << "der(22)t(11;22)(q23;q11.2): 22 q11.2; 11 q23";
+    QTest::newRow("interstitial deletion") << "46,XX,del(5)(q13q33)" << "del(5)(q13q33): 5 q13 q33";
+    QTest::newRow("isochromosome") << "46,X,i(X)(q10)" << "i(X)(q10): X q10";
+    QTest::newRow("robertsonian") << "45,XX,der(13;14)(q10;q10)" << "der(13;14)(q10;q10): 13 q10; 14 q10";
+    QTest::newRow("two abnormalities, numerical skipped")
+        << "47,XY,inv(9)(p12q13),+21,del(18)(p11.2)" << "inv(9)(p12q13): 9 p12 q13 | del(18)(p11.2): 18 p11.2";
+}
+
+void TestCaseLogic::abnormalSources()
+{
+    QFETCH(QString, karyotype);
+    QFETCH(QString, expected);
+    const std::optional<iscn::Karyotype> read = iscn::parseKaryotype(karyotype);
+    QVERIFY(read);
+    QStringList entries;
+    for (const AbnormalSources &a : korven::abnormalSources(read->lines.front())) {
+        QStringList sources;
+        for (const SourceChromosome &s : a.sources) {
+            QStringList parts{s.chromosome};
+            for (const iscn::Breakpoint &b : s.breakpoints)
+                parts << b.text();
+            sources << parts.join(' ');
+        }
+        entries << a.abnormality + ": " + sources.join("; ");
+    }
+    QCOMPARE(entries.join(" | "), expected);
+}

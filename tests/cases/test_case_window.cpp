@@ -6,10 +6,14 @@
 #include "app/program_folder.h"
 #include "cases/case_grading.h"
 #include "cases/case_records.h"
+#include "cases/ui/case_answer.h"
 #include "cases/ui/case_window.h"
+#include "cases/ui/source_ideograms.h"
 #include "exercise/errors.h"
 #include "exercise/grading.h"
 #include "exercise/ui/tform1.h"
+#include "iscn/band_table.h"
+#include "iscn/ideogram_layout.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -83,6 +87,7 @@ private slots:
     void cleanup();
     void countArrangeWriteEvaluate();
     void mosaicCountedCellByCell();
+    void answerShowsSourceIdeograms();
     void brokenCaseChangesNothing();
     void openedFromExerciseWindowPausesTrial();
 
@@ -227,6 +232,55 @@ void TestCaseWindow::mosaicCountedCellByCell()
     QCOMPARE(f[5], QStringLiteral("3 4 3"));
     QCOMPARE(f[9], QStringLiteral("wrong"));
     QCOMPARE(w.elementLines->item(1)->text(), QStringLiteral("Count of cell 2: 3 (true: 4)  wrong"));
+}
+
+void TestCaseWindow::answerShowsSourceIdeograms()
+{
+    writeCase(cases_, "c-translocation", "47,XY,del(5)(p14),+der(22)t(11;22)(q23;q11.2)",
+              {{{"5"}, {"del(5)(p14)"}, {"11"}, {"11"}, {"22"}, {"22"}, {"der(22)t(11;22)(q23;q11.2)"}}});
+    const CaseFolder folder = readCaseFolder(QDir(cases_).filePath("c-translocation"));
+    std::vector<QImage> sources;
+    for (const CasePiece &piece : folder.pieces)
+        sources.push_back(loadCasePiece(folder, piece));
+    CaseAnswerWindow answer(nullptr);
+    answer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&answer));
+    answer.showCase(folder, sources);
+
+    // One panel per abnormality, one ideogram per source chromosome, a mark at each breakpoint.
+    const auto &panels = answer.ideograms->panels();
+    QCOMPARE(panels.size(), 2);
+    QCOMPARE(panels[0].title, QStringLiteral("del(5)(p14)"));
+    QCOMPARE(panels[1].title, QStringLiteral("der(22)t(11;22)(q23;q11.2)"));
+    struct Expected {
+        int panel;
+        QString chromosome, mark;
+    };
+    const Expected expected[] = {{0, "5", "p14"}, {1, "22", "q11.2"}, {1, "11", "q23"}};
+    QCOMPARE(panels[0].ideograms.size(), 1);
+    QCOMPARE(panels[1].ideograms.size(), 2);
+    int n[2] = {0, 0};
+    for (const Expected &e : expected) {
+        const SourceIdeogramsView::Drawn &drawn = panels[e.panel].ideograms[n[e.panel]++];
+        QCOMPARE(drawn.chromosome, e.chromosome);
+        QCOMPARE(drawn.marks.size(), 1);
+        QCOMPARE(drawn.marks[0].label, e.mark);
+        // The mark lies on the named band of the table at the case's level (550 bands).
+        const auto table = iscn::builtInIdeogram(iscn::chromosomeIndex(e.chromosome), 550);
+        QVERIFY(table);
+        QCOMPARE(drawn.bands.size(), table->bands.size());
+        const double scale = (drawn.bottom - drawn.top) / table->length;
+        bool onBand = false;
+        for (const iscn::IdeogramBand &b : table->bands)
+            onBand |= b.arm == e.mark[0] && iscn::BandTable::within(b.name, e.mark.mid(1))
+                      && drawn.marks[0].y >= drawn.top + b.start * scale - 0.01
+                      && drawn.marks[0].y <= drawn.top + b.stop * scale + 0.01;
+        QVERIFY2(onBand, qPrintable(e.chromosome + e.mark));
+    }
+    // Drawn side by side, 11 longer than 22.
+    QVERIFY(panels[1].ideograms[1].x > panels[1].ideograms[0].x);
+    QVERIFY(panels[1].ideograms[1].bottom > panels[1].ideograms[0].bottom);
+    QVERIFY(panels[1].top > panels[0].ideograms[0].bottom);
 }
 
 void TestCaseWindow::brokenCaseChangesNothing()
