@@ -259,7 +259,7 @@ private:
             layout.underlineWidth = 2;
         } else if (spoil == QLatin1String("pair touching at the ends")) {
             // Pair 6 leans together until the lower ends touch; the other pairs keep their gap.
-            layout.homologueGap = -9;
+            layout.homologueGap = -5;
             for (int piece = 0; piece < PieceCount; ++piece)
                 expected[piece] = piece == 10 || piece == 11 ? turned(expected[piece], piece == 10 ? -5 : 5)
                                                              : padded(expected[piece], 6);
