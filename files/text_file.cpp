@@ -366,13 +366,13 @@ void removeLeftTemporaries(const QString &folder)
     removeTemporaries(folder, 0);
 }
 
-void writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
+void writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access, Durability durability)
 {
-    writeFileAtomically(path, [&](const ByteSink &put) { put(bytes); }, access);
+    writeFileAtomically(path, [&](const ByteSink &put) { put(bytes); }, access, durability);
 }
 
 void writeFileAtomically(const QString &path, const std::function<void(const ByteSink &)> &produce,
-                         FileAccess access)
+                         FileAccess access, Durability durability)
 {
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
@@ -431,13 +431,15 @@ void writeFileAtomically(const QString &path, const std::function<void(const Byt
         }
         throw;
     }
-    if (::fsync(fd.get()) != 0)
+    const bool flushed = durability == Durability::Flushed;
+    if (flushed && ::fsync(fd.get()) != 0)
         fail(errno);
     if (const int error = fd.closeChecked())
         fail(error);
     if (::rename(temporary.constData(), target.constData()) != 0)
         fail(errno);
-    flushFolder(folder);
+    if (flushed)
+        flushFolder(folder);
 }
 
 QByteArray linesToCp932(const QStringList &lines)

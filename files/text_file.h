@@ -72,6 +72,11 @@ LineCount countTextLines(const QByteArray &bytes);
 // its owner alone (a user's password and settings on a shared folder).
 enum class FileAccess { AsBefore, OwnerOnly };
 
+// Whether a replaced file is flushed to disk before the call returns. Files the tools can make
+// again from a seed (the bundled bitmaps, built aside and renamed into place whole) skip the
+// flushes, which would otherwise dominate a build; a user's own files are always flushed.
+enum class Durability { Flushed, Rebuildable };
+
 // Receives the bytes of a file being written, chunk after chunk.
 using ByteSink = std::function<void(const QByteArray &)>;
 
@@ -80,11 +85,12 @@ using ByteSink = std::function<void(const QByteArray &)>;
 // for byte, the temporary file is removed and KorvenError names the file and the cause ("No space
 // left on device"). Temporaries are named ".korven-part-XXXXXX"; those a killed run left in the
 // folder over a minute ago are removed first, and no other file.
-void writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access = FileAccess::AsBefore);
+void writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access = FileAccess::AsBefore,
+                         Durability durability = Durability::Flushed);
 // The same with the bytes produced piece by piece (a large export), never held whole in memory.
 // An exception from `produce` leaves the old file as it was and passes on.
 void writeFileAtomically(const QString &path, const std::function<void(const ByteSink &)> &produce,
-                         FileAccess access = FileAccess::AsBefore);
+                         FileAccess access = FileAccess::AsBefore, Durability durability = Durability::Flushed);
 
 // Removes every temporary the writer left in the folder, whatever its age: for a folder only
 // this process writes into (a user's folder under the user's lock).

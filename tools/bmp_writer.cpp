@@ -5,9 +5,7 @@
 #include "exercise/errors.h"
 #include "files/text_file.h"
 
-#include <QFile>
 #include <QtEndian>
-#include <cstdio>
 
 namespace korven {
 
@@ -32,21 +30,7 @@ quint32 get32(const QByteArray &b, int at) { return getLE(b, at, 4); }
 
 void writeGeneratedBitmap(const QString &path, const QImage &image)
 {
-    const QByteArray bytes = encodeBmp24(image);
-    const QString part = path + QStringLiteral(".part");
-    QFile file(part);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
-        || !file.flush()) {
-        const QString reason = file.errorString();
-        file.close();
-        QFile::remove(part);
-        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot write (%2)").arg(path, reason));
-    }
-    file.close();
-    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(part);
-        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot replace the file").arg(path));
-    }
+    writeFileAtomically(path, encodeBmp24(image), FileAccess::AsBefore, Durability::Rebuildable);
 }
 
 QByteArray encodeBmp24(const QImage &source)

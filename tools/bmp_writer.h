@@ -9,10 +9,9 @@ namespace korven {
 // The whole BMP file for an image (any format; converted to 24-bit colour).
 QByteArray encodeBmp24(const QImage &image);
 
-// Writes a generated picture as a 24-bit BMP through a temporary file and a rename, so no
-// half-written bitmap is ever seen. Unlike the safe writer it does not flush each file to disk:
-// generated bitmaps can be made again at any time, and thousands of flushes would dominate the
-// time of a run. Throws KorvenError naming the file.
+// Writes a generated picture as a 24-bit BMP through the safe writer, so no half-written bitmap is
+// ever seen, without its flushes to disk: generated bitmaps can be made again at any time, and
+// thousands of flushes would dominate the time of a run. Throws KorvenError naming the file.
 void writeGeneratedBitmap(const QString &path, const QImage &image);
 
 // Why a BMP file is not an uncompressed 24-bit bitmap, judged from its first bytes (at least the

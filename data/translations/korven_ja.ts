@@ -1279,14 +1279,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
 <context>
     <name>ProblemMaker</name>
     <message>
-        <source>%1: cannot write (%2)</source>
-        <translation>%1: 書き込めません(%2)</translation>
-    </message>
-    <message>
-        <source>%1: cannot replace the file</source>
-        <translation>%1: ファイルを置き換えられません</translation>
-    </message>
-    <message>
         <source>%1: cannot create the folder</source>
         <translation>%1: フォルダを作成できません</translation>
     </message>
