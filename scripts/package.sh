@@ -10,7 +10,7 @@ build="$here/build-package"
 # The executables are linked with full RELRO, as Debian's hardening expects.
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORVEN_SANITIZE=OFF \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now" >/dev/null
-cmake --build "$build" -j"$(nproc)" --target korven korven-class korven-problems korven_problems korven_packaging_files
+cmake --build "$build" -j"$(nproc)" --target korven korven-class korven-problems korven_problems korven_cases_bundle korven_packaging_files
 rm -f "$build"/korven_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 package=$(ls "$build"/korven_*.deb)
