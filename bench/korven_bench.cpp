@@ -1,6 +1,7 @@
 // korven-bench: timings of the program's hot paths, as medians over repeats. Figures only, no
 // asserts. Sections: the piece transforms against Qt's own smooth transform, and loading one
-// problem. The last line is "transform ratio: X" (ours / Qt).
+// problem. The last line is "transform ratio: X" (ours / Qt). Options: --once (one run of each),
+// --section NAME (only that section; may be repeated).
 #include "bench/bench.h"
 
 #include "exercise/bitmap_transform.h"
@@ -264,12 +265,19 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // --once: every figure from a single run, to see quickly that each line still measures.
     runOnce() = app.arguments().contains(QStringLiteral("--once"));
+    // --section NAME (repeatable): only the named sections, e.g. "--section import".
+    QStringList only;
+    for (int i = app.arguments().indexOf(QStringLiteral("--section")); i >= 0 && i + 1 < app.arguments().size();
+         i = app.arguments().indexOf(QStringLiteral("--section"), i + 2))
+        only << app.arguments().at(i + 1);
 
     bool failed = false;
     auto &list = sections();
     std::stable_sort(list.begin(), list.end(),
                      [](const Section &a, const Section &b) { return a.order < b.order; });
     for (const Section &section : list) {
+        if (!only.isEmpty() && !only.contains(section.name))
+            continue;
         try {
             section.run();
         } catch (const std::exception &error) {

@@ -1,8 +1,10 @@
 #include "tools/cv_image.h"
 
+#include <QColorSpace>
 #include <QPainter>
 #include <opencv2/imgproc.hpp>
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -18,10 +20,21 @@ cv::Mat toGreyMat(const QImage &image)
         QPainter painter(&opaque);
         painter.drawImage(0, 0, image);
     }
-    const QImage grey = opaque.convertToFormat(QImage::Format_Grayscale8);
-    cv::Mat mat(grey.height(), grey.width(), CV_8UC1);
-    for (int y = 0; y < grey.height(); ++y)
-        std::memcpy(mat.ptr(y), grey.constScanLine(y), size_t(grey.width()));
+    // Converted in bands of rows read in place, so that no second picture of the full size is
+    // made on the way (each fresh page of a large buffer costs a page fault).
+    constexpr int Band = 64;
+    cv::Mat mat(opaque.height(), opaque.width(), CV_8UC1);
+    for (int top = 0; top < opaque.height(); top += Band) {
+        const int rows = std::min(Band, opaque.height() - top);
+        QImage band(opaque.constScanLine(top), opaque.width(), rows, opaque.bytesPerLine(), opaque.format());
+        if (!opaque.colorTable().isEmpty())
+            band.setColorTable(opaque.colorTable());
+        if (opaque.colorSpace().isValid())
+            band.setColorSpace(opaque.colorSpace());
+        const QImage grey = band.convertToFormat(QImage::Format_Grayscale8);
+        for (int y = 0; y < rows; ++y)
+            std::memcpy(mat.ptr(top + y), grey.constScanLine(y), size_t(grey.width()));
+    }
     return mat;
 }
 
@@ -32,6 +45,16 @@ cv::Mat toBgrMat(const QImage &image)
     for (int y = 0; y < bgr.height(); ++y)
         std::memcpy(mat.ptr(y), bgr.constScanLine(y), size_t(bgr.width()) * 3);
     return mat;
+}
+
+cv::Mat colourPixels(const QImage &image)
+{
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    if (image.format() == QImage::Format_RGB32)
+        return cv::Mat(image.height(), image.width(), CV_8UC4, const_cast<uchar *>(image.constBits()),
+                       size_t(image.bytesPerLine()));
+#endif
+    return toBgrMat(image);
 }
 
 QImage toQImage(const cv::Mat &mat)

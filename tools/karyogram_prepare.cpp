@@ -61,13 +61,24 @@ double distance(const cv::Point2f &a, const cv::Point2f &b)
 
 cv::Mat colourMask(const cv::Mat &bgr)
 {
-    std::vector<cv::Mat> channels;
-    cv::split(bgr, channels);
-    cv::Mat high = cv::max(cv::max(channels[0], channels[1]), channels[2]);
-    cv::Mat low = cv::min(cv::min(channels[0], channels[1]), channels[2]);
-    cv::Mat mask = (high - low) > Tuning.colourSpread;
-    const int edge = 2 * Tuning.colourEdge + 1;
-    cv::dilate(mask, mask, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(edge, edge)));
+    CV_Assert(bgr.depth() == CV_8U && bgr.channels() >= 3);
+    const int channels = bgr.channels();
+    cv::Mat mask(bgr.size(), CV_8U);
+    bool any = false;
+    for (int y = 0; y < bgr.rows; ++y) {
+        const uchar *pixel = bgr.ptr(y);
+        uchar *out = mask.ptr(y);
+        for (int x = 0; x < bgr.cols; ++x, pixel += channels) {
+            const int high = std::max({pixel[0], pixel[1], pixel[2]});
+            const int low = std::min({pixel[0], pixel[1], pixel[2]});
+            out[x] = high - low > Tuning.colourSpread ? 255 : 0;
+            any |= out[x] != 0;
+        }
+    }
+    if (any) {
+        const int edge = 2 * Tuning.colourEdge + 1;
+        cv::dilate(mask, mask, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(edge, edge)));
+    }
     return mask;
 }
 
@@ -148,7 +159,8 @@ PreparedPicture preparePicture(const QImage &picture)
     prepared.grey = toGreyMat(picture);
     const bool colour = picture.format() != QImage::Format_Grayscale8 && picture.format() != QImage::Format_Grayscale16
                         && picture.format() != QImage::Format_Mono && picture.format() != QImage::Format_MonoLSB;
-    cv::Mat bgr = colour ? toBgrMat(picture) : cv::Mat();
+    // A view of the picture's own pixels where possible: a copy would cost more than the mask.
+    cv::Mat bgr = colour ? colourPixels(picture) : cv::Mat();
 
     if (hasDarkBackground(prepared.grey)) {
         prepared.grey = 255 - prepared.grey;
@@ -163,13 +175,16 @@ PreparedPicture preparePicture(const QImage &picture)
                                       {0, float(size.height)}};
         const cv::Mat straighten = cv::getPerspectiveTransform(corners.data(), target);
         cv::warpPerspective(prepared.grey, prepared.grey, straighten, size, cv::INTER_LINEAR, cv::BORDER_REPLICATE);
-        if (colour)
-            cv::warpPerspective(bgr, bgr, straighten, size, cv::INTER_LINEAR, cv::BORDER_REPLICATE);
+        if (colour) {
+            cv::Mat straight;
+            cv::warpPerspective(bgr, straight, straighten, size, cv::INTER_LINEAR, cv::BORDER_REPLICATE);
+            bgr = straight;
+        }
         prepared.croppedToSheet = true;
     }
 
-    if (colour) {
-        const cv::Mat marks = colourMask(bgr);
+    const cv::Mat marks = colour ? colourMask(bgr) : cv::Mat();
+    if (colour && cv::countNonZero(marks) > 0) {
         prepared.grey.setTo(255, marks);
         cv::Mat labels, stats, centroids;
         const int count = cv::connectedComponentsWithStats(marks, labels, stats, centroids, 8, CV_32S);

@@ -20,7 +20,7 @@ struct PreparedPicture {
 PreparedPicture preparePicture(const QImage &picture);
 
 // The coloured parts of a BGR picture (chromosomes are grey): 255 where a pixel's channels differ
-// clearly, widened to take in their blended edges.
+// clearly, widened to take in their blended edges. A fourth channel, if any, is not looked at.
 cv::Mat colourMask(const cv::Mat &bgr);
 
 // Whether a grey picture has a dark background (its commonest grey is dark).

@@ -199,68 +199,85 @@ cv::Mat darkMask(Analysis &a, double &strict, bool singlePiece)
     return smooth < loose;
 }
 
-// The components of a mask, measured; those never darker than `strict` are left out.
+// The components of a mask, measured; those never darker than `strict` are left out. Each
+// component's depth (distance to the background) is taken in its own box grown by a pixel: all of
+// its 8-neighbours are background, so no nearer background lies outside that box, and the
+// transform of a few boxes costs far less than one of the whole picture.
 void measureComponents(Analysis &a, const cv::Mat &mask, double strict)
 {
     a.components.clear();
     cv::Mat stats, centroids;
     const int count = cv::connectedComponentsWithStats(mask, a.labels, stats, centroids, 8, CV_32S);
-    cv::Mat distance;
-    cv::distanceTransform(mask, distance, cv::DIST_L2, 3);
-
-    struct Sums {
+    const cv::Rect whole(0, 0, mask.cols, mask.rows);
+    cv::Mat ownBuffer, depthBuffer; // reused from component to component
+    for (int l = 1; l < count; ++l) {
+        const cv::Rect box(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
+                           stats.at<int>(l, cv::CC_STAT_WIDTH), stats.at<int>(l, cv::CC_STAT_HEIGHT));
+        const cv::Rect around = cv::Rect(box.x - 1, box.y - 1, box.width + 2, box.height + 2) & whole;
+        if (ownBuffer.rows < around.height || ownBuffer.cols < around.width) {
+            const cv::Size size(std::max(ownBuffer.cols, around.width), std::max(ownBuffer.rows, around.height));
+            ownBuffer.create(size, CV_8U);
+            depthBuffer.create(size, CV_32F);
+        }
+        cv::Mat own = ownBuffer(cv::Rect(0, 0, around.width, around.height));
         int darkest = 255;
+        for (int y = around.y; y < around.br().y; ++y) {
+            const int *label = a.labels.ptr<int>(y);
+            const uchar *value = a.smooth.ptr(y);
+            uchar *out = own.ptr(y - around.y) - around.x;
+            for (int x = around.x; x < around.br().x; ++x) {
+                out[x] = label[x] == l ? 255 : 0;
+                if (label[x] == l)
+                    darkest = std::min<int>(darkest, value[x]);
+            }
+        }
+        if (darkest >= strict)
+            continue;
+        cv::Mat distance = depthBuffer(cv::Rect(0, 0, around.width, around.height));
+        cv::distanceTransform(own, distance, cv::DIST_L2, 3);
+
         float deepest = 0;
-        double x = 0, y = 0, xx = 0, yy = 0, xy = 0;
+        double sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
         // Grey sums by whole pixels of depth (the last bin takes the deeper ones), so that the
         // core can be chosen by the component's own width after one pass.
-        std::array<long, 16> count{};
-        std::array<double, 16> grey{}, greySquares{};
-    };
-    std::vector<Sums> sums(count);
-    for (int y = 0; y < a.labels.rows; ++y) {
-        const int *label = a.labels.ptr<int>(y);
-        const uchar *value = a.smooth.ptr(y);
-        const float *depth = distance.ptr<float>(y);
-        for (int x = 0; x < a.labels.cols; ++x) {
-            const int l = label[x];
-            if (l == 0)
-                continue;
-            Sums &s = sums[l];
-            s.darkest = std::min<int>(s.darkest, value[x]);
-            s.deepest = std::max(s.deepest, depth[x]);
-            s.x += x;
-            s.y += y;
-            s.xx += double(x) * x;
-            s.yy += double(y) * y;
-            s.xy += double(x) * y;
-            const size_t bin = std::min<size_t>(15, size_t(depth[x]));
-            ++s.count[bin];
-            s.grey[bin] += value[x];
-            s.greySquares[bin] += double(value[x]) * value[x];
+        std::array<long, 16> binCount{};
+        std::array<double, 16> binGrey{}, binGreySquares{};
+        for (int y = box.y; y < box.br().y; ++y) {
+            const int *label = a.labels.ptr<int>(y);
+            const uchar *value = a.smooth.ptr(y);
+            const float *depth = distance.ptr<float>(y - around.y) - around.x;
+            for (int x = box.x; x < box.br().x; ++x) {
+                if (label[x] != l)
+                    continue;
+                deepest = std::max(deepest, depth[x]);
+                sx += x;
+                sy += y;
+                sxx += double(x) * x;
+                syy += double(y) * y;
+                sxy += double(x) * y;
+                const size_t bin = std::min<size_t>(15, size_t(depth[x]));
+                ++binCount[bin];
+                binGrey[bin] += value[x];
+                binGreySquares[bin] += double(value[x]) * value[x];
+            }
         }
-    }
-    for (int l = 1; l < count; ++l) {
-        if (sums[l].darkest >= strict)
-            continue;
         Component c;
         c.label = l;
-        c.box = cv::Rect(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
-                         stats.at<int>(l, cv::CC_STAT_WIDTH), stats.at<int>(l, cv::CC_STAT_HEIGHT));
+        c.box = box;
         c.area = stats.at<int>(l, cv::CC_STAT_AREA);
-        c.thickness = 2.0 * sums[l].deepest;
+        c.thickness = 2.0 * deepest;
         const double n = c.area;
-        const double mx = sums[l].x / n, my = sums[l].y / n;
-        const double mu20 = sums[l].xx / n - mx * mx, mu02 = sums[l].yy / n - my * my;
-        const double mu11 = sums[l].xy / n - mx * my;
+        const double mx = sx / n, my = sy / n;
+        const double mu20 = sxx / n - mx * mx, mu02 = syy / n - my * my;
+        const double mu11 = sxy / n - mx * my;
         c.angle = 0.5 * std::atan2(2 * mu11, mu20 - mu02) * 180 / Pi;
         long core = 0;
         double grey = 0, greySquares = 0;
-        const double from = std::max<double>(Tuning.coreDepth, Tuning.coreShare * sums[l].deepest);
+        const double from = std::max<double>(Tuning.coreDepth, Tuning.coreShare * deepest);
         for (size_t bin = std::min<size_t>(15, size_t(std::ceil(from))); bin < 16; ++bin) {
-            core += sums[l].count[bin];
-            grey += sums[l].grey[bin];
-            greySquares += sums[l].greySquares[bin];
+            core += binCount[bin];
+            grey += binGrey[bin];
+            greySquares += binGreySquares[bin];
         }
         if (core >= Tuning.coreMinimum) {
             const double mean = grey / core;
@@ -271,20 +288,54 @@ void measureComponents(Analysis &a, const cv::Mat &mask, double strict)
     }
 }
 
+// Calls f(x, top, end) for each vertical run of set pixels of a binary picture, column x, rows
+// top to end - 1, when the walk reaches its end. The picture is walked row by row, in memory order,
+// with the open run of each column kept; f may clear the run's pixels.
+template <typename F>
+void forEachColumnRun(const cv::Mat &binary, F f)
+{
+    std::vector<int> runTop(size_t(binary.cols), -1);
+    for (int y = 0; y < binary.rows; ++y) {
+        const uchar *on = binary.ptr(y);
+        for (int x = 0; x < binary.cols; ++x) {
+            int &top = runTop[size_t(x)];
+            if (on[x] && top < 0) {
+                top = y;
+            } else if (!on[x] && top >= 0) {
+                f(x, top, y);
+                top = -1;
+            }
+        }
+    }
+    for (int x = 0; x < binary.cols; ++x)
+        if (runTop[size_t(x)] >= 0)
+            f(x, runTop[size_t(x)], binary.rows);
+}
+
 // Long horizontal runs, wider than a chromosome: underlines, possibly touching the
 // chromosomes standing on them. Boxed as lines of their own (their angle is not measured: the
-// opening cuts a slanted line into level steps).
-cv::Mat lineMask(const cv::Mat &mask, double thickness, std::vector<Component> &lines)
+// opening cuts a slanted line into level steps). Returns the pixels to take out of the mask, or
+// an empty matrix when there are no lines. `labels` is a buffer for the lines' labels (the
+// caller's component labels, which are measured again once lines are taken out).
+cv::Mat lineMask(const cv::Mat &mask, double thickness, cv::Mat &labels, std::vector<Component> &lines)
 {
     cv::Mat opened;
     const int length = oddSize(int(1.6 * thickness)); // a pair's underline spans over two widths
     cv::morphologyEx(mask, opened, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(length, 1)));
-    // A thick horizontal band is not a line.
-    cv::Mat thick;
-    cv::morphologyEx(opened, thick, cv::MORPH_OPEN,
-                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, oddSize(int(0.5 * thickness)))));
-    opened &= ~thick;
-    cv::Mat labels, stats, centroids;
+    // A thick horizontal band is not a line: what a vertical opening by `band` rows keeps is taken
+    // out, that is runs down a column at least `band` long (the opening takes a run at the top
+    // or bottom edge as going on beyond it by half the band).
+    const int band = oddSize(int(0.5 * thickness));
+    forEachColumnRun(opened, [&](int x, int top, int end) {
+        const int reach = (end - top) + (top == 0 ? band / 2 : 0) + (end == opened.rows ? band / 2 : 0);
+        if (reach >= band)
+            for (int y = top; y < end; ++y)
+                opened.at<uchar>(y, x) = 0;
+    });
+    // Without lines the caller's labels must stay as they are.
+    if (cv::countNonZero(opened) == 0)
+        return {};
+    cv::Mat stats, centroids;
     const int count = cv::connectedComponentsWithStats(opened, labels, stats, centroids, 8, CV_32S);
     for (int l = 1; l < count; ++l) {
         Component c;
@@ -297,27 +348,18 @@ cv::Mat lineMask(const cv::Mat &mask, double thickness, std::vector<Component> &
     }
     // Only where the line stands free is it taken out: where a chromosome lies on it or hangs
     // over it, its pixels there stay with the chromosome, so neither its end nor the ends of two
-    // chromosomes touching side by side are cut off.
-    cv::Mat removed(mask.size(), CV_8U, cv::Scalar(0));
+    // chromosomes touching side by side are cut off. What stays is cleared from `opened`, which
+    // then holds what is taken out.
     const int clear = Tuning.lineClearance + 1;
-    for (int x = 0; x < opened.cols; ++x) {
-        for (int y = 0; y < opened.rows;) {
-            if (!opened.at<uchar>(y, x)) {
-                ++y;
-                continue;
-            }
-            const int top = y;
-            while (y < opened.rows && opened.at<uchar>(y, x))
-                ++y;
-            const bool above = top - clear >= 0 && mask.at<uchar>(top - clear, x);
-            const bool below = y - 1 + clear < mask.rows && mask.at<uchar>(y - 1 + clear, x);
-            if (!above && !below)
-                for (int r = top; r < y; ++r)
-                    removed.at<uchar>(r, x) = 255;
-        }
-    }
-    cv::dilate(removed, removed, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
-    return removed;
+    forEachColumnRun(opened, [&](int x, int top, int end) {
+        const bool above = top - clear >= 0 && mask.at<uchar>(top - clear, x);
+        const bool below = end - 1 + clear < mask.rows && mask.at<uchar>(end - 1 + clear, x);
+        if (above || below)
+            for (int y = top; y < end; ++y)
+                opened.at<uchar>(y, x) = 0;
+    });
+    cv::dilate(opened, opened, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
+    return opened;
 }
 
 // Chromosomes are the thickest large things: the typical width is the median over the 23 largest
@@ -508,10 +550,12 @@ void attachSmallPieces(Analysis &a)
         a.groups[g].box = grown[g];
 }
 
-Analysis analyse(cv::Mat flat, bool singlePiece)
+// `labels`: a buffer of the picture's size for the component labels, or none.
+Analysis analyse(cv::Mat flat, bool singlePiece, const cv::Mat &labels = {})
 {
     Analysis a;
     a.flat = std::move(flat);
+    a.labels = labels;
     double strict = 0;
     cv::Mat mask = darkMask(a, strict, singlePiece);
     measureComponents(a, mask, strict);
@@ -521,9 +565,9 @@ Analysis analyse(cv::Mat flat, bool singlePiece)
         for (const Component &c : a.components)
             if (c.kind == Kind::Line)
                 a.lineAngles.push_back(c.angle);
-        const cv::Mat drawn = lineMask(mask, a.thickness, lines);
+        const cv::Mat drawn = lineMask(mask, a.thickness, a.labels, lines);
         if (!lines.empty()) {
-            mask &= ~drawn;
+            cv::subtract(mask, drawn, mask); // both 0 or 255: what is drawn is cleared
             measureComponents(a, mask, strict);
         }
     }
@@ -655,10 +699,17 @@ cv::Mat flattenBackground(const cv::Mat &grey)
     return flat;
 }
 
-Segmentation segmentKaryogram(const QImage &picture)
+Segmentation segmentKaryogram(QImage picture)
 {
     const PreparedPicture prepared = preparePicture(picture);
-    Analysis a = analyse(flattenBackground(prepared.grey), false);
+    // The decoded picture is not looked at again. When it is ours alone, four bytes a pixel and
+    // of the size analysed, its pixels serve as the component labels: a fresh buffer that large
+    // costs a page fault for each of its pages.
+    cv::Mat labels;
+    if (picture.depth() == 32 && picture.isDetached() && picture.width() == prepared.grey.cols
+        && picture.height() == prepared.grey.rows)
+        labels = cv::Mat(picture.height(), picture.width(), CV_32S, picture.bits(), size_t(picture.bytesPerLine()));
+    Analysis a = analyse(flattenBackground(prepared.grey), false, labels);
     double tilt = 0;
     if (!a.groups.empty()) {
         const double measured = estimateTilt(a);
@@ -670,9 +721,7 @@ Segmentation segmentKaryogram(const QImage &picture)
     attachSmallPieces(a);
 
     // The background's own grey becomes 255 in the bitmaps.
-    cv::Mat smooth;
-    cv::GaussianBlur(a.flat, smooth, cv::Size(3, 3), 0.8);
-    const int level = backgroundLevel(smooth).first;
+    const int level = backgroundLevel(a.smooth).first;
 
     Segmentation result;
     a.flat.convertTo(result.picture, CV_8U, 255.0 / std::max(1, level));

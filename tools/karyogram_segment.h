@@ -36,8 +36,9 @@ struct Segmentation {
     std::vector<DroppedPiece> dropped;
 };
 
-// Finds the chromosomes of a karyogram picture (any format, grey or colour).
-Segmentation segmentKaryogram(const QImage &picture);
+// Finds the chromosomes of a karyogram picture (any format, grey or colour). A picture handed over
+// (moved) lends its memory to the analysis.
+Segmentation segmentKaryogram(QImage picture);
 
 // The background of a grey picture made 255 (uneven lighting evened out), the chromosomes kept
 // at their own grey. Small pictures (single bitmaps) take the grey of their frame as background.
