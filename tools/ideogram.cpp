@@ -3,9 +3,9 @@
 #include "exercise/errors.h"
 #include "files/text_file.h"
 #include "iscn/band_table.h"
+#include "iscn/ideogram_layout.h"
 
 #include <QFile>
-#include <QHash>
 #include <QStringList>
 #include <algorithm>
 
@@ -28,18 +28,21 @@ const QStringList &chromosomeNames()
     return names;
 }
 
+// The tables' stain names, in the order of Stain.
+const QStringList &stainNames()
+{
+    static const QStringList names{QStringLiteral("gneg"),   QStringLiteral("gpos25"),  QStringLiteral("gpos50"),
+                                   QStringLiteral("gpos75"), QStringLiteral("gpos100"), QStringLiteral("gvar"),
+                                   QStringLiteral("acen"),   QStringLiteral("stalk")};
+    return names;
+}
+
 bool parseStain(const QString &text, Stain *stain)
 {
-    static const QHash<QString, Stain> stains = {
-        {QStringLiteral("gneg"), Stain::Gneg},       {QStringLiteral("gpos25"), Stain::Gpos25},
-        {QStringLiteral("gpos50"), Stain::Gpos50},   {QStringLiteral("gpos75"), Stain::Gpos75},
-        {QStringLiteral("gpos100"), Stain::Gpos100}, {QStringLiteral("gvar"), Stain::Gvar},
-        {QStringLiteral("acen"), Stain::Acen},       {QStringLiteral("stalk"), Stain::Stalk},
-    };
-    auto it = stains.constFind(text);
-    if (it == stains.constEnd())
+    const qsizetype at = stainNames().indexOf(text);
+    if (at < 0)
         return false;
-    *stain = it.value();
+    *stain = Stain(at);
     return true;
 }
 
@@ -148,17 +151,7 @@ Ideogram parseIdeogram(const QString &path, int level)
 
 double stainDensity(Stain stain)
 {
-    switch (stain) {
-    case Stain::Gneg: return 0.0;
-    case Stain::Gpos25: return 0.3;
-    case Stain::Gpos50: return 0.52;
-    case Stain::Gpos75: return 0.74;
-    case Stain::Gpos100: return 0.95;
-    case Stain::Gvar: return 0.85;
-    case Stain::Acen: return 0.35;
-    case Stain::Stalk: return 0.05;
-    }
-    return 0.0;
+    return iscn::stainDarkness(stainNames().at(qsizetype(stain)));
 }
 
 void inheritParentStains(Ideogram &fine, const Ideogram &coarse)

@@ -51,7 +51,7 @@ QString ideogramPath(const QString &dataDir, int level);
 // chromosome or a chromosome without a centromere.
 Ideogram parseIdeogram(const QString &path, int level);
 
-// Darkness of a stain, 0 (unstained) .. 1 (darkest).
+// Darkness of a stain, 0 (unstained) .. 1 (darkest): the ideogram layout's darkness of its name.
 double stainDensity(Stain stain);
 
 // Sets each band's parentStain in `fine` to the stain of the band of `coarse` it overlaps most in
