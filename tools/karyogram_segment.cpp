@@ -701,7 +701,7 @@ cv::Mat flattenBackground(const cv::Mat &grey)
 
 Segmentation segmentKaryogram(QImage picture)
 {
-    const PreparedPicture prepared = preparePicture(picture);
+    PreparedPicture prepared = preparePicture(picture);
     // The decoded picture is not looked at again. When it is ours alone, four bytes a pixel and
     // of the size analysed, its pixels serve as the component labels: a fresh buffer that large
     // costs a page fault for each of its pages.
@@ -709,7 +709,10 @@ Segmentation segmentKaryogram(QImage picture)
     if (picture.depth() == 32 && picture.isDetached() && picture.width() == prepared.grey.cols
         && picture.height() == prepared.grey.rows)
         labels = cv::Mat(picture.height(), picture.width(), CV_32S, picture.bits(), size_t(picture.bytesPerLine()));
-    Analysis a = analyse(flattenBackground(prepared.grey), false, labels);
+    cv::Mat flat = flattenBackground(prepared.grey);
+    const cv::Size size = prepared.grey.size();
+    prepared.grey.release(); // not needed again; its memory serves the analysis
+    Analysis a = analyse(std::move(flat), false, labels);
     double tilt = 0;
     if (!a.groups.empty()) {
         const double measured = estimateTilt(a);
@@ -729,7 +732,7 @@ Segmentation segmentKaryogram(QImage picture)
     result.inverted = prepared.inverted;
     result.croppedToSheet = prepared.croppedToSheet;
     for (const cv::Rect &mark : prepared.colourMarks)
-        a.dropped.push_back({tilt != 0 ? turnedBox(mark, prepared.grey.size(), tilt) : mark, DroppedKind::Colour});
+        a.dropped.push_back({tilt != 0 ? turnedBox(mark, size, tilt) : mark, DroppedKind::Colour});
     result.thickness = a.thickness;
     result.dropped = a.dropped;
     for (const auto &row : a.rows) {
