@@ -22,7 +22,7 @@ cv::Mat toGreyMat(const QImage &image)
     }
     // Converted in bands of rows read in place, so that no second picture of the full size is
     // made on the way (each fresh page of a large buffer costs a page fault).
-    constexpr int Band = 64;
+    constexpr int Band = 64; // rows converted at a time
     cv::Mat mat(opaque.height(), opaque.width(), CV_8UC1);
     for (int top = 0; top < opaque.height(); top += Band) {
         const int rows = std::min(Band, opaque.height() - top);
