@@ -40,6 +40,7 @@ constexpr int MaxCount = 200;    // the count a trainee may enter
 constexpr int SpreadShare = 2;
 constexpr int KaryogramShare = 3;
 constexpr int ElementLinesShown = 8; // lines of the grading seen without scrolling
+constexpr int FormFaultLines = 2;     // lines kept under the karyotype field for its form fault
 
 QString verdictText(const QString &verdict)
 {
@@ -207,6 +208,10 @@ void CaseWindow::createControls()
     formFault = new QLabel;
     formFault->setObjectName(QStringLiteral("FormFault"));
     formFault->setStyleSheet(QStringLiteral("color: #b00000"));
+    // Room for a long fault on a second line, kept while typing so the areas above do not jump.
+    formFault->setWordWrap(true);
+    formFault->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    formFault->setFixedHeight(formFault->fontMetrics().lineSpacing() * FormFaultLines);
     writeRow->addWidget(formFault, 1, 1, 1, 3);
     grid->addLayout(writeRow, 3, 1);
     connect(karyotypeEdit, &QLineEdit::textChanged, this,
