@@ -18,6 +18,7 @@ namespace {
 
 constexpr int CaptionHeight = 14; // a group's number, and the answer's labels under a piece
 constexpr int RowGap = 4;         // between the tallest piece of a row and the caption above it
+constexpr int GradeRim = 3;       // the grading colour round a piece graded in the spread
 constexpr int SpreadMargin = 4;
 
 } // namespace
@@ -78,8 +79,19 @@ void CasePieceWidget::fitShape()
         box = box.expandedTo(QSize(MarkDiameter + 2, MarkDiameter + 2));
     resize(box.width(), box.height() + (caption_.isEmpty() ? 0 : CaptionHeight));
     // Clicks pass through the white around a chromosome to what lies below it; a mark is hit too.
-    if (!grade_.isValid() && caption_.isEmpty() && !shape_.isEmpty()) {
+    // Graded, a piece in a group fills its box with its colour as an exercise slot does, while one
+    // left in the spread keeps its shape, coloured round its edge, so it hides no neighbour.
+    const bool shaped = !grade_.isValid() || group == korven::InSpread;
+    if (shaped && caption_.isEmpty() && !shape_.isEmpty()) {
         QRegion region = shape_.translated(pictureRect().topLeft());
+        if (grade_.isValid()) {
+            // A rim round the chromosome, where its colour shows.
+            const QRegion inner = region;
+            for (int dx = -GradeRim; dx <= GradeRim; dx += GradeRim)
+                for (int dy = -GradeRim; dy <= GradeRim; dy += GradeRim)
+                    region += inner.translated(dx, dy);
+            region &= QRegion(pictureRect());
+        }
         if (mark_ > 0)
             region += QRegion(markRect().adjusted(-1, -1, 1, 1), QRegion::Ellipse);
         setMask(region);
