@@ -296,6 +296,10 @@ void TestCaseWindow::karyogramHasRoomForBands()
     QTest::mouseClick(w.evaluateButton, Qt::LeftButton);
     QVERIFY(w.elementLines->isVisible());
     QVERIFY(w.spread->rect().contains(x->geometry()));
+    // Graded, a piece in the spread keeps its shape (its colour a rim, hiding no neighbour); one in
+    // a group fills its box like an exercise slot.
+    QVERIFY(!x->mask().isEmpty());
+    QVERIFY(tall->mask().isEmpty());
 }
 
 void TestCaseWindow::answerShowsSourceIdeograms()
