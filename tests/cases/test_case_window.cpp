@@ -377,6 +377,7 @@ void TestCaseWindow::openedFromExerciseWindowPausesTrial()
     auto *w = qobject_cast<CaseWindow *>(f->CaseWork.data());
     QVERIFY(w);
     QVERIFY(w->isVisible());
+    QVERIFY(w->windowState() & Qt::WindowMaximized); // the karyogram wants all the room there is
     QCOMPARE(w->recordPath(), caseRecordPath(fixture.folder.resultFolder(), "trainee2"));
     QCOMPARE(w->caseList->count(), 1);
 }
