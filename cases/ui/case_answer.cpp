@@ -79,6 +79,5 @@ void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vec
             group->accept(widget, {});
         }
     }
-    const int room = karyogram->height() / 4 - 34;
-    karyogram->setPieceScale(tallest > 0 ? std::clamp(float(std::max(room, 40)) / tallest, 0.05f, 1.0f) : 1.0f);
+    karyogram->fitTallest(tallest, true);
 }

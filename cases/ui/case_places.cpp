@@ -1,6 +1,7 @@
 #include "cases/ui/case_places.h"
 
 #include "cases/case_grading.h"
+#include "cases/case_layout.h"
 #include "cases/ui/case_window.h"
 #include "exercise/bitmap_transform.h"
 #include "exercise/board_rules.h"
@@ -16,7 +17,8 @@
 namespace {
 
 constexpr int CaptionHeight = 14; // a group's number, and the answer's labels under a piece
-constexpr int MarkDiameter = 18;  // a count mark
+constexpr int RowGap = 4;         // between the tallest piece of a row and the caption above it
+constexpr int GradeRim = 3;       // the grading colour round a piece graded in the spread
 constexpr int SpreadMargin = 4;
 
 } // namespace
@@ -35,65 +37,107 @@ void CasePieceWidget::draw(float scale, bool turned)
 {
     const std::optional<float> angle =
         turned && step != 0 ? std::optional<float>(korven::stepAngle(korven::CaseTurnSteps, step)) : std::nullopt;
-    if (!pixmap_.isNull() && scale == picture_.scale && angle == picture_.angle
-        && picture_.pixels.devicePixelRatio() == devicePixelRatioF())
-        return;
-    picture_ = korven::drawPiecePicture(source_, scale, angle, devicePixelRatioF());
-    pixmap_ = QPixmap::fromImage(korven::whiteAsTransparent(picture_.pixels));
-    const int extra = caption_.isEmpty() ? 0 : CaptionHeight;
-    resize(std::max(picture_.size.width(), caption_.isEmpty() ? 0 : fontMetrics().horizontalAdvance(caption_) + 4),
-           picture_.size.height() + extra);
-    // Clicks pass through the white around a chromosome to what lies below it.
-    if (!grade_.isValid() && caption_.isEmpty() && !picture_.pixels.isNull()) {
-        const QBitmap shape = QBitmap::fromImage(
-            picture_.pixels.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor), Qt::MonoOnly);
-        QRegion region(shape);
-        const qreal ratio = picture_.pixels.devicePixelRatio();
-        if (ratio != 1.0)
-            region = QTransform::fromScale(1 / ratio, 1 / ratio).map(region);
-        setMask(region.translated((width() - picture_.size.width()) / 2, 0));
+    if (pixmap_.isNull() || scale != picture_.scale || angle != picture_.angle
+        || picture_.pixels.devicePixelRatio() != devicePixelRatioF()) {
+        picture_ = korven::drawPiecePicture(source_, scale, angle, devicePixelRatioF());
+        pixmap_ = QPixmap::fromImage(korven::whiteAsTransparent(picture_.pixels));
+        shape_ = QRegion();
+        if (!picture_.pixels.isNull()) {
+            const QBitmap shape = QBitmap::fromImage(
+                picture_.pixels.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor), Qt::MonoOnly);
+            shape_ = QRegion(shape);
+            const qreal ratio = picture_.pixels.devicePixelRatio();
+            if (ratio != 1.0)
+                shape_ = QTransform::fromScale(1 / ratio, 1 / ratio).map(shape_);
+        }
+    }
+    fitShape();
+    update();
+}
+
+QRect CasePieceWidget::pictureRect() const
+{
+    const int below = caption_.isEmpty() ? 0 : CaptionHeight;
+    return QRect(QPoint((width() - picture_.size.width()) / 2, (height() - below - picture_.size.height()) / 2),
+                 picture_.size);
+}
+
+QRect CasePieceWidget::markRect() const
+{
+    const QPoint centre = pictureRect().center();
+    return QRect(centre.x() - MarkDiameter / 2, centre.y() - MarkDiameter / 2, MarkDiameter, MarkDiameter);
+}
+
+void CasePieceWidget::fitShape()
+{
+    // The picture, widened for its caption, and never smaller than a count mark on it, so a mark
+    // on a small chromosome is not cut off.
+    QSize box = picture_.size;
+    if (!caption_.isEmpty())
+        box.setWidth(std::max(box.width(), fontMetrics().horizontalAdvance(caption_) + 4));
+    if (mark_ > 0)
+        box = box.expandedTo(QSize(MarkDiameter + 2, MarkDiameter + 2));
+    resize(box.width(), box.height() + (caption_.isEmpty() ? 0 : CaptionHeight));
+    // Clicks pass through the white around a chromosome to what lies below it; a mark is hit too.
+    // Graded, a piece in a group fills its box with its colour as an exercise slot does, while one
+    // left in the spread keeps its shape, coloured round its edge, so it hides no neighbour.
+    const bool shaped = !grade_.isValid() || group == korven::InSpread;
+    if (shaped && caption_.isEmpty() && !shape_.isEmpty()) {
+        QRegion region = shape_.translated(pictureRect().topLeft());
+        if (grade_.isValid()) {
+            // A rim round the chromosome, where its colour shows.
+            const QRegion inner = region;
+            for (int dx = -GradeRim; dx <= GradeRim; dx += GradeRim)
+                for (int dy = -GradeRim; dy <= GradeRim; dy += GradeRim)
+                    region += inner.translated(dx, dy);
+            region &= QRegion(pictureRect());
+        }
+        if (mark_ > 0)
+            region += QRegion(markRect().adjusted(-1, -1, 1, 1), QRegion::Ellipse);
+        setMask(region);
     } else {
         clearMask();
     }
-    update();
 }
 
 void CasePieceWidget::setMark(int number)
 {
+    // The widget may grow or shrink around the mark; the chromosome stays where it lies.
+    const QPoint centre = pos() + QPoint(width() / 2, height() / 2);
     mark_ = number;
+    fitShape();
+    move(centre - QPoint(width() / 2, height() / 2));
     update();
 }
 
 void CasePieceWidget::setGradeColour(const QColor &colour)
 {
     grade_ = colour;
-    pixmap_ = {};
-    draw(picture_.scale, picture_.angle.has_value());
+    fitShape();
     update();
 }
 
 void CasePieceWidget::setCaption(const QString &caption)
 {
     caption_ = caption;
-    pixmap_ = {};
-    draw(picture_.scale, picture_.angle.has_value());
+    fitShape();
+    update();
 }
 
 void CasePieceWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const int left = (width() - picture_.size.width()) / 2;
+    const QRect picture = pictureRect();
     if (grade_.isValid())
-        painter.fillRect(QRect(left, 0, picture_.size.width(), picture_.size.height()), grade_);
-    painter.drawPixmap(left, 0, pixmap_);
+        painter.fillRect(picture, grade_);
+    painter.drawPixmap(picture.topLeft(), pixmap_);
     if (!caption_.isEmpty()) {
         painter.setPen(Qt::darkBlue);
         painter.drawText(QRect(0, height() - CaptionHeight, width(), CaptionHeight), Qt::AlignCenter, caption_);
     }
     if (mark_ > 0) {
         painter.setRenderHint(QPainter::Antialiasing);
-        const QRect circle(left + picture_.size.width() / 2 - MarkDiameter / 2,
-                           picture_.size.height() / 2 - MarkDiameter / 2, MarkDiameter, MarkDiameter);
+        const QRect circle = markRect();
         painter.setPen(QPen(QColor(200, 0, 0), 2));
         painter.setBrush(QColor(255, 255, 255, 210));
         painter.drawEllipse(circle);
@@ -170,21 +214,24 @@ SpreadPlace::SpreadPlace(QWidget *parent) : PiecePlace(parent)
 
 void SpreadPlace::setSpreadSize(const QSize &size)
 {
-    spreadSize_ = size.isValid() && !size.isEmpty() ? size : QSize(1, 1);
+    spreadSize_ = size.isValid() && !size.isEmpty() ? size : QSize();
     layoutPieces();
+    update();
 }
 
 float SpreadPlace::scale() const
 {
-    const float sx = float(width() - 2 * SpreadMargin) / spreadSize_.width();
-    const float sy = float(height() - 2 * SpreadMargin) / spreadSize_.height();
+    const QSize size = spreadSize_.isValid() ? spreadSize_ : QSize(1, 1);
+    const float sx = float(width() - 2 * SpreadMargin) / size.width();
+    const float sy = float(height() - 2 * SpreadMargin) / size.height();
     return std::max(0.05f, std::min(sx, sy));
 }
 
 QPoint SpreadPlace::offset() const
 {
     const float s = scale();
-    return QPoint((width() - int(spreadSize_.width() * s)) / 2, (height() - int(spreadSize_.height() * s)) / 2);
+    const QSize size = spreadSize_.isValid() ? spreadSize_ : QSize(1, 1);
+    return QPoint((width() - int(size.width() * s)) / 2, (height() - int(size.height() * s)) / 2);
 }
 
 void SpreadPlace::accept(CasePieceWidget *piece, const QPoint &pos)
@@ -210,7 +257,9 @@ void SpreadPlace::layoutPieces()
     for (CasePieceWidget *piece : pieces_) {
         piece->draw(s);
         const QPoint centre = o + (piece->spreadCentre * s).toPoint();
-        piece->move(centre - QPoint(piece->width() / 2, piece->height() / 2));
+        // Kept inside: a piece put down near the edge stays in sight when the spread gets smaller.
+        piece->move(std::clamp(centre.x() - piece->width() / 2, 0, std::max(0, width() - piece->width())),
+                    std::clamp(centre.y() - piece->height() / 2, 0, std::max(0, height() - piece->height())));
     }
 }
 
@@ -225,6 +274,8 @@ void SpreadPlace::resizeEvent(QResizeEvent *event)
 void SpreadPlace::paintEvent(QPaintEvent *event)
 {
     PiecePlace::paintEvent(event);
+    if (!spreadSize_.isValid())
+        return;
     QPainter painter(this);
     painter.setPen(QColor(225, 225, 225));
     const float s = scale();
@@ -292,10 +343,17 @@ KaryogramView::KaryogramView(QWidget *parent) : QWidget(parent)
     setMinimumSize(400, 200);
 }
 
-void KaryogramView::setPieceScale(float scale)
+void KaryogramView::fitTallest(int tallestHeight, bool labelled)
+{
+    tallest_ = tallestHeight;
+    labelled_ = labelled;
+    placeGroups();
+}
+
+void KaryogramView::layoutPieces()
 {
     for (GroupPlace *g : groups_) {
-        g->setPieceScale(scale);
+        g->setPieceScale(pieceScale_);
         g->layoutPieces();
     }
 }
@@ -313,6 +371,7 @@ void KaryogramView::placeGroups()
 {
     const auto rows = korven::karyogramRows();
     const int rowHeight = height() / int(rows.size());
+    pieceScale_ = korven::karyogramPieceScale(rowHeight, CaptionHeight + RowGap + (labelled_ ? CaptionHeight : 0), tallest_);
     for (int r = 0; r < int(rows.size()); ++r) {
         const int count = int(rows[r].size());
         for (int i = 0; i < count; ++i) {
@@ -321,4 +380,5 @@ void KaryogramView::placeGroups()
             groups_[rows[r][i]]->setGeometry(left + 2, r * rowHeight, right - left - 4, rowHeight);
         }
     }
+    layoutPieces();
 }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointF>
+#include <QRegion>
 #include <vector>
 
 class CaseWindow;
@@ -29,6 +30,7 @@ public:
     float shownScale() const { return picture_.scale; }
     std::optional<float> shownAngle() const { return picture_.angle; }
 
+    static constexpr int MarkDiameter = 18;   // a count mark, drawn on the chromosome's middle
     void setMark(int number);                 // 0: no mark
     int mark() const { return mark_; }
     void setGradeColour(const QColor &colour); // invalid: none
@@ -43,11 +45,16 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    void fitShape();            // the widget's size and clickable shape for the picture and mark
+    QRect pictureRect() const;  // where the picture lies in the widget
+    QRect markRect() const;
+
     int index_;
     QImage source_;
     CaseWindow *window_;
     korven::PiecePicture picture_;
     QPixmap pixmap_;
+    QRegion shape_;             // the chromosome's pixels in the picture, in logical pixels
     int mark_ = 0;
     QColor grade_;
     QString caption_;
@@ -86,7 +93,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QSize spreadSize_{1, 1};
+    QSize spreadSize_; // none until a cell is shown
 };
 
 // A group of the karyogram: its caption under a row of pieces, laid side by side.
@@ -117,7 +124,12 @@ public:
     explicit KaryogramView(QWidget *parent);
     GroupPlace *group(int g) const { return groups_[g]; }
     const std::vector<GroupPlace *> &groups() const { return groups_; }
-    void setPieceScale(float scale);
+    // Draws the pieces at the size where a chromosome tallestHeight pixels high fills a group's
+    // room above its caption (and above the pieces' own labels when labelled); kept as the
+    // karyogram is resized.
+    void fitTallest(int tallestHeight, bool labelled);
+    float pieceScale() const { return pieceScale_; }
+    void layoutPieces();
     void clear();
 
 protected:
@@ -126,4 +138,7 @@ protected:
 private:
     void placeGroups();
     std::vector<GroupPlace *> groups_;
+    int tallest_ = 0;
+    bool labelled_ = false;
+    float pieceScale_ = 1.0f;
 };

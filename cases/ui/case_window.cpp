@@ -33,6 +33,14 @@ namespace {
 
 constexpr int SideWidth = 210;   // the case list and "my cases"
 constexpr int MaxCount = 200;    // the count a trainee may enter
+// While arranging, the spread and the karyogram share the work area's width in these parts: the
+// karyogram gets the larger share, so a group's pieces stand tall enough to show their bands, and
+// the spread keeps enough to pick its chromosomes out (chromosome 1 about as tall as in an
+// exercise window's slot). While counting the spread has the whole area.
+constexpr int SpreadShare = 2;
+constexpr int KaryogramShare = 3;
+constexpr int ElementLinesShown = 8; // lines of the grading seen without scrolling
+constexpr int FormFaultLines = 2;     // lines kept under the karyotype field for its form fault
 
 QString verdictText(const QString &verdict)
 {
@@ -130,7 +138,7 @@ void CaseWindow::createControls()
     myCases->setEditTriggers(QAbstractItemView::NoEditTriggers);
     myCases->setSelectionMode(QAbstractItemView::NoSelection);
     side->addWidget(myCases, 2);
-    grid->addLayout(side, 0, 0, 6, 1);
+    grid->addLayout(side, 0, 0, 4, 1);
     connect(caseList, &QListWidget::itemActivated, this, [this] { openCase(caseList->currentRow()); });
     connect(caseList, &QListWidget::itemClicked, this, [this] { openCase(caseList->currentRow()); });
 
@@ -139,12 +147,30 @@ void CaseWindow::createControls()
     stepLabel->setWordWrap(true);
     grid->addWidget(stepLabel, 0, 1);
 
+    // The spread with the grading under it, and the karyogram beside them at full height: the
+    // spread is about square, so the room under it is where the grading fits best.
+    auto *work = new QHBoxLayout;
+    auto *spreadColumn = new QVBoxLayout;
     spread = new SpreadPlace(central);
-    grid->addWidget(spread, 1, 1);
+    spreadColumn->addWidget(spread, 1);
+    scoreLine = new QLabel;
+    scoreLine->setObjectName(QStringLiteral("ScoreLine"));
+    QFont bold = scoreLine->font();
+    bold.setBold(true);
+    scoreLine->setFont(bold);
+    scoreLine->setWordWrap(true);
+    spreadColumn->addWidget(scoreLine);
+    elementLines = new QListWidget;
+    elementLines->setObjectName(QStringLiteral("ElementLines"));
+    elementLines->setWordWrap(true);
+    elementLines->setFixedHeight(elementLines->fontMetrics().lineSpacing() * ElementLinesShown
+                                 + 2 * elementLines->frameWidth());
+    spreadColumn->addWidget(elementLines);
+    work->addLayout(spreadColumn, SpreadShare);
     karyogram = new KaryogramView(central);
-    grid->addWidget(karyogram, 2, 1);
-    grid->setRowStretch(1, 5);
-    grid->setRowStretch(2, 4);
+    work->addWidget(karyogram, KaryogramShare);
+    grid->addLayout(work, 1, 1);
+    grid->setRowStretch(1, 1);
 
     auto *countRow = new QHBoxLayout;
     marksLabel = new QLabel;
@@ -162,8 +188,9 @@ void CaseWindow::createControls()
     countRow->addWidget(confirmButton);
     cellStrip = new QLabel;
     cellStrip->setObjectName(QStringLiteral("CellStrip"));
+    cellStrip->setWordWrap(true); // a mosaic of many cells takes a second line rather than the window's width
     countRow->addWidget(cellStrip, 1);
-    grid->addLayout(countRow, 3, 1);
+    grid->addLayout(countRow, 2, 1);
     connect(confirmButton, &QPushButton::clicked, this, &CaseWindow::confirmCount);
 
     auto *writeRow = new QGridLayout;
@@ -181,27 +208,20 @@ void CaseWindow::createControls()
     formFault = new QLabel;
     formFault->setObjectName(QStringLiteral("FormFault"));
     formFault->setStyleSheet(QStringLiteral("color: #b00000"));
+    // Room for a long fault on a second line, kept while typing so the areas above do not jump.
+    formFault->setWordWrap(true);
+    formFault->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    formFault->setFixedHeight(formFault->fontMetrics().lineSpacing() * FormFaultLines);
     writeRow->addWidget(formFault, 1, 1, 1, 3);
-    grid->addLayout(writeRow, 4, 1);
+    grid->addLayout(writeRow, 3, 1);
     connect(karyotypeEdit, &QLineEdit::textChanged, this,
             [this](const QString &text) { formFault->setText(korven::karyotypeFormFault(text)); });
     connect(evaluateButton, &QPushButton::clicked, this, &CaseWindow::evaluate);
     connect(answerButton, &QPushButton::clicked, this, &CaseWindow::showAnswer);
 
-    auto *results = new QVBoxLayout;
-    scoreLine = new QLabel;
-    scoreLine->setObjectName(QStringLiteral("ScoreLine"));
-    QFont bold = scoreLine->font();
-    bold.setBold(true);
-    scoreLine->setFont(bold);
-    results->addWidget(scoreLine);
-    elementLines = new QListWidget;
-    elementLines->setObjectName(QStringLiteral("ElementLines"));
-    elementLines->setMaximumHeight(110);
-    results->addWidget(elementLines);
-    grid->addLayout(results, 5, 1);
 
     loupe = new Magnifier(central);
+    showAreas();
     updateCountControls();
 }
 
@@ -274,6 +294,7 @@ void CaseWindow::openCase(int row)
     case_ = std::move(folder);
     sources_ = std::move(sources);
     tallest_ = tallest;
+    karyogram->fitTallest(tallest_, false);
     caseRow_ = row;
     counts_.assign(case_.cellCount(), -1);
     karyotypeEdit->clear();
@@ -301,6 +322,7 @@ void CaseWindow::showCell(int cell, bool movable)
 {
     clearPieces();
     countingCell_ = movable ? 0 : cell;
+    showAreas();
     spread->setSpreadSize(case_.spreads[cell - 1]);
     for (int index : case_.piecesOf(cell)) {
         const korven::CasePiece &p = case_.pieces[index];
@@ -317,8 +339,17 @@ void CaseWindow::showCell(int cell, bool movable)
         w->spreadCentre = QPointF(case_.pieces[w->index()].x, case_.pieces[w->index()].y); // the drop rule may have pulled it in
     }
     spread->layoutPieces();
-    karyogram->setPieceScale(karyogramScale());
     updateCountControls();
+}
+
+void CaseWindow::showAreas()
+{
+    // The karyogram takes its share of the room once there is something to arrange, the grading
+    // once there is a grade; the spread's size is settled before its pieces are placed.
+    karyogram->setVisible(stage_ == Stage::Arranging || stage_ == Stage::Evaluated);
+    scoreLine->setVisible(stage_ == Stage::Evaluated);
+    elementLines->setVisible(stage_ == Stage::Evaluated);
+    centralWidget()->layout()->activate();
 }
 
 void CaseWindow::updateCountControls()
@@ -330,7 +361,6 @@ void CaseWindow::updateCountControls()
     confirmButton->setEnabled(counting);
     if (counting)
         countBox->setValue(int(marks_.size()));
-    karyogram->setEnabled(arranging);
     karyotypeEdit->setEnabled(arranging);
     evaluateButton->setEnabled(arranging);
     answerButton->setEnabled(stage_ == Stage::Evaluated);
@@ -392,19 +422,6 @@ void CaseWindow::startArranging()
     karyotypeEdit->setFocus();
 }
 
-float CaseWindow::karyogramScale() const
-{
-    // The tallest chromosome fills its group's height; none is drawn larger than its bitmap.
-    const int room = karyogram->height() / 4 - 20;
-    return tallest_ > 0 ? std::clamp(float(room) / tallest_, 0.05f, 1.0f) : 1.0f;
-}
-
-void CaseWindow::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    karyogram->setPieceScale(karyogramScale());
-}
-
 void CaseWindow::evaluate()
 {
     if (stage_ != Stage::Arranging)
@@ -424,8 +441,6 @@ void CaseWindow::evaluate()
         p->setGradeColour(korven::pieceGradeColour(grade));
         record.piecesRight += grade == korven::PieceGrade::Right ? 1 : 0;
     }
-    karyogram->setPieceScale(karyogramScale());
-    spread->layoutPieces();
     record.pieces = int(pieces_.size());
     const QString typed = karyotypeEdit->text().trimmed();
     const korven::KaryotypeGrade karyotype = korven::gradeKaryotype(typed, case_.karyotype, case_.level);
@@ -460,6 +475,7 @@ void CaseWindow::evaluate()
                            .arg(countsRight).arg(counts_.size()).arg(record.piecesRight).arg(record.pieces)
                            .arg(verdictText(record.verdict)));
     stage_ = Stage::Evaluated;
+    showAreas();
     updateCountControls();
     try {
         korven::appendCaseRecord(recordPath(), record);

@@ -84,18 +84,17 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
     void showCell(int cell, bool movable);
+    void showAreas(); // the places and the grading this stage has room for
     void clearPieces();
     void toggleMark(CasePieceWidget *piece);
     void updateCountControls();
     void startArranging();
     void updateMagnifier(const QPoint &globalPos);
     void updateMyCases(const korven::CaseSummary &summary);
-    float karyogramScale() const;
 
     QString userId_;
     std::vector<korven::CaseEntry> entries_;

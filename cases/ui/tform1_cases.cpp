@@ -12,8 +12,11 @@ void TForm1::CaseWork1Click()
     // A running trial waits while the trainee works a case.
     if (ClockRunning == 1)
         Button4Click();
-    if (!CaseWork)
+    if (!CaseWork) {
         CaseWork = new CaseWindow(UserId, this);
+        // Maximised: a karyogram shows its bands best with all the room the screen has.
+        CaseWork->setWindowState(Qt::WindowMaximized);
+    }
     CaseWork->setWindowFlag(Qt::Window);
     CaseWork->show();
     CaseWork->raise();

@@ -12,6 +12,7 @@ namespace korven::test {
 struct FixturePiece {
     QString identity;
     int step = 0;
+    QSize size = QSize(); // none: the exercise fixtures' size for its place in the cell
 };
 using FixtureCell = std::vector<FixturePiece>;
 
@@ -28,7 +29,8 @@ inline void writeCase(const QString &casesFolder, const QString &name, const QSt
         lines << QStringLiteral("spread\t%1\t600\t300").arg(c + 1);
         for (int i = 0; i < int(cells[c].size()); ++i) {
             const QString file = QStringLiteral("c%1-%2.bmp").arg(c + 1).arg(i + 1);
-            syntheticPiece(i, defaultPieceSize(i)).save(dir.filePath(file), "BMP");
+            const QSize size = cells[c][i].size.isValid() ? cells[c][i].size : defaultPieceSize(i);
+            syntheticPiece(i, size).save(dir.filePath(file), "BMP");
             lines << QStringLiteral("piece\t%1\t%2\t%3\t%4\t%5\t%6")
                          .arg(c + 1).arg(file, cells[c][i].identity).arg(40 + i * 70).arg(100 + (i % 2) * 100)
                          .arg(cells[c][i].step);

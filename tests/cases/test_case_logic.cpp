@@ -2,6 +2,7 @@
 // reader, and the case record file.
 #include "cases/case_folder.h"
 #include "cases/case_grading.h"
+#include "cases/case_layout.h"
 #include "cases/case_records.h"
 #include "cases/case_sources.h"
 #include "cases/karyotype_grading.h"
@@ -21,6 +22,8 @@ private slots:
     void gradePiece_data();
     void gradePiece();
     void rowsHoldEveryGroupOnce();
+    void karyogramPieceScale_data();
+    void karyogramPieceScale();
     void parseCase();
     void parseCaseRejects_data();
     void parseCaseRejects();
@@ -86,6 +89,27 @@ void TestCaseLogic::rowsHoldEveryGroupOnce()
     for (int g = 0; g < GroupCount; ++g)
         QCOMPARE(all.count(g), 1);
     QCOMPARE(groupCaption(GroupMarker), QStringLiteral("mar"));
+}
+
+void TestCaseLogic::karyogramPieceScale_data()
+{
+    QTest::addColumn<int>("rowHeight");
+    QTest::addColumn<int>("reserved");
+    QTest::addColumn<int>("tallest");
+    QTest::addColumn<float>("scale");
+    QTest::newRow("tallest fills the room") << 220 << 20 << 400 << 0.5f;
+    QTest::newRow("never above the bitmap") << 220 << 20 << 100 << 1.0f;
+    QTest::newRow("low row keeps the least room") << 50 << 20 << 400 << float(MinPieceRoom) / 400;
+    QTest::newRow("no chromosome") << 220 << 20 << 0 << 1.0f;
+}
+
+void TestCaseLogic::karyogramPieceScale()
+{
+    QFETCH(int, rowHeight);
+    QFETCH(int, reserved);
+    QFETCH(int, tallest);
+    QFETCH(float, scale);
+    QCOMPARE(korven::karyogramPieceScale(rowHeight, reserved, tallest), scale);
 }
 
 void TestCaseLogic::parseCase()

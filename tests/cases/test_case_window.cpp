@@ -87,6 +87,8 @@ private slots:
     void cleanup();
     void countArrangeWriteEvaluate();
     void mosaicCountedCellByCell();
+    void markShownWholeOnSmallChromosome();
+    void karyogramHasRoomForBands();
     void answerShowsSourceIdeograms();
     void brokenCaseChangesNothing();
     void openedFromExerciseWindowPausesTrial();
@@ -234,6 +236,72 @@ void TestCaseWindow::mosaicCountedCellByCell()
     QCOMPARE(w.elementLines->item(1)->text(), QStringLiteral("Count of cell 2: 3 (true: 4)  wrong"));
 }
 
+void TestCaseWindow::markShownWholeOnSmallChromosome()
+{
+    CaseWindow w("trainee1");
+    w.resize(800, 600);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.openCase(0);
+    CasePieceWidget *small = *std::min_element(w.pieceWidgets().begin(), w.pieceWidgets().end(),
+                                               [](auto *a, auto *b) { return a->width() < b->width(); });
+    QVERIFY(small->width() < CasePieceWidget::MarkDiameter);
+    const QPoint centre = small->geometry().center();
+    click(small);
+    QCOMPARE(small->mark(), 1);
+    // The whole circle is drawn and takes clicks, and the chromosome has not moved.
+    const QRegion shape = small->mask().isEmpty() ? QRegion(small->rect()) : small->mask();
+    const int r = CasePieceWidget::MarkDiameter / 2 - 2;
+    for (const QPoint &d : {QPoint(-r, 0), QPoint(r, 0), QPoint(0, -r), QPoint(0, r)}) {
+        const QPoint at = small->rect().center() + d;
+        QVERIFY2(small->rect().contains(at) && shape.contains(at), qPrintable(QStringLiteral("%1,%2").arg(d.x()).arg(d.y())));
+    }
+    QVERIFY((small->geometry().center() - centre).manhattanLength() <= 1);
+    click(small);
+    QCOMPARE(small->mark(), 0);
+    QVERIFY((small->geometry().center() - centre).manhattanLength() <= 1);
+}
+
+void TestCaseWindow::karyogramHasRoomForBands()
+{
+    writeCase(cases_, "c-tall", "46,XX", {{{"1", 0, QSize(60, 400)}, {"1"}, {"X"}, {"X"}}});
+    CaseWindow w("trainee1");
+    w.resize(1280, 1000); // maximised on a 1280 x 1024 screen
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.openCase(2);
+    // Counting: the spread has the whole work area.
+    QVERIFY(!w.karyogram->isVisible());
+    const int workWidth = w.spread->width();
+    QVERIFY(workWidth > w.width() * 2 / 3);
+    QTest::mouseClick(w.confirmButton, Qt::LeftButton);
+
+    // Arranging: the karyogram beside the spread at the area's full height, the spread keeping a
+    // good part of the width to drag from.
+    QVERIFY(w.karyogram->isVisible());
+    QVERIFY(w.karyogram->height() > w.height() * 3 / 4);
+    QVERIFY(w.spread->width() > workWidth / 3);
+    CasePieceWidget *tall = pieceWith(w, "1", 0);
+    dragToGroup(w, tall, 0);
+    QCOMPARE(tall->group, 0);
+    // The tallest chromosome stands about as high as its group, big enough to show its bands.
+    QVERIFY2(tall->height() > w.height() / 6, qPrintable(QString::number(tall->height())));
+    QVERIFY(tall->height() <= w.karyogram->group(0)->height());
+
+    // A piece put down at the spread's corner stays in sight when the grading takes room under it.
+    CasePieceWidget *x = pieceWith(w, "X", 0);
+    drag(x, w.spread, QPoint(w.spread->width() - 2, w.spread->height() - 2));
+    QCOMPARE(x->group, InSpread);
+    QTest::keyClicks(w.karyotypeEdit, "46,XX");
+    QTest::mouseClick(w.evaluateButton, Qt::LeftButton);
+    QVERIFY(w.elementLines->isVisible());
+    QVERIFY(w.spread->rect().contains(x->geometry()));
+    // Graded, a piece in the spread keeps its shape (its colour a rim, hiding no neighbour); one in
+    // a group fills its box like an exercise slot.
+    QVERIFY(!x->mask().isEmpty());
+    QVERIFY(tall->mask().isEmpty());
+}
+
 void TestCaseWindow::answerShowsSourceIdeograms()
 {
     writeCase(cases_, "c-translocation", "47,XY,del(5)(p14),+der(22)t(11;22)(q23;q11.2)",
@@ -309,6 +377,7 @@ void TestCaseWindow::openedFromExerciseWindowPausesTrial()
     auto *w = qobject_cast<CaseWindow *>(f->CaseWork.data());
     QVERIFY(w);
     QVERIFY(w->isVisible());
+    QVERIFY(w->windowState() & Qt::WindowMaximized); // the karyogram wants all the room there is
     QCOMPARE(w->recordPath(), caseRecordPath(fixture.folder.resultFolder(), "trainee2"));
     QCOMPARE(w->caseList->count(), 1);
 }

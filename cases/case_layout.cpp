@@ -1,0 +1,15 @@
+#include "cases/case_layout.h"
+
+#include <algorithm>
+
+namespace korven {
+
+float karyogramPieceScale(int rowHeight, int reservedHeight, int tallestHeight)
+{
+    if (tallestHeight <= 0)
+        return 1.0f;
+    const int room = std::max(rowHeight - reservedHeight, MinPieceRoom);
+    return std::min(float(room) / float(tallestHeight), 1.0f);
+}
+
+} // namespace korven
