@@ -298,6 +298,19 @@ QStringList recordFields(const QString &line)
     return fields;
 }
 
+QString recordDateField(const QString &line)
+{
+    QString date;
+    std::deque<QString> keep;
+    int field = 0;
+    forEachField(line, keep, [&](QStringView text) {
+        if (field == DateField)
+            date = text.toString();
+        return ++field <= DateField;
+    });
+    return date;
+}
+
 namespace {
 
 // The evaluation. Without `faults` a field that does not convert stops it (in the step that

@@ -107,5 +107,8 @@ TrialCounts countTrialRecords(const QStringList &lines, const QString &today);
 
 // The fields of a record line, split by the comma-text rule.
 QStringList recordFields(const QString &line);
+// The date field (field 1) of a record line, without splitting the fields after it; empty when
+// the line has none.
+QString recordDateField(const QString &line);
 
 } // namespace korven

@@ -2,7 +2,6 @@
 
 #include "classroom/class_csv.h"
 #include "exercise/errors.h"
-#include "users/trial_records.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -38,7 +37,7 @@ int runClassExport(const ClassArguments &arguments, const QString &resultFolder,
         if (isInsideFolder(arguments.output, resultFolder))
             throw KorvenError(QCoreApplication::translate("ClassCommand", "%1 lies in the Result folder, which is only read.")
                                   .arg(QDir::toNativeSeparators(arguments.output)));
-        const QString today = recordDateText(QDate::currentDate());
+        const QDate today = QDate::currentDate();
         const ClassOverview overview = loadClass(
             resultFolder, today, tenths(err, QCoreApplication::translate("ClassCommand", "read %1 of %2 trainees")));
         for (const TraineeSummary &row : overview.trainees) {

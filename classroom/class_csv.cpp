@@ -2,6 +2,7 @@
 
 #include "analysis/trial_statistics.h"
 #include "cases/case_records.h"
+#include "classroom/record_dates.h"
 #include "exercise/errors.h"
 #include "files/text_file.h"
 #include "users/user_files.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QRegularExpression>
 
-#include <set>
 
 namespace korven {
 
@@ -51,17 +51,19 @@ QString csvField(const QString &field)
 QByteArray classTableCsv(const ClassOverview &overview)
 {
     QByteArray csv = "id,trials,trials_today,last_score,mean_score_percent,best_score,"
-                     "mean_answer_seconds,last_trial_date,weakest,cases_done,karyotypes_right,counts_right";
+                     "mean_answer_seconds,last_trial_date,weakest,cases_done,karyotypes_right,counts_right,"
+                     "trials_last_7_days";
     csv += LineEnd;
     for (const TraineeSummary &row : overview.trainees) {
         QStringList fields{row.id, QString::number(row.trials), QString::number(row.trialsToday)};
         if (row.trials > 0)
             fields << QString::number(row.lastScore) << oneDecimal(row.meanPercent)
-                   << QString::number(row.bestScore) << oneDecimal(row.meanSeconds) << row.lastDate
+                   << QString::number(row.bestScore) << oneDecimal(row.meanSeconds) << shownDate(row.lastDate)
                    << pairText(row.weakest);
         else
             fields << QString() << QString() << QString() << QString() << QString() << QString();
-        fields << QString::number(row.casesDone) << QString::number(row.karyotypesRight) << QString::number(row.countsRight);
+        fields << QString::number(row.casesDone) << QString::number(row.karyotypesRight) << QString::number(row.countsRight)
+               << QString::number(row.trialsLastWeek);
         csv += csvLine(fields);
     }
     return csv;
@@ -75,21 +77,16 @@ QByteArray trialsCsvHeader()
     return header + LineEnd;
 }
 
-QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, const QString &today)
+QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, const QDate &today)
 {
     // The same reading as the overview's, so the same records are left out.
     const RecordFileReading reading = readRecordBytes(recordBytes, today);
-    std::set<int> damaged;
-    for (const RecordFault &fault : reading.faults)
-        damaged.insert(fault.line);
     const QStringList lines = checkedCp932Lines(recordBytes).lines;
 
     QByteArray csv;
-    for (int i = 1; i < lines.size(); ++i) {
-        if (damaged.count(i + 1))
-            continue;
-        const QStringList record = recordFields(lines.at(i));
-        QStringList fields{id, QString::number(record.at(0).toInt()), record.at(1), record.at(2)};
+    for (const ReadRecord &kept : reading.records) {
+        const QStringList record = recordFields(lines.at(kept.line - 1));
+        QStringList fields{id, QString::number(record.at(0).toInt()), shownDate(kept.date), record.at(2)};
         QStringList results;
         int score = 0;
         for (int s = 0; s < SlotsPerTrial; ++s) {
@@ -127,7 +124,7 @@ QByteArray classCasesCsv(const ClassOverview &overview)
     return csv;
 }
 
-void writeTrialsCsv(const ClassOverview &overview, const QString &today, const ByteSink &out,
+void writeTrialsCsv(const ClassOverview &overview, const QDate &today, const ByteSink &out,
                     const std::function<void(int done, int total)> &progress)
 {
     out(trialsCsvHeader());

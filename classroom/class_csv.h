@@ -16,13 +16,14 @@ namespace korven {
 QString csvField(const QString &text);
 
 // "id,trials,trials_today,last_score,mean_score_percent,best_score,mean_answer_seconds,
-// last_trial_date,weakest", then one line per trainee. A trainee without trials has its counts
-// and empty figures.
+// last_trial_date,weakest,cases_done,karyotypes_right,counts_right,trials_last_7_days", then one
+// line per trainee, dates in ISO 8601. A trainee without trials has its counts and empty figures.
 QByteArray classTableCsv(const ClassOverview &overview);
 
 // The long-form lines of one trainee's record file (its good records, in file order):
-// id,trial,date,problem,score,answer_seconds,s1,...,s46.
-QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, const QString &today);
+// id,trial,date,problem,score,answer_seconds,s1,...,s46, the date in ISO 8601. `today` places
+// two-digit years.
+QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, const QDate &today);
 // The long-form header line.
 QByteArray trialsCsvHeader();
 
@@ -34,7 +35,7 @@ QByteArray classCasesCsv(const ClassOverview &overview);
 // Gives the long form of every trainee of the overview to `out`, one trainee at a time, reading
 // each record file afresh. `progress` is called after each trainee. An export file is written
 // through writeFileAtomically, so a failure leaves the old file whole.
-void writeTrialsCsv(const ClassOverview &overview, const QString &today, const ByteSink &out,
+void writeTrialsCsv(const ClassOverview &overview, const QDate &today, const ByteSink &out,
                     const std::function<void(int done, int total)> &progress = {});
 
 } // namespace korven

@@ -2,8 +2,6 @@
 
 #include "cases/case_records.h"
 #include "exercise/errors.h"
-
-#include "exercise/errors.h"
 #include "users/user_files.h"
 
 #include <QCoreApplication>
@@ -34,7 +32,7 @@ QStringList traineeIds(const QString &resultFolder)
     return ids;
 }
 
-ClassOverview loadClass(const QString &resultFolder, const QString &today, const LoadProgress &progress)
+ClassOverview loadClass(const QString &resultFolder, const QDate &today, const LoadProgress &progress)
 {
     ClassOverview overview;
     overview.resultFolder = resultFolder;
@@ -44,7 +42,7 @@ ClassOverview loadClass(const QString &resultFolder, const QString &today, const
     // Each file is read and summarised on its own; only the small summaries are kept.
     const std::function<TraineeSummary(const QString &)> summariseOne = [&](const QString &id) {
         const QString path = recordPath(resultFolder, id);
-        TraineeSummary row = summarise(id, path, readRecordFile(path, today));
+        TraineeSummary row = summarise(id, path, readRecordFile(path, today), today);
         try {
             const CaseSummary cases = summarizeCases(readCaseRecords(caseRecordPath(resultFolder, id)).records);
             row.casesDone = cases.casesDone;

@@ -3,6 +3,7 @@
 // class's figures per chromosome pair.
 #include "classroom/trainee_summary.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -25,9 +26,10 @@ QStringList traineeIds(const QString &resultFolder);
 // Called from the reading threads after each trainee, with the count done and the total.
 using LoadProgress = std::function<void(int done, int total)>;
 
-// Reads and summarises every trainee's record file, several at once. `today` is today's date
-// text. Throws KorvenError when the folder cannot be read; a trainee's bad file only marks its row.
-ClassOverview loadClass(const QString &resultFolder, const QString &today,
+// Reads and summarises every trainee's record file, several at once, counting trials by their
+// dates against `today`. Throws KorvenError when the folder cannot be read; a trainee's bad file
+// only marks its row.
+ClassOverview loadClass(const QString &resultFolder, const QDate &today,
                         const LoadProgress &progress = {});
 
 // The percentage of slots right per pair (index 0 is pair 1, index 22 the sex chromosomes) over

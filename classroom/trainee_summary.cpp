@@ -1,11 +1,13 @@
 #include "classroom/trainee_summary.h"
 
+#include "classroom/record_dates.h"
 #include "exercise/errors.h"
 #include "files/text_file.h"
 #include "users/trial_records.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +20,18 @@ QByteArray readRecordFileBytes(const QString &path)
     return readTextFile(path, RecordFileLimits);
 }
 
-RecordFileReading readRecordBytes(const QByteArray &bytes, const QString &today)
+namespace {
+
+// A field's text as a message quotes it: a hand-edited line may hold a great deal.
+QString shortened(const QString &text)
+{
+    constexpr qsizetype Longest = 40; // characters
+    return text.size() <= Longest ? text : text.left(Longest) + QStringLiteral("...");
+}
+
+} // namespace
+
+RecordFileReading readRecordBytes(const QByteArray &bytes, const QDate &today)
 {
     RecordFileReading reading;
     CheckedTextLines checked = checkedCp932Lines(bytes);
@@ -35,8 +48,31 @@ RecordFileReading readRecordBytes(const QByteArray &bytes, const QString &today)
         faults.push_back({1, QCoreApplication::translate("TraineeSummary", "the file is empty, without even its header line")});
     else if (lines.first() != trialRecordHeader() && (faults.empty() || faults.front().line != 1))
         faults.push_back({1, QCoreApplication::translate("TraineeSummary", "not the header line of a trial record file")});
+    // The dates, read together so that ambiguous ones follow the file's order; a record whose
+    // date is no short date is left out, emptied like a broken line.
+    QStringList dateTexts;
+    std::vector<int> dateLines;
+    for (int i = 1; i < lines.size(); ++i) {
+        if (lines.at(i).isEmpty())
+            continue;
+        dateTexts << recordDateField(lines.at(i));
+        dateLines.push_back(i + 1);
+    }
+    const std::vector<QDate> dates = readRecordDates(dateTexts, today, shortDateOrder(QLocale()));
+    std::vector<ReadRecord> dated;
+    for (size_t k = 0; k < dates.size(); ++k) {
+        const int line = dateLines[k];
+        if (dates[k].isValid()) {
+            dated.push_back({line, dates[k]});
+            continue;
+        }
+        faults.push_back({line, QCoreApplication::translate("TraineeSummary", "the date \"%1\" cannot be read")
+                                    .arg(shortened(dateTexts.at(qsizetype(k))))});
+        lines[line - 1].clear();
+    }
+    // Today's summary of the trainer compares date texts; the overview counts by the dates read.
     std::vector<RecordFault> fieldFaults;
-    reading.stats = evaluateTrialRecordsTolerantly(lines, today, {}, fieldFaults);
+    reading.stats = evaluateTrialRecordsTolerantly(lines, QString(), {}, fieldFaults);
     for (const RecordFault &fault : fieldFaults) {
         const bool known = std::any_of(faults.begin(), faults.end(),
                                        [&](const RecordFault &f) { return f.line == fault.line; });
@@ -45,6 +81,12 @@ RecordFileReading readRecordBytes(const QByteArray &bytes, const QString &today)
     }
     std::stable_sort(faults.begin(), faults.end(),
                      [](const RecordFault &a, const RecordFault &b) { return a.line < b.line; });
+    for (const ReadRecord &record : dated) {
+        const bool left = std::any_of(faults.begin(), faults.end(),
+                                      [&](const RecordFault &f) { return f.line == record.line; });
+        if (!left)
+            reading.records.push_back(record);
+    }
     reading.faults = std::move(faults);
     if (!reading.faults.empty())
         reading.state = RecordState::Damaged;
@@ -53,7 +95,7 @@ RecordFileReading readRecordBytes(const QByteArray &bytes, const QString &today)
     return reading;
 }
 
-RecordFileReading readRecordFile(const QString &path, const QString &today)
+RecordFileReading readRecordFile(const QString &path, const QDate &today)
 {
     QByteArray bytes;
     try {
@@ -112,7 +154,8 @@ double trendSlope(const std::vector<int> &scores)
     return sxy / sxx;
 }
 
-TraineeSummary summarise(const QString &id, const QString &path, const RecordFileReading &reading)
+TraineeSummary summarise(const QString &id, const QString &path, const RecordFileReading &reading,
+                         const QDate &today)
 {
     TraineeSummary row;
     row.id = id;
@@ -142,7 +185,10 @@ TraineeSummary summarise(const QString &id, const QString &path, const RecordFil
 
     const TrialStatistics &stats = *reading.stats;
     row.trials = stats.recordCount;
-    row.trialsToday = stats.today.count;
+    for (const ReadRecord &record : reading.records) {
+        row.trialsToday += record.date == today;
+        row.trialsLastWeek += record.date <= today && record.date > today.addDays(-WeekDays);
+    }
     row.lastScore = scoreOfPercentage(stats.correctPercentage.back().value);
     qint64 hits = 0;
     for (int h : stats.slotHitCounts)
@@ -151,7 +197,7 @@ TraineeSummary summarise(const QString &id, const QString &path, const RecordFil
     for (const TrialPoint &point : stats.correctPercentage)
         row.bestScore = std::max(row.bestScore, scoreOfPercentage(point.value));
     row.meanSeconds = stats.averageSeconds;
-    row.lastDate = stats.lastDate;
+    row.lastDate = reading.records.empty() ? QDate() : reading.records.back().date;
     row.slotHits = stats.slotHitCounts;
     row.weakest = weakestPair(row.slotHits, row.trials);
     const size_t count = stats.correctPercentage.size();

@@ -4,6 +4,7 @@
 #include "analysis/trial_statistics.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <array>
 #include <optional>
@@ -24,10 +25,17 @@ enum class RecordState {
     Unreadable, // missing, a folder, or not readable: nothing read
 };
 
+// A record the statistics cover: its line (from 1) and its date as read.
+struct ReadRecord {
+    int line = 0;
+    QDate date;
+};
+
 // A trainee's record file read tolerantly: the statistics of the good records and every fault.
 struct RecordFileReading {
     RecordState state = RecordState::Read;
-    std::optional<TrialStatistics> stats;
+    std::optional<TrialStatistics> stats; // its today's summary is empty: see `records`
+    std::vector<ReadRecord> records;      // the good records, in file order
     std::vector<RecordFault> faults; // by line, for Damaged
     QString error;                   // for Unreadable
 };
@@ -37,11 +45,15 @@ struct RecordFileReading {
 QByteArray readRecordFileBytes(const QString &path);
 
 // Reads from the file's bytes: lines holding bytes that are not CP932, a first line that is not
-// the header and records with a missing or non-numeric field are faults, and those records are
-// left out.
-RecordFileReading readRecordBytes(const QByteArray &bytes, const QString &today);
+// the header and records with a date that is no short date or with a missing or non-numeric
+// field are faults, and those records are left out. The dates are read in any locale's short
+// format (two-digit years placed by `today`), ambiguous ones as the rest of the file suggests.
+RecordFileReading readRecordBytes(const QByteArray &bytes, const QDate &today);
 // Reads the file at `path`; a file that cannot be read gives Unreadable with the reason.
-RecordFileReading readRecordFile(const QString &path, const QString &today);
+RecordFileReading readRecordFile(const QString &path, const QDate &today);
+
+// Trials within the last days: today's, and those of the seven days ending today.
+constexpr int WeekDays = 7;
 
 struct TraineeSummary {
     QString id;
@@ -49,11 +61,12 @@ struct TraineeSummary {
     QString mark;             // why the row is marked (file and line); empty for Read
     int trials = 0;
     int trialsToday = 0;
+    int trialsLastWeek = 0;   // in the WeekDays days ending today
     int lastScore = 0;        // slots right in the last trial, of 46
     double meanPercent = 0.0; // slots right over all trials, in percent
     int bestScore = 0;
     double meanSeconds = 0.0;
-    QString lastDate;         // the last record's date text
+    QDate lastDate;           // the last record's date
     int weakest = 0;          // pair 1..22, SexPair, or 0 when no slot was ever missed
     std::vector<int> recentScores; // the last TrendLength scores, oldest first
     std::array<int, SlotsPerTrial> slotHits{};
@@ -74,7 +87,9 @@ QString pairText(int pair);
 // The least-squares slope of the scores per trial; 0 for fewer than two scores.
 double trendSlope(const std::vector<int> &scores);
 
-// The row of the trainee `id` from a reading of the record file at `path`.
-TraineeSummary summarise(const QString &id, const QString &path, const RecordFileReading &reading);
+// The row of the trainee `id` from a reading of the record file at `path`, its trials counted
+// by their dates against `today`.
+TraineeSummary summarise(const QString &id, const QString &path, const RecordFileReading &reading,
+                         const QDate &today);
 
 } // namespace korven

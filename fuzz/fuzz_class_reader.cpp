@@ -6,12 +6,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString today = QStringLiteral("2024/05/02");
+    const QDate today(2024, 5, 2);
     const korven::RecordFileReading reading = korven::readRecordBytes(bytes, today);
-    const korven::TraineeSummary row = korven::summarise(QStringLiteral("t"), QStringLiteral("t.kek"), reading);
+    const korven::TraineeSummary row = korven::summarise(QStringLiteral("t"), QStringLiteral("t.kek"), reading, today);
     if ((reading.state == korven::RecordState::Damaged) != !reading.faults.empty())
         std::abort();
-    if (row.trials != (reading.stats ? reading.stats->recordCount : 0))
+    if (row.trials != (reading.stats ? reading.stats->recordCount : 0) || size_t(row.trials) != reading.records.size())
         std::abort();
     const QByteArray csv = korven::traineeTrialsCsv(QStringLiteral("t"), bytes, today);
     if (csv.count("\r\n") != row.trials)

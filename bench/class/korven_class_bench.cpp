@@ -115,7 +115,6 @@ int main(int argc, char **argv)
     std::printf("class fixture: %d trainees x %d trials, %.1f MB, %d reading threads\n", trainees, trials,
                 total / 1e6, QThreadPool::globalInstance()->maxThreadCount());
 
-    const QString todayText = korven::recordDateText(today);
     std::vector<double> load;
     std::vector<double> loadCpu;
     double peak = 0;
@@ -124,7 +123,7 @@ int main(int argc, char **argv)
         QElapsedTimer timer;
         timer.start();
         const double cpuStart = cpuMs();
-        const korven::ClassOverview overview = korven::loadClass(result, todayText);
+        const korven::ClassOverview overview = korven::loadClass(result, today);
         load.push_back(timer.nsecsElapsed() / 1e6);
         loadCpu.push_back(cpuMs() - cpuStart);
         peak = std::max(peak, peakMemoryMb());

@@ -1,7 +1,8 @@
 #include "classroom/ui/class_table_model.h"
 
+#include "classroom/record_dates.h"
+
 #include <QApplication>
-#include <QDate>
 #include <QLocale>
 #include <QPainter>
 #include <QStyle>
@@ -11,19 +12,6 @@ namespace korven::ui {
 namespace {
 
 bool hasTrials(const TraineeSummary &row) { return row.trials > 0; }
-
-// Dates sort as dates when the locale reads them back, else as their text.
-QVariant dateKey(const QString &text)
-{
-    const QLocale locale;
-    QDate date = locale.toDate(text, QLocale::ShortFormat);
-    if (!date.isValid())
-        return text;
-    // Two-digit years read as 19xx; no trial was recorded then.
-    if (date.year() < 1970)
-        date = date.addYears(100);
-    return date;
-}
 
 } // namespace
 
@@ -54,6 +42,8 @@ QString ClassTableModel::cellText(const TraineeSummary &row, int column)
         return QString::number(row.trials);
     case Today:
         return QString::number(row.trialsToday);
+    case LastWeek:
+        return QString::number(row.trialsLastWeek);
     case CasesDone:
         return QString::number(row.casesDone);
     case KaryotypesRight:
@@ -75,7 +65,7 @@ QString ClassTableModel::cellText(const TraineeSummary &row, int column)
     case MeanTime:
         return locale.toString(row.meanSeconds, 'f', 1);
     case LastDate:
-        return row.lastDate;
+        return shownDate(row.lastDate);
     case Weakest:
         return pairText(row.weakest);
     default:
@@ -113,6 +103,8 @@ QVariant ClassTableModel::data(const QModelIndex &index, int role) const
             return row.trials;
         case Today:
             return row.trialsToday;
+        case LastWeek:
+            return row.trialsLastWeek;
         case Trend:
             return trendSlope(row.recentScores);
         case CasesDone:
@@ -137,7 +129,7 @@ QVariant ClassTableModel::data(const QModelIndex &index, int role) const
         case MeanTime:
             return row.meanSeconds;
         case LastDate:
-            return dateKey(row.lastDate);
+            return row.lastDate;
         case Weakest:
             return row.weakest;
         default:
@@ -159,6 +151,8 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
         return tr("Trials");
     case Today:
         return tr("Today");
+    case LastWeek:
+        return tr("Last 7 days");
     case LastScore:
         return tr("Last score (/46)");
     case MeanScore:

@@ -12,7 +12,7 @@ namespace korven::ui {
 class ClassTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Id, Trials, Today, LastScore, MeanScore, BestScore, MeanTime, LastDate, Weakest, Trend, CasesDone, KaryotypesRight, CountsRight, ColumnCount };
+    enum Column { Id, Trials, Today, LastWeek, LastScore, MeanScore, BestScore, MeanTime, LastDate, Weakest, Trend, CasesDone, KaryotypesRight, CountsRight, ColumnCount };
     static constexpr int SortRole = Qt::UserRole;       // the value the column sorts by
     static constexpr int ScoresRole = Qt::UserRole + 1; // the trend's scores (QList<int>)
 

@@ -8,7 +8,6 @@
 #include "classroom/class_print_layout.h"
 #include "classroom/ui/class_table_model.h"
 #include "exercise/errors.h"
-#include "users/trial_records.h"
 #include "users/user_files.h"
 
 #include <QBarCategoryAxis>
@@ -25,6 +24,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -80,7 +80,7 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(ClassTableModel::Trend, QHeaderView::Stretch);
 
-    auto *chartPanel = new QWidget(this);
+    chartPanel = new QWidget(this);
     traineeLabel = new QLabel(chartPanel);
     traineeLabel->setTextFormat(Qt::PlainText);
     QFont big = font();
@@ -143,9 +143,9 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
     selectRow(-1);
 }
 
-QString ClassWindow::todayText() const
+QDate ClassWindow::today() const
 {
-    return recordDateText(today_.isValid() ? today_ : QDate::currentDate());
+    return today_.isValid() ? today_ : QDate::currentDate();
 }
 
 void ClassWindow::openFolder(const QString &resultFolder)
@@ -153,7 +153,7 @@ void ClassWindow::openFolder(const QString &resultFolder)
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     ClassOverview loaded;
     try {
-        loaded = loadClass(resultFolder, todayText());
+        loaded = loadClass(resultFolder, today());
     } catch (...) {
         QGuiApplication::restoreOverrideCursor();
         throw;
@@ -187,7 +187,7 @@ void ClassWindow::showTraineeCharts()
         return;
     }
     const TraineeSummary &row = model_->trainee(current.row());
-    const RecordFileReading reading = readRecordFile(recordPath(overview_.resultFolder, row.id), todayText());
+    const RecordFileReading reading = readRecordFile(recordPath(overview_.resultFolder, row.id), today());
     traineeLabel->setText(tr("Evaluation of %1").arg(row.id));
     if (reading.stats)
         charts.fill(*reading.stats);
@@ -246,12 +246,60 @@ void ClassWindow::exportTrials(const QString &path)
     refuseResultFolder(path, overview_.resultFolder);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        writeFileAtomically(path, [&](const ByteSink &out) { writeTrialsCsv(overview_, todayText(), out); });
+        writeFileAtomically(path, [&](const ByteSink &out) { writeTrialsCsv(overview_, today(), out); });
     } catch (...) {
         QGuiApplication::restoreOverrideCursor();
         throw;
     }
     QGuiApplication::restoreOverrideCursor();
+}
+
+std::vector<const TraineeSummary *> ClassWindow::shownRows() const
+{
+    std::vector<const TraineeSummary *> rows;
+    for (int r = 0; r < proxy_->rowCount(); ++r)
+        rows.push_back(&model_->trainee(proxy_->mapToSource(proxy_->index(r, 0)).row()));
+    return rows;
+}
+
+namespace {
+
+// A cell as printed: the table's text, and a mark after the ID of a row the table marks.
+QString printedCell(const TraineeSummary &row, int column)
+{
+    if (column == ClassTableModel::Trend)
+        return QString();
+    return ClassTableModel::cellText(row, column)
+         + (column == ClassTableModel::Id && !row.mark.isEmpty() ? QStringLiteral(" (!)") : QString());
+}
+
+} // namespace
+
+PrintColumns ClassWindow::tablePrintColumns(QPainter &painter) const
+{
+    QStringList headings;
+    for (int column = 0; column < ClassTableModel::ColumnCount; ++column)
+        headings << model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    std::vector<QStringList> cells;
+    for (const TraineeSummary *row : shownRows()) {
+        QStringList texts;
+        for (int column = 0; column < ClassTableModel::ColumnCount; ++column)
+            texts << printedCell(*row, column);
+        cells.push_back(texts);
+    }
+    // The largest type in which every column takes its texts whole.
+    PrintColumns columns;
+    for (int points = TablePoints; points >= SmallestTablePoints; --points) {
+        QFont font = painter.font();
+        font.setPointSize(points);
+        painter.setFont(font);
+        const QFontMetricsF metrics(font, painter.device());
+        columns = fitTableColumns(metrics, headings, cells, ClassTableModel::Trend,
+                                  int(metrics.averageCharWidth() * TrendChars), 0, painter.device()->width());
+        if (columns.fits)
+            break;
+    }
+    return columns;
 }
 
 void ClassWindow::printTable()
@@ -262,53 +310,68 @@ void ClassWindow::printTable()
         return;
     }
     // The rows in the order and selection the table shows.
-    std::vector<const TraineeSummary *> rows;
-    for (int r = 0; r < proxy_->rowCount(); ++r)
-        rows.push_back(&model_->trainee(proxy_->mapToSource(proxy_->index(r, 0)).row()));
+    const std::vector<const TraineeSummary *> rows = shownRows();
+    const bool withCharts = table->currentIndex().isValid();
 
     QString pdfPath;
     try {
         const QDateTime now = QDateTime::currentDateTime();
         PrintDocument document(QStringLiteral("class"), QFileInfo(overview_.resultFolder).dir().dirName(), now);
         QPainter &painter = document.painter();
-        QFont font = painter.font();
-        font.setPointSize(9);
-        painter.setFont(font);
+        const PrintColumns columns = tablePrintColumns(painter);
+        const QList<int> &lefts = columns.lefts;
         const int lineHeight = painter.fontMetrics().height() * 3 / 2;
+        const int headingHeight = painter.fontMetrics().height() * (headingLineCount(columns) - 1) + lineHeight;
         const int pageHeight = painter.device()->height();
-        const QList<int> lefts = tableColumnLefts(0, document.pageWidth());
-        const int perPage = rowsPerPage(pageHeight, lineHeight);
+        const int perPage = rowsPerPage(pageHeight, lineHeight, headingLineCount(columns));
         const QString title = tr("Class overview: %1   %2")
                                   .arg(QDir::toNativeSeparators(overview_.resultFolder), QLocale().toString(now, QLocale::ShortFormat));
         const int pages = pageCount(int(rows.size()), perPage);
+        auto alignment = [](int column) {
+            return column == ClassTableModel::Id || column == ClassTableModel::LastDate || column == ClassTableModel::Trend
+                       ? Qt::AlignLeft : Qt::AlignRight;
+        };
+        int y = 0;
         for (int page = 0; page < pages; ++page) {
             if (page > 0)
                 document.newPage();
-            int y = 0;
+            y = 0;
             painter.drawText(QRect(0, y, document.pageWidth(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                              title + QStringLiteral("   %1/%2").arg(page + 1).arg(pages));
             y += 2 * lineHeight;
-            auto cell = [&](int column, const QString &text) {
-                const QRect box(lefts[column], y, lefts[column + 1] - lefts[column] - lineHeight / 3, lineHeight);
-                const Qt::Alignment align = column == ClassTableModel::Id || column == ClassTableModel::LastDate
-                                              ? Qt::AlignLeft : Qt::AlignRight;
-                painter.drawText(box, align | Qt::AlignVCenter,
-                                 painter.fontMetrics().elidedText(text, Qt::ElideRight, box.width()));
-            };
-            for (int column = 0; column < ClassTableModel::ColumnCount; ++column)
-                cell(column, model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
-            y += lineHeight;
+            for (int column = 0; column < ClassTableModel::ColumnCount; ++column) {
+                const QRect box(lefts[column], y, lefts[column + 1] - lefts[column] - columns.gap, headingHeight);
+                const QString heading = columns.headings[size_t(column)].join(u'\n');
+                painter.drawText(box, alignment(column) | Qt::AlignBottom, heading);
+            }
+            y += headingHeight;
             painter.drawLine(0, y, document.pageWidth(), y);
             const int first = page * perPage;
             const int last = std::min(int(rows.size()), first + perPage);
             for (int r = first; r < last; ++r) {
                 const TraineeSummary &row = *rows[size_t(r)];
-                for (int column = 0; column < ClassTableModel::Trend; ++column)
-                    cell(column, ClassTableModel::cellText(row, column) + (column == ClassTableModel::Id && !row.mark.isEmpty() ? QStringLiteral(" (!)") : QString()));
-                drawTrend(&painter, QRectF(lefts[ClassTableModel::Trend], y, lefts[ClassTableModel::Trend + 1] - lefts[ClassTableModel::Trend], lineHeight),
+                for (int column = 0; column < ClassTableModel::ColumnCount; ++column) {
+                    const QRect box(lefts[column], y, lefts[column + 1] - lefts[column] - columns.gap, lineHeight);
+                    painter.drawText(box, alignment(column) | Qt::AlignVCenter,
+                                     painter.fontMetrics().elidedText(printedCell(row, column), Qt::ElideRight, box.width()));
+                }
+                drawTrend(&painter, QRectF(lefts[ClassTableModel::Trend], y, lefts[ClassTableModel::Trend + 1] - lefts[ClassTableModel::Trend] - columns.gap, lineHeight),
                           QList<int>(row.recentScores.begin(), row.recentScores.end()));
                 y += lineHeight;
             }
+        }
+        if (withCharts) {
+            // The selected trainee's charts as the window shows them, under the table or on a
+            // page of their own, across the page's width.
+            const QImage picture = chartPanel->grab().toImage();
+            QSizeF size(document.pageWidth(), document.pageWidth() * double(picture.height()) / picture.width());
+            size.scale(size.boundedTo(QSizeF(document.pageWidth(), pageHeight)), Qt::KeepAspectRatio);
+            y += lineHeight;
+            if (y + size.height() > pageHeight) {
+                document.newPage();
+                y = 0;
+            }
+            painter.drawImage(QRectF(QPointF(0, y), size), picture);
         }
         pdfPath = document.finish();
     } catch (const KorvenError &e) {

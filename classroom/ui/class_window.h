@@ -4,6 +4,7 @@
 // and printing. It only reads the Result folder.
 #include "analysis/ui/trial_charts.h"
 #include "classroom/class_overview.h"
+#include "classroom/class_print_layout.h"
 
 #include <QDate>
 #include <QWidget>
@@ -12,6 +13,7 @@ class QBarSet;
 class QChartView;
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
@@ -37,8 +39,12 @@ public:
     // in the Result folder.
     void exportTable(const QString &path);
     void exportTrials(const QString &path);
-    // Prints the table on A4 (PDF files when there is no printer); failures are reported.
+    // Prints the table on A4 (PDF files when there is no printer), then the selected trainee's
+    // charts; failures are reported.
     void printTable();
+    // The printed table's columns for the rows shown, in the largest type (set on `painter`) in
+    // which they fit the painter's page.
+    PrintColumns tablePrintColumns(QPainter &painter) const;
 
     // The date taken as today; an invalid date (the default) means the current date.
     void setToday(const QDate &date) { today_ = date; }
@@ -50,13 +56,21 @@ public:
     QPushButton *exportTrialsButton = nullptr;
     QPushButton *printButton = nullptr;
     QTableView *table = nullptr;
+    QWidget *chartPanel = nullptr; // the trainee's label and charts and the class chart
     QLabel *traineeLabel = nullptr;
     TrialCharts charts;
     QChartView *classChart = nullptr;
     QBarSet *classValues = nullptr;
 
 private:
-    QString todayText() const;
+    // The printed table's type, in points: the largest and the smallest tried.
+    static constexpr int TablePoints = 9;
+    static constexpr int SmallestTablePoints = 6;
+    // The least width of the printed trend, in average characters.
+    static constexpr int TrendChars = 12;
+
+    QDate today() const;
+    std::vector<const TraineeSummary *> shownRows() const;
     void chooseFolder();
     void chooseExport(bool trials);
     void showTraineeCharts();

@@ -1949,6 +1949,10 @@ Reset the settings of %2 to the defaults and log in?</source>
         <source>%1, line %2: %3.</source>
         <translation>%1、%2 行目: %3。</translation>
     </message>
+    <message>
+        <source>the date &quot;%1&quot; cannot be read</source>
+        <translation>日付「%1」を読めません</translation>
+    </message>
 </context>
 <context>
     <name>TrialStatistics</name>
@@ -2551,6 +2555,10 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     <message>
         <source>Counts right</source>
         <translation>数の正解</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>直近 7 日間</translation>
     </message>
 </context>
 <context>

@@ -323,7 +323,8 @@ private slots:
         }
     }
 
-    // Records are split by the same rule the record writer's comma text follows.
+    // Records are split by the same rule the record writer's comma text follows, the date field
+    // alone too.
     void fieldsAsCommaText_data()
     {
         QTest::addColumn<QString>("line");
@@ -341,6 +342,7 @@ private slots:
     {
         QFETCH(QString, line);
         QCOMPARE(korven::recordFields(line), korven::splitCommaText(line));
+        QCOMPARE(korven::recordDateField(line), korven::splitCommaText(line).value(1));
     }
 
     // More than 50 fields: the extra ones are not read.

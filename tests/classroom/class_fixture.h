@@ -33,6 +33,24 @@ inline QString classRecord(int trial, const QDate &date, const QString &problem,
     return formatTrialRecord(r);
 }
 
+// A Monday, and a class whose desktops wrote the record dates in their own locales; each
+// trainee's trials in file order. The window of the last seven days runs from 2026-12-01.
+inline const QDate MixedToday(2026, 12, 7);
+struct MixedTrainee {
+    QString id;
+    QString locale;
+    QList<QDate> dates;
+    int today;
+    int lastWeek;
+};
+inline const QList<MixedTrainee> MixedClass = {
+    {"c_posix", "C", {QDate(2026, 11, 27), QDate(2026, 12, 4), QDate(2026, 12, 7)}, 1, 2},
+    {"de_de", "de_DE", {QDate(2026, 11, 10), QDate(2026, 12, 2)}, 0, 1},
+    {"en_gb", "en_GB", {QDate(2026, 11, 30), QDate(2026, 12, 6)}, 0, 1},
+    {"en_us", "en_US", {QDate(2026, 11, 27), QDate(2026, 12, 4)}, 0, 1},
+    {"ja_jp", "ja_JP", {QDate(2026, 12, 1), QDate(2026, 12, 7)}, 1, 2},
+};
+
 class ClassFolder {
 public:
     // The dates are written in the Japanese short format ("2024/05/02"); the caller keeps that
@@ -72,6 +90,29 @@ public:
     ~ClassFolder() { QLocale::setDefault(QLocale::c()); }
 
     QString result() const { return dir.filePath(QStringLiteral("Result")); }
+
+    // The mixed class in a Result folder of its own; returns that folder.
+    QString writeMixedClass()
+    {
+        const QString mixed = dir.filePath(QStringLiteral("Mixed"));
+        for (const MixedTrainee &trainee : MixedClass) {
+            QStringList records;
+            for (int t = 0; t < trainee.dates.size(); ++t) {
+                TrialRecord r;
+                r.trialNumber = t;
+                r.date = QLocale(trainee.locale).toString(trainee.dates.at(t), QLocale::ShortFormat);
+                r.problemNumber = QStringLiteral("001");
+                r.results.fill(1);
+                r.answerSeconds = 60;
+                records << formatTrialRecord(r);
+            }
+            QDir().mkpath(userFolder(mixed, trainee.id));
+            QFile file(recordPath(mixed, trainee.id));
+            file.open(QIODevice::WriteOnly);
+            file.write(linesToCp932(QStringList{trialRecordHeader()} + records));
+        }
+        return mixed;
+    }
 
     void writeRecords(const QString &id, const QStringList &records)
     {

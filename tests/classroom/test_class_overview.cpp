@@ -5,6 +5,7 @@
 #include "classroom/class_arguments.h"
 #include "classroom/class_csv.h"
 #include "classroom/class_overview.h"
+#include "classroom/record_dates.h"
 #include "exercise/errors.h"
 
 #include <QProcess>
@@ -28,7 +29,7 @@ const TraineeSummary *rowOf(const ClassOverview &overview, const QString &id)
     return nullptr;
 }
 
-QString today() { return recordDateText(korven::test::ClassToday); }
+QDate today() { return korven::test::ClassToday; }
 
 } // namespace
 
@@ -69,20 +70,20 @@ private slots:
         QTest::addColumn<QList<int>>("trend");
         // 133 of 138 slots right; pair 1 and X/Y both missed twice: the lower wins.
         QTest::newRow("alice") << "alice" << RecordState::Read << 3 << 2 << 44 << 13300.0 / 138 << 46
-                               << 170.0 << "2024/05/02" << "1" << QList<int>{46, 43, 44};
+                               << 170.0 << "2024-05-02" << "1" << QList<int>{46, 43, 44};
         QTest::newRow("bob, only yesterday") << "bob" << RecordState::Read << 2 << 0 << 44 << 8800.0 / 92 << 44
-                                             << 61.5 << "2024/05/01" << "X/Y" << QList<int>{44, 44};
+                                             << 61.5 << "2024-05-01" << "X/Y" << QList<int>{44, 44};
         QTest::newRow("no trials") << "carol" << RecordState::NoTrials << 0 << 0 << 0 << 0.0 << 0 << 0.0
                                    << "" << "" << QList<int>{};
         QTest::newRow("damaged: the good record") << "dave" << RecordState::Damaged << 1 << 1 << 45
-                                                  << 4500.0 / 46 << 45 << 70.0 << "2024/05/02" << "3"
+                                                  << 4500.0 / 46 << 45 << 70.0 << "2024-05-02" << "3"
                                                   << QList<int>{45};
         QTest::newRow("folder in place of the file") << "eve" << RecordState::Unreadable << 0 << 0 << 0 << 0.0
                                                      << 0 << 0.0 << "" << "" << QList<int>{};
         QTest::newRow("no record file") << "gina" << RecordState::Unreadable << 0 << 0 << 0 << 0.0 << 0 << 0.0
                                         << "" << "" << QList<int>{};
         QTest::newRow("Japanese ID, no miss") << "花子" << RecordState::Read << 1 << 1 << 46 << 100.0 << 46
-                                              << 50.0 << "2024/05/02" << "" << QList<int>{46};
+                                              << 50.0 << "2024-05-02" << "" << QList<int>{46};
     }
 
     void columns()
@@ -98,11 +99,54 @@ private slots:
         QVERIFY2(qAbs(row->meanPercent - mean) < 1e-9, qPrintable(QString::number(row->meanPercent)));
         QTEST(row->bestScore, "best");
         QTEST(row->meanSeconds, "seconds");
-        QTEST(row->lastDate, "date");
+        QTEST(shownDate(row->lastDate), "date");
         QTEST(pairText(row->weakest), "weakest");
         QFETCH(QList<int>, trend);
         QCOMPARE(QList<int>(row->recentScores.begin(), row->recentScores.end()), trend);
         QCOMPARE(row->mark.isEmpty(), row->state == RecordState::Read);
+    }
+
+    // Desktops in five locales wrote the dates; the overview runs in a sixth (Japanese, from the
+    // fixture) on a Monday, and counts Friday's trials in the last seven days.
+    void mixedClassCountsByDate()
+    {
+        const ClassOverview mixed = loadClass(fx->writeMixedClass(), korven::test::MixedToday);
+        QCOMPARE(mixed.trainees.size(), size_t(korven::test::MixedClass.size()));
+        for (const korven::test::MixedTrainee &trainee : korven::test::MixedClass) {
+            const TraineeSummary *row = rowOf(mixed, trainee.id);
+            QVERIFY(row);
+            QVERIFY2(row->state == RecordState::Read, qPrintable(row->mark));
+            QCOMPARE(row->trials, int(trainee.dates.size()));
+            QCOMPARE(row->trialsToday, trainee.today);
+            QCOMPARE(row->trialsLastWeek, trainee.lastWeek);
+            QCOMPARE(row->lastDate, trainee.dates.last());
+        }
+        // Seven days, not eight: a week ago last Monday is out.
+        QCOMPARE(rowOf(mixed, QStringLiteral("en_gb"))->trialsLastWeek, 1);
+        // The exports show every date in one form, and the files stay as they were written.
+        QVERIFY(classTableCsv(mixed).contains("\r\nen_us,2,0,46,100.0,46,60.0,2026-12-04,,0,0,0,1\r\n"));
+        QVERIFY(korven::test::readBytes(recordPath(mixed.resultFolder, QStringLiteral("en_us"))).contains(",12/4/26,"));
+        QVERIFY(korven::test::readBytes(recordPath(mixed.resultFolder, QStringLiteral("c_posix"))).contains(",\"7 Dec 2026\","));
+    }
+
+    // A record whose date is no date is a damaged line: named, and left out of every figure.
+    void unreadableDateIsADamagedLine()
+    {
+        fx->writeRecords(QStringLiteral("bob"),
+                         {korven::test::classRecord(0, korven::test::ClassToday, QStringLiteral("001"), {}, 60),
+                          korven::test::classRecord(1, korven::test::ClassToday, QStringLiteral("001"), {}, 60)
+                              .replace(QStringLiteral("2024/05/02"), QStringLiteral("someday"))});
+        const RecordFileReading reading = readRecordFile(recordPath(fx->result(), QStringLiteral("bob")), today());
+        QCOMPARE(reading.state, RecordState::Damaged);
+        QCOMPARE(reading.faults.size(), size_t(1));
+        QCOMPARE(reading.faults[0].line, 3);
+        QCOMPARE(reading.faults[0].reason, QStringLiteral("the date \"someday\" cannot be read"));
+        const TraineeSummary row = summarise(QStringLiteral("bob"), QString(), reading, today());
+        QCOMPARE(row.trials, 1);
+        QCOMPARE(row.trialsToday, 1);
+        QByteArray csv;
+        writeTrialsCsv(loadClass(fx->result(), today()), today(), [&](const QByteArray &chunk) { csv += chunk; });
+        QCOMPARE(csv.count("\r\nbob,"), 1);
     }
 
     void marksNameTheFileAndLine()
@@ -215,14 +259,14 @@ private slots:
         overview = loadClass(fx->result(), today());
         QByteArray expected =
             "id,trials,trials_today,last_score,mean_score_percent,best_score,mean_answer_seconds,last_trial_date,weakest,"
-            "cases_done,karyotypes_right,counts_right\r\n"
-            "alice,3,2,44,96.4,46,170.0,2024/05/02,1,2,1,1\r\n"
-            "bob,2,0,44,95.7,44,61.5,2024/05/01,X/Y,0,0,0\r\n"
-            "carol,0,0,,,,,,,0,0,0\r\n"
-            "dave,1,1,45,97.8,45,70.0,2024/05/02,3,0,0,0\r\n"
-            "eve,0,0,,,,,,,0,0,0\r\n"
-            "gina,0,0,,,,,,,0,0,0\r\n";
-        expected += QStringLiteral("花子,1,1,46,100.0,46,50.0,2024/05/02,,0,0,0\r\n").toUtf8();
+            "cases_done,karyotypes_right,counts_right,trials_last_7_days\r\n"
+            "alice,3,2,44,96.4,46,170.0,2024-05-02,1,2,1,1,3\r\n"
+            "bob,2,0,44,95.7,44,61.5,2024-05-01,X/Y,0,0,0,2\r\n"
+            "carol,0,0,,,,,,,0,0,0,0\r\n"
+            "dave,1,1,45,97.8,45,70.0,2024-05-02,3,0,0,0,1\r\n"
+            "eve,0,0,,,,,,,0,0,0,0\r\n"
+            "gina,0,0,,,,,,,0,0,0,0\r\n";
+        expected += QStringLiteral("花子,1,1,46,100.0,46,50.0,2024-05-02,,0,0,0,1\r\n").toUtf8();
         QCOMPARE(classTableCsv(overview), expected);
         // The same records in long form, the karyotype quoted for its commas.
         QCOMPARE(classCasesCsv(overview),
@@ -263,9 +307,9 @@ private slots:
         QVERIFY(lines.first().endsWith(",s45,s46\r"));
         // 7 good trials, the header, and the empty piece after the last line end.
         QCOMPARE(lines.size(), 9);
-        QByteArray alice1 = "alice,1,2024/05/02,002,43,120,0,0" + QByteArray(",1").repeated(42) + ",-1,1\r";
+        QByteArray alice1 = "alice,1,2024-05-02,002,43,120,0,0" + QByteArray(",1").repeated(42) + ",-1,1\r";
         QCOMPARE(lines.at(2), alice1);
-        QVERIFY(lines.at(6).startsWith("dave,0,2024/05/02,001,45,70,1,1,1,1,1,0,"));
+        QVERIFY(lines.at(6).startsWith("dave,0,2024-05-02,001,45,70,1,1,1,1,1,0,"));
         QVERIFY(lines.at(7).startsWith(QStringLiteral("花子,0,").toUtf8()));
     }
 
@@ -368,7 +412,7 @@ private slots:
         if (option == QLatin1String("--csv")) {
             // Today is the real date there: compare with what this process reads today.
             QCOMPARE(korven::test::readBytes(out),
-                     classTableCsv(loadClass(fx->result(), recordDateText(QDate::currentDate()))));
+                     classTableCsv(loadClass(fx->result(), QDate::currentDate())));
         } else if (option == QLatin1String("--cases-csv")) {
             QCOMPARE(korven::test::readBytes(out), classCasesCsv(loadClass(fx->result(), today())));
         } else {

@@ -15,6 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <cmath>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QtTest>
@@ -165,12 +169,14 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("pageHeight");
         QTest::addColumn<int>("lineHeight");
+        QTest::addColumn<int>("headingLines");
         QTest::addColumn<int>("perPage");
         QTest::addColumn<int>("pages");
-        QTest::newRow("none still prints the header") << 0 << 1000 << 100 << 6 << 1;
-        QTest::newRow("exactly one page") << 6 << 1000 << 100 << 6 << 1;
-        QTest::newRow("one more") << 7 << 1000 << 100 << 6 << 2;
-        QTest::newRow("tiny page takes one row") << 3 << 100 << 100 << 1 << 3;
+        QTest::newRow("none still prints the header") << 0 << 1000 << 100 << 1 << 6 << 1;
+        QTest::newRow("exactly one page") << 6 << 1000 << 100 << 1 << 6 << 1;
+        QTest::newRow("one more") << 7 << 1000 << 100 << 1 << 6 << 2;
+        QTest::newRow("a heading of two lines takes a row") << 6 << 1000 << 100 << 2 << 5 << 2;
+        QTest::newRow("tiny page takes one row") << 3 << 100 << 100 << 1 << 1 << 3;
     }
 
     void printLayout()
@@ -178,14 +184,90 @@ private slots:
         QFETCH(int, rows);
         QFETCH(int, pageHeight);
         QFETCH(int, lineHeight);
-        const int perPage = rowsPerPage(pageHeight, lineHeight);
+        QFETCH(int, headingLines);
+        const int perPage = rowsPerPage(pageHeight, lineHeight, headingLines);
         QTEST(perPage, "perPage");
         QTEST(pageCount(rows, perPage), "pages");
-        const QList<int> lefts = tableColumnLefts(100, 1000);
-        QCOMPARE(lefts.size(), ClassTableModel::ColumnCount + 1);
-        QCOMPARE(lefts.first(), 100);
-        QCOMPARE(lefts.last(), 1100);
-        QVERIFY(std::is_sorted(lefts.begin(), lefts.end()));
+    }
+
+    // On an A4 page every heading and every cell of the printed table fits its column whole, and
+    // no column is wider than its texts but the trend, which takes the rest.
+    void printedColumnsFitTheirTexts_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("crafted class") << "crafted";
+        QTest::newRow("mixed locales") << "mixed";
+    }
+
+    void printedColumnsFitTheirTexts()
+    {
+        QFETCH(QString, folder);
+        if (folder == QLatin1String("mixed"))
+            window->openFolder(fx->writeMixedClass());
+        QPdfWriter pdf(fx->dir.filePath(QStringLiteral("page.pdf")));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter(&pdf);
+        const PrintColumns columns = window->tablePrintColumns(painter);
+        const QFontMetricsF metrics(painter.font(), &pdf);
+        QVERIFY(columns.fits);
+        QCOMPARE(columns.lefts.size(), ClassTableModel::ColumnCount + 1);
+        QCOMPARE(columns.lefts.last(), pdf.width());
+        QVERIFY(headingLineCount(columns) <= 2);
+        const QAbstractItemModel *model = window->table->model();
+        for (int column = 0; column < ClassTableModel::ColumnCount; ++column) {
+            const int room = columns.lefts[column + 1] - columns.lefts[column] - columns.gap;
+            const QString heading = model->headerData(column, Qt::Horizontal).toString();
+            QCOMPARE(columns.headings[size_t(column)].join(u' ').remove(u' '), QString(heading).remove(u' '));
+            int widest = 0;
+            for (const QString &line : columns.headings[size_t(column)])
+                widest = std::max(widest, int(std::ceil(metrics.horizontalAdvance(line))));
+            for (int r = 0; r < model->rowCount(); ++r) {
+                const QString cell = model->index(r, column).data().toString()
+                                   + (column == ClassTableModel::Id && !model->index(r, column).data(Qt::ToolTipRole).isNull()
+                                          ? QStringLiteral(" (!)") : QString());
+                widest = std::max(widest, int(std::ceil(metrics.horizontalAdvance(cell))));
+                // What the page draws: the text whole, not shortened with an ellipsis.
+                QCOMPARE(painter.fontMetrics().elidedText(cell, Qt::ElideRight, room), cell);
+            }
+            QVERIFY2(widest <= room, qPrintable(QStringLiteral("%1: %2 > %3").arg(heading).arg(widest).arg(room)));
+            if (column != ClassTableModel::Trend)
+                QCOMPARE(room, widest);
+        }
+        painter.end();
+    }
+
+    // The selected trainee's charts follow the table on the printed page.
+    void printsTheSelectedTraineesCharts()
+    {
+        const QString folder = fx->dir.filePath(QStringLiteral("pdf"));
+        ui::setPdfOutputFolder(folder);
+        window->printTable();
+        const QFileInfoList tableOnly = QDir(folder).entryInfoList(QDir::Files);
+        QCOMPARE(tableOnly.size(), 1);
+        window->selectRow(0);
+        window->printTable();
+        QFileInfoList both = QDir(folder).entryInfoList(QDir::Files);
+        both.removeIf([&](const QFileInfo &file) { return file == tableOnly.first(); });
+        QCOMPARE(both.size(), 1);
+        // The charts are a picture: that document is many times the table's alone.
+        QVERIFY2(both.first().size() > 4 * tableOnly.first().size(),
+                 qPrintable(QStringLiteral("%1 / %2").arg(both.first().size()).arg(tableOnly.first().size())));
+    }
+
+    // Trainees' desktops wrote their dates in five locales: the table shows them in one form,
+    // sorts them as dates and counts the last seven days.
+    void mixedClassShowsAndSortsDates()
+    {
+        window->setToday(korven::test::MixedToday);
+        window->openFolder(fx->writeMixedClass());
+        window->table->sortByColumn(ClassTableModel::LastDate, Qt::AscendingOrder);
+        QCOMPARE(idsShown(window->table).mid(0, 3), (QStringList{"de_de", "en_us", "en_gb"}));
+        const QAbstractItemModel *model = window->table->model();
+        QCOMPARE(model->index(1, ClassTableModel::LastDate).data().toString(), QStringLiteral("2026-12-04"));
+        QCOMPARE(model->headerData(ClassTableModel::LastWeek, Qt::Horizontal).toString(), QStringLiteral("Last 7 days"));
+        QCOMPARE(model->index(1, ClassTableModel::LastWeek).data().toString(), QStringLiteral("1"));
+        window->table->sortByColumn(ClassTableModel::LastWeek, Qt::DescendingOrder);
+        QCOMPARE(idsShown(window->table).mid(0, 2), (QStringList{"c_posix", "ja_jp"}));
     }
 };
 
