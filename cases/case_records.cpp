@@ -1,6 +1,7 @@
 #include "cases/case_records.h"
 
 #include "exercise/errors.h"
+#include "files/file_errors.h"
 #include "files/text_file.h"
 
 #include <QDir>
@@ -129,7 +130,7 @@ void appendCaseRecord(const QString &path, const CaseRecord &record)
     const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
     const LineCount existing = exists ? countTextLines(path, RecordFileLimits.maxBytes) : LineCount{};
     if (!exists || existing.bytes == 0) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
+        makeFolders(QFileInfo(path).absolutePath());
         writeFileAtomically(path, (caseRecordHeader() + QStringLiteral("\r\n") + line).toUtf8());
         return;
     }

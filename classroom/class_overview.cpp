@@ -2,6 +2,7 @@
 
 #include "cases/case_records.h"
 #include "exercise/errors.h"
+#include "files/file_errors.h"
 #include "users/user_files.h"
 
 #include <QCoreApplication>
@@ -21,8 +22,8 @@ QStringList traineeIds(const QString &resultFolder)
         throw KorvenError(QCoreApplication::translate("ClassOverview", "The folder %1 does not exist.").arg(shown));
     if (!folder.isDir())
         throw KorvenError(QCoreApplication::translate("ClassOverview", "%1 is not a folder.").arg(shown));
-    if (!folder.isReadable() || !folder.isExecutable())
-        throw KorvenError(QCoreApplication::translate("ClassOverview", "The folder %1 cannot be read.").arg(shown));
+    if (const QString fault = entryFault(resultFolder, EntryKind::Folder); !fault.isEmpty())
+        throw KorvenError(QCoreApplication::translate("ClassOverview", "The folder %1 cannot be read: %2.").arg(shown, fault));
     QStringList ids;
     const QDir dir(resultFolder);
     for (const QString &id : listKnownIds(resultFolder)) {

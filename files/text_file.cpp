@@ -1,6 +1,7 @@
 #include "files/text_file.h"
 
 #include "exercise/errors.h"
+#include "files/file_errors.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,7 +26,17 @@ constexpr const char *Cp932Name = "windows-31j";
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 
-QString causeOf(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString causeOf(int error) { return fileErrorText(error); }
+
+// The cause of a failed open of `path`: a missing folder is named as such, since "no such file"
+// would send a person looking for the wrong thing.
+QString openCause(const QString &path, int error)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (error == ENOENT && !QFileInfo(folder).isDir())
+        return QCoreApplication::translate("TextFile", "the folder %1 does not exist").arg(shown(folder));
+    return causeOf(error);
+}
 
 // A file descriptor closed when it goes out of scope.
 class Fd {
@@ -79,8 +90,10 @@ int openRegular(const QString &path, int flags, struct stat &st, const char *ver
     const int fd = ::open(name.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        if (error == ENOENT)
+        if (error == ENOENT && QFileInfo(QFileInfo(path).absolutePath()).isDir())
             throw KorvenError(QCoreApplication::translate("TextFile", "File not found: %1").arg(shown(path)));
+        if (error == ENOENT)
+            throw KorvenError(QCoreApplication::translate("TextFile", "File not found: %1; %2.").arg(shown(path), openCause(path, error)));
         struct stat lst;
         if ((error == ELOOP || error == ENXIO || error == EISDIR) && ::lstat(name.constData(), &lst) == 0)
             throw KorvenError(notRegular(path, lst.st_mode));
@@ -181,8 +194,10 @@ void readChunks(const QString &path, qint64 maxBytes, Start start, Take take)
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0)
-            throw KorvenError(QCoreApplication::translate("TextFile", "Cannot read %1: %2").arg(shown(path), causeOf(errno)));
+        if (n < 0) {
+            const int error = errno;
+            throw KorvenError(QCoreApplication::translate("TextFile", "Cannot read %1: %2").arg(shown(path), causeOf(error)));
+        }
         if (n == 0)
             break;
         total += n;
@@ -398,8 +413,10 @@ void writeFileAtomically(const QString &path, const std::function<void(const Byt
         if (raw < 0 && errno != EEXIST)
             break;
     }
-    if (raw < 0)
-        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot write %1: %2").arg(shown(path), causeOf(errno)));
+    if (raw < 0) {
+        const int error = errno;
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot write %1: %2").arg(shown(path), openCause(path, error)));
+    }
     Fd fd(raw);
     if (exists || access == FileAccess::OwnerOnly)
         ::fchmod(fd.get(), mode); // the umask may have narrowed it

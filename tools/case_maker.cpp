@@ -1,6 +1,7 @@
 #include "tools/case_maker.h"
 
 #include "exercise/errors.h"
+#include "files/file_errors.h"
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"
 #include "tools/bmp_writer.h"
@@ -151,12 +152,10 @@ void makeCase(const CaseRecipe &recipe, const std::vector<Ideogram> &ideograms, 
     for (int c = 0; c < int(lineOfCell.size()); ++c)
         cells.push_back(paintCell(lineChromosomes[lineOfCell[c]], ideogram, finest, recipe.seed, c, threads));
 
-    if (!out.mkpath(QStringLiteral(".")))
-        throw KorvenError(QCoreApplication::translate("CaseMaker", "%1: cannot create the folder").arg(outDir));
+    makeFolders(outDir);
     const QString building = out.filePath(QStringLiteral(".%1.building").arg(name));
     removeFolder(building); // left by a run that was killed
-    if (!QDir().mkpath(building))
-        throw KorvenError(QCoreApplication::translate("CaseMaker", "%1: cannot create the folder").arg(building));
+    makeFolders(building);
     try {
         CaseFile file;
         file.karyotype = recipe.karyotype;
@@ -179,12 +178,14 @@ void makeCase(const CaseRecipe &recipe, const std::vector<Ideogram> &ideograms, 
         const QString old = out.filePath(QStringLiteral(".%1.old").arg(name));
         removeFolder(old);
         const bool hadOld = QFileInfo::exists(target);
-        if (hadOld && !out.rename(name, QFileInfo(old).fileName()))
-            throw KorvenError(QCoreApplication::translate("CaseMaker", "%1: cannot be replaced").arg(target));
-        if (!out.rename(QFileInfo(building).fileName(), name)) {
+        if (hadOld)
+            renameEntry(out.filePath(name), old);
+        try {
+            renameEntry(building, out.filePath(name));
+        } catch (const KorvenError &) {
             if (hadOld)
                 out.rename(QFileInfo(old).fileName(), name);
-            throw KorvenError(QCoreApplication::translate("CaseMaker", "%1: cannot be written").arg(target));
+            throw;
         }
         flushFolder(outDir);
         removeFolder(old);
@@ -219,8 +220,8 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
         }
         listed << piece.file;
         QImage image;
-        if (!QFileInfo(bitmap).isFile()) {
-            faults << QCoreApplication::translate("CaseMaker", "%1: missing").arg(bitmap);
+        if (const QString fault = entryFault(bitmap, EntryKind::File); !fault.isEmpty()) {
+            faults << QStringLiteral("%1: %2").arg(bitmap, fault);
         } else if (const QString fault = bmp24FileFault(bitmap); !fault.isEmpty()) {
             faults << QStringLiteral("%1: %2").arg(bitmap, fault);
         } else {

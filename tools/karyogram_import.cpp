@@ -2,6 +2,7 @@
 
 #include "exercise/catalogue.h"
 #include "exercise/errors.h"
+#include "files/file_errors.h"
 #include "files/text_file.h"
 #include "tools/bmp_writer.h"
 #include "tools/karyogram_sheet.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <opencv2/imgproc.hpp>
 
 namespace korven {
@@ -31,17 +33,21 @@ void moveIntoPlace(const QString &aside, const QString &relativeTarget)
     QString old;
     if (QFileInfo::exists(target)) {
         QTemporaryDir holder(parent.filePath(QStringLiteral(".korven-old-XXXXXX")));
-        if (!holder.isValid())
-            throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot make room to replace it").arg(target));
+        if (!holder.isValid()) {
+            const int error = errno;
+            throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot make room to replace it: %2")
+                                  .arg(target, error ? fileErrorText(error) : holder.errorString()));
+        }
         old = holder.path();
         holder.remove();
-        if (!parent.rename(target, old))
-            throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot be replaced (is it open elsewhere?)").arg(target));
+        renameEntry(target, old);
     }
-    if (!parent.rename(aside, target)) {
+    try {
+        renameEntry(aside, target);
+    } catch (const KorvenError &) {
         if (!old.isEmpty())
             parent.rename(old, target);
-        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot be written").arg(target));
+        throw;
     }
     if (!old.isEmpty())
         QDir(old).removeRecursively();
@@ -221,14 +227,15 @@ ImportResult importKaryogram(const ImportOptions &options)
     // Built aside in the same folder, checked as `check` would, then renamed into place: the set
     // appears whole and sound or not at all. The set's folder is made inside the temporary one,
     // so it carries its own name and the usual permissions when it moves.
-    if (!QDir().mkpath(options.imagesDir))
-        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot create the folder").arg(options.imagesDir));
+    makeFolders(options.imagesDir);
     QTemporaryDir aside(QDir(options.imagesDir).filePath(QStringLiteral(".korven-import-XXXXXX")));
-    if (!aside.isValid())
-        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot write there (%2)").arg(options.imagesDir, aside.errorString()));
+    if (!aside.isValid()) {
+        const int error = errno;
+        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot write there: %2")
+                              .arg(options.imagesDir, error ? fileErrorText(error) : aside.errorString()));
+    }
     const QString built = QDir(aside.path()).filePath(options.name);
-    if (!QDir().mkdir(built))
-        throw KorvenError(QCoreApplication::translate("KaryogramImport", "%1: cannot create the folder").arg(built));
+    makeFolders(built);
     for (int piece = 0; piece < PieceCount; ++piece)
         writeFileAtomically(QDir(built).filePath(pieceFileName(piece)), encodeBmp24(chromosomeBitmap(s, piece)));
     writeFileAtomically(listingPath(built), linesToCp932(listingLines(built)));

@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/program_folder.h"
 #include "exercise/errors.h"
+#include "files/file_errors.h"
 #include "exercise/catalogue.h"
 #include "iscn/karyotype.h"
 #include "tools/case_catalogue.h"
@@ -381,6 +382,9 @@ int runList(const QStringList &args)
 {
     if (args.size() > 1)
         return usageError(QCoreApplication::translate("korven-problems", "list takes at most one folder"));
+    if (!args.isEmpty())
+        if (const QString fault = entryFault(args[0], EntryKind::Folder); !fault.isEmpty())
+            throw KorvenError(QStringLiteral("%1: %2").arg(args[0], fault));
     // The folders the trainer reads, numbered together as its problem list numbers them: the
     // user's own Images folder first, then the bundled one.
     const QStringList folders = !args.isEmpty() ? QStringList{args[0]} : locations().imagesFolders();

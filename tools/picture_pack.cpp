@@ -1,6 +1,7 @@
 #include "tools/picture_pack.h"
 
 #include "exercise/errors.h"
+#include "files/file_errors.h"
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"
 #include "tools/bmp_writer.h"
@@ -52,8 +53,8 @@ QString keepName(const QDir &originals, const QString &fileName)
 QStringList packPictures(const QString &folder)
 {
     const QDir dir(folder);
-    if (!QFileInfo(folder).isDir())
-        throw KorvenError(QCoreApplication::translate("PicturePack", "%1: no such folder").arg(folder));
+    if (const QString fault = entryFault(folder, EntryKind::Folder); !fault.isEmpty())
+        throw KorvenError(QStringLiteral("%1: %2").arg(folder, fault));
     QStringList readable;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         readable << QString::fromLatin1(format).toLower();
@@ -107,12 +108,11 @@ QStringList packPictures(const QString &folder)
     QStringList report;
     if (!conversions.empty()) {
         const QDir originals(dir.filePath(QStringLiteral("originals")));
-        if (!QDir().mkpath(originals.path()))
-            throw KorvenError(QCoreApplication::translate("PicturePack", "%1: cannot create the folder").arg(originals.path()));
+        makeFolders(originals.path());
         for (const Conversion &c : conversions) {
             const QString kept = keepName(originals, QFileInfo(c.source).fileName());
-            if (!QFile::rename(c.source, kept) || !QFile::rename(c.target + QStringLiteral(".part"), c.target))
-                throw KorvenError(QCoreApplication::translate("PicturePack", "%1: cannot be replaced").arg(c.target));
+            renameEntry(c.source, kept);
+            renameEntry(c.target + QStringLiteral(".part"), c.target);
             report << QCoreApplication::translate("PicturePack", "converted %1 to %2 (original kept as %3)")
                           .arg(QFileInfo(c.source).fileName(), QFileInfo(c.target).fileName(),
                                QDir(folder).relativeFilePath(kept));

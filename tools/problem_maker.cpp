@@ -2,6 +2,7 @@
 
 #include "exercise/catalogue.h"
 #include "files/comma_text.h"
+#include "files/file_errors.h"
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"
@@ -36,8 +37,7 @@ QString folderName(const QString &folder)
 void makeOne(const std::vector<Ideogram> &ideograms, const MakeOptions &options, int index, const QString &name)
 {
     const QString folder = QDir(options.outDir).filePath(name);
-    if (!QDir().mkpath(folder))
-        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot create the folder").arg(folder));
+    makeFolders(folder);
     const ProblemPlan plan = planProblem(ideograms, options.seed, index, isFemaleProblem(name));
     for (int piece = 0; piece < PieceCount; ++piece) {
         const QImage image = renderPiece(plan, options.seed, index, piece);
@@ -121,8 +121,7 @@ int makeProblems(const MakeOptions &options)
                 indexes << position - 1;
         }
     }
-    if (!QDir().mkpath(options.outDir))
-        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot create the folder").arg(options.outDir));
+    makeFolders(options.outDir);
 
     // The sample image for the settings preview: piece 1-1 of the first catalogue problem.
     if (options.writeSample) {
@@ -162,11 +161,8 @@ QStringList listingLines(const QString &folder)
     QStringList lines;
     for (int piece = 0; piece < PieceCount; ++piece) {
         const QString path = QDir(folder).filePath(pieceFileName(piece));
-        const int check = checkValue(path);
-        if (check < 0)
-            throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: cannot be read").arg(path));
-        lines << joinCommaText({pieceFileName(piece), QString::number(QFileInfo(path).size()),
-                                QString::number(check)});
+        const qint64 size = regularFileSize(path); // throws, naming the cause, when it cannot be read
+        lines << joinCommaText({pieceFileName(piece), QString::number(size), QString::number(checkValue(path))});
     }
     return lines;
 }
@@ -176,8 +172,8 @@ QStringList bitmapFaults(const QString &folder)
     QStringList faults;
     for (int piece = 0; piece < PieceCount; ++piece) {
         const QString path = QDir(folder).filePath(pieceFileName(piece));
-        if (!QFileInfo(path).isFile()) {
-            faults << QCoreApplication::translate("ProblemMaker", "%1: missing").arg(path);
+        if (const QString fault = entryFault(path, EntryKind::File); !fault.isEmpty()) {
+            faults << QStringLiteral("%1: %2").arg(path, fault);
             continue;
         }
         const QString fault = bmp24FileFault(path);
@@ -196,8 +192,8 @@ QStringList bitmapFaults(const QString &folder)
 
 void packProblem(const QString &folder)
 {
-    if (!QFileInfo(folder).isDir())
-        throw KorvenError(QCoreApplication::translate("ProblemMaker", "%1: no such folder").arg(folder));
+    if (const QString fault = entryFault(folder, EntryKind::Folder); !fault.isEmpty())
+        throw KorvenError(QStringLiteral("%1: %2").arg(folder, fault));
     const QStringList faults = bitmapFaults(folder);
     if (!faults.isEmpty())
         throw KorvenError(QCoreApplication::translate("ProblemMaker", "no listing written for %1:\n  %2").arg(folder, faults.join(QStringLiteral("\n  "))));
@@ -206,13 +202,13 @@ void packProblem(const QString &folder)
 
 QStringList checkProblem(const QString &folder)
 {
-    if (!QFileInfo(folder).isDir())
-        return {QCoreApplication::translate("ProblemMaker", "%1: no such folder").arg(folder)};
+    if (const QString fault = entryFault(folder, EntryKind::Folder); !fault.isEmpty())
+        return {QStringLiteral("%1: %2").arg(folder, fault)};
     QStringList faults = bitmapFaults(folder);
 
     const QString listing = listingPath(folder);
-    if (!QFileInfo(listing).isFile())
-        return faults << QCoreApplication::translate("ProblemMaker", "%1: missing").arg(listing);
+    if (const QString fault = entryFault(listing, EntryKind::File); !fault.isEmpty())
+        return faults << QStringLiteral("%1: %2").arg(listing, fault);
     QStringList lines;
     try {
         lines = readTextLines(listing);
@@ -236,12 +232,10 @@ QStringList checkProblem(const QString &folder)
             continue;
         }
         const QString path = QDir(folder).filePath(pieceFileName(piece));
-        if (!QFileInfo(path).isFile())
-            continue; // already reported as missing
+        if (!entryFault(path, EntryKind::File).isEmpty())
+            continue; // already reported
         const int actual = checkValue(path);
-        if (actual < 0)
-            faults << QCoreApplication::translate("ProblemMaker", "%1: cannot be read").arg(path);
-        else if (actual != listed)
+        if (actual >= 0 && actual != listed)
             faults << QCoreApplication::translate("ProblemMaker", "%1: listed check value %2 differs from %3 computed for %4")
                           .arg(where).arg(listed).arg(actual).arg(pieceFileName(piece));
     }

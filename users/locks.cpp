@@ -1,6 +1,7 @@
 #include "users/locks.h"
 
 #include "exercise/errors.h"
+#include "files/file_errors.h"
 #include "files/text_file.h"
 
 #include <QCoreApplication>
@@ -36,7 +37,7 @@ void explainFailure(LockAttempt &attempt, const QString &path)
     const QString shown = QDir::toNativeSeparators(path);
     attempt.readOnly = error == EROFS || error == EACCES || error == EPERM;
     attempt.reason = error != 0
-        ? QCoreApplication::translate("Locks", "cannot create %1: %2").arg(shown, QString::fromLocal8Bit(std::strerror(error)))
+        ? QCoreApplication::translate("Locks", "cannot create %1: %2").arg(shown, fileErrorText(error))
         : QCoreApplication::translate("Locks", "cannot create %1").arg(shown);
 }
 

@@ -1,6 +1,7 @@
 #include "users/user_files.h"
 
 #include "exercise/errors.h"
+#include "files/file_errors.h"
 #include "files/text_file.h"
 #include "users/id_rules.h"
 #include "users/trial_records.h"
@@ -259,8 +260,7 @@ CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
     if (!passwordProblem.isEmpty())
         throw KorvenError(passwordProblem);
 
-    if (!QDir(resultFolder).exists() && !QDir().mkpath(resultFolder))
-        throw KorvenError(QCoreApplication::translate("UserFiles", "Cannot create the folder %1.").arg(shown(resultFolder)));
+    makeFolders(resultFolder);
     removeStaleCreations(resultFolder);
 
     const QString folder = userFolder(resultFolder, id);
@@ -285,7 +285,7 @@ CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
                                             + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("-XXXXXX"));
     if (!::mkdtemp(building.data()))
         throw KorvenError(QCoreApplication::translate("UserFiles", "Cannot create a folder in %1: %2")
-                              .arg(shown(resultFolder), QString::fromLocal8Bit(std::strerror(errno))));
+                              .arg(shown(resultFolder), fileErrorText(errno)));
     const QString temporary = QFile::decodeName(building);
     // The ID's folder and files are its user's alone: on a shared Result folder no classmate reads
     // a password or changes a record.
@@ -303,7 +303,7 @@ CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
                 return CreateUserResult::FolderExists;
             }
             throw KorvenError(QCoreApplication::translate("UserFiles", "Cannot create the folder %1: %2")
-                                  .arg(shown(folder), QString::fromLocal8Bit(std::strerror(error))));
+                                  .arg(shown(folder), fileErrorText(error)));
         }
     } catch (const KorvenError &) {
         QDir(temporary).removeRecursively();

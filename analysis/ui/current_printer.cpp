@@ -2,10 +2,12 @@
 
 #include "app/ui/messages.h"
 #include "exercise/errors.h"
+#include "files/file_errors.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -14,11 +16,30 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QWidget>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace korven::ui {
 
 namespace {
+
+// The likely cause of a PDF file that could not be written, which the printer does not report:
+// the folder refuses it, or the disk is full.
+QString pdfWriteCause(const QString &pdfPath)
+{
+    const QString folder = QFileInfo(pdfPath).absolutePath();
+    if (const QString fault = entryFault(folder, EntryKind::Folder); !fault.isEmpty())
+        return fault;
+    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
+        return fileErrorText(errno);
+    const QStorageInfo disk(folder);
+    if (disk.isValid() && disk.bytesAvailable() <= 0)
+        return fileErrorText(ENOSPC);
+    return QCoreApplication::translate("KorvenPrinting", "the printer gave no reason");
+}
 
 // The report's positions are device pixels meant for a printer of this resolution; PDF files use
 // it so that they look like the printed page.
@@ -123,9 +144,7 @@ PrintDocument::PrintDocument(const QString &what, const QString &id, const QDate
     QPrinter &printer = currentPrinter();
     if (state().pdfFolder) {
         const QString folder = pdfOutputFolder();
-        if (!QDir().mkpath(folder))
-            throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Cannot print: the folder %1 cannot be created.")
-                                  .arg(QDir::toNativeSeparators(folder)));
+        makeFolders(folder);
         pdfPath_ = unusedPath(folder, pdfFileName(what, id, when));
         printer.setOutputFileName(pdfPath_);
         removeOnAbort_ = true;
@@ -137,8 +156,8 @@ PrintDocument::PrintDocument(const QString &what, const QString &id, const QDate
     printer.setDocName(QStringLiteral("KORVEN"));
     if (!painter_.begin(&printer)) {
         if (!pdfPath_.isEmpty())
-            throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Cannot print: the file %1 cannot be written.")
-                                  .arg(QDir::toNativeSeparators(pdfPath_)));
+            throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Cannot print: the file %1 cannot be written (%2).")
+                                  .arg(QDir::toNativeSeparators(pdfPath_), pdfWriteCause(pdfPath_)));
         throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Cannot print: the printer \"%1\" is not ready for printing.")
                               .arg(printer.printerName()));
     }
@@ -185,8 +204,8 @@ QString PrintDocument::finish()
     const bool ended = painter_.end();
     if (!ended || printer->printerState() == QPrinter::Error) {
         if (!pdfPath_.isEmpty())
-            throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Printing failed: the file %1 could not be written.")
-                                  .arg(QDir::toNativeSeparators(pdfPath_)));
+            throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Printing failed: the file %1 could not be written (%2).")
+                                  .arg(QDir::toNativeSeparators(pdfPath_), pdfWriteCause(pdfPath_)));
         throw KorvenError(QCoreApplication::translate("KorvenPrinting", "Printing failed on the printer \"%1\".")
                               .arg(printer->printerName()));
     }

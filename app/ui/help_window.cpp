@@ -1,6 +1,7 @@
 #include "app/ui/help_window.h"
 
 #include "app/ui/messages.h"
+#include "files/file_errors.h"
 
 #include <QDesktopServices>
 #include <QCoreApplication>
@@ -54,8 +55,8 @@ void showInOwnWindow(const QString &path, QWidget *owner)
 
 void openManual(const QString &path, QWidget *owner)
 {
-    if (!QFileInfo(path).isFile()) {
-        reportError(QCoreApplication::translate("HelpWindow", "The help file %1 is missing.").arg(QDir::toNativeSeparators(path)));
+    if (const QString fault = entryFault(path, EntryKind::File); !fault.isEmpty()) {
+        reportError(QCoreApplication::translate("HelpWindow", "The help file %1 cannot be opened: %2.").arg(QDir::toNativeSeparators(path), fault));
         return;
     }
     // xdg-open starts even when no viewer is set for the file and then fails with an exit code,

@@ -262,24 +262,8 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>%1 はすでにあります</translation>
     </message>
     <message>
-        <source>%1: cannot create the folder</source>
-        <translation>%1: フォルダを作れません</translation>
-    </message>
-    <message>
-        <source>%1: cannot be replaced</source>
-        <translation>%1: 置き換えられません</translation>
-    </message>
-    <message>
-        <source>%1: cannot be written</source>
-        <translation>%1: 書き込めません</translation>
-    </message>
-    <message>
         <source>%1: listed twice</source>
         <translation>%1: 二度記載されています</translation>
-    </message>
-    <message>
-        <source>%1: missing</source>
-        <translation>%1: ありません</translation>
     </message>
     <message>
         <source>%1: not listed in case.txt</source>
@@ -580,8 +564,8 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <translation>%1 はフォルダではありません。</translation>
     </message>
     <message>
-        <source>The folder %1 cannot be read.</source>
-        <translation>フォルダ %1 を読み取れません。</translation>
+        <source>The folder %1 cannot be read: %2.</source>
+        <translation>フォルダ %1 を読めません: %2。</translation>
     </message>
 </context>
 <context>
@@ -589,6 +573,105 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1 lies in the Result folder, which is only read.</source>
         <translation>%1 は Result フォルダの中にあります。Result フォルダは読み取るだけで、書き込みません。</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>アクセス権がありません</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>ファイルまたはフォルダがありません</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder</source>
+        <translation>パスの途中にフォルダでないものがあります</translation>
+    </message>
+    <message>
+        <source>It is a folder</source>
+        <translation>フォルダです</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>ディスクの空き容量がありません</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>ディスク使用量の上限を超えました</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>読み取り専用のファイルシステムです</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>ファイルが大きすぎます</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>ファイル名が長すぎます</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>開いているファイルが多すぎます</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>入出力エラー</translation>
+    </message>
+    <message>
+        <source>It exists already</source>
+        <translation>すでに存在します</translation>
+    </message>
+    <message>
+        <source>The folder is not empty</source>
+        <translation>フォルダが空ではありません</translation>
+    </message>
+    <message>
+        <source>It is in use</source>
+        <translation>使用中です</translation>
+    </message>
+    <message>
+        <source>Too many symbolic links</source>
+        <translation>シンボリックリンクが多すぎます</translation>
+    </message>
+    <message>
+        <source>It lies on another file system</source>
+        <translation>別のファイルシステム上にあります</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>フォルダがありません</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>a file, not a folder</source>
+        <translation>フォルダではなくファイルです</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>ファイルではなくフォルダです</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: a file of that name is in the way</source>
+        <translation>フォルダ %1 を作成できません: 同じ名前のファイルがあります</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>フォルダ %1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move %1 to %2: %3</source>
+        <translation>%1 を %2 に移動できません: %3</translation>
     </message>
 </context>
 <context>
@@ -611,8 +694,8 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>The help file %1 is missing.</source>
-        <translation>ヘルプファイル %1 が見つかりません。</translation>
+        <source>The help file %1 cannot be opened: %2.</source>
+        <translation>ヘルプファイル %1 を開けません: %2。</translation>
     </message>
 </context>
 <context>
@@ -657,18 +740,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
 <context>
     <name>KaryogramImport</name>
     <message>
-        <source>%1: cannot make room to replace it</source>
-        <translation>%1: 置き換えるための場所を用意できません</translation>
-    </message>
-    <message>
-        <source>%1: cannot be replaced (is it open elsewhere?)</source>
-        <translation>%1: 置き換えられません(ほかで開かれていませんか？)</translation>
-    </message>
-    <message>
-        <source>%1: cannot be written</source>
-        <translation>%1: 書き込めません</translation>
-    </message>
-    <message>
         <source>row %1: %2</source>
         <translation>%1 段目: %2</translation>
     </message>
@@ -709,14 +780,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <translation>%1 は男性の核型ですが、%2 の最後の 2 本は長さがほぼ同じです(%3 と %4 画素: X が 2 本で Y がありません)。女性の目録名(%5...)を使ってください</translation>
     </message>
     <message>
-        <source>%1: cannot create the folder</source>
-        <translation>%1: フォルダを作成できません</translation>
-    </message>
-    <message>
-        <source>%1: cannot write there (%2)</source>
-        <translation>%1: そこに書き込めません(%2)</translation>
-    </message>
-    <message>
         <source>the picture has a dark background; it was inverted</source>
         <translation>画像の背景が暗いため、明暗を反転しました</translation>
     </message>
@@ -753,6 +816,14 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
 %2</source>
         <translation>%1: この画像から切り出したセットは正しくありません。何も書き込んでいません:
 %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot make room to replace it: %2</source>
+        <translation>%1: 置き換えの準備ができません: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write there: %2</source>
+        <translation>%1: ここに書き込めません: %2</translation>
     </message>
 </context>
 <context>
@@ -1099,20 +1170,8 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <translation>プリンタの設定</translation>
     </message>
     <message>
-        <source>Cannot print: the folder %1 cannot be created.</source>
-        <translation>印刷できません: フォルダ %1 を作成できません。</translation>
-    </message>
-    <message>
-        <source>Cannot print: the file %1 cannot be written.</source>
-        <translation>印刷できません: ファイル %1 に書き込めません。</translation>
-    </message>
-    <message>
         <source>Cannot print: the printer &quot;%1&quot; is not ready for printing.</source>
         <translation>印刷できません: プリンタ「%1」は印刷できる状態ではありません。</translation>
-    </message>
-    <message>
-        <source>Printing failed: the file %1 could not be written.</source>
-        <translation>印刷に失敗しました: ファイル %1 に書き込めませんでした。</translation>
     </message>
     <message>
         <source>Printing failed on the printer &quot;%1&quot;.</source>
@@ -1123,6 +1182,18 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
 %1</source>
         <translation>PDFファイルに印刷しました
 %1</translation>
+    </message>
+    <message>
+        <source>Cannot print: the file %1 cannot be written (%2).</source>
+        <translation>印刷できません: ファイル %1 に書き込めません（%2）。</translation>
+    </message>
+    <message>
+        <source>the printer gave no reason</source>
+        <translation>プリンタは理由を返しませんでした</translation>
+    </message>
+    <message>
+        <source>Printing failed: the file %1 could not be written (%2).</source>
+        <translation>印刷に失敗しました: ファイル %1 に書き込めませんでした（%2）。</translation>
     </message>
 </context>
 <context>
@@ -1169,10 +1240,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
 <context>
     <name>PicturePack</name>
     <message>
-        <source>%1: no such folder</source>
-        <translation>%1: フォルダがありません</translation>
-    </message>
-    <message>
         <source>%1: missing; add the picture as %2.bmp, %2.png or %2.jpg</source>
         <translation>%1: ありません。画像を %2.bmp、%2.png、%2.jpg のいずれかとして追加してください</translation>
     </message>
@@ -1185,14 +1252,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
   %2</source>
         <translation>%1 の一覧ファイルは書き込まず、何も変更していません:
   %2</translation>
-    </message>
-    <message>
-        <source>%1: cannot create the folder</source>
-        <translation>%1: フォルダを作成できません</translation>
-    </message>
-    <message>
-        <source>%1: cannot be replaced</source>
-        <translation>%1: 置き換えられません</translation>
     </message>
     <message>
         <source>converted %1 to %2 (original kept as %3)</source>
@@ -1279,24 +1338,8 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
 <context>
     <name>ProblemMaker</name>
     <message>
-        <source>%1: cannot create the folder</source>
-        <translation>%1: フォルダを作成できません</translation>
-    </message>
-    <message>
         <source>problem %1 is not in the catalogue (1 to %2)</source>
         <translation>問題 %1 は目録にありません(1 から %2)</translation>
-    </message>
-    <message>
-        <source>%1: cannot be read</source>
-        <translation>%1: 読めません</translation>
-    </message>
-    <message>
-        <source>%1: missing</source>
-        <translation>%1: ありません</translation>
-    </message>
-    <message>
-        <source>%1: no such folder</source>
-        <translation>%1: そのようなフォルダはありません</translation>
     </message>
     <message>
         <source>no listing written for %1:
@@ -1920,6 +1963,14 @@ Reset the settings of %2 to the defaults and log in?</source>
         <source>%1 has too many lines (%2; at most %3 are read). It was left alone.</source>
         <translation>%1 は行が多すぎます(%2 行。読み込むのは %3 行までです)。手を付けずにおきました。</translation>
     </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>フォルダ %1 がありません</translation>
+    </message>
+    <message>
+        <source>File not found: %1; %2.</source>
+        <translation>ファイルが見つかりません: %1。%2。</translation>
+    </message>
 </context>
 <context>
     <name>TraineeSummary</name>
@@ -2042,10 +2093,6 @@ Reset the settings of %2 to the defaults and log in?</source>
     <message>
         <source>Line 4 of the settings file %1 is not a real number: &quot;%2&quot;.</source>
         <translation>設定ファイル %1 の 4 行目が実数ではありません:「%2」</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>フォルダ %1 を作成できません。</translation>
     </message>
     <message>
         <source>Cannot create a folder in %1: %2</source>

@@ -180,7 +180,7 @@ private slots:
     {
         writeRecords({record(0, Day, "001", {3}, 300), record(1, Day, "002", {}, 120)});
         OKBottomDlg->show();
-        QVERIFY(QTest::qWaitForWindowExposed(OKBottomDlg));
+        QVERIFY(QTest::qWaitForWindowExposed(OKBottomDlg, 60000));
         for (QChartView *view : {OKBottomDlg->Chart1, OKBottomDlg->Chart3, OKBottomDlg->Chart2}) {
             for (const QAbstractAxis *axis : view->chart()->axes()) {
                 const QString title = QString(axis->titleText()).replace(QStringLiteral("<br>"), QStringLiteral(" "));

@@ -300,7 +300,7 @@ private slots:
         QTest::addColumn<bool>("folderBlocked");
         QTest::addColumn<QString>("error");
         QTest::newRow("record file missing") << true << false << Id + QStringLiteral(".kek");
-        QTest::newRow("output folder cannot be made") << false << true << QStringLiteral("cannot be created");
+        QTest::newRow("output folder cannot be made") << false << true << QStringLiteral("is not a folder");
     }
     void reportFailures()
     {

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QProcess>
 #include <QtTest>
 
 using korven::test::WindowFixture;
@@ -72,7 +73,9 @@ void TestHelp::manual()
         QTRY_VERIFY_WITH_TIMEOUT(window->Browser->toPlainText().contains(QStringLiteral("Changed.")), 60000);
         QCOMPARE(f->findChildren<korven::ui::HelpWindow *>().size(), 1);
     } else {
-        QTest::qWait(200);
+        // The opener has ended (its process is gone) and no window of our own came up.
+        QTRY_VERIFY_WITH_TIMEOUT(f->findChildren<QProcess *>().isEmpty(), 60000);
+        QCoreApplication::processEvents();
         window = f->findChild<korven::ui::HelpWindow *>();
         QVERIFY(!window || !window->isVisible());
     }

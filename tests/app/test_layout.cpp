@@ -224,7 +224,7 @@ void TestLayout::functionKeys()
     QFETCH(int, key);
     QFETCH(QStringList, modals);
     test::WindowFixture fixture;
-    QVERIFY(QTest::qWaitForWindowActive(fixture.form()));
+    QVERIFY(QTest::qWaitForWindowActive(fixture.form(), 60000));
     QTest::keyClick(fixture.form(), Qt::Key(key));
     QCOMPARE(fixture.modals, modals);
 }

@@ -66,7 +66,7 @@ void TestStartup::windowSet()
     QVERIFY(!Form1);
 
     ui::showFirstWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(PasswordDlg));
+    QVERIFY(QTest::qWaitForWindowExposed(PasswordDlg, 60000));
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible() || w == PasswordDlg, qPrintable(w->objectName()));
     ui::destroyWindowSet();

@@ -10,6 +10,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include "support/file_modes.h"
+
 #include <QtTest>
 
 using namespace korven;
@@ -204,7 +206,12 @@ void TestCaseLogic::appendWritesHeaderOnce()
     const QString path = caseRecordPath(dir.path(), "ユーザ1");
     QVERIFY(path.endsWith("/ユーザ1/ユーザ1.cases"));
     QCOMPARE(int(readCaseRecords(path).records.size()), 0); // missing: no records
-    appendCaseRecord(path, sampleRecord());
+    {
+        // The folder and file it makes take the umask's modes, as every other file does.
+        korven::test::UmaskScope mask(022);
+        appendCaseRecord(path, sampleRecord());
+    }
+    QCOMPARE(korven::test::entriesWithOtherModes(QFileInfo(path).absolutePath(), 0755, 0644), QStringList());
     appendCaseRecord(path, sampleRecord());
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));

@@ -54,7 +54,7 @@ void TestCaseWalkthrough::workCase()
     CaseWindow w("walker");
     w.resize(1280, 1000);
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, 60000));
     w.openCase(name.mid(5).toInt() - 1); // case-NN is number NN of the list
     QCOMPARE(w.currentCase().name, name);
     for (int cell = 1; cell <= w.currentCase().cellCount(); ++cell) {
@@ -96,7 +96,7 @@ void TestCaseWalkthrough::workCase()
     for (CasePieceWidget *p : pieces)
         QCOMPARE(p->gradeColour(), pieceGradeColour(PieceGrade::Right));
     QTest::mouseClick(w.answerButton, Qt::LeftButton);
-    QVERIFY(QTest::qWaitForWindowExposed(w.answerWindow));
+    QVERIFY(QTest::qWaitForWindowExposed(w.answerWindow, 60000));
     shot(w.answerWindow, name + "-4-answer");
     const CaseRecords records = readCaseRecords(w.recordPath());
     QCOMPARE(int(records.records.size()), 1);

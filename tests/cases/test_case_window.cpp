@@ -118,7 +118,7 @@ void TestCaseWindow::countArrangeWriteEvaluate()
 {
     CaseWindow w("trainee1");
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, 60000));
     QCOMPARE(w.windowTitle(), QStringLiteral("KORVEN  Case work"));
     // Numbers only, never the folder's name.
     QCOMPARE(w.caseList->count(), 2);
@@ -213,7 +213,7 @@ void TestCaseWindow::mosaicCountedCellByCell()
 {
     CaseWindow w("trainee1");
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, 60000));
     w.openCase(1);
     const int expected[] = {3, 3, 3}; // the second cell (four chromosomes) counted one short
     for (int cell = 1; cell <= 3; ++cell) {
@@ -312,7 +312,7 @@ void TestCaseWindow::answerShowsSourceIdeograms()
         sources.push_back(loadCasePiece(folder, piece));
     CaseAnswerWindow answer(nullptr);
     answer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&answer));
+    QVERIFY(QTest::qWaitForWindowExposed(&answer, 60000));
     answer.showCase(folder, sources);
 
     // One panel per abnormality, one ideogram per source chromosome, a mark at each breakpoint.

@@ -105,7 +105,7 @@ void TestGradingWindow::initTestCase()
     ui::createExerciseWindow();
     Form1->UserId = UserName;
     Form1->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    QVERIFY(QTest::qWaitForWindowExposed(Form1, 60000));
 }
 
 void TestGradingWindow::init()
@@ -217,7 +217,7 @@ void TestGradingWindow::captionsWrap()
     QFETCH(QString, button);
     TForm1 fresh;
     fresh.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh, 60000));
     auto *b = fresh.findChild<QPushButton *>(button);
     QVERIFY(b);
     b->setEnabled(true);
@@ -470,7 +470,7 @@ void TestGradingWindow::referenceModeToggle()
         label->move(30, 30);
 
     Form1->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    QVERIFY(QTest::qWaitForWindowActive(Form1, 60000));
     QTest::keyClick(Form1, Qt::Key_F4);
     QVERIFY(Form1->N1->isChecked());
     QVERIFY(PagesDlg->Cheat->isChecked());

@@ -481,7 +481,7 @@ void TestWindowLifecycle::enterPressesNext()
 {
     WindowFixture fixture;
     TForm1 *f = fixture.form();
-    QVERIFY(QTest::qWaitForWindowActive(f));
+    QVERIFY(QTest::qWaitForWindowActive(f, 60000));
     f->ListBox3->setFocus();
     QTest::keyClick(f->ListBox3, Qt::Key_Return);
     QCOMPARE(visiblePieces(f), 46);

@@ -1,6 +1,7 @@
 // Comma text and the CP932 text files: splitting and joining, encoding, line ends, atomic
 // whole-file writes and appends.
 #include "files/comma_text.h"
+#include "files/file_errors.h"
 #include "exercise/errors.h"
 #include "files/text_file.h"
 
@@ -9,11 +10,13 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/time.h>
 #include <ctime>
+#include <unistd.h>
 
 using namespace korven;
 
@@ -245,6 +248,137 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(KorvenError, writeFileAtomically(path, "y"));
         QVERIFY_THROWS_EXCEPTION(KorvenError, appendToFile(path, "y"));
         QCOMPARE(readAll(dir.filePath("plain")), QByteArray("x"));
+    }
+
+    void refusalsNameTheCause_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("read, unreadable file") << "read" << "unreadable" << "Permission denied";
+        QTest::newRow("read, missing folder") << "read" << "no folder" << "does not exist";
+        QTest::newRow("write, missing folder") << "write" << "no folder" << "does not exist";
+        QTest::newRow("append, missing folder") << "append" << "no folder" << "does not exist";
+        QTest::newRow("write, read-only folder") << "write" << "read-only folder" << "Permission denied";
+        QTest::newRow("append, read-only file") << "append" << "read-only file" << "Permission denied";
+        QTest::newRow("write, full disk") << "write" << "full disk" << "No space left on device";
+        QTest::newRow("append, full disk") << "append" << "full disk" << "No space left on device";
+        QTest::newRow("make folder, file in the way") << "mkdir" << "file in the way" << "in the way";
+        QTest::newRow("make folder, read-only parent") << "mkdir" << "read-only folder" << "Permission denied";
+    }
+    void refusalsNameTheCause()
+    {
+        // Every refusal names the file and the operating system's cause, and changes nothing.
+        QFETCH(QString, operation);
+        QFETCH(QString, setup);
+        QFETCH(QString, cause);
+        const bool byPermission = setup == "unreadable" || setup.startsWith("read-only");
+        if (byPermission && ::geteuid() == 0)
+            QSKIP("permissions do not stop root; this row runs for other accounts");
+        QTemporaryDir dir;
+        QString folder = dir.path();
+        QByteArray mountPoint;
+        auto unmount = qScopeGuard([&] {
+            if (!mountPoint.isEmpty())
+                ::umount2(mountPoint.constData(), MNT_DETACH);
+        });
+        if (setup == "full disk") {
+            folder = dir.filePath("disk");
+            QVERIFY(QDir().mkdir(folder));
+            if (::mount("korven-test", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") != 0)
+                QSKIP("mounting a tmpfs is not allowed here");
+            mountPoint = QFile::encodeName(folder);
+        }
+        QString path = QDir(folder).filePath("user.kek");
+        const QByteArray old = "old\r\n";
+        if (setup == "no folder") {
+            path = dir.filePath("gone/user.kek");
+        } else if (setup == "file in the way") {
+            writeRaw(dir.filePath("plain"), old);
+            path = dir.filePath("plain");
+        } else {
+            writeRaw(path, old);
+        }
+        if (setup == "full disk") {
+            QFile filler(QDir(folder).filePath("filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (filler.write(QByteArray(4096, 'f')) > 0) {
+            }
+            while (filler.write(QByteArray(1, 'f')) > 0) {
+            }
+        }
+        if (setup == "unreadable")
+            QVERIFY(QFile::setPermissions(path, {}));
+        if (setup == "read-only file")
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        if (setup == "read-only folder") {
+            if (operation == "mkdir")
+                path = dir.filePath("locked/new");
+            QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+            QVERIFY(QFile::setPermissions(QFileInfo(path).absolutePath(), QFile::ReadOwner | QFile::ExeOwner));
+        }
+        const auto before = QDir(QFileInfo(path).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        QString message;
+        try {
+            if (operation == "read")
+                readTextLines(path);
+            else if (operation == "write")
+                writeFileAtomically(path, QByteArray(16 * 1024, 'x'));
+            else if (operation == "append")
+                appendToFile(path, QByteArray(16 * 1024, 'x'));
+            else
+                makeFolders(path);
+        } catch (const KorvenError &error) {
+            message = error.message();
+        }
+        QFile::setPermissions(QFileInfo(path).absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+
+        QVERIFY2(!message.isEmpty(), "no refusal");
+        QVERIFY2(message.contains(QDir::toNativeSeparators(QFileInfo(path).fileName())), qPrintable(message));
+        QVERIFY2(message.contains(cause, Qt::CaseInsensitive), qPrintable(message));
+        QVERIFY2(!message.contains("Unknown error"), qPrintable(message));
+        if (QFileInfo(path).isFile())
+            QCOMPARE(readAll(path), old);
+        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    }
+
+    void entryFaults_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("file") << "file" << int(EntryKind::File) << "";
+        QTest::newRow("folder") << "folder" << int(EntryKind::Folder) << "";
+        QTest::newRow("missing file") << "nothing" << int(EntryKind::File) << "missing";
+        QTest::newRow("missing folder") << "nothing" << int(EntryKind::Folder) << "no such folder";
+        QTest::newRow("folder for a file") << "folder" << int(EntryKind::File) << "a folder, not a file";
+        QTest::newRow("file for a folder") << "file" << int(EntryKind::Folder) << "a file, not a folder";
+        QTest::newRow("under a file") << "file/inside" << int(EntryKind::File) << "not a folder";
+        QTest::newRow("unreadable file") << "unreadable" << int(EntryKind::File) << "Permission denied";
+        QTest::newRow("closed folder") << "closed" << int(EntryKind::Folder) << "Permission denied";
+    }
+    void entryFaults()
+    {
+        // What a check says of an entry it cannot use: "missing" only when nothing is there.
+        QFETCH(QString, entry);
+        QFETCH(int, kind);
+        QFETCH(QString, fault);
+        if ((entry == "unreadable" || entry == "closed") && ::geteuid() == 0)
+            QSKIP("permissions do not stop root; this row runs for other accounts");
+        QTemporaryDir dir;
+        writeRaw(dir.filePath("file"), "x");
+        writeRaw(dir.filePath("unreadable"), "x");
+        QVERIFY(QFile::setPermissions(dir.filePath("unreadable"), {}));
+        QVERIFY(QDir().mkdir(dir.filePath("folder")) && QDir().mkdir(dir.filePath("closed")));
+        QVERIFY(QFile::setPermissions(dir.filePath("closed"), {}));
+        const QString found = entryFault(dir.filePath(entry), EntryKind(kind));
+        QFile::setPermissions(dir.filePath("closed"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (fault.isEmpty())
+            QCOMPARE(found, QString());
+        else
+            QVERIFY2(found.contains(fault, Qt::CaseInsensitive), qPrintable(found));
     }
 
     void hostileEntries_data()

@@ -106,7 +106,7 @@ WindowFixture::WindowFixture(const QStringList &problems, const PieceSizes &size
     f->setWindowState(Qt::WindowNoState);
     f->resize(DesignWidth, DesignHeight);
     f->show();
-    if (!QTest::qWaitForWindowExposed(f))
+    if (!QTest::qWaitForWindowExposed(f, 60000))
         qWarning("the exercise window was not exposed");
     QApplication::setActiveWindow(f);
 }

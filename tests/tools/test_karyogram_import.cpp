@@ -13,6 +13,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QPainter>
+#include "support/file_modes.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -579,9 +581,14 @@ private slots:
         tool.setProcessEnvironment(env);
         tool.setWorkingDirectory(temp_.path());
         const QString images = temp_.filePath(QStringLiteral("Images-tool"));
-        tool.start(QStringLiteral(KORVEN_TOOL), {"import", path, "--out", images, "--name", maleName_});
-        QVERIFY(tool.waitForFinished(-1));
+        {
+            // The set is built aside and renamed into place; it arrives with the umask's modes.
+            korven::test::UmaskScope mask(022);
+            tool.start(QStringLiteral(KORVEN_TOOL), {"import", path, "--out", images, "--name", maleName_});
+            QVERIFY(tool.waitForFinished(-1));
+        }
         QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(korven::test::entriesWithOtherModes(images, 0755, 0644), QStringList());
         QVERIFY2(QString::fromLocal8Bit(tool.readAllStandardOutput()).contains(QStringLiteral("wrote")), "no report");
         QCOMPARE(QString::fromLocal8Bit(tool.readAllStandardError()), QString()); // no Qt notices
 

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <unistd.h>
 
 using namespace korven;
 
@@ -207,12 +208,16 @@ private slots:
         QTest::newRow("8-bit bitmap") << "8bit" << QStringList{"2-1.bmp: 8 bits per pixel", ".set line 3"};
         QTest::newRow("bitmap changed after packing") << "grown" << QStringList{".set line 46", "23-2.bmp"};
         QTest::newRow("no listing") << "nolisting" << QStringList{".set: missing"};
+        QTest::newRow("folder in place of a bitmap") << "folder" << QStringList{"7-2.bmp: a folder, not a file"};
+        QTest::newRow("unreadable bitmap") << "unreadable" << QStringList{"7-2.bmp: Permission denied"};
     }
 
     void checkNamesEachFault()
     {
         QFETCH(QString, fault);
         QFETCH(QStringList, expected);
+        if (fault == QLatin1String("unreadable") && ::geteuid() == 0)
+            QSKIP("permissions do not stop root; this row runs for other accounts");
         const QString folder = freshCopy(QStringLiteral("check-") + fault);
         const QString listing = QDir(folder).filePath(QFileInfo(folder).fileName() + QStringLiteral(".set"));
         QStringList lines = readTextLines(listing);
@@ -234,6 +239,11 @@ private slots:
             file.write("\0", 1);
         } else if (fault == QLatin1String("nolisting")) {
             QVERIFY(QFile::remove(listing));
+        } else if (fault == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(QDir(folder).filePath(QStringLiteral("7-2.bmp"))));
+            QVERIFY(QDir(folder).mkdir(QStringLiteral("7-2.bmp")));
+        } else if (fault == QLatin1String("unreadable")) {
+            QVERIFY(QFile::setPermissions(QDir(folder).filePath(QStringLiteral("7-2.bmp")), {}));
         }
         if (QFileInfo::exists(listing))
             writeAll(listing, linesToCp932(lines));

@@ -112,7 +112,7 @@ class TestLogin : public QObject {
     {
         ui::createWindowSet();
         ui::showFirstWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(PasswordDlg));
+        QVERIFY(QTest::qWaitForWindowExposed(PasswordDlg, 60000));
     }
 
     void typeLogin(const QString &id, const QString &password)
@@ -639,7 +639,7 @@ private slots:
             dialog = NewID;
         }
         dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QVERIFY(QTest::qWaitForWindowActive(dialog, 60000));
         dialog->findChild<QWidget *>(QStringLiteral("ID"))->setFocus();
         QStringList seen{focusName(dialog)};
         for (int i = 1; i < order.size(); ++i) {
