@@ -8,12 +8,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 CaseAnswerWindow::CaseAnswerWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("CaseAnswer"));
     setWindowTitle(tr("KORVEN  Correct answer"));
+    // A window to look at and put away: Esc closes it, as it would a dialog.
+    auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     auto *layout = new QVBoxLayout(this);
     karyotypeLabel = new QLabel;
     karyotypeLabel->setObjectName(QStringLiteral("TrueKaryotype"));

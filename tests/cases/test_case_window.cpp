@@ -207,6 +207,10 @@ void TestCaseWindow::countArrangeWriteEvaluate()
     QCOMPARE(w.answerWindow->karyotypeLabel->text(), QStringLiteral("47,XY,+21"));
     QCOMPARE(int(w.answerWindow->karyogram->group(20)->pieces().size()), 3);
     QCOMPARE(int(w.answerWindow->karyogram->group(13 - 1)->pieces().size()), 1); // rob in its first group
+    // Esc puts the answer away.
+    QVERIFY(QTest::qWaitForWindowExposed(w.answerWindow, 60000));
+    QTest::keyClick(w.answerWindow, Qt::Key_Escape);
+    QVERIFY(!w.answerWindow->isVisible());
 }
 
 void TestCaseWindow::mosaicCountedCellByCell()
