@@ -82,9 +82,13 @@ QString notRegular(const QString &path, mode_t mode)
     return QCoreApplication::translate("TextFile", "%1 is %2, not a regular file; it was left alone.").arg(shown(path), what);
 }
 
+// Whole sentences, so each language can put the verb where it belongs.
+const char *const CannotOpen = QT_TRANSLATE_NOOP("TextFile", "Cannot open %1: %2");
+const char *const CannotAppend = QT_TRANSLATE_NOOP("TextFile", "Cannot append to %1: %2");
+
 // Opens a regular file without following a symbolic link and without blocking on a FIFO.
-// Throws KorvenError naming the file otherwise.
-int openRegular(const QString &path, int flags, struct stat &st, const char *verb)
+// Throws KorvenError naming the file otherwise; `cannot` is the sentence for any other refusal.
+int openRegular(const QString &path, int flags, struct stat &st, const char *cannot)
 {
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -97,7 +101,7 @@ int openRegular(const QString &path, int flags, struct stat &st, const char *ver
         struct stat lst;
         if ((error == ELOOP || error == ENXIO || error == EISDIR) && ::lstat(name.constData(), &lst) == 0)
             throw KorvenError(notRegular(path, lst.st_mode));
-        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot %1 %2: %3").arg(QCoreApplication::translate("TextFile", verb), shown(path), causeOf(error)));
+        throw KorvenError(QCoreApplication::translate("TextFile", cannot).arg(shown(path), causeOf(error)));
     }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const mode_t mode = st.st_mode;
@@ -184,7 +188,7 @@ template <typename Start, typename Take>
 void readChunks(const QString &path, qint64 maxBytes, Start start, Take take)
 {
     struct stat st;
-    Fd fd(openRegular(path, O_RDONLY, st, QT_TRANSLATE_NOOP("TextFile", "open")));
+    Fd fd(openRegular(path, O_RDONLY, st, CannotOpen));
     if (st.st_size > maxBytes)
         throw KorvenError(tooLarge(path, st.st_size, maxBytes));
     start(qint64(st.st_size));
@@ -220,7 +224,7 @@ QByteArray readRegularFile(const QString &path, qint64 maxBytes)
 qint64 regularFileSize(const QString &path)
 {
     struct stat st;
-    Fd fd(openRegular(path, O_RDONLY, st, "open"));
+    Fd fd(openRegular(path, O_RDONLY, st, CannotOpen));
     return st.st_size;
 }
 
@@ -472,7 +476,7 @@ QByteArray linesToCp932(const QStringList &lines)
 void appendToFile(const QString &path, const QByteArray &bytes, qint64 dropTail)
 {
     struct stat st;
-    Fd fd(openRegular(path, O_WRONLY | O_APPEND, st, "append to"));
+    Fd fd(openRegular(path, O_WRONLY | O_APPEND, st, CannotAppend));
     const off_t oldSize = st.st_size;
     QByteArray tail;
     if (dropTail > 0 && dropTail <= oldSize) {

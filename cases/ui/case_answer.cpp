@@ -7,6 +7,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -46,7 +47,8 @@ CaseAnswerWindow::CaseAnswerWindow(QWidget *parent) : QWidget(parent, Qt::Window
     sourcesColumn->addWidget(scroll, 1);
     row->addLayout(sourcesColumn);
     layout->addLayout(row, 1);
-    resize(1240, 820);
+    // Its usual size, but never larger than the screen it opens on, with room for the frame.
+    resize(QSize(1240, 820).boundedTo(screen()->availableGeometry().size() - QSize(32, 32)));
 }
 
 void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources)

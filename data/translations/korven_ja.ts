@@ -1948,16 +1948,8 @@ Reset the settings of %2 to the defaults and log in?</source>
         <translation>%1 は通常のファイルではなく%2です。手を付けずにおきました。</translation>
     </message>
     <message>
-        <source>Cannot %1 %2: %3</source>
-        <translation>%2 を%1ことができません: %3</translation>
-    </message>
-    <message>
         <source>%1 is too large (%2 bytes; at most %3 are read). It was left alone.</source>
         <translation>%1 は大きすぎます(%2 バイト。読み込むのは %3 バイトまでです)。手を付けずにおきました。</translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation>開く</translation>
     </message>
     <message>
         <source>%1 has too many lines (%2; at most %3 are read). It was left alone.</source>
@@ -1970,6 +1962,10 @@ Reset the settings of %2 to the defaults and log in?</source>
     <message>
         <source>File not found: %1; %2.</source>
         <translation>ファイルが見つかりません: %1。%2。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 を開けません: %2</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,9 @@
 #include "classroom/ui/class_window.h"
 #include "exercise/ui/tform1.h"
 #include "exercise/ui/tform15.h"
+#include "exercise/errors.h"
 #include "exercise/ui/tform16.h"
+#include "files/text_file.h"
 #include "support/file_bytes.h"
 #include "support/window_fixture.h"
 #include "users/trial_records.h"
@@ -166,6 +168,7 @@ private slots:
     void helpAndClassWindowsInJapanese();
     void qtDialogsInJapanese();
     void filesSameInBothLanguages();
+    void fileRefusalsInJapanese();
 };
 
 // The check below is only as good as this: English words are found, the allowed ones are not.
@@ -273,6 +276,34 @@ void TestJapanese::filesSameInBothLanguages()
     QCOMPARE(fx.form()->Button1->text(), QStringLiteral("得点: 44/46\n 修正しますか?"));
     QVERIFY(english.contains(",001,")); // the trial was recorded
     QCOMPARE(japanese, english);
+}
+
+// A refused open, read or append is one Japanese sentence: no English verb inside it.
+void TestJapanese::fileRefusalsInJapanese()
+{
+    QVERIFY(korven::installTranslations(korven::Language::Japanese));
+    QTemporaryDir dir;
+    const QString plain = dir.filePath(QStringLiteral("plain"));
+    QFile file(plain);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    // A file where a folder should be refuses every operation whatever the account.
+    const QString path = plain + QStringLiteral("/user.kek");
+    const std::function<void()> operations[] = {
+        [&] { korven::readTextLines(path); },
+        [&] { korven::regularFileSize(path); },
+        [&] { korven::appendToFile(path, "line\r\n"); },
+    };
+    for (const auto &operation : operations) {
+        QString message;
+        try {
+            operation();
+        } catch (const korven::KorvenError &error) {
+            message = error.message();
+        }
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+        QCOMPARE(englishWords(message.remove(QDir::toNativeSeparators(path))), QStringList());
+    }
 }
 
 QTEST_MAIN(TestJapanese)

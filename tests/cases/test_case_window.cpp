@@ -207,8 +207,13 @@ void TestCaseWindow::countArrangeWriteEvaluate()
     QCOMPARE(w.answerWindow->karyotypeLabel->text(), QStringLiteral("47,XY,+21"));
     QCOMPARE(int(w.answerWindow->karyogram->group(20)->pieces().size()), 3);
     QCOMPARE(int(w.answerWindow->karyogram->group(13 - 1)->pieces().size()), 1); // rob in its first group
-    // Esc puts the answer away.
+    // It fits the screen it opens on (the test screen is smaller than its usual size).
     QVERIFY(QTest::qWaitForWindowExposed(w.answerWindow, 60000));
+    const QSize screen = w.answerWindow->screen()->availableGeometry().size();
+    const QSize answerSize = w.answerWindow->frameGeometry().size();
+    QVERIFY2(answerSize.width() <= screen.width() && answerSize.height() <= screen.height(),
+             qPrintable(QStringLiteral("%1x%2 on %3x%4").arg(answerSize.width()).arg(answerSize.height()).arg(screen.width()).arg(screen.height())));
+    // Esc puts the answer away.
     QTest::keyClick(w.answerWindow, Qt::Key_Escape);
     QVERIFY(!w.answerWindow->isVisible());
 }
