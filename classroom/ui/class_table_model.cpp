@@ -83,6 +83,9 @@ QVariant ClassTableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return column == Trend ? QVariant() : QVariant(cellText(row, column));
     case Qt::ToolTipRole:
+        // The whole ID, which a narrow column elides, and what is wrong with the file.
+        if (column == Id)
+            return row.mark.isEmpty() ? row.id : row.id + QLatin1Char('\n') + row.mark;
         return row.mark.isEmpty() ? QVariant() : QVariant(row.mark);
     case Qt::DecorationRole:
         if (column != Id || row.state == RecordState::Read)

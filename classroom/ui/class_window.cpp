@@ -79,6 +79,15 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
     table->setItemDelegateForColumn(ClassTableModel::Trend, new TrendDelegate(table));
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(ClassTableModel::Trend, QHeaderView::Stretch);
+    // IDs may be long: their column is fitted by fitIdColumn, a long ID elided in the middle and
+    // whole in its tooltip; the user can still widen it.
+    table->horizontalHeader()->setSectionResizeMode(ClassTableModel::Id, QHeaderView::Interactive);
+    table->viewport()->installEventFilter(this);
+    connect(table->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column != ClassTableModel::Id && column != ClassTableModel::Trend)
+            fitIdColumn();
+    });
+    table->setTextElideMode(Qt::ElideMiddle);
 
     chartPanel = new QWidget(this);
     traineeLabel = new QLabel(chartPanel);
@@ -160,11 +169,37 @@ void ClassWindow::openFolder(const QString &resultFolder)
     }
     overview_ = std::move(loaded);
     model_->setTrainees(overview_.trainees);
+    fitIdColumn();
     folderLabel->setText(tr("%n trainee(s) in %1", nullptr, int(overview_.trainees.size()))
                              .arg(QDir::toNativeSeparators(resultFolder)));
     fillClassChart();
     selectRow(-1);
     QGuiApplication::restoreOverrideCursor();
+}
+
+bool ClassWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == table->viewport() && event->type() == QEvent::Resize)
+        fitIdColumn();
+    return QWidget::eventFilter(watched, event);
+}
+
+// The ID column is as wide as its longest ID, but gives way first when the table is narrow, so the
+// trend keeps the width it needs to be read.
+void ClassWindow::fitIdColumn()
+{
+    const QHeaderView *header = table->horizontalHeader();
+    const QAbstractItemView *view = table; // where the contents' width hint is public
+    int others = 0;
+    for (int column = 0; column < ClassTableModel::ColumnCount; ++column) {
+        if (column != ClassTableModel::Id && column != ClassTableModel::Trend)
+            others += header->sectionSize(column);
+    }
+    const int wanted = std::max(header->sectionSizeHint(ClassTableModel::Id), view->sizeHintForColumn(ClassTableModel::Id));
+    const int chars = table->fontMetrics().averageCharWidth();
+    const int room = table->viewport()->width() - others - chars * TrendChars;
+    const int least = chars * LeastIdChars + table->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    table->setColumnWidth(ClassTableModel::Id, std::min(wanted, std::max(room, least)));
 }
 
 void ClassWindow::selectRow(int row)

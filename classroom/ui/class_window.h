@@ -25,6 +25,9 @@ class ClassTableModel;
 class ClassWindow : public QWidget {
     Q_OBJECT
 public:
+    // The least width of the trend, on screen and printed, in average characters.
+    static constexpr int TrendChars = 12;
+
     explicit ClassWindow(QWidget *parent = nullptr);
 
     // Reads the class in `resultFolder` and shows it. Throws KorvenError when the folder cannot
@@ -66,9 +69,11 @@ private:
     // The printed table's type, in points: the largest and the smallest tried.
     static constexpr int TablePoints = 9;
     static constexpr int SmallestTablePoints = 6;
-    // The least width of the printed trend, in average characters.
-    static constexpr int TrendChars = 12;
+    // The narrowest the ID column gets on screen, in average characters besides its mark.
+    static constexpr int LeastIdChars = 8;
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void fitIdColumn();
     QDate today() const;
     std::vector<const TraineeSummary *> shownRows() const;
     void chooseFolder();

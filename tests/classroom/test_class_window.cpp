@@ -9,6 +9,7 @@
 #include "classroom/ui/class_table_model.h"
 #include "classroom/ui/class_window.h"
 #include "exercise/errors.h"
+#include "users/id_rules.h"
 
 #include <QBarSet>
 #include <QChartView>
@@ -129,6 +130,22 @@ private slots:
         QVERIFY(model->index(0, ClassTableModel::Id).data(Qt::DecorationRole).isNull()); // alice
     }
 
+    void longIdLeavesRoomForTheTrend()
+    {
+        // A short ID is shown whole; the longest ID that can be created gives way to the trend,
+        // elided, and whole in its tooltip.
+        const QFontMetrics metrics = window->table->fontMetrics();
+        QVERIFY(window->table->columnWidth(ClassTableModel::Id) > metrics.horizontalAdvance(QStringLiteral("花子")));
+        const QString longId = QString(MaxIdBytes, QLatin1Char('n'));
+        fx->writeRecords(longId, {korven::test::classRecord(1, korven::test::ClassYesterday, "001", {}, 120)});
+        window->openFolder(fx->result());
+        QVERIFY(window->table->columnWidth(ClassTableModel::Id) < metrics.horizontalAdvance(longId));
+        QVERIFY2(window->table->columnWidth(ClassTableModel::Trend) >= metrics.averageCharWidth() * ClassWindow::TrendChars,
+                 qPrintable(QString::number(window->table->columnWidth(ClassTableModel::Trend))));
+        const int row = int(idsShown(window->table).indexOf(longId));
+        QCOMPARE(window->table->model()->index(row, ClassTableModel::Id).data(Qt::ToolTipRole).toString(), longId);
+    }
+
     void classChartHasEveryPair()
     {
         QCOMPARE(window->classValues->count(), PairCount);
@@ -223,7 +240,7 @@ private slots:
                 widest = std::max(widest, int(std::ceil(metrics.horizontalAdvance(line))));
             for (int r = 0; r < model->rowCount(); ++r) {
                 const QString cell = model->index(r, column).data().toString()
-                                   + (column == ClassTableModel::Id && !model->index(r, column).data(Qt::ToolTipRole).isNull()
+                                   + (column == ClassTableModel::Id && !model->index(r, ClassTableModel::Trials).data(Qt::ToolTipRole).isNull()
                                           ? QStringLiteral(" (!)") : QString());
                 widest = std::max(widest, int(std::ceil(metrics.horizontalAdvance(cell))));
                 // What the page draws: the text whole, not shortened with an ellipsis.
