@@ -12,4 +12,9 @@ float karyogramPieceScale(int rowHeight, int reservedHeight, int tallestHeight)
     return std::min(float(room) / float(tallestHeight), 1.0f);
 }
 
+QSize openingSize(QSize usual, QSize available)
+{
+    return usual.boundedTo(available - QSize(32, 32));
+}
+
 } // namespace korven

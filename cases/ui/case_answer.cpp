@@ -1,6 +1,7 @@
 #include "cases/ui/case_answer.h"
 
 #include "cases/case_grading.h"
+#include "cases/case_layout.h"
 #include "cases/case_sources.h"
 #include "cases/ui/case_places.h"
 #include "cases/ui/source_ideograms.h"
@@ -47,8 +48,7 @@ CaseAnswerWindow::CaseAnswerWindow(QWidget *parent) : QWidget(parent, Qt::Window
     sourcesColumn->addWidget(scroll, 1);
     row->addLayout(sourcesColumn);
     layout->addLayout(row, 1);
-    // Its usual size, but never larger than the screen it opens on, with room for the frame.
-    resize(QSize(1240, 820).boundedTo(screen()->availableGeometry().size() - QSize(32, 32)));
+    resize(korven::openingSize(QSize(1240, 820), screen()->availableGeometry().size()));
 }
 
 void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources)

@@ -3,6 +3,7 @@
 #include "app/program_folder.h"
 #include "app/ui/messages.h"
 #include "cases/case_grading.h"
+#include "cases/case_layout.h"
 #include "cases/karyotype_grading.h"
 #include "cases/ui/case_answer.h"
 #include "cases/ui/case_places.h"
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -89,7 +91,8 @@ CaseWindow::CaseWindow(const QString &userId, QWidget *parent) : QMainWindow(par
     setWindowTitle(tr("KORVEN  Case work"));
     setAttribute(Qt::WA_DeleteOnClose);
     createControls();
-    resize(1240, 960);
+    // Maximised when opened from the trainer; this is its size where a desktop cannot maximise.
+    resize(korven::openingSize(QSize(1240, 960), screen()->availableGeometry().size()));
     refreshCaseList();
     qApp->installEventFilter(this);
 }

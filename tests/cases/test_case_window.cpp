@@ -171,7 +171,7 @@ void TestCaseWindow::countArrangeWriteEvaluate()
     QCOMPARE(turned->step, 6);
     QCOMPARE(pieceWith(w, "21", 0)->step, 2); // the other keeps its own turn
     // One 21 dragged back to the spread: it stays there, ungraded as placed.
-    drag(pieceWith(w, "21", 2), w.spread, QPoint(300, 100));
+    drag(pieceWith(w, "21", 2), w.spread, w.spread->rect().center());
     QCOMPARE(pieceWith(w, "21", 2)->group, InSpread);
 
     // Write: the form fault shows as it is typed and goes when mended.
