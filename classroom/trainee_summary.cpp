@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace korven {
 
@@ -73,18 +74,19 @@ RecordFileReading readRecordBytes(const QByteArray &bytes, const QDate &today)
     // Today's summary of the trainer compares date texts; the overview counts by the dates read.
     std::vector<RecordFault> fieldFaults;
     reading.stats = evaluateTrialRecordsTolerantly(lines, QString(), {}, fieldFaults);
+    // One fault per line, the first found; a record on a faulty line is left out. Looked up in a
+    // set, since a badly damaged file has a fault on nearly every one of its lines.
+    std::set<int> faultLines;
+    for (const RecordFault &fault : faults)
+        faultLines.insert(fault.line);
     for (const RecordFault &fault : fieldFaults) {
-        const bool known = std::any_of(faults.begin(), faults.end(),
-                                       [&](const RecordFault &f) { return f.line == fault.line; });
-        if (!known)
+        if (faultLines.insert(fault.line).second)
             faults.push_back(fault);
     }
     std::stable_sort(faults.begin(), faults.end(),
                      [](const RecordFault &a, const RecordFault &b) { return a.line < b.line; });
     for (const ReadRecord &record : dated) {
-        const bool left = std::any_of(faults.begin(), faults.end(),
-                                      [&](const RecordFault &f) { return f.line == record.line; });
-        if (!left)
+        if (!faultLines.count(record.line))
             reading.records.push_back(record);
     }
     reading.faults = std::move(faults);
