@@ -1,6 +1,6 @@
 #include "analysis/trial_statistics.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 
 #include <QCoreApplication>

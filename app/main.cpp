@@ -1,10 +1,10 @@
 // KORVEN: a training program for human karyotyping.
-#include "app/language.h"
-#include "app/command_line.h"
-#include "app/program_folder.h"
-#include "app/ui/korven_application.h"
-#include "app/ui/program_icon.h"
-#include "app/ui/window_set.h"
+#include "program/language.h"
+#include "program/command_line.h"
+#include "program/program_folder.h"
+#include "forms/korven_application.h"
+#include "forms/program_icon.h"
+#include "forms/window_set.h"
 #include "users/locks.h"
 
 #include <QCoreApplication>

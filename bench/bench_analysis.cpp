@@ -4,9 +4,9 @@
 
 #include "analysis/trial_statistics.h"
 #include "analysis/ui/tokbottom_dlg.h"
-#include "app/program_folder.h"
-#include "app/ui/messages.h"
-#include "app/ui/window_set.h"
+#include "program/program_folder.h"
+#include "forms/messages.h"
+#include "forms/window_set.h"
 #include "files/text_file.h"
 #include "exercise/ui/tform1.h"
 #include "users/trial_records.h"

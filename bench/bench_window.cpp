@@ -2,10 +2,10 @@
 // shown and painted), one wheel turn of a piece, and one drop of a piece into a slot.
 #include "bench/bench.h"
 
-#include "app/main_layout.h"
-#include "app/program_folder.h"
-#include "app/ui/messages.h"
-#include "app/ui/window_set.h"
+#include "exercise/main_layout.h"
+#include "program/program_folder.h"
+#include "forms/messages.h"
+#include "forms/window_set.h"
 #include "exercise/catalogue.h"
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"

@@ -1,7 +1,7 @@
 #include "cases/case_folder.h"
 
 #include "exercise/bitmap_limits.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 
 #include <QBuffer>

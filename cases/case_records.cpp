@@ -1,6 +1,6 @@
 #include "cases/case_records.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/file_errors.h"
 #include "files/text_file.h"
 

@@ -1,5 +1,6 @@
 #include "classroom/class_arguments.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,39 +10,61 @@ namespace korven {
 ClassArguments parseClassArguments(const QStringList &arguments)
 {
     ClassArguments parsed;
-    QStringList positional;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            parsed.mode = ClassArguments::Mode::Help;
-            return parsed;
-        }
-        if (argument == QLatin1String("--version")) {
-            parsed.mode = ClassArguments::Mode::Version;
-            return parsed;
-        }
-        if (argument == QLatin1String("--csv") || argument == QLatin1String("--trials-csv")
-            || argument == QLatin1String("--cases-csv")) {
-            if (parsed.mode != ClassArguments::Mode::Window) {
-                parsed.error = QCoreApplication::translate("ClassArguments", "Give only one of --csv, --trials-csv and --cases-csv.");
-                return parsed;
-            }
-            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
-                parsed.error = QCoreApplication::translate("ClassArguments", "%1 needs the name of the file to write.").arg(argument);
-                return parsed;
-            }
-            parsed.mode = argument == QLatin1String("--csv")          ? ClassArguments::Mode::TableCsv
-                          : argument == QLatin1String("--trials-csv") ? ClassArguments::Mode::TrialsCsv
-                                                                      : ClassArguments::Mode::CasesCsv;
-            parsed.output = arguments.at(++i);
-            continue;
-        }
-        if (argument.startsWith(u'-') && argument.size() > 1) {
-            parsed.error = QCoreApplication::translate("ClassArguments", "Unknown option %1.").arg(argument);
-            return parsed;
-        }
-        positional << argument;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("help"), QStringLiteral("h")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption table(QStringLiteral("csv"), {}, QStringLiteral("OUT.csv"));
+    const QCommandLineOption trials(QStringLiteral("trials-csv"), {}, QStringLiteral("OUT.csv"));
+    const QCommandLineOption cases(QStringLiteral("cases-csv"), {}, QStringLiteral("OUT.csv"));
+    parser.addOptions({help, version, table, trials, cases});
+    const bool read = parser.parse(QStringList{QStringLiteral("korven-class")} + arguments);
+    if (read && parser.isSet(help)) {
+        parsed.mode = ClassArguments::Mode::Help;
+        return parsed;
     }
+    if (read && parser.isSet(version)) {
+        parsed.mode = ClassArguments::Mode::Version;
+        return parsed;
+    }
+    if (!read) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty()) { // the parser's only other fault: a value missing at the end
+            parsed.error = QCoreApplication::translate("ClassArguments", "%1 needs the name of the file to write.").arg(arguments.last());
+            return parsed;
+        }
+        QString given = QStringLiteral("--") + unknown.first();
+        for (const QString &argument : arguments)
+            if (argument.startsWith(u'-') && argument.section(u'=', 0, 0).endsWith(u'-' + unknown.first())) {
+                given = argument;
+                break;
+            }
+        parsed.error = QCoreApplication::translate("ClassArguments", "Unknown option %1.").arg(given);
+        return parsed;
+    }
+    const struct {
+        const QCommandLineOption &option;
+        ClassArguments::Mode mode;
+    } exports[] = {{table, ClassArguments::Mode::TableCsv},
+                   {trials, ClassArguments::Mode::TrialsCsv},
+                   {cases, ClassArguments::Mode::CasesCsv}};
+    for (const auto &[option, mode] : exports) {
+        const QStringList values = parser.values(option);
+        if (values.isEmpty())
+            continue;
+        if (parsed.mode != ClassArguments::Mode::Window || values.size() > 1) {
+            parsed.error = QCoreApplication::translate("ClassArguments", "Give only one of --csv, --trials-csv and --cases-csv.");
+            return parsed;
+        }
+        if (values.first().isEmpty()) {
+            parsed.error = QCoreApplication::translate("ClassArguments", "%1 needs the name of the file to write.")
+                               .arg(QStringLiteral("--") + option.names().first());
+            return parsed;
+        }
+        parsed.mode = mode;
+        parsed.output = values.first();
+    }
+    const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
         parsed.error = QCoreApplication::translate("ClassArguments", "Give at most one Result folder.");
         return parsed;

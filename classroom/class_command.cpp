@@ -1,7 +1,7 @@
 #include "classroom/class_command.h"
 
 #include "classroom/class_csv.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -3,7 +3,7 @@
 #include "analysis/trial_statistics.h"
 #include "cases/case_records.h"
 #include "classroom/record_dates.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 #include "users/user_files.h"
 

@@ -1,7 +1,7 @@
 #include "classroom/class_overview.h"
 
 #include "cases/case_records.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/file_errors.h"
 #include "users/user_files.h"
 

@@ -1,10 +1,10 @@
 // korven-class: the teacher's overview of a class's trials, from the Result folder KORVEN writes.
 // With --csv or --trials-csv it writes a CSV file and needs no display.
-#include "app/command_line.h"
-#include "app/language.h"
-#include "app/program_folder.h"
-#include "app/ui/korven_application.h"
-#include "app/ui/program_icon.h"
+#include "program/command_line.h"
+#include "program/language.h"
+#include "program/program_folder.h"
+#include "forms/korven_application.h"
+#include "forms/program_icon.h"
 #include "classroom/class_command.h"
 #include "classroom/ui/class_window.h"
 

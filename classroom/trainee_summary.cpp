@@ -1,7 +1,7 @@
 #include "classroom/trainee_summary.h"
 
 #include "classroom/record_dates.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 #include "users/trial_records.h"
 

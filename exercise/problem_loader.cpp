@@ -2,7 +2,7 @@
 
 #include "exercise/bitmap_limits.h"
 #include "files/comma_text.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "files/file_errors.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 
 #include <QCoreApplication>
 #include <QDir>

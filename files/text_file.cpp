@@ -1,6 +1,6 @@
 #include "files/text_file.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/file_errors.h"
 
 #include <QCoreApplication>

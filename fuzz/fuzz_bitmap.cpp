@@ -1,7 +1,7 @@
 // The bitmap reader and the tool's header check over arbitrary bytes: neither may crash, and a
 // bitmap the reader accepts stays within the size limits.
 #include "exercise/bitmap_limits.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/problem_loader.h"
 #include "tools/bmp_writer.h"
 

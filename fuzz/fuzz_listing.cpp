@@ -1,5 +1,5 @@
 // The problem listing parser: any bytes give the 46 check values or a clear error.
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"
 

@@ -2,7 +2,7 @@
 // append to such a file, after which the new record is the last line and carries its number.
 #include "analysis/trial_statistics.h"
 #include "files/comma_text.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 #include "users/trial_records.h"
 

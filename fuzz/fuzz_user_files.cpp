@@ -1,5 +1,5 @@
 // The password and settings readers over arbitrary file contents.
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 #include "users/user_files.h"
 

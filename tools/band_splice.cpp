@@ -1,6 +1,6 @@
 #include "tools/band_splice.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include "exercise/bitmap_limits.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 
 #include <QtEndian>

@@ -1,6 +1,6 @@
 #include "tools/case_catalogue.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "tools/case_maker.h"
 #include "tools/rng.h"
 

@@ -1,6 +1,6 @@
 #include "tools/case_maker.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/file_errors.h"
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"

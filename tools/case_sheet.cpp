@@ -1,6 +1,6 @@
 #include "tools/case_sheet.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/problem_loader.h"
 #include "tools/band_splice.h"
 #include "files/case_file.h"

@@ -1,6 +1,6 @@
 #include "tools/cell_chromosomes.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 
 #include <QCoreApplication>
 #include <algorithm>

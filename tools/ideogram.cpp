@@ -1,6 +1,6 @@
 #include "tools/ideogram.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 #include "iscn/band_table.h"
 #include "iscn/ideogram_layout.h"

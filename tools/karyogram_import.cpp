@@ -1,7 +1,7 @@
 #include "tools/karyogram_import.h"
 
 #include "exercise/catalogue.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/file_errors.h"
 #include "files/text_file.h"
 #include "tools/bmp_writer.h"

@@ -1,6 +1,6 @@
 #include "tools/karyogram_prepare.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "tools/cv_image.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "tools/karyotype_cells.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 
 #include <QCoreApplication>
 

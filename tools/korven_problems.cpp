@@ -1,8 +1,8 @@
 // korven-problems: makes, packs, checks and shows the problem sets of KORVEN.
-#include "app/language.h"
-#include "app/command_line.h"
-#include "app/program_folder.h"
-#include "exercise/errors.h"
+#include "program/language.h"
+#include "program/command_line.h"
+#include "program/program_folder.h"
+#include "files/errors.h"
 #include "files/file_errors.h"
 #include "exercise/catalogue.h"
 #include "iscn/karyotype.h"
@@ -19,6 +19,7 @@
 #include "tools/problem_audit.h"
 #include "tools/problem_maker.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -124,6 +125,31 @@ int usageError(const QString &text)
     return 2;
 }
 
+// Reads the options of `command` (the arguments after it) into `parser`, which holds the command's
+// options. Returns the usage fault in the words the tool has always used, empty when all is right:
+// an unknown option, an option given last without its value, or a word where none is taken
+// (`positionals`: how many words the command takes).
+QString parseOptions(QCommandLineParser &parser, const QString &command, const QStringList &args, int positionals)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(QStringList{command} + args)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty()) // the parser's only other fault: a value missing at the end
+            return QCoreApplication::translate("korven-problems", "%1: %2 needs a value").arg(command, args.value(args.size() - 1));
+        QString given = QStringLiteral("--") + unknown.first();
+        for (const QString &arg : args)
+            if (arg.startsWith(QLatin1Char('-')) && arg.section(QLatin1Char('='), 0, 0).endsWith(QLatin1Char('-') + unknown.first())) {
+                given = arg;
+                break;
+            }
+        return QCoreApplication::translate("korven-problems", "%1: unknown argument '%2'").arg(command, given);
+    }
+    const QStringList words = parser.positionalArguments();
+    if (words.size() > positionals)
+        return QCoreApplication::translate("korven-problems", "%1: unknown argument '%2'").arg(command, words.at(positionals));
+    return {};
+}
+
 // The folder of the ideogram tables: an installed copy keeps them among its own files.
 QString tableFolder()
 {
@@ -144,43 +170,36 @@ int runMake(const QStringList &args)
     options.dataDir = tableFolder();
     if (where.installed)
         options.outDir = where.userImagesFolder();
-    bool refresh = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--refresh")) {
-            refresh = true;
-            continue;
+    QCommandLineParser parser;
+    const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("DIR"));
+    const QCommandLineOption seed(QStringLiteral("seed"), {}, QStringLiteral("N"));
+    const QCommandLineOption only(QStringLiteral("only"), {}, QStringLiteral("LIST"));
+    const QCommandLineOption data(QStringLiteral("data"), {}, QStringLiteral("DIR"));
+    const QCommandLineOption threads(QStringLiteral("threads"), {}, QStringLiteral("N"));
+    const QCommandLineOption refreshOption(QStringLiteral("refresh"));
+    parser.addOptions({out, seed, only, data, threads, refreshOption});
+    if (const QString fault = parseOptions(parser, QStringLiteral("make"), args, 0); !fault.isEmpty())
+        return usageError(fault);
+    const bool refresh = parser.isSet(refreshOption);
+    auto invalid = [](const QString &value, const QString &option) {
+        return usageError(QCoreApplication::translate("korven-problems", "make: invalid value '%1' for %2").arg(value, option));
+    };
+    if (parser.isSet(out))
+        options.outDir = parser.value(out);
+    if (parser.isSet(data))
+        options.dataDir = parser.value(data);
+    bool ok = true;
+    if (parser.isSet(seed) && (options.seed = parser.value(seed).toULongLong(&ok), !ok))
+        return invalid(parser.value(seed), QStringLiteral("--seed"));
+    if (parser.isSet(threads) && (options.threads = parser.value(threads).toInt(&ok), !ok || options.threads <= 0))
+        return invalid(parser.value(threads), QStringLiteral("--threads"));
+    for (const QString &value : parser.values(only)) {
+        for (const QString &part : value.split(QLatin1Char(','))) {
+            const int position = part.trimmed().toInt(&ok);
+            if (!ok || position < 1 || position > 48)
+                return invalid(value, QStringLiteral("--only"));
+            options.only << position;
         }
-        const bool known = arg == QLatin1String("--out") || arg == QLatin1String("--seed")
-                           || arg == QLatin1String("--only") || arg == QLatin1String("--data")
-                           || arg == QLatin1String("--threads");
-        if (!known)
-            return usageError(QCoreApplication::translate("korven-problems", "make: unknown argument '%1'").arg(arg));
-        if (i + 1 >= args.size())
-            return usageError(QCoreApplication::translate("korven-problems", "make: %1 needs a value").arg(arg));
-        const QString value = args[++i];
-        bool ok = true;
-        if (arg == QLatin1String("--out")) {
-            options.outDir = value;
-        } else if (arg == QLatin1String("--data")) {
-            options.dataDir = value;
-        } else if (arg == QLatin1String("--seed")) {
-            options.seed = value.toULongLong(&ok);
-        } else if (arg == QLatin1String("--threads")) {
-            options.threads = value.toInt(&ok);
-            ok = ok && options.threads > 0;
-        } else {
-            for (const QString &part : value.split(QLatin1Char(','))) {
-                const int position = part.trimmed().toInt(&ok);
-                if (!ok || position < 1 || position > 48) {
-                    ok = false;
-                    break;
-                }
-                options.only << position;
-            }
-        }
-        if (!ok)
-            return usageError(QCoreApplication::translate("korven-problems", "make: invalid value '%1' for %2").arg(value, arg));
     }
     if (options.outDir.isEmpty())
         return usageError(QCoreApplication::translate("korven-problems", "make: --out DIR is required"));
@@ -250,36 +269,36 @@ int runCase(const QStringList &args, bool catalogue)
 {
     const QString command = catalogue ? QStringLiteral("make-cases") : QStringLiteral("case");
     CaseArguments a;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        const bool known = arg == QLatin1String("--out") || arg == QLatin1String("--seed")
-                           || (!catalogue && (arg == QLatin1String("--name") || arg == QLatin1String("--level")
-                                              || arg == QLatin1String("--cells") || arg == QLatin1String("--note")));
-        if (!known) {
-            if (catalogue || arg.startsWith(QLatin1String("--")) || !a.karyotype.isEmpty())
-                return usageError(QCoreApplication::translate("korven-problems", "%1: unknown argument '%2'").arg(command, arg));
-            a.karyotype = arg;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return usageError(QCoreApplication::translate("korven-problems", "%1: %2 needs a value").arg(command, arg));
-        const QString value = args[++i];
-        bool ok = true;
-        if (arg == QLatin1String("--out"))
-            a.out = value;
-        else if (arg == QLatin1String("--name"))
-            a.name = value;
-        else if (arg == QLatin1String("--note"))
-            a.notes << value;
-        else if (arg == QLatin1String("--seed"))
-            a.seed = value.toULongLong(&ok);
-        else if (arg == QLatin1String("--cells"))
-            a.cells = value.toInt(&ok), ok = ok && a.cells >= 1 && a.cells <= 100;
-        else
-            a.level = value.toInt(&ok), ok = ok && std::count(ideogramLevels().begin(), ideogramLevels().end(), a.level) > 0;
-        if (!ok)
-            return usageError(QCoreApplication::translate("korven-problems", "%1: invalid value '%2' for %3").arg(command, value, arg));
+    QCommandLineParser parser;
+    const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("CASES_DIR"));
+    const QCommandLineOption seed(QStringLiteral("seed"), {}, QStringLiteral("N"));
+    const QCommandLineOption name(QStringLiteral("name"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption level(QStringLiteral("level"), {}, QStringLiteral("LEVEL"));
+    const QCommandLineOption cells(QStringLiteral("cells"), {}, QStringLiteral("N"));
+    const QCommandLineOption note(QStringLiteral("note"), {}, QStringLiteral("TEXT"));
+    parser.addOptions({out, seed});
+    if (!catalogue)
+        parser.addOptions({name, level, cells, note});
+    if (const QString fault = parseOptions(parser, command, args, catalogue ? 0 : 1); !fault.isEmpty())
+        return usageError(fault);
+    a.karyotype = parser.positionalArguments().value(0);
+    a.out = parser.value(out);
+    if (!catalogue) {
+        a.name = parser.value(name);
+        a.notes = parser.values(note);
     }
+    auto invalid = [&command](const QString &value, const QString &option) {
+        return usageError(QCoreApplication::translate("korven-problems", "%1: invalid value '%2' for %3").arg(command, value, option));
+    };
+    bool ok = true;
+    if (parser.isSet(seed) && (a.seed = parser.value(seed).toULongLong(&ok), !ok))
+        return invalid(parser.value(seed), QStringLiteral("--seed"));
+    if (!catalogue && parser.isSet(cells) && (a.cells = parser.value(cells).toInt(&ok), !ok || a.cells < 1 || a.cells > 100))
+        return invalid(parser.value(cells), QStringLiteral("--cells"));
+    if (!catalogue && parser.isSet(level)
+        && (a.level = parser.value(level).toInt(&ok),
+            !ok || std::count(ideogramLevels().begin(), ideogramLevels().end(), a.level) == 0))
+        return invalid(parser.value(level), QStringLiteral("--level"));
     if (a.out.isEmpty())
         return usageError(QCoreApplication::translate("korven-problems", "%1: --out CASES_DIR is required").arg(command));
     QElapsedTimer timer;
@@ -334,30 +353,19 @@ int runSheet(const QString &folder, const QString &out)
 int runImport(const QStringList &args)
 {
     ImportOptions options;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--replace")) {
-            options.replace = true;
-            continue;
-        }
-        const bool valued = arg == QLatin1String("--out") || arg == QLatin1String("--name")
-                            || arg == QLatin1String("--preview");
-        if (!valued) {
-            if (arg.startsWith(QLatin1String("--")) || !options.picture.isEmpty())
-                return usageError(QCoreApplication::translate("korven-problems", "import: unknown argument '%1'").arg(arg));
-            options.picture = arg;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return usageError(QCoreApplication::translate("korven-problems", "import: %1 needs a value").arg(arg));
-        const QString value = args[++i];
-        if (arg == QLatin1String("--out"))
-            options.imagesDir = value;
-        else if (arg == QLatin1String("--name"))
-            options.name = value;
-        else
-            options.preview = value;
-    }
+    QCommandLineParser parser;
+    const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("IMAGES_DIR"));
+    const QCommandLineOption name(QStringLiteral("name"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption preview(QStringLiteral("preview"), {}, QStringLiteral("OUT.png"));
+    const QCommandLineOption replace(QStringLiteral("replace"));
+    parser.addOptions({out, name, preview, replace});
+    if (const QString fault = parseOptions(parser, QStringLiteral("import"), args, 1); !fault.isEmpty())
+        return usageError(fault);
+    options.picture = parser.positionalArguments().value(0);
+    options.imagesDir = parser.value(out);
+    options.name = parser.value(name);
+    options.preview = parser.value(preview);
+    options.replace = parser.isSet(replace);
     if (options.picture.isEmpty())
         return usageError(QCoreApplication::translate("korven-problems", "import: the PICTURE to import is required"));
     if (options.imagesDir.isEmpty() || options.name.isEmpty())
@@ -447,28 +455,21 @@ std::optional<iscn::Reading> readForCommand(const QString &text)
 
 int runKaryotype(const QStringList &args)
 {
-    QString text, truth;
-    bool against = false;
+    QCommandLineParser parser;
+    const QCommandLineOption againstOption(QStringLiteral("against"), {}, QStringLiteral("TRUTH"));
+    const QCommandLineOption levelOption(QStringLiteral("level"), {}, QStringLiteral("LEVEL"));
+    parser.addOptions({againstOption, levelOption});
+    if (const QString fault = parseOptions(parser, QStringLiteral("karyotype"), args, 1); !fault.isEmpty())
+        return usageError(fault);
+    const QString text = parser.positionalArguments().isEmpty() ? QString() : parser.positionalArguments().first();
+    const bool against = parser.isSet(againstOption);
+    const QString truth = parser.value(againstOption);
     int level = 550;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--against") || arg == QLatin1String("--level")) {
-            if (i + 1 >= args.size())
-                return usageError(QCoreApplication::translate("korven-problems", "karyotype: %1 needs a value").arg(arg));
-            const QString value = args[++i];
-            if (arg == QLatin1String("--against")) {
-                truth = value;
-                against = true;
-            } else {
-                level = value.toInt();
-                if (value != QString::number(level) || !QList<int>{400, 550, 850}.contains(level))
-                    return usageError(QCoreApplication::translate("korven-problems", "karyotype: the band level is 400, 550 or 850, not '%1'").arg(value));
-            }
-        } else if (text.isNull()) {
-            text = arg;
-        } else {
-            return usageError(QCoreApplication::translate("korven-problems", "karyotype: unknown argument '%1'").arg(arg));
-        }
+    if (parser.isSet(levelOption)) {
+        const QString value = parser.value(levelOption);
+        level = value.toInt();
+        if (value != QString::number(level) || !QList<int>{400, 550, 850}.contains(level))
+            return usageError(QCoreApplication::translate("korven-problems", "karyotype: the band level is 400, 550 or 850, not '%1'").arg(value));
     }
     if (text.isNull())
         return usageError(QCoreApplication::translate("korven-problems", "karyotype: the karyotype TEXT is required"));

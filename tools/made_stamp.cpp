@@ -1,6 +1,6 @@
 #include "tools/made_stamp.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 
 #include <QCryptographicHash>

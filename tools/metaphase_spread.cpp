@@ -1,7 +1,7 @@
 #include "tools/metaphase_spread.h"
 
 #include "exercise/bitmap_transform.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "tools/cv_image.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "tools/parallel_work.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 
 #include <QString>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "tools/picture_files.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 
 #include <QBuffer>

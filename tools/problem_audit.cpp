@@ -1,8 +1,8 @@
 #include "tools/problem_audit.h"
 
-#include "app/program_folder.h"
+#include "program/program_folder.h"
 #include "exercise/catalogue.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"
 #include "tools/bmp_writer.h"

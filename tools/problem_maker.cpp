@@ -3,7 +3,7 @@
 #include "exercise/catalogue.h"
 #include "files/comma_text.h"
 #include "files/file_errors.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"
 #include "tools/bmp_writer.h"

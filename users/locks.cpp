@@ -1,6 +1,6 @@
 #include "users/locks.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/file_errors.h"
 #include "files/text_file.h"
 

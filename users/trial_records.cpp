@@ -1,7 +1,7 @@
 #include "users/trial_records.h"
 
 #include "files/comma_text.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "users/user_files.h"
 
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/file_errors.h"
 #include "files/text_file.h"
 #include "users/id_rules.h"

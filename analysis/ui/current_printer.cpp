@@ -1,7 +1,7 @@
 #include "analysis/ui/current_printer.h"
 
-#include "app/ui/messages.h"
-#include "exercise/errors.h"
+#include "forms/messages.h"
+#include "files/errors.h"
 #include "files/file_errors.h"
 
 #include <QClipboard>

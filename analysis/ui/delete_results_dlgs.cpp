@@ -3,9 +3,9 @@
 #include "analysis/ui/delete_results_dlgs.h"
 
 #include "analysis/ui/tokbottom_dlg.h"
-#include "app/program_folder.h"
-#include "app/ui/messages.h"
-#include "exercise/errors.h"
+#include "program/program_folder.h"
+#include "forms/messages.h"
+#include "files/errors.h"
 #include "exercise/ui/tform1.h"
 #include "users/trial_records.h"
 #include "users/user_files.h"

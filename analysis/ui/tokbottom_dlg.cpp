@@ -2,8 +2,8 @@
 
 #include "analysis/analysis_texts.h"
 #include "analysis/trial_statistics.h"
-#include "app/program_folder.h"
-#include "app/ui/korven_application.h"
+#include "program/program_folder.h"
+#include "forms/korven_application.h"
 #include "files/text_file.h"
 #include "exercise/ui/tform1.h"
 #include "users/trial_records.h"

@@ -4,7 +4,7 @@
 #include "analysis/ui/current_printer.h"
 #include "analysis/ui/delete_results_dlgs.h"
 #include "analysis/ui/keep_modal.h"
-#include "app/ui/messages.h"
+#include "forms/messages.h"
 #include "exercise/ui/tform1.h"
 
 // Print: the dialog as it stands, on the clipboard and stretched over a page.

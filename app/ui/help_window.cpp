@@ -1,6 +1,6 @@
 #include "app/ui/help_window.h"
 
-#include "app/ui/messages.h"
+#include "forms/messages.h"
 #include "files/file_errors.h"
 
 #include <QDesktopServices>

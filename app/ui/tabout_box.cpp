@@ -1,6 +1,6 @@
 #include "app/ui/tabout_box.h"
 
-#include "app/ui/program_icon.h"
+#include "forms/program_icon.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,12 +2,12 @@
 // the ways it closes.
 #include "exercise/ui/tform1.h"
 
-#include "app/language.h"
-#include "app/main_layout.h"
-#include "app/program_folder.h"
+#include "program/language.h"
+#include "exercise/main_layout.h"
+#include "program/program_folder.h"
 #include "exercise/board_rules.h"
 #include "app/ui/help_window.h"
-#include "app/ui/messages.h"
+#include "forms/messages.h"
 #include "app/ui/tabout_box.h"
 #include "analysis/ui/tpages_dlg.h"
 #include "exercise/ui/magnifier.h"

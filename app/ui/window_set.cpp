@@ -1,4 +1,4 @@
-#include "app/ui/window_set.h"
+#include "forms/window_set.h"
 
 #include "analysis/ui/delete_results_dlgs.h"
 #include "analysis/ui/tokbottom_dlg.h"

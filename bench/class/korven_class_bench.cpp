@@ -3,7 +3,7 @@
 // Prints medians and the peak memory of the loading; figures only, no asserts.
 //
 //   korven-class-bench [TRAINEES [TRIALS]]
-#include "app/ui/korven_application.h"
+#include "forms/korven_application.h"
 #include "classroom/class_overview.h"
 #include "classroom/ui/class_window.h"
 #include "files/comma_text.h"

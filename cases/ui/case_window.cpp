@@ -1,14 +1,14 @@
 #include "cases/ui/case_window.h"
 
-#include "app/program_folder.h"
-#include "app/ui/messages.h"
+#include "program/program_folder.h"
+#include "forms/messages.h"
 #include "cases/case_grading.h"
 #include "cases/case_layout.h"
 #include "cases/karyotype_grading.h"
 #include "cases/ui/case_answer.h"
 #include "cases/ui/case_places.h"
 #include "exercise/board_rules.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/loupe.h"
 #include "exercise/ui/magnifier.h"
 

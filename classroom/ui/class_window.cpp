@@ -1,13 +1,13 @@
 #include "classroom/ui/class_window.h"
 
 #include "analysis/ui/current_printer.h"
-#include "app/ui/korven_application.h"
-#include "app/ui/messages.h"
+#include "forms/korven_application.h"
+#include "forms/messages.h"
 #include "classroom/class_arguments.h"
 #include "classroom/class_csv.h"
 #include "classroom/class_print_layout.h"
 #include "classroom/ui/class_table_model.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "users/user_files.h"
 
 #include <QBarCategoryAxis>

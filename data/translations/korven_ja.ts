@@ -2183,14 +2183,6 @@ PREFIX/share/korven)から読み込みます。受講者ごとの記録はデー
         <translation>&apos;korven-problems --help&apos; で使い方を表示します。</translation>
     </message>
     <message>
-        <source>make: unknown argument &apos;%1&apos;</source>
-        <translation>make: 不明な引数 &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>make: %1 needs a value</source>
-        <translation>make: %1 には値が必要です</translation>
-    </message>
-    <message>
         <source>make: invalid value &apos;%1&apos; for %2</source>
         <translation>make: %2 の値 &apos;%1&apos; は不正です</translation>
     </message>
@@ -2251,14 +2243,6 @@ PREFIX/share/korven)から読み込みます。受講者ごとの記録はデー
         <translation>%1 に書き直すものはありません</translation>
     </message>
     <message>
-        <source>import: unknown argument &apos;%1&apos;</source>
-        <translation>import: 不明な引数 &apos;%1&apos; です</translation>
-    </message>
-    <message>
-        <source>import: %1 needs a value</source>
-        <translation>import: %1 には値が必要です</translation>
-    </message>
-    <message>
         <source>import: the PICTURE to import is required</source>
         <translation>import: 取り込む画像 PICTURE を指定してください</translation>
     </message>
@@ -2299,16 +2283,8 @@ PREFIX/share/korven)から読み込みます。受講者ごとの記録はデー
         <translation>無効な核型: %1</translation>
     </message>
     <message>
-        <source>karyotype: %1 needs a value</source>
-        <translation>karyotype: %1 には値が必要です</translation>
-    </message>
-    <message>
         <source>karyotype: the band level is 400, 550 or 850, not &apos;%1&apos;</source>
         <translation>karyotype: バンドレベルは 400、550、850 のいずれかです(&apos;%1&apos; は使えません)</translation>
-    </message>
-    <message>
-        <source>karyotype: unknown argument &apos;%1&apos;</source>
-        <translation>karyotype: 不明な引数 &apos;%1&apos;</translation>
     </message>
     <message>
         <source>karyotype: the karyotype TEXT is required</source>

@@ -244,7 +244,7 @@ public:
     void relabelSlotOnPlacement(int slot);
     void relabelSlotOnRemoval(int slot);
 
-    // ---- Case work (cases/ui/tform1_cases.cpp)
+    // ---- Case work (app/ui/tform1_cases.cpp: the menu opens the case window)
     void CaseWork1Click();            // opens the case window for the logged-in ID
     QPointer<QWidget> CaseWork;       // the case window while it is open
 

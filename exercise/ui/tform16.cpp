@@ -1,6 +1,6 @@
 #include "exercise/ui/tform16.h"
 
-#include "app/main_layout.h"
+#include "exercise/main_layout.h"
 
 #include <QResizeEvent>
 #include <QStyle>

@@ -2,8 +2,8 @@
 #include "exercise/ui/tform1.h"
 
 #include "analysis/ui/tpages_dlg.h"
-#include "app/program_folder.h"
-#include "app/ui/messages.h"
+#include "program/program_folder.h"
+#include "forms/messages.h"
 #include "exercise/board_rules.h"
 #include "exercise/problem_loader.h"
 #include "exercise/scatter.h"

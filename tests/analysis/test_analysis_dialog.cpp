@@ -2,7 +2,7 @@
 // errors.
 #include "analysis/analysis_texts.h"
 #include "analysis/ui/tokbottom_dlg.h"
-#include "app/ui/korven_application.h"
+#include "forms/korven_application.h"
 #include "files/text_file.h"
 #include "exercise/ui/tform1.h"
 #include "support/window_fixture.h"
@@ -19,7 +19,7 @@
 #include <QRegularExpression>
 #include <QTableView>
 #include <QValueAxis>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

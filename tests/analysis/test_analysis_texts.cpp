@@ -1,7 +1,7 @@
 // The analysis dialog's texts, character for character.
 #include "analysis/analysis_texts.h"
 
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(korven::WeakSlots)
 Q_DECLARE_METATYPE(korven::TodaySummary)

@@ -2,7 +2,7 @@
 #include "analysis/print_layout.h"
 
 #include <QLocale>
-#include <QtTest>
+#include <QTest>
 
 using korven::PageRect;
 using korven::ReportLine;

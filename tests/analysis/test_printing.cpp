@@ -2,8 +2,8 @@
 // the poppler tools.
 #include "analysis/ui/current_printer.h"
 #include "analysis/ui/tokbottom_dlg.h"
-#include "app/program_folder.h"
-#include "app/ui/messages.h"
+#include "program/program_folder.h"
+#include "forms/messages.h"
 #include "files/text_file.h"
 #include "exercise/ui/tform1.h"
 #include "exercise/ui/tform16.h"
@@ -20,7 +20,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 namespace {

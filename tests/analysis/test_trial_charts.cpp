@@ -4,7 +4,7 @@
 #include "analysis/ui/trial_charts.h"
 
 #include <QChartView>
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 

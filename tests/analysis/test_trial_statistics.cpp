@@ -1,10 +1,10 @@
 // The evaluation of trial record lines: series, all-trial figures, today's figures and errors.
 #include "analysis/trial_statistics.h"
 #include "files/comma_text.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "users/trial_records.h"
 
-#include <QtTest>
+#include <QTest>
 
 using korven::TrialStatistics;
 

@@ -2,10 +2,10 @@
 // A logged-in trainee for the settings and deletion tests: a program folder holding the sample
 // chromosome and one user's files, then the window set and the exercise window made on it, with
 // message boxes and modal dialogs recorded instead of shown.
-#include "app/program_folder.h"
-#include "app/ui/korven_application.h"
-#include "app/ui/messages.h"
-#include "app/ui/window_set.h"
+#include "program/program_folder.h"
+#include "forms/korven_application.h"
+#include "forms/messages.h"
+#include "forms/window_set.h"
 #include "exercise/ui/tform1.h"
 #include "support/window_fixture.h"
 #include "users/trial_records.h"

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 
 using korven::test::WindowFixture;
 

@@ -1,7 +1,7 @@
 // The installed program: `cmake --install` into a temporary prefix, the files a desktop needs, the
 // bundled problems read from the prefix while the user's files go to the user's data folder, and
 // the installed executable run as an unprivileged user.
-#include "app/program_folder.h"
+#include "program/program_folder.h"
 #include "exercise/catalogue.h"
 #include "exercise/problem_loader.h"
 #include "support/window_fixture.h"
@@ -12,7 +12,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <pwd.h>
 #include <unistd.h>
 

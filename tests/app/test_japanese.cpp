@@ -3,15 +3,15 @@
 #include "analysis/ui/delete_results_dlgs.h"
 #include "analysis/ui/tokbottom_dlg.h"
 #include "analysis/ui/tpages_dlg.h"
-#include "app/language.h"
+#include "program/language.h"
 #include "app/ui/help_window.h"
-#include "app/ui/korven_application.h"
+#include "forms/korven_application.h"
 #include "app/ui/tabout_box.h"
 #include "classroom/class_fixture.h"
 #include "classroom/ui/class_window.h"
 #include "exercise/ui/tform1.h"
 #include "exercise/ui/tform15.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/ui/tform16.h"
 #include "files/text_file.h"
 #include "support/file_bytes.h"
@@ -37,7 +37,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QtTest>
+#include <QTest>
 
 using korven::test::WindowFixture;
 

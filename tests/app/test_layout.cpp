@@ -1,5 +1,5 @@
 // The exercise window's layout arithmetic, its control tree and its menu.
-#include "app/main_layout.h"
+#include "exercise/main_layout.h"
 #include "exercise/ui/tform1.h"
 #include "support/window_fixture.h"
 
@@ -9,7 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 

@@ -4,7 +4,7 @@
 #include "analysis/ui/tokbottom_dlg.h"
 #include "analysis/ui/tpages_dlg.h"
 #include "app/ui/tabout_box.h"
-#include "app/ui/window_set.h"
+#include "forms/window_set.h"
 #include "exercise/ui/tform1.h"
 #include "exercise/ui/tform15.h"
 #include "exercise/ui/tform16.h"
@@ -18,7 +18,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 

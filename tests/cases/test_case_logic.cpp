@@ -6,13 +6,13 @@
 #include "cases/case_records.h"
 #include "cases/case_sources.h"
 #include "cases/karyotype_grading.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include "support/file_modes.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 

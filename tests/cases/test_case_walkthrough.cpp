@@ -4,7 +4,7 @@
 // KORVEN_CASE_SHOTS set, each screen is saved there as a picture.
 #include "support/window_fixture.h"
 
-#include "app/program_folder.h"
+#include "program/program_folder.h"
 #include "cases/case_grading.h"
 #include "cases/case_records.h"
 #include "cases/ui/case_window.h"
@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWheelEvent>
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 

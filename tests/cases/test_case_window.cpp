@@ -3,13 +3,13 @@
 // exercise window.
 #include "case_fixture.h"
 
-#include "app/program_folder.h"
+#include "program/program_folder.h"
 #include "cases/case_grading.h"
 #include "cases/case_records.h"
 #include "cases/ui/case_answer.h"
 #include "cases/ui/case_window.h"
 #include "cases/ui/source_ideograms.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/grading.h"
 #include "exercise/ui/tform1.h"
 #include "iscn/band_table.h"
@@ -24,7 +24,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QWheelEvent>
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 using namespace korven::test;

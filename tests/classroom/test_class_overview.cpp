@@ -6,10 +6,10 @@
 #include "classroom/class_csv.h"
 #include "classroom/class_overview.h"
 #include "classroom/record_dates.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 
 #include "support/file_bytes.h"
 

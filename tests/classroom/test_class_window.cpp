@@ -1,14 +1,14 @@
 // The class overview window offscreen on a crafted Result folder: sorting, filtering, the marks,
 // the selected trainee's charts, the class chart, export and printing.
 #include "analysis/ui/current_printer.h"
-#include "app/ui/korven_application.h"
-#include "app/ui/messages.h"
+#include "forms/korven_application.h"
+#include "forms/messages.h"
 #include "class_fixture.h"
 #include "classroom/class_csv.h"
 #include "classroom/class_print_layout.h"
 #include "classroom/ui/class_table_model.h"
 #include "classroom/ui/class_window.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "users/id_rules.h"
 
 #include <QBarSet>
@@ -22,7 +22,7 @@
 #include <cmath>
 #include <QSortFilterProxyModel>
 #include <QTableView>
-#include <QtTest>
+#include <QTest>
 
 #include "support/file_bytes.h"
 

@@ -3,7 +3,7 @@
 // placed in the right century, and texts that are no date refused.
 #include "classroom/record_dates.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 

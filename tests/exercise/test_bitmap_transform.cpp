@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtMath>
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <cstring>

@@ -3,7 +3,7 @@
 #include "exercise/loupe.h"
 #include "exercise/piece_picture.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 

@@ -2,7 +2,7 @@
 // rules of female and male problems, and the captions and colours of the marks.
 #include "exercise/grading.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 

@@ -14,7 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 using korven::test::WindowFixture;

@@ -2,9 +2,9 @@
 // file), the correct-answer window, and reference mode switched from the menu. The board is set up
 // directly: pieces are put into slots by hand, as a drop leaves them.
 #include "analysis/ui/tpages_dlg.h"
-#include "app/program_folder.h"
-#include "app/ui/messages.h"
-#include "app/ui/window_set.h"
+#include "program/program_folder.h"
+#include "forms/messages.h"
+#include "forms/window_set.h"
 #include "exercise/bitmap_transform.h"
 #include "exercise/board_rules.h"
 #include "exercise/catalogue.h"
@@ -23,7 +23,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 

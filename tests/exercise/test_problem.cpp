@@ -2,13 +2,13 @@
 // worked out from the loaded pieces.
 #include "exercise/catalogue.h"
 #include "files/comma_text.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"
 
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <QtEndian>
 
 #include <sys/stat.h>

@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QThread>
-#include <QtTest>
+#include <QTest>
 
 #include <set>
 

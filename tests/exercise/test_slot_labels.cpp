@@ -3,7 +3,7 @@
 #include "exercise/grading.h"
 #include "exercise/slot_labels.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 

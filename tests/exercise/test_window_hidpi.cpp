@@ -9,7 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 
 #include <cstdio>
 

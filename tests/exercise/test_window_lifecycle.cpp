@@ -2,7 +2,7 @@
 // clock, Reset and Finish.
 #include "analysis/ui/tpages_dlg.h"
 #include "exercise/catalogue.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/ui/tform1.h"
 #include "exercise/ui/tform16.h"
 #include "support/file_bytes.h"
@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 using korven::test::femaleProblem;
 using korven::test::maleProblem;

@@ -9,7 +9,7 @@
 #include "support/window_fixture.h"
 
 #include <QAction>
-#include <QtTest>
+#include <QTest>
 
 using korven::test::WindowFixture;
 

@@ -1,6 +1,6 @@
 // Moving pieces on the work area: the drag with the mouse, choosing and turning with the wheel,
 // the hover square.
-#include "app/ui/messages.h"
+#include "forms/messages.h"
 #include "exercise/bitmap_transform.h"
 #include "exercise/board_rules.h"
 #include "exercise/ui/tform1.h"
@@ -10,7 +10,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWheelEvent>
-#include <QtTest>
+#include <QTest>
 
 using korven::test::WindowFixture;
 

@@ -1,17 +1,17 @@
 // Placing pieces in the karyogram: which drops are taken, what a drop does to the piece and the
 // board, and what happens when the piece's file has gone.
 #include "analysis/ui/tpages_dlg.h"
-#include "app/ui/messages.h"
+#include "forms/messages.h"
 #include "exercise/bitmap_transform.h"
 #include "exercise/board_rules.h"
 #include "exercise/piece_picture.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/ui/tform1.h"
 #include "support/window_fixture.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QtTest>
+#include <QTest>
 
 using korven::test::WindowFixture;
 

@@ -8,7 +8,7 @@
 #include <QContextMenuEvent>
 #include <QPushButton>
 #include <QWheelEvent>
-#include <QtTest>
+#include <QTest>
 
 using korven::test::WindowFixture;
 

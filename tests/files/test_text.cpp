@@ -2,12 +2,12 @@
 // whole-file writes and appends.
 #include "files/comma_text.h"
 #include "files/file_errors.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 
 #include <QStringDecoder>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <csignal>
 #include <sys/mount.h>

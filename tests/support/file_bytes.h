@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QtTest>
+#include <QTest>
 
 namespace korven::test {
 

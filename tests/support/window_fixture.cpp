@@ -1,9 +1,9 @@
 #include "support/window_fixture.h"
 
-#include "app/main_layout.h"
-#include "app/program_folder.h"
-#include "app/ui/messages.h"
-#include "app/ui/window_set.h"
+#include "exercise/main_layout.h"
+#include "program/program_folder.h"
+#include "forms/messages.h"
+#include "forms/window_set.h"
 #include "exercise/catalogue.h"
 #include "exercise/problem_loader.h"
 #include "files/text_file.h"

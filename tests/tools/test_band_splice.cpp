@@ -1,10 +1,10 @@
 // Derivative chromosomes spliced from the 400-band table: band order and length in ISCN units
 // worked out by hand from the table, the centromere kept, and what cannot be spliced refused.
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "tools/band_splice.h"
 #include "tools/cell_chromosomes.h"
 
-#include <QtTest>
+#include <QTest>
 #include <map>
 
 using namespace korven;

@@ -1,7 +1,7 @@
 // Case folders: the chromosomes of a cell from a karyotype line, the cells of a mosaic, a folder
 // written whole or not at all, the same folder for the same seed, and the check that finds what
 // a hand edit broke.
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 #include "tools/case_catalogue.h"
 #include "tools/case_maker.h"
@@ -10,7 +10,7 @@
 
 #include <QProcess>
 
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 using K = Alteration::Kind;

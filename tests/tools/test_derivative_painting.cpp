@@ -5,7 +5,7 @@
 #include "tools/chromosome_measure.h"
 #include "tools/problem_maker.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace korven;
 

@@ -1,6 +1,6 @@
 // The ideogram tables: the bundled ones parse into 24 whole chromosomes, broken ones are refused
 // with the file and line named; finer bands take their darkness from the 400-band band they split.
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "tools/ideogram.h"
 
 #include <QTemporaryDir>

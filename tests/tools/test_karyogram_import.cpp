@@ -1,7 +1,7 @@
 // Importing karyogram pictures: made problems laid out as karyograms, spoiled the ways scans and
 // exports are, cut up again; and the pictures the import must refuse.
 #include "exercise/catalogue.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "exercise/problem_loader.h"
 #include "tools/karyogram_import.h"
 #include "tools/karyogram_sheet.h"

@@ -183,13 +183,19 @@ private slots:
     void checkPassesOnEveryBundledSet()
     {
         QFETCH(QString, seed);
-        QTemporaryDir images;
-        QVERIFY(images.isValid());
-        const Run run = runTool({"make", "--out", images.path(), "--seed", seed});
-        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QTemporaryDir made;
+        QVERIFY(made.isValid());
+        // Seed 1 is the build's own bundled catalogue, made once per build and shared; the other
+        // seeds are made here.
+        QString images = QStringLiteral(KORVEN_BINARY_DIR "/korven/Images");
+        if (seed != QLatin1String("1") || !QFileInfo(QDir(images).filePath(catalogueNames().last())).isDir()) {
+            images = made.path();
+            const Run run = runTool({"make", "--out", images, "--seed", seed});
+            QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        }
         QStringList faults;
         int present = 0;
-        for (const ListedProblem &entry : listProblems({images.path()})) {
+        for (const ListedProblem &entry : listProblems({images})) {
             present += entry.present;
             faults << entry.faults;
         }

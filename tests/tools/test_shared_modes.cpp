@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using korven::test::entriesWithOtherModes;
 using korven::test::UmaskScope;

@@ -1,7 +1,7 @@
 // korven-problems speaks the desktop's language: its help and messages in Japanese under a
 // Japanese locale, unchanged in English otherwise.
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 
 class TestToolLanguage : public QObject {
     Q_OBJECT

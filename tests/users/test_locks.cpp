@@ -10,7 +10,7 @@
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>

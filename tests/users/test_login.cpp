@@ -1,8 +1,8 @@
 // The login dialog and the creation of IDs, driven with keys and mouse clicks on the real windows,
 // checked against the windows' state and the user's files.
 #include "analysis/ui/tpages_dlg.h"
-#include "app/ui/messages.h"
-#include "app/ui/window_set.h"
+#include "forms/messages.h"
+#include "forms/window_set.h"
 #include "exercise/bitmap_transform.h"
 #include "files/text_file.h"
 #include "exercise/ui/tform1.h"
@@ -26,7 +26,7 @@
 #include <QSlider>
 #include <QSysInfo>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <cerrno>
 #include <cstring>

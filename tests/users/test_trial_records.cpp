@@ -1,13 +1,13 @@
 // The trial record file: its header bytes, record lines, numbering and appending.
 #include "files/comma_text.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 #include "users/trial_records.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "support/file_bytes.h"
 

@@ -1,6 +1,6 @@
 // The password and settings files, the list of known IDs, the ID rules and the creation of a
 // user's folder, on small files written by the tests.
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 #include "users/id_rules.h"
 #include "users/trial_records.h"
@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <sys/stat.h>
 #include <sys/time.h>

@@ -2,7 +2,7 @@
 // byte or the new one is whole, the user is told the cause, no temporary file and no half-made ID
 // remain. The writers run in child processes, so limits and kills never touch the test itself.
 #include "files/comma_text.h"
-#include "exercise/errors.h"
+#include "files/errors.h"
 #include "files/text_file.h"
 #include "users/trial_records.h"
 #include "users/user_files.h"
@@ -13,7 +13,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <csignal>
 #include <sys/mount.h>

@@ -1,9 +1,9 @@
 #include "users/ui/new_id_dialogs.h"
 
 #include "analysis/ui/tpages_dlg.h"
-#include "app/program_folder.h"
-#include "app/ui/korven_application.h"
-#include "app/ui/messages.h"
+#include "program/program_folder.h"
+#include "forms/korven_application.h"
+#include "forms/messages.h"
 #include "users/id_rules.h"
 #include "users/ui/tpassword_dlg.h"
 #include "users/user_files.h"

@@ -1,12 +1,12 @@
 // Where the program finds its files (portable, installed, KORVEN_DATA), problems found in two
 // Images folders, and the command line.
-#include "app/command_line.h"
-#include "app/program_folder.h"
+#include "program/command_line.h"
+#include "program/program_folder.h"
 #include "exercise/catalogue.h"
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <sys/stat.h>
 #include <unistd.h>

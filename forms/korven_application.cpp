@@ -1,9 +1,9 @@
-#include "app/ui/korven_application.h"
+#include "forms/korven_application.h"
 
-#include "app/language.h"
-#include "app/ui/messages.h"
-#include "app/ui/program_icon.h"
-#include "exercise/errors.h"
+#include "program/language.h"
+#include "forms/messages.h"
+#include "forms/program_icon.h"
+#include "files/errors.h"
 
 #include <QFont>
 

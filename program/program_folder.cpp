@@ -1,4 +1,4 @@
-#include "app/program_folder.h"
+#include "program/program_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>

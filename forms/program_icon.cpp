@@ -1,4 +1,4 @@
-#include "app/ui/program_icon.h"
+#include "forms/program_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>

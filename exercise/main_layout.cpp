@@ -1,4 +1,4 @@
-#include "app/main_layout.h"
+#include "exercise/main_layout.h"
 
 namespace korven {
 

@@ -1,7 +1,7 @@
 // Choosing the interface language from the environment, and the help manual that goes with it.
-#include "app/language.h"
+#include "program/language.h"
 
-#include <QtTest>
+#include <QTest>
 
 using korven::Language;
 

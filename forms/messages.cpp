@@ -1,4 +1,4 @@
-#include "app/ui/messages.h"
+#include "forms/messages.h"
 
 #include <QApplication>
 #include <QDialog>
