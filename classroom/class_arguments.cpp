@@ -12,7 +12,7 @@ ClassArguments parseClassArguments(const QStringList &arguments)
     ClassArguments parsed;
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("help"), QStringLiteral("h")});
+    const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
     const QCommandLineOption table(QStringLiteral("csv"), {}, QStringLiteral("OUT.csv"));
     const QCommandLineOption trials(QStringLiteral("trials-csv"), {}, QStringLiteral("OUT.csv"));

@@ -61,6 +61,7 @@ foreach(source IN LISTS sources)
 endforeach()
 
 if(faults)
+  list(SORT faults)
   list(JOIN faults "\n  " text)
   message(FATAL_ERROR "Includes against the direction of the house:\n  ${text}")
 endif()

@@ -5,9 +5,9 @@
 # see is seen too. The direction: files/, iscn/ and program/ at the bottom, then users/,
 # exercise/, analysis/, cases/, classroom/ and tools/; the windows above all plain logic, in the
 # same order; app/ on top. Nothing includes app/, and no plain logic includes a window.
-set(KORVEN_SEES_files)
-set(KORVEN_SEES_iscn)
-set(KORVEN_SEES_program)
+set(KORVEN_SEES_files "")
+set(KORVEN_SEES_iscn "")
+set(KORVEN_SEES_program "")
 set(KORVEN_SEES_users files)
 set(KORVEN_SEES_exercise files)
 set(KORVEN_SEES_analysis users exercise)
