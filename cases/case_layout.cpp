@@ -28,10 +28,24 @@ KaryogramRows fitKaryogramRows(int room, const std::vector<RowPieces> &rows, int
         const float wanted = m * float(p.tallest) / float(std::max(p.shortest, 1));
         return std::clamp(wanted, least, std::max(least, MaxPieceEnlargement * float(p.tallest)));
     };
+    // The row of the case's tallest chromosome keeps it the tallest drawn: it grows with the
+    // others, so no chromosome is drawn taller than chromosome 1.
+    int top = 0;
+    for (int r = 0; r < n; ++r)
+        if (rows[r].tallest > rows[top].tallest)
+            top = r;
+    auto heightsFor = [&](float m) {
+        std::vector<float> h(n);
+        for (int r = 0; r < n; ++r)
+            h[r] = heightFor(r, m);
+        for (int r = 0; r < n; ++r)
+            h[top] = std::max(h[top], h[r]);
+        return h;
+    };
     auto total = [&](float m) {
         float sum = 0.0f;
-        for (int r = 0; r < n; ++r)
-            sum += heightFor(r, m);
+        for (float h : heightsFor(m))
+            sum += h;
         return sum;
     };
     float low = 0.0f, high = float(room);
@@ -39,10 +53,10 @@ KaryogramRows fitKaryogramRows(int room, const std::vector<RowPieces> &rows, int
         const float mid = (low + high) / 2.0f;
         (total(mid) <= float(room) ? low : high) = mid;
     }
-    std::vector<float> h(n);
+    const std::vector<float> h = heightsFor(low);
     float used = 0.0f;
-    for (int r = 0; r < n; ++r)
-        used += h[r] = heightFor(r, low);
+    for (float rowHeight : h)
+        used += rowHeight;
     // What is left (rows held back by the enlargement limit) is shared equally, as room to drop.
     const float spare = std::max(0.0f, float(room) - used) / float(n);
     for (int r = 0; r < n; ++r) {

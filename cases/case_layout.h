@@ -13,7 +13,7 @@ namespace korven {
 inline constexpr int MinPieceRoom = 40;
 // The most a piece is enlarged over its bitmap in the karyogram: a small chromosome drawn larger
 // shows its bands, if a little soft, where one drawn at its bitmap's size is too small to read.
-inline constexpr float MaxPieceEnlargement = 3.0f;
+inline constexpr float MaxPieceEnlargement = 1.5f;
 
 // The source heights of the pieces that belong in one row of the karyogram (0, 0 when none does).
 struct RowPieces {
@@ -32,7 +32,8 @@ struct KaryogramRows {
 // gets what it would have if the rows were equal and the case's tallest chromosome (chromosome 1)
 // filled its row, so no chromosome is drawn smaller than that; the rest goes where it makes the
 // shortest chromosome of the worst-off row tallest, which is the row of the small autosomes and
-// the sex chromosomes. A row's tallest piece fills its row; no piece is enlarged more than
+// the sex chromosomes, while no chromosome is drawn taller than the case's tallest (chromosome 1),
+// so the sizes still compare. A row's tallest piece fills its row; no piece is enlarged more than
 // MaxPieceEnlargement; a row with nothing that belongs there keeps MinPieceRoom for a stray piece.
 KaryogramRows fitKaryogramRows(int room, const std::vector<RowPieces> &rows, int tallestHeight);
 

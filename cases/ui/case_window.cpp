@@ -445,8 +445,8 @@ void CaseWindow::showAreas()
     scoreLine->setVisible(stage_ == Stage::Evaluated);
     elementLines->setVisible(stage_ == Stage::Evaluated);
     reviewChoice->setVisible(stage_ == Stage::Evaluated);
-    // An empty column keeps no share of the width.
-    workLayout_->setStretchFactor(spreadColumn_, spread->isVisible() || stage_ == Stage::Evaluated ? SpreadShare : 0);
+    // An empty column keeps no share of the width, and the grading alone a narrow one.
+    workLayout_->setStretchFactor(spreadColumn_, spread->isVisible() ? SpreadShare : stage_ == Stage::Evaluated ? 1 : 0);
     centralWidget()->layout()->activate();
 }
 

@@ -148,6 +148,8 @@ void TestCaseLogic::smallestChromosomeHeight()
             // Never smaller than with equal rows and chromosome 1 filling its row; never past its row.
             QVERIFY2(fit.scales[r] >= base * 0.999f || room < 4 * MinPieceRoom * 2, qPrintable(identities[i]));
             QVERIFY(heights[i] * fit.scales[r] <= fit.heights[r] + 1);
+            // No chromosome drawn taller than chromosome 1.
+            QVERIFY(heights[i] * fit.scales[r] <= 300 * fit.scales[0] + 1);
             smallest = std::min(smallest, int(heights[i] * fit.scales[r]));
         }
     }

@@ -486,11 +486,11 @@ void TestCaseWindow::listKnowsCasesByFolder()
 
 void TestCaseWindow::smallChromosomesReadable()
 {
-    // A cell in the painter's proportions: chromosome 1 300 pixels, a 21 60, a small derivative 40.
+    // A cell in the painter's proportions: chromosome 1 300 pixels, a 21 60, a small derivative 50.
     writeCase(cases_, "c-small", "46,XY,t(9;22)(q34;q11.2)",
               {{{"1", 0, QSize(40, 300)}, {"1", 0, QSize(40, 300)}, {"9", 0, QSize(36, 200)},
                 {"der(9)t(9;22)(q34;q11.2)", 0, QSize(36, 210)}, {"21", 0, QSize(24, 60)}, {"21", 0, QSize(24, 60)},
-                {"22", 0, QSize(24, 66)}, {"der(22)t(9;22)(q34;q11.2)", 0, QSize(24, 40)}, {"X", 0, QSize(34, 190)},
+                {"22", 0, QSize(24, 66)}, {"der(22)t(9;22)(q34;q11.2)", 0, QSize(24, 50)}, {"X", 0, QSize(34, 190)},
                 {"Y", 0, QSize(26, 70)}}});
     CaseWindow w("trainee1");
     w.resize(1280, 1000); // maximised on a 1280 x 1024 screen
