@@ -9,8 +9,6 @@
 #include <QDate>
 #include <QWidget>
 
-class QBarSet;
-class QChartView;
 class QLabel;
 class QLineEdit;
 class QPainter;
@@ -62,8 +60,7 @@ public:
     QWidget *chartPanel = nullptr; // the trainee's label and charts and the class chart
     QLabel *traineeLabel = nullptr;
     TrialCharts charts;
-    QChartView *classChart = nullptr;
-    QBarSet *classValues = nullptr;
+    ChartView *classChart = nullptr; // its bars: "ClassBars"
 
 private:
     // The printed table's type, in points: the largest and the smallest tried.

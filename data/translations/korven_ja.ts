@@ -1694,8 +1694,8 @@ Please create it different ID.</source>
 <context>
     <name>TOKBottomDlg</name>
     <message>
-        <source>Answer time&lt;br&gt;&amp;nbsp;</source>
-        <translation>解答時間&lt;br&gt;&amp;nbsp;</translation>
+        <source>Answer time</source>
+        <translation>解答時間</translation>
     </message>
     <message>
         <source>Evaluation(KORVEN)</source>
@@ -1726,8 +1726,12 @@ Please create it different ID.</source>
         <translation>正答率(%)</translation>
     </message>
     <message>
-        <source>Percentage of correct per chromosomes&lt;br&gt;(correct traials/all trials)</source>
-        <translation>染色体ごとの正答率&lt;br&gt;(正解した試行/全試行)</translation>
+        <source>Percentage of correct per chromosomes</source>
+        <translation>染色体ごとの正答率</translation>
+    </message>
+    <message>
+        <source>(correct traials/all trials)</source>
+        <translation>(正解した試行/全試行)</translation>
     </message>
     <message>
         <source>Chromosome number</source>
