@@ -5,6 +5,7 @@
 #include "cases/case_sources.h"
 #include "cases/ui/case_places.h"
 #include "cases/ui/source_ideograms.h"
+#include "app/language.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,7 +55,7 @@ CaseAnswerWindow::CaseAnswerWindow(QWidget *parent) : QWidget(parent, Qt::Window
 void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources)
 {
     karyotypeLabel->setText(folder.karyotype);
-    noteLabel->setText(folder.notes.join(QLatin1Char('\n')));
+    noteLabel->setText(korven::caseNotes(folder, korven::currentLanguage() == korven::Language::Japanese).join(QLatin1Char('\n')));
     const std::optional<korven::iscn::Karyotype> truth = korven::iscn::parseKaryotype(folder.karyotype);
     ideograms->setSources(truth && !truth->lines.isEmpty() ? korven::abnormalSources(truth->lines.front())
                                                             : QList<korven::AbnormalSources>{},

@@ -2373,16 +2373,20 @@ Usage:
       a case folder, cell 1&apos;s karyogram with each abnormal chromosome labelled
       and, beside it, the ideograms it was made from with the breakpoints.
   korven-problems case KARYOTYPE --out CASES_DIR --name NAME [--level 400|550|850]
-                       [--seed N] [--cells N] [--note TEXT]...
+                       [--seed N] [--cells N] [--note TEXT]... [--note-ja TEXT]...
       Paints the cells of the karyotype (ISCN, e.g. 46,XX,t(11;22)(q23;q11.2)) and
       writes the case folder CASES_DIR/NAME: case.txt and the bitmaps of each
       cell&apos;s chromosomes laid out as a metaphase spread. A mosaic such as
       45,X[3]/46,XX[7] gets as many cells of each line as its counts say; any
-      other karyotype --cells cells (default 1). Level default 550, seed 1. The
-      folder is written whole or not at all; an existing one is refused.
+      other karyotype --cells cells (default 1). Level default 550, seed 1.
+      --note and --note-ja give the note shown with the answer in English and
+      in Japanese. A change too small for the level to show is warned about,
+      naming the level that shows it. The folder is written whole or not at
+      all; an existing one is refused.
   korven-problems make-cases --out CASES_DIR [--seed N]
       Writes the bundled cases (case-01, case-02, ...) under CASES_DIR,
-      replacing earlier folders of those names.
+      replacing earlier folders of those names. A case whose change its level
+      cannot show is refused.
   korven-problems karyotype TEXT
       Checks a karyotype written in ISCN (e.g. 47,XY,+21) and prints its normal
       form; exit code 1 with the reason when it is not a valid karyotype.
@@ -2443,16 +2447,18 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
       症例フォルダでは、細胞 1 の核型図(異常染色体にはラベル)と、その横に、
       もとになった染色体のイディオグラムと切断点を描きます。
   korven-problems case KARYOTYPE --out CASES_DIR --name NAME [--level 400|550|850]
-                       [--seed N] [--cells N] [--note TEXT]...
+                       [--seed N] [--cells N] [--note TEXT]... [--note-ja TEXT]...
       核型(ISCN、例: 46,XX,t(11;22)(q23;q11.2))の細胞を描き、症例フォルダ
       CASES_DIR/NAME を書き込みます: case.txt と、分裂像として並べた各細胞の
       染色体のビットマップです。45,X[3]/46,XX[7] のようなモザイクでは各系列の
       細胞を数のとおりに、それ以外の核型では --cells 個(既定 1)の細胞を作ります。
-      レベルの既定は 550、シードは 1。フォルダは丸ごと書き込むか、まったく書き込まない
+      レベルの既定は 550、シードは 1。--note と --note-ja は解答とともに表示する
+      注記(英語と日本語)です。そのレベルでは見えないほど小さな変化には、見える
+      レベルを示して警告します。フォルダは丸ごと書き込むか、まったく書き込まない
       かのどちらかです。既存のフォルダは拒否します。
   korven-problems make-cases --out CASES_DIR [--seed N]
       同梱の症例(case-01、case-02、...)を CASES_DIR の下に書き込みます。同じ名前の
-      以前のフォルダは置き換えます。
+      以前のフォルダは置き換えます。そのレベルでは変化が見えない症例は拒否します。
   korven-problems karyotype TEXT
       ISCN で書いた核型(例: 47,XY,+21)を検査し、その正規形を表示します。
       有効な核型でないときは理由を表示し、終了コード 1 を返します。
