@@ -1,5 +1,5 @@
 // Painting the bundled cases: every catalogue karyotype spliced, painted, laid out as a spread and
-// written as a case folder (28 cases, 37 cells).
+// written as a case folder.
 #include "bench/bench.h"
 
 #include "tools/case_catalogue.h"

@@ -118,6 +118,10 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <source>there is no chromosome %1</source>
         <translation>染色体 %1 はありません</translation>
     </message>
+    <message>
+        <source>%1 keeps one centromere, not two</source>
+        <translation>%1 の動原体は 1 つで、2 つではありません</translation>
+    </message>
 </context>
 <context>
     <name>BmpWriter</name>
@@ -286,16 +290,48 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>%1: 核型 %2: %3</translation>
     </message>
     <message>
-        <source>%1: cell %2 holds %3 chromosomes that are not those of %4</source>
-        <translation>%1: 細胞 %2 の %3 本の染色体は %4 のものではありません</translation>
-    </message>
-    <message>
-        <source>%1: cell 1 is not of the karyotype&apos;s first line</source>
-        <translation>%1: 細胞 1 が核型の最初の系列のものではありません</translation>
-    </message>
-    <message>
         <source>%1: %2 cell(s) of line %3 where the karyotype counts %4</source>
         <translation>%1: 系列 %3 の細胞が %2 個ありますが、核型では %4 個です</translation>
+    </message>
+    <message>
+        <source>%1 is painted %2 % as long as its bands give</source>
+        <translation>%1 はバンドから求まる長さの %2 % の長さで描かれています</translation>
+    </message>
+    <message>
+        <source>cell 1 cannot be of line %1: the karyotype has %2 line(s)</source>
+        <translation>細胞 1 を系列 %1 にはできません: 核型の系列は %2 個です</translation>
+    </message>
+    <message>
+        <source>cell 1 cannot be of line %1, which counts no cell</source>
+        <translation>細胞 1 を系列 %1 にはできません: その系列の細胞数は 0 です</translation>
+    </message>
+    <message>
+        <source>%1 is smaller than %2 bands show (less than one band, or under 3 % of its chromosome)</source>
+        <translation>%1 は %2 バンドで見える大きさより小さい変化です(1 バンド未満、または染色体の 3 % 未満)</translation>
+    </message>
+    <message>
+        <source>%1; it shows at %2 bands</source>
+        <translation>%1。%2 バンドで見えます</translation>
+    </message>
+    <message>
+        <source>%1; no band level shows it (FISH or a microarray finds it)</source>
+        <translation>%1。どのバンドレベルでも見えません(FISH またはマイクロアレイで見つかります)</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>読み取れません</translation>
+    </message>
+    <message>
+        <source>%1: cell %2 holds %3 chromosomes that are not those of %4 (%5 chromosomes)</source>
+        <translation>%1: 細胞 %2 の %3 本の染色体は %4 のものではありません(%5 本)</translation>
+    </message>
+    <message>
+        <source>%1: cell %2 holds %3 chromosomes where its line counts %4</source>
+        <translation>%1: 細胞 %2 の染色体は %3 本ですが、その系列は %4 本です</translation>
+    </message>
+    <message>
+        <source>%1: cell %2: %3</source>
+        <translation>%1: 細胞 %2: %3</translation>
     </message>
 </context>
 <context>
@@ -2549,6 +2585,10 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     <message>
         <source>wrote %1 in %2 s</source>
         <translation>%1 を書き込みました(%2 秒)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>警告: %1</translation>
     </message>
 </context>
 <context>
