@@ -147,10 +147,10 @@ std::vector<CatalogueCase> buildCatalogue()
          "骨髄系腫瘍（骨髄異形成または急性骨髄性白血病）の7番モノソミー：6細胞中4細胞で7番が1本、2細胞は正常。"
          "欠失は3細胞以上で見られるときにクローンとみなす（この例はそれにあたる）。予後不良。"},
         {"47,XX,+mar", 400, 1, 0,
-         "A small supernumerary marker chromosome of unknown origin by banding: here a small bisatellited one, a pale "
-         "stalk and satellite at each end and a centromere in the middle, as an inv dup(15) looks, the commonest kind. "
+         "A small supernumerary marker chromosome of unknown origin by banding: here a small one with its centromere in "
+         "the middle and both ends pale, each end a stalk and satellite, as an inv dup(15) looks, the commonest kind. "
          "FISH tells where it comes from; its effect depends on what it holds.",
-         "分染法では由来の分からない過剰小型マーカー染色体：この例は両端に淡いストークとサテライトを持ち、中央に動原体がある小さな染色体で、"
+         "分染法では由来の分からない過剰小型マーカー染色体：この例は中央に動原体があり、両端がともに淡い（それぞれストークとサテライト）小さな染色体で、"
          "最も多い inv dup(15) の姿。由来は FISH で調べ、影響はその内容による。"},
         {"46,XX", 550, 1, 0, "Normal female karyotype.", "正常女性核型。"},
         {"46,XY", 400, 1, 0, "Normal male karyotype.", "正常男性核型。"},
