@@ -100,10 +100,9 @@ QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, co
     return csv;
 }
 
-QByteArray classCasesCsv(const ClassOverview &overview)
+void writeCasesCsv(const ClassOverview &overview, const ByteSink &out)
 {
-    QByteArray csv = "id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict";
-    csv += LineEnd;
+    out("id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict" + QByteArray(LineEnd));
     for (const TraineeSummary &row : overview.trainees) {
         CaseRecords read;
         try {
@@ -111,16 +110,25 @@ QByteArray classCasesCsv(const ClassOverview &overview)
         } catch (const KorvenError &) {
             continue; // the overview's row says why
         }
+        // Written record by record: a class's evaluations are never held whole in memory.
         for (const CaseRecord &r : read.records) {
+            QByteArray lines;
             for (size_t cell = 0; cell < r.countsTrue.size(); ++cell) {
                 const int given = cell < r.countsGiven.size() ? r.countsGiven[cell] : -1;
-                csv += csvLine({row.id, r.date.toString(Qt::ISODate), r.time.toString(QStringLiteral("HH:mm:ss")),
-                                r.caseName, QString::number(r.seconds), QString::number(cell + 1),
-                                given < 0 ? QString() : QString::number(given), QString::number(r.countsTrue[cell]),
-                                QString::number(r.piecesRight), QString::number(r.pieces), r.karyotype, r.verdict});
+                lines += csvLine({row.id, r.date.toString(Qt::ISODate), r.time.toString(QStringLiteral("HH:mm:ss")),
+                                  r.caseName, QString::number(r.seconds), QString::number(cell + 1),
+                                  given < 0 ? QString() : QString::number(given), QString::number(r.countsTrue[cell]),
+                                  QString::number(r.piecesRight), QString::number(r.pieces), r.karyotype, r.verdict});
             }
+            out(lines);
         }
     }
+}
+
+QByteArray classCasesCsv(const ClassOverview &overview)
+{
+    QByteArray csv;
+    writeCasesCsv(overview, [&](const QByteArray &chunk) { csv += chunk; });
     return csv;
 }
 

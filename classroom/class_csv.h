@@ -29,7 +29,9 @@ QByteArray trialsCsvHeader();
 
 // Every case evaluation of the class in long form, one line per counted cell:
 // id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict.
-// A trainee whose case file cannot be read has no lines.
+// A trainee whose case file cannot be read has no lines. Given to `out` record by record.
+void writeCasesCsv(const ClassOverview &overview, const ByteSink &out);
+// The same whole, for a small class.
 QByteArray classCasesCsv(const ClassOverview &overview);
 
 // Gives the long form of every trainee of the overview to `out`, one trainee at a time, reading

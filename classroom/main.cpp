@@ -7,6 +7,7 @@
 #include "app/ui/program_icon.h"
 #include "classroom/class_command.h"
 #include "classroom/ui/class_window.h"
+#include "files/file_errors.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -15,6 +16,7 @@
 
 int main(int argc, char *argv[])
 {
+    korven::ignoreFileSizeSignal();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -112,6 +113,13 @@ void renameEntry(const QString &from, const QString &to)
 {
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
         throw KorvenError(QCoreApplication::translate("FileErrors", "Cannot move %1 to %2: %3").arg(shown(from), shown(to), fileErrorText(errno)));
+}
+
+void ignoreFileSizeSignal()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 } // namespace korven

@@ -12,6 +12,7 @@
 #include <QStringEncoder>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -390,8 +391,14 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, FileAcces
     writeFileAtomically(path, [&](const ByteSink &put) { put(bytes); }, access, durability);
 }
 
-void writeFileAtomically(const QString &path, const std::function<void(const ByteSink &)> &produce,
-                         FileAccess access, Durability durability)
+namespace {
+
+enum class Existing { Replace, Keep };
+
+// The one whole-file writer: a temporary beside the file, written, flushed and put in its place;
+// with Existing::Keep it is put there only where no entry is (false when one is).
+bool writeWhole(const QString &path, const std::function<void(const ByteSink &)> &produce, FileAccess access,
+                Durability durability, Existing existing)
 {
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
@@ -400,6 +407,8 @@ void writeFileAtomically(const QString &path, const std::function<void(const Byt
     // Only a regular file (or nothing) is replaced; anything else stays as it is.
     struct stat old;
     const bool exists = ::lstat(target.constData(), &old) == 0;
+    if (exists && existing == Existing::Keep)
+        return false;
     if (exists && !S_ISREG(old.st_mode))
         throw KorvenError(notRegular(path, old.st_mode));
 
@@ -457,10 +466,39 @@ void writeFileAtomically(const QString &path, const std::function<void(const Byt
         fail(errno);
     if (const int error = fd.closeChecked())
         fail(error);
-    if (::rename(temporary.constData(), target.constData()) != 0)
-        fail(errno);
+    if (existing == Existing::Replace) {
+        if (::rename(temporary.constData(), target.constData()) != 0)
+            fail(errno);
+    } else {
+        // A hard link is made only where no entry is: of two writers exactly one succeeds.
+        int result = ::link(temporary.constData(), target.constData());
+        if (result != 0 && errno != EEXIST) {
+            // A file system without hard links: a rename that never replaces does the same.
+            result = ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
+        }
+        const int error = result == 0 ? 0 : errno;
+        ::unlink(temporary.constData()); // gone already after the rename
+        if (error == EEXIST)
+            return false;
+        if (error != 0)
+            fail(error);
+    }
     if (flushed)
         flushFolder(folder);
+    return true;
+}
+
+} // namespace
+
+void writeFileAtomically(const QString &path, const std::function<void(const ByteSink &)> &produce,
+                         FileAccess access, Durability durability)
+{
+    writeWhole(path, produce, access, durability, Existing::Replace);
+}
+
+bool createFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
+{
+    return writeWhole(path, [&](const ByteSink &put) { put(bytes); }, access, Durability::Flushed, Existing::Keep);
 }
 
 QByteArray linesToCp932(const QStringList &lines)

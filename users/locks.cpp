@@ -15,6 +15,7 @@
 #include <optional>
 #include <sys/stat.h>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -31,7 +32,12 @@ void explainFailure(LockAttempt &attempt, const QString &path)
     const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     int error = fd < 0 ? errno : 0;
     if (fd >= 0) {
-        ::close(fd);
+        // An empty file can still be made on a full disk; the lock's content cannot be written.
+        const QByteArray content(256, 'x');
+        if (::write(fd, content.constData(), size_t(content.size())) != content.size() || ::fsync(fd) != 0)
+            error = errno != 0 ? errno : EIO;
+        if (::close(fd) != 0 && error == 0)
+            error = errno;
         ::unlink(probe.constData());
     }
     const QString shown = QDir::toNativeSeparators(path);
@@ -75,6 +81,48 @@ bool onThisMachine(const LockFileHolder &holder)
         && (holder.machineId.isEmpty() || holder.machineId == QSysInfo::machineUniqueId());
 }
 
+// Which file a path names, so that a takeover can tell the stale lock it judged from a fresh one
+// made in its place since. The inode alone is not enough: a file system may give the fresh lock
+// the number the stale one just freed; its modification time and size tell them apart.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    qint64 changedSeconds = 0;
+    qint64 changedNanoseconds = 0;
+    qint64 size = 0;
+    bool operator==(const FileIdentity &) const = default;
+};
+
+std::optional<FileIdentity> identityOf(const QByteArray &name)
+{
+    struct stat st;
+    if (::lstat(name.constData(), &st) != 0)
+        return std::nullopt;
+    return FileIdentity{st.st_dev, st.st_ino, qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec), qint64(st.st_size)};
+}
+
+// Removes the lock file judged stale, and only it: it is first renamed to a name of this process
+// alone (one step, so of two takers only one moves it) and then checked to be the very file that
+// was judged. A fresh lock another taker made meanwhile is put back where it was. True when the
+// place is free for a new lock (also when the stale file was gone already).
+bool removeJudgedLock(const QString &path, const FileIdentity &judged)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const QByteArray aside = name + ".stale-" + QByteArray::number(QCoreApplication::applicationPid()) + '-'
+                             + QByteArray::number(QDateTime::currentMSecsSinceEpoch());
+    if (::rename(name.constData(), aside.constData()) != 0)
+        return errno == ENOENT;
+    if (identityOf(aside) == judged) {
+        ::unlink(aside.constData());
+        return true;
+    }
+    // Someone's fresh lock: back into its place, never over a lock made since.
+    if (::link(aside.constData(), name.constData()) != 0 && errno != EEXIST)
+        ::renameat2(AT_FDCWD, aside.constData(), AT_FDCWD, name.constData(), RENAME_NOREPLACE);
+    ::unlink(aside.constData());
+    return false;
+}
+
 // Moves whatever is not a file out of the lock's place (a folder made by mistake), keeping it.
 bool moveAsideIfNoFile(const QString &path)
 {
@@ -99,15 +147,16 @@ LockAttempt takeLock(QLockFile &lock, int graceMs, ForeignLocks foreign)
     }
     // Another machine's lock is judged here, by host name and machine id together; QLockFile
     // alone would take a cloned computer's lock for this machine's and free it at once.
-    if (const auto holder = lockFileHolder(path); holder && !onThisMachine(*holder)) {
+    // The file is identified before it is judged: what is removed is the file judged stale.
+    const std::optional<FileIdentity> judged = identityOf(QFile::encodeName(path));
+    if (const auto holder = lockFileHolder(path); judged && holder && !onThisMachine(*holder)) {
         const bool stale = foreign == ForeignLocks::Stale
             || (lock.staleLockTime() > 0 && ageOf(path) > lock.staleLockTime());
-        if (!stale) {
+        if (!stale || !removeJudgedLock(path, *judged)) {
             attempt.outcome = LockOutcome::Held;
             lock.getLockInfo(&attempt.holder.pid, &attempt.holder.host, nullptr);
             return attempt;
         }
-        QFile::remove(path);
     }
     for (;;) {
         if (lock.tryLock(0)) {
@@ -124,9 +173,10 @@ LockAttempt takeLock(QLockFile &lock, int graceMs, ForeignLocks foreign)
         }
         // The file names no holder: a copy is between creating and writing it, or one was killed
         // there. The first is over within the grace time; after it the file is taken over.
+        const std::optional<FileIdentity> broken = identityOf(QFile::encodeName(path));
         const qint64 age = ageOf(path);
         if (age >= graceMs) {
-            if (!QFile::remove(path) && QFileInfo::exists(path)) {
+            if (broken && !removeJudgedLock(path, *broken) && identityOf(QFile::encodeName(path)) == broken) {
                 attempt.reason = QCoreApplication::translate("Locks", "cannot remove the broken lock %1")
                                      .arg(QDir::toNativeSeparators(path));
                 return attempt;

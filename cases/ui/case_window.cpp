@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -141,6 +142,13 @@ void CaseWindow::createControls()
     myCases->setEditTriggers(QAbstractItemView::NoEditTriggers);
     myCases->setSelectionMode(QAbstractItemView::NoSelection);
     side->addWidget(myCases, 2);
+    recordNote = new QLabel;
+    recordNote->setObjectName(QStringLiteral("RecordNote"));
+    recordNote->setFixedWidth(SideWidth);
+    recordNote->setWordWrap(true);
+    recordNote->setStyleSheet(QStringLiteral("color: #b00000"));
+    recordNote->hide();
+    side->addWidget(recordNote);
     grid->addLayout(side, 0, 0, 4, 1);
     connect(caseList, &QListWidget::itemActivated, this, [this] { openCase(caseList->currentRow()); });
     connect(caseList, &QListWidget::itemClicked, this, [this] { openCase(caseList->currentRow()); });
@@ -230,33 +238,54 @@ void CaseWindow::createControls()
 
 QString CaseWindow::recordPath() const { return korven::caseRecordPath(korven::resultFolder(), userId_); }
 
+bool CaseWindow::readOnlyResults() const
+{
+    // Set at login when the ID's folder cannot be written (no ID lock): nothing is recorded.
+    return parentWidget() && parentWidget()->property("readOnlyResults").toBool();
+}
+
 void CaseWindow::refreshCaseList()
 {
     entries_ = korven::listCases(korven::casesFolders());
     korven::CaseRecords records;
+    QString recordFault;
     try {
         records = korven::readCaseRecords(recordPath());
+        recordFault = korven::caseRecordsFault(recordPath(), records);
     } catch (const korven::KorvenError &e) {
-        korven::ui::reportError(e.message());
+        recordFault = e.message();
     }
+    QStringList notes;
+    if (!recordFault.isEmpty())
+        notes << tr("Your case record file could not be read whole; the list shows what could be read.\n%1").arg(recordFault);
+    if (readOnlyResults())
+        notes << tr("Your folder cannot be written to: no case result is recorded in this session.");
+    recordNote->setText(notes.join(u'\n'));
+    recordNote->setToolTip(recordNote->text());
+    recordNote->setVisible(!notes.isEmpty());
     // The kinds come from the case folders themselves; a case that cannot be read has none.
     QMap<QString, QString> kinds;
-    for (const korven::CaseEntry &entry : entries_) {
-        try {
-            kinds.insert(entry.name, korven::abnormalityKind(korven::readCaseFolder(entry.path).karyotype));
-        } catch (const korven::KorvenError &) {
-        }
-    }
+    for (const korven::CaseEntry &entry : entries_)
+        if (entry.fault.isEmpty())
+            kinds.insert(entry.name, korven::abnormalityKind(entry.karyotype));
     const korven::CaseSummary summary = korven::summarizeCases(records.records, kinds);
     const int keep = caseList->currentRow();
     caseList->clear();
     for (int i = 0; i < int(entries_.size()); ++i) {
         // Numbers only: a folder's name might give the diagnosis away.
         const QString verdict = summary.lastVerdict.value(entries_[i].name);
-        auto *item = new QListWidgetItem(verdict.isEmpty() ? tr("Case %1").arg(i + 1)
-                                                           : tr("Case %1  (%2)").arg(i + 1).arg(verdictText(verdict)));
-        if (!verdict.isEmpty())
-            item->setBackground(verdictColour(verdict));
+        QListWidgetItem *item;
+        if (!entries_[i].fault.isEmpty()) {
+            // Listed, so the numbers stay, but it cannot be started; the tooltip says why.
+            item = new QListWidgetItem(tr("Case %1  (damaged)").arg(i + 1));
+            item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+            item->setToolTip(entries_[i].fault);
+        } else {
+            item = new QListWidgetItem(verdict.isEmpty() ? tr("Case %1").arg(i + 1)
+                                                         : tr("Case %1  (%2)").arg(i + 1).arg(verdictText(verdict)));
+            if (!verdict.isEmpty())
+                item->setBackground(verdictColour(verdict));
+        }
         caseList->addItem(item);
     }
     if (keep >= 0 && keep < caseList->count())
@@ -284,14 +313,14 @@ void CaseWindow::openCase(int row)
 {
     if (row < 0 || row >= int(entries_.size()))
         return;
+    if (!entries_[row].fault.isEmpty())
+        throw korven::KorvenError(entries_[row].fault);
     // Everything is read before anything changes: a broken case leaves the window as it was.
     korven::CaseFolder folder = korven::readCaseFolder(entries_[row].path);
-    std::vector<QImage> sources;
+    std::vector<QImage> sources = korven::loadCasePieces(folder);
     int tallest = 0;
-    for (const korven::CasePiece &p : folder.pieces) {
-        sources.push_back(korven::loadCasePiece(folder, p));
-        tallest = std::max(tallest, sources.back().height());
-    }
+    for (const QImage &source : sources)
+        tallest = std::max(tallest, source.height());
     if (answerWindow)
         answerWindow->close();
     case_ = std::move(folder);
@@ -480,10 +509,13 @@ void CaseWindow::evaluate()
     stage_ = Stage::Evaluated;
     showAreas();
     updateCountControls();
-    try {
-        korven::appendCaseRecord(recordPath(), record);
-    } catch (const korven::KorvenError &e) {
-        korven::ui::reportError(e.message());
+    if (!readOnlyResults()) {
+        try {
+            korven::appendCaseRecord(recordPath(), record);
+        } catch (const korven::KorvenError &e) {
+            korven::ui::reportError(tr("This evaluation was not recorded in %1.\n%2")
+                                        .arg(QDir::toNativeSeparators(recordPath()), e.message()));
+        }
     }
     refreshCaseList();
 }
