@@ -1,6 +1,8 @@
 #include "cases/case_folder.h"
 
+#include "cases/case_identity.h"
 #include "cases/case_records.h"
+
 #include "exercise/bitmap_limits.h"
 #include "exercise/bmp_check.h"
 #include "exercise/errors.h"
@@ -144,7 +146,8 @@ std::vector<CaseEntry> listCases(const QStringList &casesFolders)
             out.push_back(std::move(entry));
         }
     }
-    std::sort(out.begin(), out.end(), [](const CaseEntry &a, const CaseEntry &b) { return a.name < b.name; });
+    std::sort(out.begin(), out.end(),
+              [](const CaseEntry &a, const CaseEntry &b) { return caseListedBefore(a.name, b.name); });
     return out;
 }
 

@@ -58,8 +58,8 @@ struct CaseEntry {
     QString fault;
     QString karyotype;
 };
-// The case folders found in `casesFolders` (the first folder wins for a name held twice), sorted by
-// name: the order that numbers them in the case list. Each one's case.txt is read (not its
+// The case folders found in `casesFolders` (the first folder wins for a name held twice), in the
+// case list's order (caseListedBefore). Each one's case.txt is read (not its
 // bitmaps) to tell whether it can be started.
 std::vector<CaseEntry> listCases(const QStringList &casesFolders);
 

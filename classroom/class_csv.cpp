@@ -100,9 +100,11 @@ QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, co
     return csv;
 }
 
-void writeCasesCsv(const ClassOverview &overview, const ByteSink &out)
+void writeCasesCsv(const ClassOverview &overview, const QStringList &casesFolders, const ByteSink &out)
 {
-    out("id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict" + QByteArray(LineEnd));
+    out("id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict,"
+        "true_karyotype,kind,elements_wrong" + QByteArray(LineEnd));
+    const QMap<QString, QString> truths = caseTruths(casesFolders);
     for (const TraineeSummary &row : overview.trainees) {
         CaseRecords read;
         try {
@@ -111,24 +113,26 @@ void writeCasesCsv(const ClassOverview &overview, const ByteSink &out)
             continue; // the overview's row says why
         }
         // Written record by record: a class's evaluations are never held whole in memory.
-        for (const CaseRecord &r : read.records) {
+        for (CaseRecord &r : read.records) {
+            completeRecord(r, truths);
             QByteArray lines;
             for (size_t cell = 0; cell < r.countsTrue.size(); ++cell) {
                 const int given = cell < r.countsGiven.size() ? r.countsGiven[cell] : -1;
                 lines += csvLine({row.id, r.date.toString(Qt::ISODate), r.time.toString(QStringLiteral("HH:mm:ss")),
                                   r.caseName, QString::number(r.seconds), QString::number(cell + 1),
                                   given < 0 ? QString() : QString::number(given), QString::number(r.countsTrue[cell]),
-                                  QString::number(r.piecesRight), QString::number(r.pieces), r.karyotype, r.verdict});
+                                  QString::number(r.piecesRight), QString::number(r.pieces), r.karyotype, r.verdict,
+                                  r.trueKaryotype, r.kind, r.elementsWrong.join(u' ')});
             }
             out(lines);
         }
     }
 }
 
-QByteArray classCasesCsv(const ClassOverview &overview)
+QByteArray classCasesCsv(const ClassOverview &overview, const QStringList &casesFolders)
 {
     QByteArray csv;
-    writeCasesCsv(overview, [&](const QByteArray &chunk) { csv += chunk; });
+    writeCasesCsv(overview, casesFolders, [&](const QByteArray &chunk) { csv += chunk; });
     return csv;
 }
 

@@ -10,9 +10,21 @@
 #include "files/file_errors.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFont>
 
 #include <cstdio>
+
+namespace {
+
+// Where the truth of a case record written before it was kept is looked up: the Cases folder
+// beside the class's Result folder, then the program's own.
+QStringList classCasesFolders(const QString &resultFolder)
+{
+    return QStringList{QDir(resultFolder).absoluteFilePath(QStringLiteral("../Cases"))} + korven::casesFolders();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -41,7 +53,7 @@ int main(int argc, char *argv[])
         }
         if (parsed.mode != korven::ClassArguments::Mode::Window) {
             const QString folder = parsed.resultFolder.isEmpty() ? korven::resultFolder() : parsed.resultFolder;
-            return korven::runClassExport(parsed, folder, stderr);
+            return korven::runClassExport(parsed, folder, classCasesFolders(folder), stderr);
         }
         korven::removeTranslations();
     }
@@ -50,6 +62,7 @@ int main(int argc, char *argv[])
     korven::ui::setUpProgramLook();
 
     korven::ui::ClassWindow window;
+    window.setCasesFolders(classCasesFolders(parsed.resultFolder.isEmpty() ? korven::resultFolder() : parsed.resultFolder));
     window.show();
     korven::ui::guarded([&] {
         window.openFolder(parsed.resultFolder.isEmpty() ? korven::resultFolder() : parsed.resultFolder);

@@ -20,6 +20,26 @@ bool onLongArm(const QString &breakpoint)
     return breakpoint.startsWith(QLatin1Char('q'));
 }
 
+// True when break `a` lies nearer the p-arm end than `b`: the p arm before the q arm, and on the
+// p arm the higher band nearer the end ("p15.1" before "p13"), on the q arm the lower.
+bool nearerPter(const QString &a, const QString &b)
+{
+    if (onLongArm(a) != onLongArm(b))
+        return !onLongArm(a);
+    QString da = a.mid(1), db = b.mid(1);
+    da.remove(QLatin1Char('.')), db.remove(QLatin1Char('.'));
+    return onLongArm(a) ? da < db : da > db;
+}
+
+// Two breaks on one chromosome, the one nearer pter first: ISCN means the same segment whichever
+// order they are written in.
+QStringList pterFirst(const QStringList &breaks)
+{
+    if (breaks.size() == 2 && nearerPter(breaks[1], breaks[0]))
+        return {breaks[1], breaks[0]};
+    return breaks;
+}
+
 Segment reversed(const Segment &segment)
 {
     return {segment.chromosome, segment.to, segment.from};
@@ -85,17 +105,27 @@ std::vector<Segment> derivativeSegments(const Alteration &alteration, const QStr
     const QString &c = chromosome;
     const QString pter = QStringLiteral("pter"), qter = QStringLiteral("qter"), cen = QStringLiteral("cen");
     switch (alteration.kind) {
-    case Kind::Deletion:
+    case Kind::Deletion: {
         if (breaks.size() == 1)
             return {onLongArm(breaks[0]) ? Segment{c, pter, breaks[0]} : Segment{c, breaks[0], qter}};
         requireBreaks(alteration, 2);
-        return {{c, pter, breaks[0]}, {c, breaks[1], qter}};
-    case Kind::Duplication:
+        const QStringList b = pterFirst(breaks);
+        return {{c, pter, b[0]}, {c, b[1], qter}};
+    }
+    case Kind::Duplication: {
         requireBreaks(alteration, 2);
-        return {{c, pter, breaks[1]}, {c, breaks[0], qter}};
-    case Kind::Inversion:
+        const QStringList b = pterFirst(breaks);
+        // Written from pter to qter a direct tandem copy; written the other way round the copy
+        // is inverted (pter->q32::q32->q21::q32->qter for dup(1)(q32q21)).
+        if (b != breaks)
+            return {{c, pter, b[1]}, {c, b[1], b[0]}, {c, b[1], qter}};
+        return {{c, pter, b[1]}, {c, b[0], qter}};
+    }
+    case Kind::Inversion: {
         requireBreaks(alteration, 2);
-        return {{c, pter, breaks[0]}, {c, breaks[1], breaks[0]}, {c, breaks[1], qter}};
+        const QStringList b = pterFirst(breaks);
+        return {{c, pter, b[0]}, {c, b[1], b[0]}, {c, b[1], qter}};
+    }
     case Kind::Isochromosome:
         requireBreaks(alteration, 1);
         if (onLongArm(breaks[0]))
@@ -136,8 +166,9 @@ std::vector<CellChromosome> cellChromosomes(const CellLine &line)
     const auto normal = [](const QString &name) {
         return CellChromosome{name, name, {{name, QStringLiteral("pter"), QStringLiteral("qter")}}};
     };
-    for (int pair = 1; pair <= 22; ++pair)
-        cell.push_back(normal(QString::number(pair))), cell.push_back(normal(QString::number(pair)));
+    for (int autosome = 1; autosome <= 22; ++autosome)
+        for (int copy = 0; copy < line.ploidy; ++copy)
+            cell.push_back(normal(QString::number(autosome)));
     for (const QChar sex : line.sexChromosomes) {
         if (sex != QLatin1Char('X') && sex != QLatin1Char('Y'))
             throw KorvenError(QCoreApplication::translate("CellChromosomes", "%1: the sex chromosomes can only be X and Y").arg(line.sexChromosomes));
@@ -164,8 +195,10 @@ std::vector<CellChromosome> cellChromosomes(const CellLine &line)
             continue;
         }
         if (alteration.kind == Kind::Loss) {
+            // A lost sex chromosome (45,X,-Y) is already missing from the written complement.
             for (const QString &name : alteration.chromosomes)
-                removeNormal(name, alteration);
+                if (!isSex(name))
+                    removeNormal(name, alteration);
             continue;
         }
         QStringList centromeres;

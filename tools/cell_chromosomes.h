@@ -38,6 +38,7 @@ struct CellLine {
     QString sexChromosomes;
     std::vector<Alteration> alterations;
     int cells = 0;
+    int ploidy = 2; // copies of each autosome: 3 in 69,XXY, 4 in 92,XXYY
 };
 
 // One chromosome of a cell: its designation ("21", "X", "der(22)t(11;22)(q23;q11.2)",
@@ -47,6 +48,8 @@ struct CellChromosome {
     QString identity;
     QString group;
     std::vector<Segment> segments;
+    int centromeres = 1; // 2 for a dicentric
+    bool ring = false;   // the segments' ends joined
     // A whole normal chromosome (not a derivative, not a marker).
     bool normal() const
     {

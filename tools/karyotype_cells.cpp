@@ -76,6 +76,7 @@ std::vector<CellLine> cellLinesOf(const iscn::Karyotype &karyotype)
         CellLine cell;
         cell.sexChromosomes = line.sex;
         cell.cells = std::max(0, line.cells);
+        cell.ploidy = iscn::ploidy(line.count);
         for (const iscn::Abnormality &abnormality : line.abnormalities)
             cell.alterations.push_back(alterationOf(abnormality));
         lines.push_back(cell);

@@ -4,17 +4,15 @@
 #include "app/ui/korven_application.h"
 #include "app/ui/messages.h"
 #include "classroom/class_arguments.h"
+#include "classroom/class_chart.h"
 #include "classroom/class_csv.h"
 #include "classroom/class_print_layout.h"
+#include "cases/case_layout.h"
 #include "classroom/ui/class_table_model.h"
+#include "classroom/ui/trainee_cases_view.h"
 #include "exercise/errors.h"
 #include "users/user_files.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -28,8 +26,9 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
-#include <QValueAxis>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace korven::ui {
@@ -38,7 +37,8 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ClassWindow"));
     setWindowTitle(tr("Class overview(KORVEN)"));
-    resize(1240, 1000);
+    // Its usual size, but no larger than the screen it opens on (1366 x 768 among them).
+    resize(openingSize(QSize(1240, 1000), screen()->availableGeometry().size()));
 
     openButton = new QPushButton(tr("Open folder..."), this);
     folderLabel = new QLabel(this);
@@ -96,31 +96,9 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
     big.setPixelSize(16);
     traineeLabel->setFont(big);
     charts = makeTrialCharts(chartPanel, QRect(), QRect(), QRect());
-    classChart = makeChart(chartPanel, QStringLiteral("ClassChart"), QRect(),
-                           tr("Class: percentage of correct per chromosome pair (all trials)"));
-    auto *pairs = new QBarCategoryAxis;
-    for (int pair = 1; pair <= PairCount; ++pair)
-        pairs->append(pair == SexPair ? QStringLiteral("XY") : pairText(pair)); // "X/Y" is cut short there
-    // A smaller type keeps the two-digit pairs whole in a chart of 23 bars.
-    QFont pairFont = chartFont();
-    pairFont.setPixelSize(8);
-    pairs->setLabelsFont(pairFont);
-    pairs->setLabelsColor(Qt::black);
-    pairs->setTitleText(tr("Chromosome pair"));
-    pairs->setTitleFont(chartFont());
-    pairs->setTitleBrush(Qt::black);
-    classChart->chart()->addAxis(pairs, Qt::AlignBottom);
-    auto *percent = makeAxis(classChart->chart(), Qt::AlignLeft, tr("percentage of correct answers(%)"));
-    setFixedRange(percent, 0, 100, 20);
-    auto *classBars = new QBarSeries;
-    classBars->setBarWidth(0.7);
-    classValues = new QBarSet(tr("Class"));
-    classValues->setColor(Qt::black);
-    classValues->setBorderColor(Qt::black);
-    classBars->append(classValues);
-    classChart->chart()->addSeries(classBars);
-    classBars->attachAxis(pairs);
-    classBars->attachAxis(percent);
+    classChart = new ChartView(chartPanel);
+    classChart->setObjectName(QStringLiteral("ClassChart"));
+    classChart->setChart(classPairChart(overview_));
 
     auto *grid = new QGridLayout(chartPanel);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -129,12 +107,19 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
     grid->addWidget(charts.perSlot, 1, 1);
     grid->addWidget(charts.answerTime, 2, 0);
     grid->addWidget(classChart, 2, 1);
-    for (QChartView *view : {charts.perTrial, charts.perSlot, charts.answerTime, classChart})
+    for (ChartView *view : {charts.perTrial, charts.perSlot, charts.answerTime, classChart})
         view->setMinimumSize(300, 170);
 
+    // The trainee's trials and cases share the lower half, a tab each, so the window fits a low
+    // screen.
+    casesView = new TraineeCasesView(this);
+    traineeTabs = new QTabWidget(this);
+    traineeTabs->setObjectName(QStringLiteral("TraineeTabs"));
+    traineeTabs->addTab(chartPanel, tr("Trials"));
+    traineeTabs->addTab(casesView, tr("Cases"));
     auto *split = new QSplitter(Qt::Vertical, this);
     split->addWidget(table);
-    split->addWidget(chartPanel);
+    split->addWidget(traineeTabs);
     split->setChildrenCollapsible(false);
     split->setSizes({380, 560});
 
@@ -219,6 +204,7 @@ void ClassWindow::showTraineeCharts()
     const QModelIndex current = proxy_->mapToSource(table->currentIndex());
     if (!current.isValid()) {
         traineeLabel->setText(tr("Select a trainee to see the charts of the trials."));
+        showTraineeCases(QString());
         return;
     }
     const TraineeSummary &row = model_->trainee(current.row());
@@ -226,17 +212,25 @@ void ClassWindow::showTraineeCharts()
     traineeLabel->setText(tr("Evaluation of %1").arg(row.id));
     if (reading.stats)
         charts.fill(*reading.stats);
+    showTraineeCases(row.id);
 }
 
-void ClassWindow::fillClassChart()
+void ClassWindow::showTraineeCases(const QString &id)
 {
-    if (classValues->count() > 0)
-        classValues->remove(0, classValues->count());
-    if (overview_.trials == 0)
+    if (id.isEmpty()) {
+        casesView->showTrainee(QString(), {});
         return;
-    const auto percentages = classPairPercentages(overview_);
-    classValues->append(QList<qreal>(percentages.begin(), percentages.end()));
+    }
+    try {
+        const QString path = caseRecordPath(overview_.resultFolder, id);
+        const CaseRecords read = readCaseRecords(path);
+        casesView->showTrainee(id, traineeCases(read.records, caseTruths(casesFolders_)), caseRecordsFault(path, read));
+    } catch (const KorvenError &e) {
+        casesView->showFault(id, e.message());
+    }
 }
+
+void ClassWindow::fillClassChart() { classChart->setChart(classPairChart(overview_)); }
 
 void ClassWindow::chooseFolder()
 {

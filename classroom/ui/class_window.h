@@ -9,18 +9,18 @@
 #include <QDate>
 #include <QWidget>
 
-class QBarSet;
-class QChartView;
 class QLabel;
 class QLineEdit;
 class QPainter;
 class QPushButton;
 class QSortFilterProxyModel;
+class QTabWidget;
 class QTableView;
 
 namespace korven::ui {
 
 class ClassTableModel;
+class TraineeCasesView;
 
 class ClassWindow : public QWidget {
     Q_OBJECT
@@ -49,6 +49,9 @@ public:
     // which they fit the painter's page.
     PrintColumns tablePrintColumns(QPainter &painter) const;
 
+    // Where the truth of case records written before it was kept is looked up.
+    void setCasesFolders(const QStringList &folders) { casesFolders_ = folders; }
+
     // The date taken as today; an invalid date (the default) means the current date.
     void setToday(const QDate &date) { today_ = date; }
 
@@ -62,8 +65,9 @@ public:
     QWidget *chartPanel = nullptr; // the trainee's label and charts and the class chart
     QLabel *traineeLabel = nullptr;
     TrialCharts charts;
-    QChartView *classChart = nullptr;
-    QBarSet *classValues = nullptr;
+    ChartView *classChart = nullptr;        // its bars: "ClassBars"
+    QTabWidget *traineeTabs = nullptr;      // "TraineeTabs": the trainee's trials and cases
+    TraineeCasesView *casesView = nullptr;
 
 private:
     // The printed table's type, in points: the largest and the smallest tried.
@@ -79,12 +83,14 @@ private:
     void chooseFolder();
     void chooseExport(bool trials);
     void showTraineeCharts();
+    void showTraineeCases(const QString &id);
     void fillClassChart();
 
     ClassOverview overview_;
     ClassTableModel *model_ = nullptr;
     QSortFilterProxyModel *proxy_ = nullptr;
     QDate today_;
+    QStringList casesFolders_;
 };
 
 } // namespace korven::ui

@@ -118,6 +118,10 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <source>there is no chromosome %1</source>
         <translation>染色体 %1 はありません</translation>
     </message>
+    <message>
+        <source>%1 keeps one centromere, not two</source>
+        <translation>%1 の動原体は 1 つで、2 つではありません</translation>
+    </message>
 </context>
 <context>
     <name>BmpWriter</name>
@@ -248,6 +252,48 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     </message>
 </context>
 <context>
+    <name>CaseIdentity</name>
+    <message>
+        <source>Case %1</source>
+        <translation>症例 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CaseKind</name>
+    <message>
+        <source>normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>numerical</source>
+        <translation>数的異常</translation>
+    </message>
+    <message>
+        <source>structural balanced</source>
+        <translation>構造異常(均衡型)</translation>
+    </message>
+    <message>
+        <source>structural unbalanced</source>
+        <translation>構造異常(不均衡型)</translation>
+    </message>
+    <message>
+        <source>mosaic</source>
+        <translation>モザイク</translation>
+    </message>
+    <message>
+        <source>neoplastic</source>
+        <translation>腫瘍性</translation>
+    </message>
+    <message>
+        <source>variant</source>
+        <translation>変異</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+</context>
+<context>
     <name>CaseMaker</name>
     <message>
         <source>the karyotype has no cell line</source>
@@ -302,16 +348,48 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>%1: 核型 %2: %3</translation>
     </message>
     <message>
-        <source>%1: cell %2 holds %3 chromosomes that are not those of %4</source>
-        <translation>%1: 細胞 %2 の %3 本の染色体は %4 のものではありません</translation>
-    </message>
-    <message>
-        <source>%1: cell 1 is not of the karyotype&apos;s first line</source>
-        <translation>%1: 細胞 1 が核型の最初の系列のものではありません</translation>
-    </message>
-    <message>
         <source>%1: %2 cell(s) of line %3 where the karyotype counts %4</source>
         <translation>%1: 系列 %3 の細胞が %2 個ありますが、核型では %4 個です</translation>
+    </message>
+    <message>
+        <source>%1 is painted %2 % as long as its bands give</source>
+        <translation>%1 はバンドから求まる長さの %2 % の長さで描かれています</translation>
+    </message>
+    <message>
+        <source>cell 1 cannot be of line %1: the karyotype has %2 line(s)</source>
+        <translation>細胞 1 を系列 %1 にはできません: 核型の系列は %2 個です</translation>
+    </message>
+    <message>
+        <source>cell 1 cannot be of line %1, which counts no cell</source>
+        <translation>細胞 1 を系列 %1 にはできません: その系列の細胞数は 0 です</translation>
+    </message>
+    <message>
+        <source>%1 is smaller than %2 bands show (less than one band, or under 3 % of its chromosome)</source>
+        <translation>%1 は %2 バンドで見える大きさより小さい変化です(1 バンド未満、または染色体の 3 % 未満)</translation>
+    </message>
+    <message>
+        <source>%1; it shows at %2 bands</source>
+        <translation>%1。%2 バンドで見えます</translation>
+    </message>
+    <message>
+        <source>%1; no band level shows it (FISH or a microarray finds it)</source>
+        <translation>%1。どのバンドレベルでも見えません(FISH またはマイクロアレイで見つかります)</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>読み取れません</translation>
+    </message>
+    <message>
+        <source>%1: cell %2 holds %3 chromosomes that are not those of %4 (%5 chromosomes)</source>
+        <translation>%1: 細胞 %2 の %3 本の染色体は %4 のものではありません(%5 本)</translation>
+    </message>
+    <message>
+        <source>%1: cell %2 holds %3 chromosomes where its line counts %4</source>
+        <translation>%1: 細胞 %2 の染色体は %3 本ですが、その系列は %4 本です</translation>
+    </message>
+    <message>
+        <source>%1: cell %2: %3</source>
+        <translation>%1: 細胞 %2: %3</translation>
     </message>
 </context>
 <context>
@@ -377,30 +455,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>余分</translation>
     </message>
     <message>
-        <source>mosaic</source>
-        <translation>モザイク</translation>
-    </message>
-    <message>
-        <source>sex chromosomes</source>
-        <translation>性染色体</translation>
-    </message>
-    <message>
-        <source>numerical</source>
-        <translation>数的異常</translation>
-    </message>
-    <message>
-        <source>structural</source>
-        <translation>構造異常</translation>
-    </message>
-    <message>
-        <source>normal</source>
-        <translation>正常</translation>
-    </message>
-    <message>
-        <source>other</source>
-        <translation>その他</translation>
-    </message>
-    <message>
         <source>KORVEN  Case work</source>
         <translation>KORVEN  症例実習</translation>
     </message>
@@ -453,14 +507,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>正解</translation>
     </message>
     <message>
-        <source>Case %1</source>
-        <translation>症例 %1</translation>
-    </message>
-    <message>
-        <source>Case %1  (%2)</source>
-        <translation>症例 %1  (%2)</translation>
-    </message>
-    <message>
         <source>Cases done</source>
         <translation>実施した症例</translation>
     </message>
@@ -493,18 +539,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>一覧から症例を選んでください。</translation>
     </message>
     <message>
-        <source>Case %1, cell %2 of %3: click each chromosome to mark it (a second click takes the mark off), then confirm the count.</source>
-        <translation>症例 %1、細胞 %2 / %3: 染色体を一本ずつクリックして印を付け(もう一度クリックすると外れます)、数を確定してください。</translation>
-    </message>
-    <message>
-        <source>Case %1, cell 1: drag each chromosome into its group (right-click and turn the wheel to turn it), write the karyotype and press Evaluation.</source>
-        <translation>症例 %1、細胞 1: 染色体を一本ずつその群へドラッグし(右クリックしてホイールで回転)、核型を書いて「評価」を押してください。</translation>
-    </message>
-    <message>
-        <source>Case %1 is graded. &quot;Correct answer&quot; shows the answer.</source>
-        <translation>症例 %1 を評価しました。「正解」で答えを表示します。</translation>
-    </message>
-    <message>
         <source>Count of cell %1: %2 (true: %3)  %4</source>
         <translation>細胞 %1 の数: %2 (正しくは %3)  %4</translation>
     </message>
@@ -527,14 +561,74 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>あなたのフォルダーに書き込めません。このセッションでは症例の結果は記録されません。</translation>
     </message>
     <message>
-        <source>Case %1  (damaged)</source>
-        <translation>症例 %1  (破損)</translation>
+        <source>%1  (damaged)</source>
+        <translation>%1  (破損)</translation>
     </message>
     <message>
         <source>This evaluation was not recorded in %1.
 %2</source>
         <translation>この評価は %1 に記録されませんでした。
 %2</translation>
+    </message>
+    <message>
+        <source>Turn the piece under the pointer over</source>
+        <translation>ポインターの下の染色体の上下を逆にする</translation>
+    </message>
+    <message>
+        <source>count %1, pieces %2/%3, karyotype %4</source>
+        <translation>数 %1、染色体 %2/%3、核型 %4</translation>
+    </message>
+    <message>
+        <source>KORVEN</source>
+        <translation>KORVEN</translation>
+    </message>
+    <message>
+        <source>%1 is not graded yet. Leave it? Its marks, counts, placed pieces and karyotype are lost.</source>
+        <translation>%1 はまだ評価していません。この症例を離れますか? 印、数、置いた染色体、核型は失われます。</translation>
+    </message>
+    <message>
+        <source>band level %1</source>
+        <translation>バンドレベル %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2), cell %3 of %4: click each chromosome to mark it (a second click takes the mark off), then confirm the count.</source>
+        <translation>%1 (%2)、細胞 %3/%4: 染色体を一本ずつクリックして印を付け(もう一度クリックすると外れます)、数を確定してください。</translation>
+    </message>
+    <message>
+        <source>%1 (%2), cell 1: drag each chromosome into its group (double-click or Ctrl+R turns it over; right-click and turn the wheel to turn it), write the karyotype and press Evaluation.</source>
+        <translation>%1 (%2)、細胞 1: 染色体を群へドラッグし(ダブルクリックか Ctrl+R で上下を逆に、右クリックしてホイールで回転)、核型を書いて「評価」を押してください。</translation>
+    </message>
+    <message>
+        <source>%1 (%2), cell %3 as you counted it: %4 marked, %5 given, %6 true. The chromosomes you did not mark are outlined in red.</source>
+        <translation>%1 (%2)、数えたとおりの細胞 %3: 印 %4、入力 %5、正しくは %6。印を付けなかった染色体は赤で縁取られています。</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is graded. Each fault is named on its piece; choose a cell to see how it was counted. &quot;Correct answer&quot; shows the answer.</source>
+        <translation>%1 (%2) を評価しました。誤りはその染色体に書かれています。細胞を選ぶと数えたとおりに表示します。「正解」で正解を表示します。</translation>
+    </message>
+    <message>
+        <source>a %1 in group %2</source>
+        <translation>%2 群の %1</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>上下逆</translation>
+    </message>
+    <message>
+        <source>turned</source>
+        <translation>回転しすぎ</translation>
+    </message>
+    <message>
+        <source>No karyotype is written. Evaluate anyway? It is graded wrong.</source>
+        <translation>核型が書かれていません。このまま評価しますか? 不正解になります。</translation>
+    </message>
+    <message>
+        <source>Karyogram</source>
+        <translation>核型図</translation>
+    </message>
+    <message>
+        <source>Count of cell %1</source>
+        <translation>細胞 %1 の数</translation>
     </message>
 </context>
 <context>
@@ -1759,8 +1853,8 @@ Please create it different ID.</source>
 <context>
     <name>TOKBottomDlg</name>
     <message>
-        <source>Answer time&lt;br&gt;&amp;nbsp;</source>
-        <translation>解答時間&lt;br&gt;&amp;nbsp;</translation>
+        <source>Answer time</source>
+        <translation>解答時間</translation>
     </message>
     <message>
         <source>Evaluation(KORVEN)</source>
@@ -1791,8 +1885,12 @@ Please create it different ID.</source>
         <translation>正答率(%)</translation>
     </message>
     <message>
-        <source>Percentage of correct per chromosomes&lt;br&gt;(correct traials/all trials)</source>
-        <translation>染色体ごとの正答率&lt;br&gt;(正解した試行/全試行)</translation>
+        <source>Percentage of correct per chromosomes</source>
+        <translation>染色体ごとの正答率</translation>
+    </message>
+    <message>
+        <source>(correct traials/all trials)</source>
+        <translation>(正解した試行/全試行)</translation>
     </message>
     <message>
         <source>Chromosome number</source>
@@ -2438,16 +2536,20 @@ Usage:
       a case folder, cell 1&apos;s karyogram with each abnormal chromosome labelled
       and, beside it, the ideograms it was made from with the breakpoints.
   korven-problems case KARYOTYPE --out CASES_DIR --name NAME [--level 400|550|850]
-                       [--seed N] [--cells N] [--note TEXT]...
+                       [--seed N] [--cells N] [--note TEXT]... [--note-ja TEXT]...
       Paints the cells of the karyotype (ISCN, e.g. 46,XX,t(11;22)(q23;q11.2)) and
       writes the case folder CASES_DIR/NAME: case.txt and the bitmaps of each
       cell&apos;s chromosomes laid out as a metaphase spread. A mosaic such as
       45,X[3]/46,XX[7] gets as many cells of each line as its counts say; any
-      other karyotype --cells cells (default 1). Level default 550, seed 1. The
-      folder is written whole or not at all; an existing one is refused.
+      other karyotype --cells cells (default 1). Level default 550, seed 1.
+      --note and --note-ja give the note shown with the answer in English and
+      in Japanese. A change too small for the level to show is warned about,
+      naming the level that shows it. The folder is written whole or not at
+      all; an existing one is refused.
   korven-problems make-cases --out CASES_DIR [--seed N]
       Writes the bundled cases (case-01, case-02, ...) under CASES_DIR,
-      replacing earlier folders of those names.
+      replacing earlier folders of those names. A case whose change its level
+      cannot show is refused.
   korven-problems karyotype TEXT
       Checks a karyotype written in ISCN (e.g. 47,XY,+21) and prints its normal
       form; exit code 1 with the reason when it is not a valid karyotype.
@@ -2508,16 +2610,18 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
       症例フォルダでは、細胞 1 の核型図(異常染色体にはラベル)と、その横に、
       もとになった染色体のイディオグラムと切断点を描きます。
   korven-problems case KARYOTYPE --out CASES_DIR --name NAME [--level 400|550|850]
-                       [--seed N] [--cells N] [--note TEXT]...
+                       [--seed N] [--cells N] [--note TEXT]... [--note-ja TEXT]...
       核型(ISCN、例: 46,XX,t(11;22)(q23;q11.2))の細胞を描き、症例フォルダ
       CASES_DIR/NAME を書き込みます: case.txt と、分裂像として並べた各細胞の
       染色体のビットマップです。45,X[3]/46,XX[7] のようなモザイクでは各系列の
       細胞を数のとおりに、それ以外の核型では --cells 個(既定 1)の細胞を作ります。
-      レベルの既定は 550、シードは 1。フォルダは丸ごと書き込むか、まったく書き込まない
+      レベルの既定は 550、シードは 1。--note と --note-ja は解答とともに表示する
+      注記(英語と日本語)です。そのレベルでは見えないほど小さな変化には、見える
+      レベルを示して警告します。フォルダは丸ごと書き込むか、まったく書き込まない
       かのどちらかです。既存のフォルダは拒否します。
   korven-problems make-cases --out CASES_DIR [--seed N]
       同梱の症例(case-01、case-02、...)を CASES_DIR の下に書き込みます。同じ名前の
-      以前のフォルダは置き換えます。
+      以前のフォルダは置き換えます。そのレベルでは変化が見えない症例は拒否します。
   korven-problems karyotype TEXT
       ISCN で書いた核型(例: 47,XY,+21)を検査し、その正規形を表示します。
       有効な核型でないときは理由を表示し、終了コード 1 を返します。
@@ -2612,6 +2716,10 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     <message>
         <source>korven-problems: out of memory</source>
         <translation>korven-problems: メモリーが足りません</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>警告: %1</translation>
     </message>
 </context>
 <context>
@@ -2753,12 +2861,83 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
         <source>Class overview: %1   %2</source>
         <translation>クラスの概要: %1   %2</translation>
     </message>
+    <message>
+        <source>Trials</source>
+        <translation>試行</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>症例</translation>
+    </message>
 </context>
 <context>
     <name>korven::ui::HelpWindow</name>
     <message>
         <source>KORVEN Help</source>
         <translation>KORVEN ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>korven::ui::TraineeCasesView</name>
+    <message>
+        <source>Kind</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>正解</translation>
+    </message>
+    <message>
+        <source>Near</source>
+        <translation>惜しい</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>不正解</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>症例</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>数</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>染色体</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>記載</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>正しい核型</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Written wrong</source>
+        <translation>誤った要素</translation>
+    </message>
+    <message>
+        <source>Cases: choose a trainee in the table.</source>
+        <translation>症例: 表で受講者を選んでください。</translation>
+    </message>
+    <message>
+        <source>Cases of %1</source>
+        <translation>%1 さんの症例</translation>
+    </message>
+    <message>
+        <source>Cases of %1: %2</source>
+        <translation>%1 さんの症例: %2</translation>
     </message>
 </context>
 </TS>

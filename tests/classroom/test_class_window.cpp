@@ -1,5 +1,6 @@
 // The class overview window offscreen on a crafted Result folder: sorting, filtering, the marks,
 // the selected trainee's charts, the class chart, export and printing.
+#include "analysis/trial_chart_values.h"
 #include "analysis/ui/current_printer.h"
 #include "app/ui/korven_application.h"
 #include "app/ui/messages.h"
@@ -8,22 +9,24 @@
 #include "classroom/class_print_layout.h"
 #include "classroom/ui/class_table_model.h"
 #include "classroom/ui/class_window.h"
+#include "classroom/ui/trainee_cases_view.h"
+#include "cases/case_records.h"
 #include "exercise/errors.h"
 #include "users/id_rules.h"
 
-#include <QBarSet>
-#include <QChartView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <cmath>
 #include <QSortFilterProxyModel>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 
+#include "support/chart_points.h"
 #include "support/file_bytes.h"
 
 using namespace korven;
@@ -50,6 +53,15 @@ class TestClassWindow : public QObject {
     std::unique_ptr<ClassWindow> window;
     QStringList messages;
 
+    QList<QPointF> perTrial() const
+    {
+        return korven::test::seriesPoints(window->charts.perTrial, QString::fromUtf16(PerTrialSeriesName));
+    }
+    QList<QPointF> perSlot() const
+    {
+        return korven::test::seriesPoints(window->charts.perSlot, QString::fromUtf16(PerSlotSeriesName));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -72,6 +84,63 @@ private slots:
         fx.reset();
     }
 
+    void selectedTraineesCasesByKind()
+    {
+        // alice has worked three cases: two numerical (one right, one with a wrong count), and
+        // one written before the kind was kept, whose case folder is gone (its kind unknown).
+        CaseRecord r;
+        r.date = QDate(2024, 5, 2);
+        r.time = QTime(10, 0);
+        r.caseName = "case-01";
+        r.countsGiven = r.countsTrue = {47};
+        r.pieces = r.piecesRight = 47;
+        r.karyotype = r.trueKaryotype = "47,XY,+21";
+        r.kind = "numerical";
+        r.verdict = "right";
+        appendCaseRecord(caseRecordPath(fx->result(), "alice"), r);
+        r.caseName = "case-03";
+        r.time = QTime(11, 0);
+        r.countsGiven = {46};
+        r.elementsWrong = QStringList{"47"};
+        appendCaseRecord(caseRecordPath(fx->result(), "alice"), r);
+        r.caseName = "gone";
+        r.time = QTime(12, 0);
+        r.trueKaryotype.clear();
+        r.kind.clear();
+        appendCaseRecord(caseRecordPath(fx->result(), "alice"), r);
+        window->openFolder(fx->result());
+        window->table->sortByColumn(ClassTableModel::Id, Qt::AscendingOrder);
+        window->selectRow(idsShown(window->table).indexOf("alice"));
+        window->traineeTabs->setCurrentWidget(window->casesView);
+        QTableWidget *kinds = window->casesView->kinds;
+        QCOMPARE(kinds->rowCount(), 2);
+        QStringList rows;
+        for (int row = 0; row < kinds->rowCount(); ++row)
+            rows << QStringLiteral("%1 %2 %3 %4").arg(kinds->item(row, 0)->text(), kinds->item(row, 1)->text(),
+                                                        kinds->item(row, 2)->text(), kinds->item(row, 3)->text());
+        QCOMPARE(rows, (QStringList{"unknown 0 0 1", "numerical 1 0 1"}));
+        // Every evaluation, newest first, with its truth and the elements written wrong.
+        QTableWidget *cases = window->casesView->cases;
+        QCOMPARE(cases->rowCount(), 3);
+        QCOMPARE(cases->item(0, 1)->text(), QStringLiteral("gone"));
+        QCOMPARE(cases->item(1, 1)->text(), QStringLiteral("case-03"));
+        QCOMPARE(cases->item(1, 5)->text(), QStringLiteral("47,XY,+21"));
+        QCOMPARE(cases->item(1, 7)->text(), QStringLiteral("47"));
+        // No trainee chosen: the view empties.
+        window->selectRow(-1);
+        QCOMPARE(cases->rowCount(), 0);
+    }
+
+    void fitsALowScreen()
+    {
+        // Its least size fits a 1366 x 768 screen with room for the frame and the taskbar.
+        const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+        QVERIFY2(least.width() <= 1366 && least.height() <= 768 - 60,
+                 qPrintable(QStringLiteral("%1x%2").arg(least.width()).arg(least.height())));
+        const QSize available = window->screen()->availableGeometry().size();
+        QVERIFY(window->frameGeometry().height() <= std::max(available.height(), 1000));
+    }
+
     void sortedByMeanScoreARowShowsItsCharts()
     {
         window->table->sortByColumn(ClassTableModel::MeanScore, Qt::DescendingOrder);
@@ -80,18 +149,18 @@ private slots:
         QCOMPARE(window->table->model()->index(2, ClassTableModel::MeanScore).data().toString(), QStringLiteral("96.4"));
 
         window->selectRow(2); // alice
-        QCOMPARE(window->charts.perTrialLine->points(),
-                 (QList<QPointF>{{0, 100.0}, {1, 4300.0 / 46}, {2, 4400.0 / 46}}));
-        QCOMPARE(window->charts.answerTimeLine->points(), (QList<QPointF>{{0, 300}, {1, 120}, {2, 90}}));
-        QCOMPARE(window->charts.perSlotValues->count(), 46);
-        QCOMPARE(window->charts.perSlotValues->at(0), 200.0 / 3);
+        QCOMPARE(perTrial(), (QList<QPointF>{{0, 100.0}, {1, 4300.0 / 46}, {2, 4400.0 / 46}}));
+        QCOMPARE(korven::test::seriesPoints(window->charts.answerTime, QString::fromUtf16(AnswerTimeSeriesName)),
+                 (QList<QPointF>{{0, 300}, {1, 120}, {2, 90}}));
+        QCOMPARE(perSlot().size(), 46);
+        QCOMPARE(perSlot().at(0), QPointF(0, 200.0 / 3));
         QVERIFY(window->traineeLabel->text().contains(QStringLiteral("alice")));
 
         // A trainee without a readable file empties the charts again.
         window->table->sortByColumn(ClassTableModel::Id, Qt::AscendingOrder);
         window->selectRow(int(idsShown(window->table).indexOf(QStringLiteral("eve"))));
-        QCOMPARE(window->charts.perTrialLine->count(), 0);
-        QCOMPARE(window->charts.perSlotValues->count(), 0);
+        QCOMPARE(perTrial(), QList<QPointF>());
+        QCOMPARE(perSlot(), QList<QPointF>());
     }
 
     void sortKeysFollowTheColumns_data()
@@ -148,8 +217,10 @@ private slots:
 
     void classChartHasEveryPair()
     {
-        QCOMPARE(window->classValues->count(), PairCount);
-        QCOMPARE(window->classValues->at(22), 9 * 100.0 / 14);
+        const QList<QPointF> bars = korven::test::seriesPoints(window->classChart, QStringLiteral("ClassBars"));
+        QCOMPARE(bars.size(), PairCount);
+        QCOMPARE(bars.at(22), QPointF(22, 9 * 100.0 / 14));
+        QCOMPARE(window->classChart->chart().x.categories.size(), PairCount);
     }
 
     void exportsAndRefusals()
