@@ -7,6 +7,7 @@
 #include "exercise/bmp_check.h"
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
+#include "files/file_system.h"
 #include "files/text_file.h"
 #include "iscn/karyotype.h"
 
@@ -17,7 +18,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace korven {
 
@@ -33,8 +33,7 @@ QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 // link cannot bring in files from elsewhere.
 bool isLink(const QString &folder)
 {
-    struct stat st;
-    return ::lstat(QFile::encodeName(QDir::cleanPath(folder)).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+    return fs::entryStatus(QDir::cleanPath(folder)).type == fs::EntryType::Link;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "exercise/errors.h"
 #include "files/file_errors.h"
+#include "files/file_system.h"
 #include "files/text_file.h"
 
 #include <QCoreApplication>
@@ -13,12 +14,8 @@
 #include <QThread>
 #include <algorithm>
 #include <optional>
-#include <sys/stat.h>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace korven {
 
@@ -28,17 +25,17 @@ namespace {
 // system's own words ("Read-only file system", "No space left on device").
 void explainFailure(LockAttempt &attempt, const QString &path)
 {
-    const QByteArray probe = QFile::encodeName(path) + ".probe-" + QByteArray::number(QCoreApplication::applicationPid());
-    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    int error = fd < 0 ? errno : 0;
-    if (fd >= 0) {
+    const QString probe = path + QStringLiteral(".probe-") + QString::number(QCoreApplication::applicationPid());
+    fs::NativeFile file;
+    int error = file.createNew(probe, 0600, true);
+    if (error == 0) {
         // An empty file can still be made on a full disk; the lock's content cannot be written.
         const QByteArray content(256, 'x');
-        if (::write(fd, content.constData(), size_t(content.size())) != content.size() || ::fsync(fd) != 0)
-            error = errno != 0 ? errno : EIO;
-        if (::close(fd) != 0 && error == 0)
-            error = errno;
-        ::unlink(probe.constData());
+        if (file.write(content.constData(), content.size()) != content.size() || file.sync() != 0)
+            error = file.error() != 0 ? file.error() : EIO;
+        if (const int closed = file.close(); closed != 0 && error == 0)
+            error = closed;
+        fs::removeFile(probe);
     }
     const QString shown = QDir::toNativeSeparators(path);
     attempt.readOnly = error == EROFS || error == EACCES || error == EPERM;
@@ -81,57 +78,42 @@ bool onThisMachine(const LockFileHolder &holder)
         && (holder.machineId.isEmpty() || holder.machineId == QSysInfo::machineUniqueId());
 }
 
-// Which file a path names, so that a takeover can tell the stale lock it judged from a fresh one
-// made in its place since. The inode alone is not enough: a file system may give the fresh lock
-// the number the stale one just freed; its modification time and size tell them apart.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    qint64 changedSeconds = 0;
-    qint64 changedNanoseconds = 0;
-    qint64 size = 0;
-    bool operator==(const FileIdentity &) const = default;
-};
-
-std::optional<FileIdentity> identityOf(const QByteArray &name)
-{
-    struct stat st;
-    if (::lstat(name.constData(), &st) != 0)
-        return std::nullopt;
-    return FileIdentity{st.st_dev, st.st_ino, qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec), qint64(st.st_size)};
-}
-
 // Removes the lock file judged stale, and only it: it is first renamed to a name of this process
 // alone (one step, so of two takers only one moves it) and then checked to be the very file that
-// was judged. A fresh lock another taker made meanwhile is put back where it was. True when the
-// place is free for a new lock (also when the stale file was gone already).
-bool removeJudgedLock(const QString &path, const FileIdentity &judged)
+// was judged (its identity tells a fresh lock made in its place since, even one given the number
+// the stale one freed). A fresh lock another taker made meanwhile is put back where it was. True
+// when the place is free for a new lock (also when the stale file was gone already).
+bool removeJudgedLock(const QString &path, const fs::FileIdentity &judged)
 {
-    const QByteArray name = QFile::encodeName(path);
-    const QByteArray aside = name + ".stale-" + QByteArray::number(QCoreApplication::applicationPid()) + '-'
-                             + QByteArray::number(QDateTime::currentMSecsSinceEpoch());
-    if (::rename(name.constData(), aside.constData()) != 0)
-        return errno == ENOENT;
-    if (identityOf(aside) == judged) {
-        ::unlink(aside.constData());
+    const QString aside = path + QStringLiteral(".stale-") + QString::number(QCoreApplication::applicationPid()) + u'-'
+                          + QString::number(QDateTime::currentMSecsSinceEpoch());
+    if (const int error = fs::moveEntry(path, aside))
+        return error == ENOENT;
+    fs::FileIdentity moved;
+    if (fs::identityOf(aside, &moved) && moved == judged) {
+        fs::removeFile(aside);
         return true;
     }
     // Someone's fresh lock: back into its place, never over a lock made since.
-    if (::link(aside.constData(), name.constData()) != 0 && errno != EEXIST)
-        ::renameat2(AT_FDCWD, aside.constData(), AT_FDCWD, name.constData(), RENAME_NOREPLACE);
-    ::unlink(aside.constData());
+    if (fs::placeFile(aside, path) != 0)
+        fs::removeFile(aside);
     return false;
+}
+
+std::optional<fs::FileIdentity> identityOf(const QString &path)
+{
+    fs::FileIdentity identity;
+    return fs::identityOf(path, &identity) ? std::optional(identity) : std::nullopt;
 }
 
 // Moves whatever is not a file out of the lock's place (a folder made by mistake), keeping it.
 bool moveAsideIfNoFile(const QString &path)
 {
-    struct stat st;
-    const QByteArray name = QFile::encodeName(path);
-    if (::lstat(name.constData(), &st) != 0 || S_ISREG(st.st_mode))
+    const fs::EntryStatus status = fs::entryStatus(path);
+    if (status.error != 0 || status.type == fs::EntryType::File)
         return true;
-    const QByteArray aside = name + ".not-a-lock-" + QByteArray::number(QDateTime::currentMSecsSinceEpoch());
-    return ::rename(name.constData(), aside.constData()) == 0;
+    const QString aside = path + QStringLiteral(".not-a-lock-") + QString::number(QDateTime::currentMSecsSinceEpoch());
+    return fs::moveEntry(path, aside) == 0;
 }
 
 } // namespace
@@ -148,7 +130,7 @@ LockAttempt takeLock(QLockFile &lock, int graceMs, ForeignLocks foreign)
     // Another machine's lock is judged here, by host name and machine id together; QLockFile
     // alone would take a cloned computer's lock for this machine's and free it at once.
     // The file is identified before it is judged: what is removed is the file judged stale.
-    const std::optional<FileIdentity> judged = identityOf(QFile::encodeName(path));
+    const std::optional<FileIdentity> judged = identityOf(path);
     if (const auto holder = lockFileHolder(path); judged && holder && !onThisMachine(*holder)) {
         const bool stale = foreign == ForeignLocks::Stale
             || (lock.staleLockTime() > 0 && ageOf(path) > lock.staleLockTime());
@@ -173,10 +155,10 @@ LockAttempt takeLock(QLockFile &lock, int graceMs, ForeignLocks foreign)
         }
         // The file names no holder: a copy is between creating and writing it, or one was killed
         // there. The first is over within the grace time; after it the file is taken over.
-        const std::optional<FileIdentity> broken = identityOf(QFile::encodeName(path));
+        const std::optional<FileIdentity> broken = identityOf(path);
         const qint64 age = ageOf(path);
         if (age >= graceMs) {
-            if (broken && !removeJudgedLock(path, *broken) && identityOf(QFile::encodeName(path)) == broken) {
+            if (broken && !removeJudgedLock(path, *broken) && identityOf(path) == broken) {
                 attempt.reason = QCoreApplication::translate("Locks", "cannot remove the broken lock %1")
                                      .arg(QDir::toNativeSeparators(path));
                 return attempt;
