@@ -13,7 +13,7 @@ set(KORVEN_SEES_exercise files)
 set(KORVEN_SEES_analysis users exercise)
 set(KORVEN_SEES_cases exercise iscn)
 set(KORVEN_SEES_classroom analysis cases)
-set(KORVEN_SEES_tools exercise iscn program)
+set(KORVEN_SEES_tools exercise cases iscn program)
 # The windows' common ground: the error box and modal routing, the application object, the icon,
 # and the window set through which the login dialog opens the exercise window.
 set(KORVEN_SEES_forms program files)
