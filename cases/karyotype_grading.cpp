@@ -14,10 +14,19 @@ struct Text {
 
 } // namespace
 
+QString karyotypeLengthFault(const QString &text)
+{
+    if (text.size() <= MaxGradedKaryotypeChars)
+        return {};
+    return Text::tr("The karyotype is %1 characters long; at most %2 are graded.").arg(text.size()).arg(MaxGradedKaryotypeChars);
+}
+
 QString karyotypeFormFault(const QString &typed)
 {
     if (typed.trimmed().isEmpty())
         return {};
+    if (const QString fault = karyotypeLengthFault(typed); !fault.isEmpty())
+        return fault;
     const iscn::Reading reading = iscn::readKaryotype(typed);
     return reading.faults.isEmpty() ? QString() : reading.faults.front().message;
 }
@@ -25,10 +34,20 @@ QString karyotypeFormFault(const QString &typed)
 KaryotypeGrade gradeKaryotype(const QString &given, const QString &truth, int level)
 {
     KaryotypeGrade grade;
+    grade.verdict = QStringLiteral("wrong");
+    // Neither is read when it is longer than is graded: the reading would take far too long.
+    if (const QString fault = karyotypeLengthFault(truth); !fault.isEmpty()) {
+        grade.formFault = Text::tr("The case's own karyotype cannot be read: %1").arg(fault);
+        return grade;
+    }
+    if (const QString fault = karyotypeLengthFault(given.trimmed()); !fault.isEmpty()) {
+        grade.formFault = fault;
+        grade.elements.push_back({given.trimmed().left(80) + QStringLiteral("..."), QStringLiteral("wrong"), fault});
+        return grade;
+    }
     const std::optional<iscn::Karyotype> true_ = iscn::parseKaryotype(truth);
     iscn::Fault fault;
     const std::optional<iscn::Karyotype> answer = iscn::parseKaryotype(given.trimmed(), &fault);
-    grade.verdict = QStringLiteral("wrong");
     if (!true_) {
         grade.formFault = Text::tr("The case's own karyotype cannot be read: %1").arg(truth);
         return grade;
