@@ -3,7 +3,7 @@
 #include "bench/bench.h"
 
 #include "tools/case_catalogue.h"
-#include "tools/karyotype_cells.h"
+#include "tools/cell_chromosomes.h"
 #include "tools/problem_maker.h"
 
 #include <QTemporaryDir>
@@ -19,7 +19,7 @@ void casesSection()
         return;
     const std::vector<korven::Ideogram> ideograms = korven::loadIdeograms(QStringLiteral(KORVEN_BENCH_DATA_DIR));
     measure(QStringLiteral("make-cases (all bundled cases)"), 2, [&] {
-        korven::makeCaseCatalogue(temporary.path(), 1, ideograms, korven::readKaryotypeCells);
+        korven::makeCaseCatalogue(temporary.path(), 1, ideograms, korven::readKaryotypeLines);
     });
 }
 

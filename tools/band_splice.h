@@ -52,10 +52,6 @@ struct SplicedChromosome {
 // more than one.
 SplicedChromosome splicePieces(const std::vector<SourcePiece> &pieces, const QString &name);
 
-// Index 0..23 of a chromosome name in an Ideogram ("X" 22, "Y" 23). Throws KorvenError for a name
-// that is none.
-int chromosomeIndex(const QString &name);
-
 // Splices the segments into chromosome `name`, each cut from the homologue `source` gives for its
 // chromosome (the same one for every segment of that chromosome); `finest` places breakpoints
 // finer than the homologues' table. Throws KorvenError as placePosition and splicePieces do.

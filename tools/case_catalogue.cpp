@@ -103,7 +103,7 @@ const std::vector<CatalogueCase> &caseCatalogue()
 }
 
 int makeCaseCatalogue(const QString &outDir, std::uint64_t seed, const std::vector<Ideogram> &ideograms,
-                      const std::function<std::vector<CellLine>(const QString &)> &readLines, int threads,
+                      const std::function<KaryotypeLines(const QString &)> &readLines, int threads,
                       const std::function<void(int, int, const QString &)> &progress)
 {
     const std::vector<CatalogueCase> &cases = caseCatalogue();

@@ -26,7 +26,7 @@ const std::vector<CatalogueCase> &caseCatalogue();
 // its own seed drawn from `seed`; `readLines` reads a karyotype into its lines. Reports each
 // finished case. Returns the number of cases written. Throws KorvenError naming the case.
 int makeCaseCatalogue(const QString &outDir, std::uint64_t seed, const std::vector<Ideogram> &ideograms,
-                      const std::function<std::vector<CellLine>(const QString &)> &readLines, int threads = 0,
+                      const std::function<KaryotypeLines(const QString &)> &readLines, int threads = 0,
                       const std::function<void(int done, int total, const QString &name)> &progress = {});
 
 } // namespace korven

@@ -41,13 +41,13 @@ QStringList identities(const std::vector<CellChromosome> &chromosomes)
 
 } // namespace
 
-std::vector<int> cellLines(const std::vector<CellLine> &lines, int cells, std::uint64_t seed)
+std::vector<int> cellLines(const KaryotypeLines &lines, int cells, std::uint64_t seed)
 {
     if (lines.empty())
         throw KorvenError(QCoreApplication::translate("CaseMaker", "the karyotype has no cell line"));
     int counted = 0, total = 0;
-    for (const CellLine &line : lines)
-        counted += line.cells > 0, total += line.cells;
+    for (const iscn::CellLine &line : lines)
+        counted += line.cells > 0, total += std::max(0, line.cells);
     std::vector<int> order;
     if (counted == 0 && lines.size() == 1) {
         if (cells < 1 || cells > MostCells)
@@ -85,7 +85,7 @@ SplicedChromosome buildChromosome(const CellChromosome &chromosome, const Ideogr
     std::map<QString, Homologue> sources;
     for (const Segment &segment : chromosome.segments)
         if (!sources.count(segment.chromosome))
-            sources.emplace(segment.chromosome, randomHomologue(ideogram.at(chromosomeIndex(segment.chromosome)), rng));
+            sources.emplace(segment.chromosome, randomHomologue(ideogram.of(segment.chromosome), rng));
     try {
         return spliceSegments(chromosome.segments, chromosome.identity,
                               [&](const QString &name) -> const Homologue & { return sources.at(name); }, finest);
@@ -141,7 +141,7 @@ void makeCase(const CaseRecipe &recipe, const std::vector<Ideogram> &ideograms, 
     const Ideogram &finest = ideogramAt(ideograms, ideogramLevels().back());
     const std::vector<int> lineOfCell = cellLines(recipe.lines, recipe.cells, recipe.seed);
     std::vector<std::vector<CellChromosome>> lineChromosomes;
-    for (const CellLine &line : recipe.lines) {
+    for (const iscn::CellLine &line : recipe.lines) {
         lineChromosomes.push_back(cellChromosomes(line));
         Rng probe(0);
         for (const CellChromosome &c : lineChromosomes.back())
@@ -196,7 +196,7 @@ void makeCase(const CaseRecipe &recipe, const std::vector<Ideogram> &ideograms, 
 }
 
 QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideograms,
-                      const std::function<std::vector<CellLine>(const QString &)> &readLines)
+                      const std::function<KaryotypeLines(const QString &)> &readLines)
 {
     QStringList faults;
     const QString path = caseFilePath(folder);
@@ -270,11 +270,11 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
     }
     if (file.karyotype.isEmpty())
         return faults;
-    std::vector<CellLine> karyotypeLines;
+    KaryotypeLines karyotypeLines;
     std::vector<QStringList> expected;
     try {
         karyotypeLines = readLines(file.karyotype);
-        for (const CellLine &line : karyotypeLines)
+        for (const iscn::CellLine &line : karyotypeLines)
             expected.push_back(identities(cellChromosomes(line)));
     } catch (const KorvenError &e) {
         return faults << QCoreApplication::translate("CaseMaker", "%1: karyotype %2: %3").arg(path, file.karyotype, e.message());
@@ -292,9 +292,9 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
         if (c == 0 && match != expected.begin())
             faults << QCoreApplication::translate("CaseMaker", "%1: cell 1 is not of the karyotype's first line").arg(path);
     }
-    for (size_t l = 0; l < karyotypeLines.size(); ++l)
-        if (karyotypeLines[l].cells > 0 && cellsOfLine[l] != karyotypeLines[l].cells)
-            faults << QCoreApplication::translate("CaseMaker", "%1: %2 cell(s) of line %3 where the karyotype counts %4").arg(path).arg(cellsOfLine[l]).arg(l + 1).arg(karyotypeLines[l].cells);
+    for (qsizetype l = 0; l < karyotypeLines.size(); ++l)
+        if (karyotypeLines[l].cells > 0 && cellsOfLine[size_t(l)] != karyotypeLines[l].cells)
+            faults << QCoreApplication::translate("CaseMaker", "%1: %2 cell(s) of line %3 where the karyotype counts %4").arg(path).arg(cellsOfLine[size_t(l)]).arg(l + 1).arg(karyotypeLines[l].cells);
     return faults;
 }
 

@@ -20,7 +20,7 @@ namespace korven {
 // What a case is made from.
 struct CaseRecipe {
     QString karyotype;           // the truth as written
-    std::vector<CellLine> lines; // its lines, as read from it
+    KaryotypeLines lines; // its lines, as read from it
     int level = 550;             // band level: 400, 550 or 850
     std::uint64_t seed = 1;
     int cells = 1;               // cells of a karyotype without counts
@@ -31,7 +31,7 @@ struct CaseRecipe {
 // `cells` of the single line when no count is written; cell 1 of the first line, the others in an
 // order fixed by the seed. Throws KorvenError when only some lines carry a count, when the counts
 // add up to more than 100 cells, or when `cells` is below 1 for an uncounted karyotype.
-std::vector<int> cellLines(const std::vector<CellLine> &lines, int cells, std::uint64_t seed);
+std::vector<int> cellLines(const KaryotypeLines &lines, int cells, std::uint64_t seed);
 
 // The band list a chromosome of a cell is painted from: each segment cut from a homologue of its
 // source chromosome (one drawn for each source, with its variable blocks as one person has them)
@@ -74,6 +74,6 @@ bool isPlainFolderName(const QString &name);
 // of the karyotype, cell counts that differ from the karyotype's, overlapping or outlying pieces
 // in a spread. Empty when sound.
 QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideograms,
-                      const std::function<std::vector<CellLine>(const QString &)> &readLines);
+                      const std::function<KaryotypeLines(const QString &)> &readLines);
 
 } // namespace korven

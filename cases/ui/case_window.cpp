@@ -448,7 +448,7 @@ void CaseWindow::evaluate()
     const QString typed = karyotypeEdit->text().trimmed();
     const korven::KaryotypeGrade karyotype = korven::gradeKaryotype(typed, case_.karyotype, case_.level);
     record.karyotype = typed;
-    record.verdict = karyotype.verdict;
+    record.verdict = korven::iscn::verdictWord(karyotype.verdict);
 
     elementLines->clear();
     int countsRight = 0;
@@ -461,17 +461,21 @@ void CaseWindow::evaluate()
         item->setBackground(verdictColour(count.right() ? QStringLiteral("right") : QStringLiteral("wrong")));
         elementLines->addItem(item);
     }
-    if (!karyotype.formFault.isEmpty()) {
-        auto *item = new QListWidgetItem(tr("Form: %1").arg(karyotype.formFault));
-        item->setBackground(verdictColour(QStringLiteral("wrong")));
+    for (const QString &fault : karyotype.formFaults) {
+        auto *item = new QListWidgetItem(tr("Form: %1").arg(fault));
+        item->setBackground(verdictColour(karyotype.verdict == korven::iscn::Verdict::Wrong ? QStringLiteral("wrong")
+                                                                                         : QStringLiteral("near")));
         elementLines->addItem(item);
     }
+    for (const QString &note : karyotype.notes)
+        elementLines->addItem(new QListWidgetItem(note));
     for (const korven::KaryotypeElement &e : karyotype.elements) {
-        QString text = QStringLiteral("%1  %2").arg(e.element, verdictText(e.verdict));
+        const QString word = korven::iscn::gradeWord(e.grade);
+        QString text = QStringLiteral("%1  %2").arg(e.element, verdictText(word));
         if (!e.reason.isEmpty())
             text += QStringLiteral(": ") + e.reason;
         auto *item = new QListWidgetItem(text);
-        item->setBackground(verdictColour(e.verdict));
+        item->setBackground(verdictColour(word));
         elementLines->addItem(item);
     }
     scoreLine->setText(tr("Counts right: %1/%2    Pieces right: %3/%4    Karyotype: %5")
