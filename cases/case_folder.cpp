@@ -1,5 +1,7 @@
 #include "cases/case_folder.h"
 
+#include "cases/case_identity.h"
+
 #include "exercise/bitmap_limits.h"
 #include "exercise/errors.h"
 #include "files/text_file.h"
@@ -84,7 +86,8 @@ std::vector<CaseEntry> listCases(const QStringList &casesFolders)
             out.push_back({name, dir.filePath(name)});
         }
     }
-    std::sort(out.begin(), out.end(), [](const CaseEntry &a, const CaseEntry &b) { return a.name < b.name; });
+    std::sort(out.begin(), out.end(),
+              [](const CaseEntry &a, const CaseEntry &b) { return caseListedBefore(a.name, b.name); });
     return out;
 }
 

@@ -29,8 +29,8 @@ CaseFolder readCaseFolder(const QString &folder);
 // read or is larger than the program takes in.
 QImage loadCasePiece(const CaseFolder &folder, const CasePiece &piece);
 
-// The case folders found in `casesFolders` (the first folder wins for a name held twice), sorted by
-// name: the order that numbers them in the case list.
+// The case folders found in `casesFolders` (the first folder wins for a name held twice), in the
+// case list's order (caseListedBefore).
 struct CaseEntry {
     QString name;
     QString path;

@@ -2,6 +2,7 @@
 // Where each chromosome of a case belongs in the karyogram, and the grading of the pieces and the
 // counts. The karyogram has a group for each of 1..22, X and Y, and a marker place after Y.
 #include "iscn/chromosome.h"
+#include "iscn/karyotype.h"
 
 #include <QColor>
 #include <QString>
@@ -39,8 +40,31 @@ enum class PieceGrade { Right, Turned, WrongGroup, NotPlaced };
 // it, turned too far in a home group, else wrong (or not placed when still in the spread).
 PieceGrade gradePiece(const QString &identity, int group, int step, int steps);
 
+// The turn a piece takes when it is put down: upright when within 45 degrees of upright, else
+// as it was.
+int settledTurn(int step, int steps);
+// Half a turn on: the piece upside down.
+int turnedOver(int step, int steps);
+
 // The grading colours of the exercise (right, turned too far, wrong or not placed).
 QColor pieceGradeColour(PieceGrade grade);
+
+// The kind of abnormality of a case, from its true karyotype, for the teacher's view of who misses
+// what. Unknown when the karyotype cannot be read.
+enum class CaseKind { Normal, Numerical, Balanced, Unbalanced, Mosaic, Neoplastic, Variant, Unknown };
+CaseKind caseKind(const QString &truth);
+// The word the record file and the export keep: "normal", "numerical", "structural balanced",
+// "structural unbalanced", "mosaic", "neoplastic", "variant"; empty for Unknown. Never translated.
+QString caseKindWord(CaseKind kind);
+CaseKind caseKindFromWord(const QString &word);
+// The kind's name for a person, in the interface's language ("unknown" for Unknown).
+QString caseKindText(CaseKind kind);
+
+// A case's whole result: the worst of its counts (right or wrong), its pieces (right when every
+// piece is) and its karyotype's verdict.
+iscn::Verdict worstOf(bool countsRight, bool piecesRight, iscn::Verdict karyotype);
+// A verdict word of the record file ("right", "near", "wrong").
+std::optional<iscn::Verdict> verdictFromWord(const QString &word);
 
 struct CellCount {
     int given = -1; // -1: not counted

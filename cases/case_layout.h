@@ -2,17 +2,44 @@
 // The size the karyogram's pieces are drawn at, from the room its groups have, and the size the
 // case windows open at.
 #include <QSize>
+#include <QString>
+
+#include <vector>
 
 namespace korven {
 
 // The least room a piece keeps in a group, in pixels, so a very low karyogram still shows the
 // chromosomes as more than a smudge.
 inline constexpr int MinPieceRoom = 40;
+// The most a piece is enlarged over its bitmap in the karyogram: a small chromosome drawn larger
+// shows its bands, if a little soft, where one drawn at its bitmap's size is too small to read.
+inline constexpr float MaxPieceEnlargement = 1.5f;
 
-// The scale of the pieces in a karyogram whose groups are rowHeight pixels high, reservedHeight of
-// them kept for the captions: the cell's tallest chromosome fills the rest (at least MinPieceRoom),
-// and none is drawn larger than its bitmap. 1 when there is no chromosome.
-float karyogramPieceScale(int rowHeight, int reservedHeight, int tallestHeight);
+// The source heights of the pieces that belong in one row of the karyogram (0, 0 when none does).
+struct RowPieces {
+    int tallest = 0;
+    int shortest = 0;
+};
+
+// Each row's height (its pieces' room, captions not included) and the scale its pieces are drawn
+// at.
+struct KaryogramRows {
+    std::vector<int> heights;
+    std::vector<float> scales;
+};
+
+// Shares `room` pixels of height (the karyogram less its captions) among the rows. First each row
+// gets what it would have if the rows were equal and the case's tallest chromosome (chromosome 1)
+// filled its row, so no chromosome is drawn smaller than that; the rest goes where it makes the
+// shortest chromosome of the worst-off row tallest, which is the row of the small autosomes and
+// the sex chromosomes, while no chromosome is drawn taller than the case's tallest (chromosome 1),
+// so the sizes still compare. A row's tallest piece fills its row; no piece is enlarged more than
+// MaxPieceEnlargement; a row with nothing that belongs there keeps MinPieceRoom for a stray piece.
+KaryogramRows fitKaryogramRows(int room, const std::vector<RowPieces> &rows, int tallestHeight);
+
+// The rows' extents for pieces of the given identities and source heights, each piece counted in
+// the row of its first home group (karyogramRows()); pieces with no home are left out.
+std::vector<RowPieces> rowPiecesOf(const std::vector<QString> &identities, const std::vector<int> &heights);
 
 // The size a window opens at: its usual size, but no larger than the screen's free area less room
 // for the window's frame and title.

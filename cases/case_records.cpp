@@ -1,5 +1,8 @@
 #include "cases/case_records.h"
 
+#include "cases/case_folder.h"
+#include "cases/case_grading.h"
+
 #include "exercise/errors.h"
 #include "files/file_errors.h"
 #include "files/text_file.h"
@@ -12,7 +15,8 @@ namespace korven {
 
 namespace {
 
-constexpr int FieldCount = 10;
+constexpr int OldFieldCount = 10; // before the truth, the kind and the wrong elements
+constexpr int FieldCount = 13;
 
 QString countsText(const std::vector<int> &counts)
 {
@@ -48,6 +52,10 @@ QString oneLine(QString text)
     return text.trimmed();
 }
 
+// The header of a file begun before the last three fields were added.
+const QString OldHeader = QStringLiteral(
+    "date\ttime\tcase\tseconds\tcounts given\tcounts true\tpieces right\tpieces\tkaryotype\tverdict");
+
 } // namespace
 
 bool CaseRecord::countsRight() const
@@ -62,7 +70,8 @@ bool CaseRecord::countsRight() const
 
 QString caseRecordHeader()
 {
-    return QStringLiteral("date\ttime\tcase\tseconds\tcounts given\tcounts true\tpieces right\tpieces\tkaryotype\tverdict");
+    return QStringLiteral("date\ttime\tcase\tseconds\tcounts given\tcounts true\tpieces right\tpieces\tkaryotype\tverdict"
+                          "\ttrue karyotype\tkind\telements wrong");
 }
 
 QString caseRecordLine(const CaseRecord &r)
@@ -76,14 +85,17 @@ QString caseRecordLine(const CaseRecord &r)
                        QString::number(r.piecesRight),
                        QString::number(r.pieces),
                        oneLine(r.karyotype),
-                       oneLine(r.verdict)}
+                       oneLine(r.verdict),
+                       oneLine(r.trueKaryotype),
+                       oneLine(r.kind),
+                       oneLine(r.elementsWrong.join(u' '))}
         .join(u'\t');
 }
 
 bool parseCaseRecordLine(const QString &line, CaseRecord &r)
 {
     const QStringList f = line.split(u'\t');
-    if (f.size() != FieldCount)
+    if (f.size() != FieldCount && f.size() != OldFieldCount)
         return false;
     r = CaseRecord();
     r.date = QDate::fromString(f[0], Qt::ISODate);
@@ -95,6 +107,11 @@ bool parseCaseRecordLine(const QString &line, CaseRecord &r)
     r.pieces = f[7].toInt(&ok[2]);
     r.karyotype = f[8];
     r.verdict = f[9];
+    if (f.size() == FieldCount) {
+        r.trueKaryotype = f[10];
+        r.kind = f[11];
+        r.elementsWrong = f[12].split(u' ', Qt::SkipEmptyParts);
+    }
     ok[3] = r.verdict == u"right" || r.verdict == u"near" || r.verdict == u"wrong";
     return r.date.isValid() && r.time.isValid() && !r.caseName.isEmpty() && ok[0] && ok[1] && ok[2] && ok[3]
            && r.seconds >= 0 && r.piecesRight >= 0 && r.pieces >= r.piecesRight
@@ -105,7 +122,7 @@ CaseRecords parseCaseRecords(const QStringList &lines)
 {
     CaseRecords out;
     for (int i = 0; i < lines.size(); ++i) {
-        if (lines[i].trimmed().isEmpty() || (i == 0 && lines[i] == caseRecordHeader()))
+        if (lines[i].trimmed().isEmpty() || (i == 0 && (lines[i] == caseRecordHeader() || lines[i] == OldHeader)))
             continue;
         CaseRecord r;
         if (parseCaseRecordLine(lines[i], r))
@@ -139,6 +156,26 @@ void appendCaseRecord(const QString &path, const CaseRecord &record)
     appendToFile(path, (glue + line).toUtf8());
 }
 
+QMap<QString, QString> caseTruths(const QStringList &casesFolders)
+{
+    QMap<QString, QString> truths;
+    for (const CaseEntry &entry : listCases(casesFolders)) {
+        try {
+            truths.insert(entry.name, readCaseFolder(entry.path).karyotype);
+        } catch (const KorvenError &) {
+        }
+    }
+    return truths;
+}
+
+void completeRecord(CaseRecord &record, const QMap<QString, QString> &truths)
+{
+    if (record.trueKaryotype.isEmpty())
+        record.trueKaryotype = truths.value(record.caseName);
+    if (record.kind.isEmpty() && !record.trueKaryotype.isEmpty())
+        record.kind = caseKindWord(caseKind(record.trueKaryotype));
+}
+
 QString caseRecordPath(const QString &resultFolder, const QString &id)
 {
     return QDir(resultFolder).filePath(id + QLatin1Char('/') + id + QStringLiteral(".cases"));
@@ -157,7 +194,8 @@ CaseSummary summarizeCases(const std::vector<CaseRecord> &records, const QMap<QS
         s.karyotypesRight += right ? 1 : 0;
         s.countsRight += r.countsRight() ? 1 : 0;
         s.lastVerdict.insert(it.key(), r.verdict);
-        auto &kind = s.byKind[kindOf.value(it.key())];
+        s.last.insert(it.key(), r);
+        auto &kind = s.byKind[r.kind.isEmpty() ? kindOf.value(it.key()) : r.kind];
         kind.first += right ? 1 : 0;
         ++kind.second;
     }

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 #include <vector>
 
@@ -20,12 +21,17 @@ struct CaseRecord {
     int pieces = 0;
     QString karyotype;            // as given
     QString verdict;              // "right", "near" or "wrong"
+    // Written since the teacher's export named them; empty in a record written before.
+    QString trueKaryotype;        // the case's karyotype when it was worked
+    QString kind;                 // caseKindWord() of the truth
+    QStringList elementsWrong;    // the answer's elements graded wrong, missing or extra
 
     bool countsRight() const;     // every cell counted right
 };
 
-// The header line and one record as a line (no line end). Tabs and line ends in the karyotype
-// become blanks, so a record is always one line of ten fields.
+// The header line and one record as a line (no line end). Tabs and line ends in the karyotypes
+// become blanks, so a record is always one line of thirteen fields. A line of the first ten fields
+// alone (written before the last three were added) is read too, with those three empty.
 QString caseRecordHeader();
 QString caseRecordLine(const CaseRecord &record);
 // A line read back; false for the header or a line that is not a record.
@@ -42,6 +48,13 @@ CaseRecords parseCaseRecords(const QStringList &lines);
 // Appends one record, writing the header first when the file is new or empty.
 void appendCaseRecord(const QString &path, const CaseRecord &record);
 
+// The true karyotype of each case in the folders, by folder name; a case that cannot be read is
+// left out.
+QMap<QString, QString> caseTruths(const QStringList &casesFolders);
+// A record written before the truth and the kind were kept takes them from the case's folder as
+// it is now (`truths` from caseTruths); a record that keeps them is left as it is.
+void completeRecord(CaseRecord &record, const QMap<QString, QString> &truths);
+
 // RESULT/ID/ID.cases
 QString caseRecordPath(const QString &resultFolder, const QString &id);
 
@@ -51,10 +64,12 @@ struct CaseSummary {
     int karyotypesRight = 0;
     int countsRight = 0;
     QMap<QString, QString> lastVerdict; // case name -> verdict of its last evaluation
-    // kind of abnormality -> (cases right, cases done), for the kinds given
+    QMap<QString, CaseRecord> last;     // case name -> its last evaluation
+    // kind of abnormality (caseKindWord) -> (cases right, cases done): the record's own kind, else
+    // the one `kindOf` gives
     QMap<QString, std::pair<int, int>> byKind;
 };
-// `kindOf` gives each case name's kind of abnormality (cases not in it count under "").
+// `kindOf` gives the kind of a case whose record does not keep it (cases in neither count under "").
 CaseSummary summarizeCases(const std::vector<CaseRecord> &records, const QMap<QString, QString> &kindOf = {});
 
 } // namespace korven

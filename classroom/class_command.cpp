@@ -31,7 +31,8 @@ LoadProgress tenths(std::FILE *err, const QString &what)
 
 } // namespace
 
-int runClassExport(const ClassArguments &arguments, const QString &resultFolder, std::FILE *err)
+int runClassExport(const ClassArguments &arguments, const QString &resultFolder, const QStringList &casesFolders,
+                   std::FILE *err)
 {
     try {
         if (isInsideFolder(arguments.output, resultFolder))
@@ -47,7 +48,7 @@ int runClassExport(const ClassArguments &arguments, const QString &resultFolder,
         if (arguments.mode == ClassArguments::Mode::TableCsv)
             writeFileAtomically(arguments.output, classTableCsv(overview));
         else if (arguments.mode == ClassArguments::Mode::CasesCsv)
-            writeFileAtomically(arguments.output, classCasesCsv(overview));
+            writeFileAtomically(arguments.output, classCasesCsv(overview, casesFolders));
         else
             writeFileAtomically(arguments.output, [&](const ByteSink &out) {
                 writeTrialsCsv(overview, today, out,

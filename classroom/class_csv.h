@@ -28,9 +28,11 @@ QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, co
 QByteArray trialsCsvHeader();
 
 // Every case evaluation of the class in long form, one line per counted cell:
-// id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict.
-// A trainee whose case file cannot be read has no lines.
-QByteArray classCasesCsv(const ClassOverview &overview);
+// id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict,
+// true_karyotype,kind,elements_wrong (the wrong elements separated by blanks). A record written
+// before the last three were kept takes the truth and kind from its case folder in
+// `casesFolders`, as the case is now. A trainee whose case file cannot be read has no lines.
+QByteArray classCasesCsv(const ClassOverview &overview, const QStringList &casesFolders = {});
 
 // Gives the long form of every trainee of the overview to `out`, one trainee at a time, reading
 // each record file afresh. `progress` is called after each trainee. An export file is written

@@ -9,9 +9,21 @@
 #include "classroom/ui/class_window.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFont>
 
 #include <cstdio>
+
+namespace {
+
+// Where the truth of a case record written before it was kept is looked up: the Cases folder
+// beside the class's Result folder, then the program's own.
+QStringList classCasesFolders(const QString &resultFolder)
+{
+    return QStringList{QDir(resultFolder).absoluteFilePath(QStringLiteral("../Cases"))} + korven::casesFolders();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -39,7 +51,7 @@ int main(int argc, char *argv[])
         }
         if (parsed.mode != korven::ClassArguments::Mode::Window) {
             const QString folder = parsed.resultFolder.isEmpty() ? korven::resultFolder() : parsed.resultFolder;
-            return korven::runClassExport(parsed, folder, stderr);
+            return korven::runClassExport(parsed, folder, classCasesFolders(folder), stderr);
         }
         korven::removeTranslations();
     }
@@ -48,6 +60,7 @@ int main(int argc, char *argv[])
     korven::ui::setUpProgramLook();
 
     korven::ui::ClassWindow window;
+    window.setCasesFolders(classCasesFolders(parsed.resultFolder.isEmpty() ? korven::resultFolder() : parsed.resultFolder));
     window.show();
     korven::ui::guarded([&] {
         window.openFolder(parsed.resultFolder.isEmpty() ? korven::resultFolder() : parsed.resultFolder);

@@ -51,14 +51,18 @@ CaseAnswerWindow::CaseAnswerWindow(QWidget *parent) : QWidget(parent, Qt::Window
     resize(korven::openingSize(QSize(1240, 820), screen()->availableGeometry().size()));
 }
 
-void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources)
+void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources,
+                                const QString &given)
 {
     karyotypeLabel->setText(folder.karyotype);
     noteLabel->setText(folder.notes.join(QLatin1Char('\n')));
     const std::optional<korven::iscn::Karyotype> truth = korven::iscn::parseKaryotype(folder.karyotype);
+    const std::optional<korven::iscn::Karyotype> written = korven::iscn::parseKaryotype(given.trimmed());
     ideograms->setSources(truth && !truth->lines.isEmpty() ? korven::abnormalSources(truth->lines.front())
                                                             : QList<korven::AbnormalSources>{},
-                          folder.level);
+                          folder.level,
+                          written && !written->lines.isEmpty() ? korven::abnormalSources(written->lines.front())
+                                                               : QList<korven::AbnormalSources>{});
     for (GroupPlace *g : karyogram->groups()) {
         const std::vector<CasePieceWidget *> held = g->pieces();
         for (CasePieceWidget *p : held) {
@@ -67,9 +71,6 @@ void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vec
         }
         g->setAnswerMode(true);
     }
-    int tallest = 0;
-    for (int index : folder.piecesOf(1))
-        tallest = std::max(tallest, sources[index].height());
     // Plain homologues first, each changed chromosome to their right with its designation.
     for (bool changed : {false, true}) {
         for (int index : folder.piecesOf(1)) {
@@ -85,5 +86,5 @@ void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vec
             group->accept(widget, {});
         }
     }
-    karyogram->fitTallest(tallest, true);
+    karyogram->fitCase(folder, sources, true);
 }

@@ -16,7 +16,9 @@ class CaseAnswerWindow : public QWidget {
     Q_OBJECT
 public:
     explicit CaseAnswerWindow(QWidget *parent);
-    void showCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources);
+    // `given` is the karyotype the trainee wrote: its breakpoints that differ are drawn beside the
+    // true ones.
+    void showCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources, const QString &given = {});
 
     QLabel *karyotypeLabel = nullptr; // "TrueKaryotype"
     QLabel *noteLabel = nullptr;      // "CaseNote"

@@ -31,6 +31,8 @@ CasePieceWidget::CasePieceWidget(int index, const QImage &source, int step_, Cas
     setObjectName(QStringLiteral("CasePiece%1").arg(index));
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
+    if (window_)
+        installEventFilter(window_); // the wheel, the loupe and the middle button
 }
 
 void CasePieceWidget::draw(float scale, bool turned)
@@ -183,6 +185,16 @@ void CasePieceWidget::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void CasePieceWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && window_) {
+        window_->turnOver(this);
+        event->accept();
+        return;
+    }
+    QLabel::mouseDoubleClickEvent(event);
 }
 
 void CasePieceWidget::contextMenuEvent(QContextMenuEvent *event)
@@ -343,19 +355,33 @@ KaryogramView::KaryogramView(QWidget *parent) : QWidget(parent)
     setMinimumSize(400, 200);
 }
 
-void KaryogramView::fitTallest(int tallestHeight, bool labelled)
+void KaryogramView::fitPieces(const std::vector<korven::RowPieces> &rows, int tallestHeight, bool labelled)
 {
+    rows_ = rows;
     tallest_ = tallestHeight;
     labelled_ = labelled;
     placeGroups();
 }
 
+void KaryogramView::fitCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources, bool labelled)
+{
+    std::vector<QString> identities;
+    std::vector<int> heights;
+    int tallest = 0;
+    for (int index : folder.piecesOf(1)) {
+        identities.push_back(folder.pieces[index].identity);
+        heights.push_back(sources[index].height());
+        tallest = std::max(tallest, heights.back());
+    }
+    fitPieces(korven::rowPiecesOf(identities, heights), tallest, labelled);
+}
+
+float KaryogramView::pieceScale(int g) const { return groups_[g]->pieceScale(); }
+
 void KaryogramView::layoutPieces()
 {
-    for (GroupPlace *g : groups_) {
-        g->setPieceScale(pieceScale_);
+    for (GroupPlace *g : groups_)
         g->layoutPieces();
-    }
 }
 
 void KaryogramView::clear()
@@ -369,16 +395,24 @@ void KaryogramView::resizeEvent(QResizeEvent *) { placeGroups(); }
 
 void KaryogramView::placeGroups()
 {
-    const auto rows = korven::karyogramRows();
-    const int rowHeight = height() / int(rows.size());
-    pieceScale_ = korven::karyogramPieceScale(rowHeight, CaptionHeight + RowGap + (labelled_ ? CaptionHeight : 0), tallest_);
-    for (int r = 0; r < int(rows.size()); ++r) {
-        const int count = int(rows[r].size());
-        for (int i = 0; i < count; ++i) {
-            const int left = width() * i / count;
-            const int right = width() * (i + 1) / count;
-            groups_[rows[r][i]]->setGeometry(left + 2, r * rowHeight, right - left - 4, rowHeight);
+    const auto layout = korven::karyogramRows();
+    const int count = int(layout.size());
+    const int reserved = CaptionHeight + RowGap + (labelled_ ? CaptionHeight : 0);
+    std::vector<korven::RowPieces> rows = rows_;
+    rows.resize(layout.size());
+    const korven::KaryogramRows fit = korven::fitKaryogramRows(height() - count * reserved, rows, tallest_);
+    int top = 0;
+    for (int r = 0; r < count; ++r) {
+        const int rowHeight = fit.heights[r] + reserved;
+        const int groups = int(layout[r].size());
+        for (int i = 0; i < groups; ++i) {
+            const int left = width() * i / groups;
+            const int right = width() * (i + 1) / groups;
+            GroupPlace *g = groups_[layout[r][i]];
+            g->setPieceScale(fit.scales[r]);
+            g->setGeometry(left + 2, top, right - left - 4, rowHeight);
         }
+        top += rowHeight;
     }
     layoutPieces();
 }

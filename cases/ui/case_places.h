@@ -2,6 +2,8 @@
 // The pieces of case work and the places that take them: the spread and each karyogram group.
 // A piece is a value (its case piece, source bitmap, turn) shown by a widget; a place is a widget
 // of one role that accepts a piece, lays out what it holds and says what it holds.
+#include "cases/case_folder.h"
+#include "cases/case_layout.h"
 #include "exercise/piece_picture.h"
 
 #include <QColor>
@@ -35,13 +37,15 @@ public:
     int mark() const { return mark_; }
     void setGradeColour(const QColor &colour); // invalid: none
     QColor gradeColour() const { return grade_; }
-    void setCaption(const QString &caption);  // drawn under the piece (the answer's labels)
+    void setCaption(const QString &caption);  // drawn under the piece (the answer's labels, a fault)
+    QString caption() const { return caption_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -105,6 +109,7 @@ public:
     void accept(CasePieceWidget *piece, const QPoint &pos) override;
     void layoutPieces() override;
     void setPieceScale(float scale) { pieceScale_ = scale; }
+    float pieceScale() const { return pieceScale_; }
     void setAnswerMode(bool upright) { upright_ = upright; }
 
 protected:
@@ -124,11 +129,13 @@ public:
     explicit KaryogramView(QWidget *parent);
     GroupPlace *group(int g) const { return groups_[g]; }
     const std::vector<GroupPlace *> &groups() const { return groups_; }
-    // Draws the pieces at the size where a chromosome tallestHeight pixels high fills a group's
-    // room above its caption (and above the pieces' own labels when labelled); kept as the
-    // karyogram is resized.
-    void fitTallest(int tallestHeight, bool labelled);
-    float pieceScale() const { return pieceScale_; }
+    // Shares the karyogram's height among its rows for the given pieces (fitKaryogramRows), with
+    // room for the pieces' own labels when labelled; kept as the karyogram is resized.
+    void fitPieces(const std::vector<korven::RowPieces> &rows, int tallestHeight, bool labelled);
+    // The scale of the pieces in the row of group g.
+    float pieceScale(int g) const;
+    // fitPieces for the pieces of cell 1 of a case.
+    void fitCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources, bool labelled);
     void layoutPieces();
     void clear();
 
@@ -138,7 +145,7 @@ protected:
 private:
     void placeGroups();
     std::vector<GroupPlace *> groups_;
+    std::vector<korven::RowPieces> rows_;
     int tallest_ = 0;
     bool labelled_ = false;
-    float pieceScale_ = 1.0f;
 };

@@ -3,6 +3,7 @@
 #include "app/program_folder.h"
 #include "app/ui/messages.h"
 #include "cases/case_grading.h"
+#include "cases/case_identity.h"
 #include "cases/case_layout.h"
 #include "cases/karyotype_grading.h"
 #include "cases/ui/case_answer.h"
@@ -14,6 +15,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -59,19 +62,24 @@ QString verdictText(const QString &verdict)
     return verdict;
 }
 
-QString kindText(const QString &kind)
+QColor verdictColour(korven::iscn::Verdict verdict)
 {
-    if (kind == u"mosaic")
-        return CaseWindow::tr("mosaic");
-    if (kind == u"sex chromosomes")
-        return CaseWindow::tr("sex chromosomes");
-    if (kind == u"numerical")
-        return CaseWindow::tr("numerical");
-    if (kind == u"structural")
-        return CaseWindow::tr("structural");
-    if (kind == u"normal")
-        return CaseWindow::tr("normal");
-    return CaseWindow::tr("other");
+    switch (verdict) {
+    case korven::iscn::Verdict::Right:
+        return korven::pieceGradeColour(korven::PieceGrade::Right);
+    case korven::iscn::Verdict::Near:
+        return korven::pieceGradeColour(korven::PieceGrade::Turned);
+    case korven::iscn::Verdict::Wrong:
+        break;
+    }
+    return korven::pieceGradeColour(korven::PieceGrade::WrongGroup);
+}
+
+// The short name of a piece for a fault written on it: "21", "der(22)", "i(X)", "mar".
+QString shortName(const QString &identity)
+{
+    const int close = identity.indexOf(u')');
+    return close > 0 ? identity.left(close + 1) : identity;
 }
 
 QColor verdictColour(const QString &verdict)
@@ -94,12 +102,19 @@ CaseWindow::CaseWindow(const QString &userId, QWidget *parent) : QMainWindow(par
     // Maximised when opened from the trainer; this is its size where a desktop cannot maximise.
     resize(korven::openingSize(QSize(1240, 960), screen()->availableGeometry().size()));
     refreshCaseList();
-    qApp->installEventFilter(this);
+    // The window watches its own work area for the wheel, the pointer and the middle button (the
+    // pieces, made later, each ask for the same); nothing outside it.
+    for (QWidget *w : centralWidget()->findChildren<QWidget *>())
+        w->installEventFilter(this);
+    centralWidget()->installEventFilter(this);
+    for (QWidget *place : {static_cast<QWidget *>(spread), static_cast<QWidget *>(karyogram)})
+        place->setMouseTracking(true);
+    for (GroupPlace *g : karyogram->groups())
+        g->setMouseTracking(true);
 }
 
 CaseWindow::~CaseWindow()
 {
-    qApp->removeEventFilter(this);
     cancelPieceDrag();
     if (answerWindow)
         delete answerWindow.data();
@@ -113,6 +128,11 @@ void CaseWindow::createControls()
     magnifierAction->setShortcut(QKeySequence(Qt::Key_F6));
     magnifierAction->setCheckable(true);
     connect(magnifierAction, &QAction::toggled, this, [this] { updateMagnifier(QCursor::pos()); });
+    QAction *turn = option->addAction(tr("Turn the piece under the pointer over"));
+    turn->setObjectName(QStringLiteral("TurnOver"));
+    turn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(turn, &QAction::triggered, this,
+            [this] { turnOver(qobject_cast<CasePieceWidget *>(QApplication::widgetAt(QCursor::pos()))); });
     QMenu *file = menuBar()->addMenu(tr("Window(&W)"));
     QAction *close = file->addAction(tr("Close"));
     close->setShortcut(QKeySequence::Close);
@@ -129,6 +149,7 @@ void CaseWindow::createControls()
     caseList = new QListWidget;
     caseList->setObjectName(QStringLiteral("CaseList"));
     caseList->setFixedWidth(SideWidth);
+    caseList->setWordWrap(true); // a done case's whole result takes a second line
     side->addWidget(caseList, 3);
     side->addWidget(new QLabel(tr("My cases")));
     myCases = new QTableWidget(0, 2);
@@ -143,17 +164,24 @@ void CaseWindow::createControls()
     side->addWidget(myCases, 2);
     grid->addLayout(side, 0, 0, 4, 1);
     connect(caseList, &QListWidget::itemActivated, this, [this] { openCase(caseList->currentRow()); });
-    connect(caseList, &QListWidget::itemClicked, this, [this] { openCase(caseList->currentRow()); });
+    connect(caseList, &QListWidget::itemClicked, this, [this] {
+        // A click on the case in hand goes on with it; once graded, it starts the case afresh.
+        if (caseList->currentRow() != caseRow_ || stage_ == Stage::NoCase || stage_ == Stage::Evaluated)
+            openCase(caseList->currentRow());
+    });
 
     stepLabel = new QLabel;
     stepLabel->setObjectName(QStringLiteral("StepLabel"));
     stepLabel->setWordWrap(true);
+    stepLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum); // the work area takes the height
     grid->addWidget(stepLabel, 0, 1);
 
     // The spread with the grading under it, and the karyogram beside them at full height: the
     // spread is about square, so the room under it is where the grading fits best.
     auto *work = new QHBoxLayout;
+    workLayout_ = work;
     auto *spreadColumn = new QVBoxLayout;
+    spreadColumn_ = spreadColumn;
     spread = new SpreadPlace(central);
     spreadColumn->addWidget(spread, 1);
     scoreLine = new QLabel;
@@ -171,6 +199,7 @@ void CaseWindow::createControls()
     spreadColumn->addWidget(elementLines);
     work->addLayout(spreadColumn, SpreadShare);
     karyogram = new KaryogramView(central);
+    karyogram->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     work->addWidget(karyogram, KaryogramShare);
     grid->addLayout(work, 1, 1);
     grid->setRowStretch(1, 1);
@@ -192,7 +221,13 @@ void CaseWindow::createControls()
     cellStrip = new QLabel;
     cellStrip->setObjectName(QStringLiteral("CellStrip"));
     cellStrip->setWordWrap(true); // a mosaic of many cells takes a second line rather than the window's width
+    cellStrip->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     countRow->addWidget(cellStrip, 1);
+    reviewChoice = new QComboBox;
+    reviewChoice->setObjectName(QStringLiteral("ReviewChoice"));
+    reviewChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    countRow->addWidget(reviewChoice);
+    connect(reviewChoice, &QComboBox::activated, this, [this](int index) { reviewCell(index); });
     grid->addLayout(countRow, 2, 1);
     connect(confirmButton, &QPushButton::clicked, this, &CaseWindow::confirmCount);
 
@@ -239,28 +274,39 @@ void CaseWindow::refreshCaseList()
     } catch (const korven::KorvenError &e) {
         korven::ui::reportError(e.message());
     }
-    // The kinds come from the case folders themselves; a case that cannot be read has none.
+    // Records written before the kind was kept take it from the case folder itself; a case that
+    // cannot be read has none.
     QMap<QString, QString> kinds;
     for (const korven::CaseEntry &entry : entries_) {
         try {
-            kinds.insert(entry.name, korven::abnormalityKind(korven::readCaseFolder(entry.path).karyotype));
+            kinds.insert(entry.name, korven::caseKindWord(korven::caseKind(korven::readCaseFolder(entry.path).karyotype)));
         } catch (const korven::KorvenError &) {
         }
     }
     const korven::CaseSummary summary = korven::summarizeCases(records.records, kinds);
-    const int keep = caseList->currentRow();
+    const QSignalBlocker quiet(caseList);
     caseList->clear();
-    for (int i = 0; i < int(entries_.size()); ++i) {
-        // Numbers only: a folder's name might give the diagnosis away.
-        const QString verdict = summary.lastVerdict.value(entries_[i].name);
-        auto *item = new QListWidgetItem(verdict.isEmpty() ? tr("Case %1").arg(i + 1)
-                                                           : tr("Case %1  (%2)").arg(i + 1).arg(verdictText(verdict)));
-        if (!verdict.isEmpty())
-            item->setBackground(verdictColour(verdict));
-        caseList->addItem(item);
+    for (const korven::CaseEntry &entry : entries_) {
+        // Known by the folder's name: "case-14" is always Case 14; the diagnosis is never shown.
+        QString text = korven::caseTitle(entry.name);
+        const auto last = summary.last.constFind(entry.name);
+        if (last != summary.last.cend()) {
+            const korven::CaseRecord &r = *last;
+            const korven::iscn::Verdict karyotype =
+                korven::verdictFromWord(r.verdict).value_or(korven::iscn::Verdict::Wrong);
+            const bool countsRight = r.countsRight();
+            text += QLatin1Char('\n') + tr("count %1, pieces %2/%3, karyotype %4")
+                                            .arg(countsRight ? tr("right") : tr("wrong"))
+                                            .arg(r.piecesRight).arg(r.pieces).arg(verdictText(r.verdict));
+            auto *item = new QListWidgetItem(text);
+            item->setBackground(verdictColour(korven::worstOf(countsRight, r.piecesRight == r.pieces, karyotype)));
+            caseList->addItem(item);
+        } else {
+            caseList->addItem(text);
+        }
     }
-    if (keep >= 0 && keep < caseList->count())
-        caseList->setCurrentRow(keep);
+    if (caseRow_ >= 0 && caseRow_ < caseList->count())
+        caseList->setCurrentRow(caseRow_);
     updateMyCases(summary);
 }
 
@@ -271,7 +317,7 @@ void CaseWindow::updateMyCases(const korven::CaseSummary &s)
         {tr("Karyotypes right"), QString::number(s.karyotypesRight)},
         {tr("Counts right"), QString::number(s.countsRight)}};
     for (auto it = s.byKind.cbegin(); it != s.byKind.cend(); ++it)
-        rows.append({tr("Right: %1").arg(kindText(it.key())),
+        rows.append({tr("Right: %1").arg(korven::caseKindText(korven::caseKindFromWord(it.key()))),
                      QStringLiteral("%1/%2").arg(it.value().first).arg(it.value().second)});
     myCases->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
@@ -280,10 +326,48 @@ void CaseWindow::updateMyCases(const korven::CaseSummary &s)
     }
 }
 
-void CaseWindow::openCase(int row)
+QString CaseWindow::caseTitle() const { return korven::caseTitle(case_.name); }
+
+bool CaseWindow::hasWork() const
+{
+    switch (stage_) {
+    case Stage::Counting:
+        return !marks_.empty() || std::any_of(counts_.begin(), counts_.end(), [](int c) { return c >= 0; });
+    case Stage::Arranging:
+        return true; // its counts are confirmed
+    case Stage::NoCase:
+    case Stage::Evaluated:
+        break;
+    }
+    return false;
+}
+
+bool CaseWindow::askToLeave()
+{
+    return !hasWork()
+           || korven::ui::askYesNo(this, tr("KORVEN"),
+                                   tr("%1 is not graded yet. Leave it? Its marks, counts, placed pieces and "
+                                      "karyotype are lost.").arg(caseTitle()));
+}
+
+void CaseWindow::closeEvent(QCloseEvent *event)
+{
+    if (!askToLeave()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool CaseWindow::openCase(int row)
 {
     if (row < 0 || row >= int(entries_.size()))
-        return;
+        return false;
+    if (!askToLeave()) {
+        const QSignalBlocker quiet(caseList);
+        caseList->setCurrentRow(caseRow_);
+        return false;
+    }
     // Everything is read before anything changes: a broken case leaves the window as it was.
     korven::CaseFolder folder = korven::readCaseFolder(entries_[row].path);
     std::vector<QImage> sources;
@@ -297,15 +381,20 @@ void CaseWindow::openCase(int row)
     case_ = std::move(folder);
     sources_ = std::move(sources);
     tallest_ = tallest;
-    karyogram->fitTallest(tallest_, false);
+    karyogram->fitCase(case_, sources_, false);
     caseRow_ = row;
     counts_.assign(case_.cellCount(), -1);
+    cellMarks_.assign(case_.cellCount(), {});
+    arranged_.clear();
+    reviewed_ = 0;
     karyotypeEdit->clear();
     scoreLine->clear();
     elementLines->clear();
+    reviewChoice->clear();
     stage_ = Stage::Counting;
     showCell(1, false);
     clock_.start();
+    return true;
 }
 
 void CaseWindow::clearPieces()
@@ -347,11 +436,17 @@ void CaseWindow::showCell(int cell, bool movable)
 
 void CaseWindow::showAreas()
 {
-    // The karyogram takes its share of the room once there is something to arrange, the grading
-    // once there is a grade; the spread's size is settled before its pieces are placed.
-    karyogram->setVisible(stage_ == Stage::Arranging || stage_ == Stage::Evaluated);
+    // The karyogram takes its share of the room once there is something to arrange, and all of it
+    // once the spread is empty; the grading once there is a grade. The spread's size is settled
+    // before its pieces are placed.
+    const bool karyogramShown = (stage_ == Stage::Arranging || stage_ == Stage::Evaluated) && reviewed_ == 0;
+    karyogram->setVisible(karyogramShown);
+    spread->setVisible(!karyogramShown || pieces_.empty() || !spread->pieces().empty());
     scoreLine->setVisible(stage_ == Stage::Evaluated);
     elementLines->setVisible(stage_ == Stage::Evaluated);
+    reviewChoice->setVisible(stage_ == Stage::Evaluated);
+    // An empty column keeps no share of the width, and the grading alone a narrow one.
+    workLayout_->setStretchFactor(spreadColumn_, spread->isVisible() ? SpreadShare : stage_ == Stage::Evaluated ? 1 : 0);
     centralWidget()->layout()->activate();
 }
 
@@ -372,22 +467,35 @@ void CaseWindow::updateCountControls()
         if (counts_[c] >= 0)
             strip << tr("cell %1: %2").arg(c + 1).arg(counts_[c]);
     cellStrip->setText(strip.isEmpty() ? QString() : tr("Counted: %1").arg(strip.join(QStringLiteral("   "))));
+    const QString level = tr("band level %1").arg(case_.level);
     switch (stage_) {
     case Stage::NoCase:
         stepLabel->setText(tr("Choose a case from the list."));
         break;
     case Stage::Counting:
-        stepLabel->setText(tr("Case %1, cell %2 of %3: click each chromosome to mark it (a second click takes the "
+        stepLabel->setText(tr("%1 (%2), cell %3 of %4: click each chromosome to mark it (a second click takes the "
                               "mark off), then confirm the count.")
-                               .arg(caseRow_ + 1).arg(countingCell_).arg(case_.cellCount()));
+                               .arg(caseTitle(), level).arg(countingCell_).arg(case_.cellCount()));
         break;
     case Stage::Arranging:
-        stepLabel->setText(tr("Case %1, cell 1: drag each chromosome into its group (right-click and turn the wheel "
-                              "to turn it), write the karyotype and press Evaluation.")
-                               .arg(caseRow_ + 1));
+        stepLabel->setText(tr("%1 (%2), cell 1: drag each chromosome into its group (double-click or Ctrl+R turns it "
+                              "over; right-click and turn the wheel to turn it), write the karyotype and press "
+                              "Evaluation.")
+                               .arg(caseTitle(), level));
         break;
     case Stage::Evaluated:
-        stepLabel->setText(tr("Case %1 is graded. \"Correct answer\" shows the answer.").arg(caseRow_ + 1));
+        if (reviewed_ > 0) {
+            const int marked = int(cellMarks_[reviewed_ - 1].size());
+            const int truth = int(case_.piecesOf(reviewed_).size());
+            stepLabel->setText(tr("%1 (%2), cell %3 as you counted it: %4 marked, %5 given, %6 true. The chromosomes "
+                                  "you did not mark are outlined in red.")
+                                   .arg(caseTitle(), level).arg(reviewed_).arg(marked)
+                                   .arg(counts_[reviewed_ - 1]).arg(truth));
+        } else {
+            stepLabel->setText(tr("%1 (%2) is graded. Each fault is named on its piece; choose a cell to see how it "
+                                  "was counted. \"Correct answer\" shows the answer.")
+                                   .arg(caseTitle(), level));
+        }
         break;
     }
 }
@@ -411,6 +519,10 @@ void CaseWindow::confirmCount()
     if (stage_ != Stage::Counting)
         return;
     counts_[countingCell_ - 1] = countBox->value();
+    std::vector<int> &kept = cellMarks_[countingCell_ - 1];
+    kept.clear();
+    for (CasePieceWidget *p : marks_)
+        kept.push_back(p->index());
     if (countingCell_ < case_.cellCount()) {
         showCell(countingCell_ + 1, false);
         return;
@@ -425,9 +537,29 @@ void CaseWindow::startArranging()
     karyotypeEdit->setFocus();
 }
 
+void CaseWindow::gradePieces()
+{
+    // The karyogram names each fault on its piece; a piece left in the spread is outlined.
+    for (CasePieceWidget *p : pieces_) {
+        const QString &identity = case_.pieces[p->index()].identity;
+        const korven::PieceGrade grade = korven::gradePiece(identity, p->group, p->step, korven::CaseTurnSteps);
+        p->setGradeColour(korven::pieceGradeColour(grade));
+        if (grade == korven::PieceGrade::WrongGroup)
+            p->setCaption(tr("a %1 in group %2").arg(shortName(identity), korven::groupCaption(p->group)));
+        else if (grade == korven::PieceGrade::Turned)
+            p->setCaption(korven::settledTurn(korven::turnedOver(p->step, korven::CaseTurnSteps), korven::CaseTurnSteps) == 0
+                              ? tr("upside down") : tr("turned"));
+    }
+    karyogram->fitCase(case_, sources_, true);
+}
+
 void CaseWindow::evaluate()
 {
     if (stage_ != Stage::Arranging)
+        return;
+    const QString typed = karyotypeEdit->text().trimmed();
+    if (typed.isEmpty()
+        && !korven::ui::askYesNo(this, tr("KORVEN"), tr("No karyotype is written. Evaluate anyway? It is graded wrong.")))
         return;
     korven::CaseRecord record;
     const QDateTime now = QDateTime::currentDateTime();
@@ -438,29 +570,25 @@ void CaseWindow::evaluate()
     record.countsGiven = counts_;
     for (int cell = 1; cell <= case_.cellCount(); ++cell)
         record.countsTrue.push_back(int(case_.piecesOf(cell).size()));
+    arranged_.clear();
     for (CasePieceWidget *p : pieces_) {
         const korven::PieceGrade grade =
             korven::gradePiece(case_.pieces[p->index()].identity, p->group, p->step, korven::CaseTurnSteps);
-        p->setGradeColour(korven::pieceGradeColour(grade));
         record.piecesRight += grade == korven::PieceGrade::Right ? 1 : 0;
+        arranged_.push_back({p->index(), p->group, p->step, p->spreadCentre});
     }
     record.pieces = int(pieces_.size());
-    const QString typed = karyotypeEdit->text().trimmed();
     const korven::KaryotypeGrade karyotype = korven::gradeKaryotype(typed, case_.karyotype, case_.level);
     record.karyotype = typed;
     record.verdict = korven::iscn::verdictWord(karyotype.verdict);
+    record.trueKaryotype = case_.karyotype;
+    record.kind = korven::caseKindWord(korven::caseKind(case_.karyotype));
+    for (const korven::KaryotypeElement &e : karyotype.elements)
+        if (e.grade != korven::iscn::Grade::Right && e.grade != korven::iscn::Grade::Near)
+            record.elementsWrong << e.element;
 
+    // The karyotype's lines first, where they are seen without scrolling, then each cell's count.
     elementLines->clear();
-    int countsRight = 0;
-    for (int c = 0; c < int(counts_.size()); ++c) {
-        const korven::CellCount count{record.countsGiven[c], record.countsTrue[c]};
-        countsRight += count.right() ? 1 : 0;
-        auto *item = new QListWidgetItem(tr("Count of cell %1: %2 (true: %3)  %4")
-                                             .arg(c + 1).arg(count.given).arg(count.truth)
-                                             .arg(verdictText(count.right() ? QStringLiteral("right") : QStringLiteral("wrong"))));
-        item->setBackground(verdictColour(count.right() ? QStringLiteral("right") : QStringLiteral("wrong")));
-        elementLines->addItem(item);
-    }
     for (const QString &fault : karyotype.formFaults) {
         auto *item = new QListWidgetItem(tr("Form: %1").arg(fault));
         item->setBackground(verdictColour(karyotype.verdict == korven::iscn::Verdict::Wrong ? QStringLiteral("wrong")
@@ -478,10 +606,26 @@ void CaseWindow::evaluate()
         item->setBackground(verdictColour(word));
         elementLines->addItem(item);
     }
+    int countsRight = 0;
+    for (int c = 0; c < int(counts_.size()); ++c) {
+        const korven::CellCount count{record.countsGiven[c], record.countsTrue[c]};
+        countsRight += count.right() ? 1 : 0;
+        auto *item = new QListWidgetItem(tr("Count of cell %1: %2 (true: %3)  %4")
+                                             .arg(c + 1).arg(count.given).arg(count.truth)
+                                             .arg(verdictText(count.right() ? QStringLiteral("right") : QStringLiteral("wrong"))));
+        item->setBackground(verdictColour(count.right() ? QStringLiteral("right") : QStringLiteral("wrong")));
+        elementLines->addItem(item);
+    }
     scoreLine->setText(tr("Counts right: %1/%2    Pieces right: %3/%4    Karyotype: %5")
                            .arg(countsRight).arg(counts_.size()).arg(record.piecesRight).arg(record.pieces)
                            .arg(verdictText(record.verdict)));
     stage_ = Stage::Evaluated;
+    reviewed_ = 0;
+    reviewChoice->clear();
+    reviewChoice->addItem(tr("Karyogram"));
+    for (int c = 1; c <= case_.cellCount(); ++c)
+        reviewChoice->addItem(tr("Count of cell %1").arg(c));
+    gradePieces();
     showAreas();
     updateCountControls();
     try {
@@ -492,6 +636,55 @@ void CaseWindow::evaluate()
     refreshCaseList();
 }
 
+void CaseWindow::showArrangement()
+{
+    clearPieces();
+    countingCell_ = 0;
+    spread->setSpreadSize(case_.spreads[0]);
+    for (const Placed &placed : arranged_) {
+        auto *widget = new CasePieceWidget(placed.index, sources_[placed.index], placed.step, this, spread);
+        widget->spreadCentre = placed.centre;
+        pieces_.push_back(widget);
+        if (placed.group == korven::InSpread) {
+            widget->group = korven::InSpread;
+            widget->draw(spread->scale());
+            spread->accept(widget, spread->offset() + (placed.centre * spread->scale()).toPoint());
+            widget->spreadCentre = placed.centre;
+        } else {
+            karyogram->group(placed.group)->accept(widget, {});
+        }
+    }
+    spread->layoutPieces();
+    gradePieces();
+}
+
+void CaseWindow::reviewCell(int cell)
+{
+    if (stage_ != Stage::Evaluated || cell < 0 || cell > case_.cellCount())
+        return;
+    reviewed_ = cell;
+    if (reviewChoice->currentIndex() != cell)
+        reviewChoice->setCurrentIndex(cell);
+    if (cell == 0) {
+        showAreas();
+        showArrangement();
+    } else {
+        showCell(cell, false);
+        countingCell_ = 0; // shown, not counted: clicks mark nothing
+        // The marks as the trainee left them; a chromosome not marked is outlined as missed.
+        const std::vector<int> &kept = cellMarks_[cell - 1];
+        for (CasePieceWidget *p : pieces_) {
+            const auto at = std::find(kept.begin(), kept.end(), p->index());
+            if (at != kept.end())
+                p->setMark(int(at - kept.begin()) + 1);
+            else
+                p->setGradeColour(korven::pieceGradeColour(korven::PieceGrade::WrongGroup));
+        }
+    }
+    showAreas();
+    updateCountControls();
+}
+
 void CaseWindow::showAnswer()
 {
     if (stage_ != Stage::Evaluated)
@@ -500,39 +693,30 @@ void CaseWindow::showAnswer()
         answerWindow = new CaseAnswerWindow(this);
     answerWindow->show();
     answerWindow->raise();
-    answerWindow->showCase(case_, sources_); // laid out at the size it is shown at
+    answerWindow->showCase(case_, sources_, karyotypeEdit->text()); // laid out at the size it is shown at
 }
 
 // ---- Moving and turning pieces
 
 void CaseWindow::beginPieceDrag(CasePieceWidget *piece, const QPoint &globalPos)
 {
-    cancelPieceDrag();
-    dragging_ = piece;
-    dragStart_ = globalPos;
-    dragStarted_ = false;
+    drag_.press(piece, globalPos);
 }
 
 void CaseWindow::movePieceDrag(const QPoint &globalPos)
 {
-    if (!dragging_ || stage_ != Stage::Arranging)
+    if (stage_ != Stage::Arranging || !drag_.follow(globalPos))
         return;
-    if (!dragStarted_) {
-        if ((globalPos - dragStart_).manhattanLength() < QApplication::startDragDistance())
-            return;
-        dragStarted_ = true;
-        loupe->hide();
-        QApplication::setOverrideCursor(Qt::ForbiddenCursor);
-    }
-    QApplication::changeOverrideCursor(placeAt(globalPos) ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+    loupe->hide();
+    drag_.showAccepted(placeAt(globalPos) != nullptr);
 }
 
 void CaseWindow::endPieceDrag(const QPoint &globalPos)
 {
-    if (!dragging_)
+    auto *piece = qobject_cast<CasePieceWidget *>(drag_.piece());
+    if (!piece)
         return;
-    CasePieceWidget *piece = dragging_;
-    const bool started = dragStarted_;
+    const bool started = drag_.started();
     PiecePlace *target = started ? placeAt(globalPos) : nullptr;
     cancelPieceDrag();
     if (!started) {
@@ -545,17 +729,16 @@ void CaseWindow::endPieceDrag(const QPoint &globalPos)
         return;
     if (auto *from = qobject_cast<PiecePlace *>(piece->parentWidget()); from && from != target)
         from->release(piece);
+    // Put down near upright, it stands upright.
+    piece->step = korven::settledTurn(piece->step, korven::CaseTurnSteps);
     target->accept(piece, target->mapFromGlobal(globalPos));
     chosen_ = nullptr;
+    // The last piece out of the spread gives the karyogram the whole work area.
+    if (spread->pieces().empty() == spread->isVisible())
+        showAreas();
 }
 
-void CaseWindow::cancelPieceDrag()
-{
-    if (dragStarted_)
-        QApplication::restoreOverrideCursor();
-    dragging_ = nullptr;
-    dragStarted_ = false;
-}
+void CaseWindow::cancelPieceDrag() { drag_.cancel(); }
 
 PiecePlace *CaseWindow::placeAt(const QPoint &globalPos) const
 {
@@ -571,6 +754,16 @@ void CaseWindow::choosePiece(CasePieceWidget *piece)
 {
     if (stage_ == Stage::Arranging)
         chosen_ = piece;
+}
+
+void CaseWindow::turnOver(CasePieceWidget *piece)
+{
+    if (!piece || stage_ != Stage::Arranging || piece->window() != this)
+        return;
+    piece->step = korven::turnedOver(piece->step, korven::CaseTurnSteps);
+    if (auto *place = qobject_cast<PiecePlace *>(piece->parentWidget()))
+        place->layoutPieces();
+    updateMagnifier(QCursor::pos());
 }
 
 void CaseWindow::turnChosen(int delta)
@@ -589,7 +782,7 @@ void CaseWindow::turnChosen(int delta)
 
 void CaseWindow::updateMagnifier(const QPoint &globalPos)
 {
-    if (!(magnifierAction->isChecked() || middleHeld_) || dragStarted_) {
+    if (!(magnifierAction->isChecked() || middleHeld_) || drag_.started()) {
         loupe->hide();
         return;
     }
@@ -600,7 +793,7 @@ void CaseWindow::updateMagnifier(const QPoint &globalPos)
         loupe->hide();
         return;
     }
-    loupe->setPicture(piece->source(), korven::loupeScale(piece->shownScale(), tallest_), piece->shownAngle(),
+    loupe->setPicture(piece->source(), korven::loupeScale(piece->shownScale(), piece->source().height()), piece->shownAngle(),
                       loupe->devicePixelRatioF());
     const QRect shown(area->mapFromGlobal(piece->mapToGlobal(QPoint(0, 0))), piece->size());
     loupe->move(korven::placeLoupe(area->rect(), shown, area->mapFromGlobal(globalPos), loupe->size()));
@@ -622,7 +815,7 @@ bool CaseWindow::eventFilter(QObject *watched, QEvent *event)
             middleHeld_ = event->type() == QEvent::MouseButtonPress;
         const QPoint at = mouse->globalPosition().toPoint();
         // Moving the pointer off the chosen piece ends the choice, as on the exercise's work area.
-        if (event->type() == QEvent::MouseMove && chosen_ && !dragging_) {
+        if (event->type() == QEvent::MouseMove && chosen_ && !drag_.held()) {
             const QPoint local = chosen_->parentWidget()->mapFromGlobal(at);
             if (!korven::keepsSelection(chosen_->geometry(), 1, local.x(), local.y()))
                 chosen_ = nullptr;

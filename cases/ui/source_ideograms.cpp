@@ -16,6 +16,15 @@ constexpr double IdeogramWidth = 14;
 constexpr double IdeogramGap = 78;    // between ideograms of one abnormality, room for a band name
 constexpr double Chromosome1Pixels = 340; // drawn length of chromosome 1: 22 stays readable
 const QColor BreakColour(200, 30, 30);
+const QColor GivenColour(30, 60, 200);
+
+QStringList chromosomesOf(const korven::AbnormalSources &a)
+{
+    QStringList names;
+    for (const korven::SourceChromosome &s : a.sources)
+        names << s.chromosome;
+    return names;
+}
 
 } // namespace
 
@@ -28,7 +37,8 @@ SourceIdeogramsView::SourceIdeogramsView(QWidget *parent) : QWidget(parent)
     setPalette(p);
 }
 
-void SourceIdeogramsView::setSources(const QList<korven::AbnormalSources> &sources, int level)
+void SourceIdeogramsView::setSources(const QList<korven::AbnormalSources> &sources, int level,
+                                     const QList<korven::AbnormalSources> &given)
 {
     using namespace korven::iscn;
     panels_.clear();
@@ -37,6 +47,9 @@ void SourceIdeogramsView::setSources(const QList<korven::AbnormalSources> &sourc
     double y = Margin, widest = 0;
     for (const korven::AbnormalSources &abnormality : sources) {
         Panel panel{abnormality.abnormality, y, {}};
+        const auto written = std::find_if(given.begin(), given.end(), [&](const korven::AbnormalSources &g) {
+            return chromosomesOf(g) == chromosomesOf(abnormality);
+        });
         double x = Margin + IdeogramGap / 2 - 20, tallest = 0;
         for (const korven::SourceChromosome &source : abnormality.sources) {
             const std::optional<IdeogramChromosome> chromosome = builtInIdeogram(chromosomeIndex(source.chromosome), level);
@@ -46,7 +59,17 @@ void SourceIdeogramsView::setSources(const QList<korven::AbnormalSources> &sourc
             drawn.bands = layOutIdeogram(*chromosome, QPointF(x, drawn.top), IdeogramWidth, scale);
             for (const Breakpoint &b : source.breakpoints)
                 if (const std::optional<double> at = breakpointPosition(*chromosome, b))
-                    drawn.marks.append({b.text(), drawn.top + *at * scale});
+                    drawn.marks.append({b.text(), drawn.top + *at * scale, false});
+            if (written != given.end()) {
+                for (const korven::SourceChromosome &g : written->sources) {
+                    if (g.chromosome != source.chromosome)
+                        continue;
+                    for (const Breakpoint &b : g.breakpoints)
+                        if (!source.breakpoints.contains(b))
+                            if (const std::optional<double> at = breakpointPosition(*chromosome, b))
+                                drawn.marks.append({b.text(), drawn.top + *at * scale, true});
+                }
+            }
             tallest = std::max(tallest, drawn.bottom - drawn.top);
             panel.ideograms.append(drawn);
             x += IdeogramGap;
@@ -90,11 +113,18 @@ void SourceIdeogramsView::paintEvent(QPaintEvent *)
             painter.setPen(Qt::black);
             painter.drawText(QRectF(drawn.x - 30, drawn.bottom + 2, 60, NameHeight - 4), Qt::AlignHCenter | Qt::AlignTop,
                              drawn.chromosome);
-            painter.setPen(QPen(BreakColour, 2));
             for (const Mark &mark : drawn.marks) {
-                painter.drawLine(QPointF(drawn.x - IdeogramWidth, mark.y), QPointF(drawn.x + IdeogramWidth, mark.y));
-                painter.drawText(QRectF(drawn.x + IdeogramWidth + 2, mark.y - 9, IdeogramGap - IdeogramWidth - 4, 18),
-                                 Qt::AlignLeft | Qt::AlignVCenter, mark.label);
+                // The true breakpoint to the right with its band; the trainee's to the left.
+                painter.setPen(QPen(mark.given ? GivenColour : BreakColour, 2));
+                if (!mark.given) {
+                    painter.drawLine(QPointF(drawn.x - IdeogramWidth, mark.y), QPointF(drawn.x + IdeogramWidth, mark.y));
+                    painter.drawText(QRectF(drawn.x + IdeogramWidth + 2, mark.y - 9, IdeogramGap - IdeogramWidth - 4, 18),
+                                     Qt::AlignLeft | Qt::AlignVCenter, mark.label);
+                } else {
+                    painter.drawLine(QPointF(drawn.x - IdeogramWidth - 4, mark.y), QPointF(drawn.x, mark.y));
+                    painter.drawText(QRectF(drawn.x - IdeogramWidth - 4 - 44, mark.y - 9, 42, 18),
+                                     Qt::AlignRight | Qt::AlignVCenter, mark.label);
+                }
             }
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The answer's ideograms: for each structural abnormality of cell 1, the normal chromosomes it was
-// made from at the case's band level, each breakpoint marked in red with its band name.
+// made from at the case's band level, each breakpoint marked in red with its band name, and where
+// the trainee wrote the same abnormality with another breakpoint, that one in blue beside it.
 #include "cases/case_sources.h"
 #include "iscn/ideogram_layout.h"
 
@@ -14,6 +15,7 @@ public:
     struct Mark {
         QString label; // "q11.2"
         double y = 0;  // pixels
+        bool given = false; // the trainee's breakpoint, where it differs from the true one
     };
     struct Drawn {
         QString chromosome;
@@ -29,7 +31,10 @@ public:
 
     // Lays out the ideograms of `sources` at `level`; a chromosome or band the tables lack is drawn
     // without it rather than refused, since the case was checked when it was made.
-    void setSources(const QList<korven::AbnormalSources> &sources, int level);
+    // `given` are the trainee's abnormalities: one with the same source chromosomes adds its
+    // breakpoints that differ from the true ones.
+    void setSources(const QList<korven::AbnormalSources> &sources, int level,
+                    const QList<korven::AbnormalSources> &given = {});
     const QList<Panel> &panels() const { return panels_; }
 
     QSize sizeHint() const override;

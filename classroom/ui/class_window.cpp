@@ -6,7 +6,9 @@
 #include "classroom/class_arguments.h"
 #include "classroom/class_csv.h"
 #include "classroom/class_print_layout.h"
+#include "cases/case_layout.h"
 #include "classroom/ui/class_table_model.h"
+#include "classroom/ui/trainee_cases_view.h"
 #include "exercise/errors.h"
 #include "users/user_files.h"
 
@@ -28,7 +30,9 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
+#include <QScreen>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -38,7 +42,8 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ClassWindow"));
     setWindowTitle(tr("Class overview(KORVEN)"));
-    resize(1240, 1000);
+    // Its usual size, but no larger than the screen it opens on (1366 x 768 among them).
+    resize(openingSize(QSize(1240, 1000), screen()->availableGeometry().size()));
 
     openButton = new QPushButton(tr("Open folder..."), this);
     folderLabel = new QLabel(this);
@@ -132,9 +137,16 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
     for (QChartView *view : {charts.perTrial, charts.perSlot, charts.answerTime, classChart})
         view->setMinimumSize(300, 170);
 
+    // The trainee's trials and cases share the lower half, a tab each, so the window fits a low
+    // screen.
+    casesView = new TraineeCasesView(this);
+    traineeTabs = new QTabWidget(this);
+    traineeTabs->setObjectName(QStringLiteral("TraineeTabs"));
+    traineeTabs->addTab(chartPanel, tr("Trials"));
+    traineeTabs->addTab(casesView, tr("Cases"));
     auto *split = new QSplitter(Qt::Vertical, this);
     split->addWidget(table);
-    split->addWidget(chartPanel);
+    split->addWidget(traineeTabs);
     split->setChildrenCollapsible(false);
     split->setSizes({380, 560});
 
@@ -219,6 +231,7 @@ void ClassWindow::showTraineeCharts()
     const QModelIndex current = proxy_->mapToSource(table->currentIndex());
     if (!current.isValid()) {
         traineeLabel->setText(tr("Select a trainee to see the charts of the trials."));
+        showTraineeCases(QString());
         return;
     }
     const TraineeSummary &row = model_->trainee(current.row());
@@ -226,6 +239,21 @@ void ClassWindow::showTraineeCharts()
     traineeLabel->setText(tr("Evaluation of %1").arg(row.id));
     if (reading.stats)
         charts.fill(*reading.stats);
+    showTraineeCases(row.id);
+}
+
+void ClassWindow::showTraineeCases(const QString &id)
+{
+    if (id.isEmpty()) {
+        casesView->showTrainee(QString(), {});
+        return;
+    }
+    try {
+        casesView->showTrainee(id, traineeCases(readCaseRecords(caseRecordPath(overview_.resultFolder, id)).records,
+                                                caseTruths(casesFolders_)));
+    } catch (const KorvenError &e) {
+        casesView->showFault(id, e.message());
+    }
 }
 
 void ClassWindow::fillClassChart()

@@ -16,11 +16,13 @@ class QLineEdit;
 class QPainter;
 class QPushButton;
 class QSortFilterProxyModel;
+class QTabWidget;
 class QTableView;
 
 namespace korven::ui {
 
 class ClassTableModel;
+class TraineeCasesView;
 
 class ClassWindow : public QWidget {
     Q_OBJECT
@@ -49,6 +51,9 @@ public:
     // which they fit the painter's page.
     PrintColumns tablePrintColumns(QPainter &painter) const;
 
+    // Where the truth of case records written before it was kept is looked up.
+    void setCasesFolders(const QStringList &folders) { casesFolders_ = folders; }
+
     // The date taken as today; an invalid date (the default) means the current date.
     void setToday(const QDate &date) { today_ = date; }
 
@@ -64,6 +69,8 @@ public:
     TrialCharts charts;
     QChartView *classChart = nullptr;
     QBarSet *classValues = nullptr;
+    QTabWidget *traineeTabs = nullptr;      // "TraineeTabs": the trainee's trials and cases
+    TraineeCasesView *casesView = nullptr;
 
 private:
     // The printed table's type, in points: the largest and the smallest tried.
@@ -79,12 +86,14 @@ private:
     void chooseFolder();
     void chooseExport(bool trials);
     void showTraineeCharts();
+    void showTraineeCases(const QString &id);
     void fillClassChart();
 
     ClassOverview overview_;
     ClassTableModel *model_ = nullptr;
     QSortFilterProxyModel *proxy_ = nullptr;
     QDate today_;
+    QStringList casesFolders_;
 };
 
 } // namespace korven::ui

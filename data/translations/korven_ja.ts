@@ -228,6 +228,48 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     </message>
 </context>
 <context>
+    <name>CaseIdentity</name>
+    <message>
+        <source>Case %1</source>
+        <translation>症例 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CaseKind</name>
+    <message>
+        <source>normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>numerical</source>
+        <translation>数的異常</translation>
+    </message>
+    <message>
+        <source>structural balanced</source>
+        <translation>構造異常(均衡型)</translation>
+    </message>
+    <message>
+        <source>structural unbalanced</source>
+        <translation>構造異常(不均衡型)</translation>
+    </message>
+    <message>
+        <source>mosaic</source>
+        <translation>モザイク</translation>
+    </message>
+    <message>
+        <source>neoplastic</source>
+        <translation>腫瘍性</translation>
+    </message>
+    <message>
+        <source>variant</source>
+        <translation>変異</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+</context>
+<context>
     <name>CaseMaker</name>
     <message>
         <source>the karyotype has no cell line</source>
@@ -336,30 +378,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>余分</translation>
     </message>
     <message>
-        <source>mosaic</source>
-        <translation>モザイク</translation>
-    </message>
-    <message>
-        <source>sex chromosomes</source>
-        <translation>性染色体</translation>
-    </message>
-    <message>
-        <source>numerical</source>
-        <translation>数的異常</translation>
-    </message>
-    <message>
-        <source>structural</source>
-        <translation>構造異常</translation>
-    </message>
-    <message>
-        <source>normal</source>
-        <translation>正常</translation>
-    </message>
-    <message>
-        <source>other</source>
-        <translation>その他</translation>
-    </message>
-    <message>
         <source>KORVEN  Case work</source>
         <translation>KORVEN  症例実習</translation>
     </message>
@@ -412,14 +430,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>正解</translation>
     </message>
     <message>
-        <source>Case %1</source>
-        <translation>症例 %1</translation>
-    </message>
-    <message>
-        <source>Case %1  (%2)</source>
-        <translation>症例 %1  (%2)</translation>
-    </message>
-    <message>
         <source>Cases done</source>
         <translation>実施した症例</translation>
     </message>
@@ -452,18 +462,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>一覧から症例を選んでください。</translation>
     </message>
     <message>
-        <source>Case %1, cell %2 of %3: click each chromosome to mark it (a second click takes the mark off), then confirm the count.</source>
-        <translation>症例 %1、細胞 %2 / %3: 染色体を一本ずつクリックして印を付け(もう一度クリックすると外れます)、数を確定してください。</translation>
-    </message>
-    <message>
-        <source>Case %1, cell 1: drag each chromosome into its group (right-click and turn the wheel to turn it), write the karyotype and press Evaluation.</source>
-        <translation>症例 %1、細胞 1: 染色体を一本ずつその群へドラッグし(右クリックしてホイールで回転)、核型を書いて「評価」を押してください。</translation>
-    </message>
-    <message>
-        <source>Case %1 is graded. &quot;Correct answer&quot; shows the answer.</source>
-        <translation>症例 %1 を評価しました。「正解」で答えを表示します。</translation>
-    </message>
-    <message>
         <source>Count of cell %1: %2 (true: %3)  %4</source>
         <translation>細胞 %1 の数: %2 (正しくは %3)  %4</translation>
     </message>
@@ -474,6 +472,66 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     <message>
         <source>Counts right: %1/%2    Pieces right: %3/%4    Karyotype: %5</source>
         <translation>数の正解: %1/%2    染色体の正解: %3/%4    核型: %5</translation>
+    </message>
+    <message>
+        <source>Turn the piece under the pointer over</source>
+        <translation>ポインターの下の染色体の上下を逆にする</translation>
+    </message>
+    <message>
+        <source>count %1, pieces %2/%3, karyotype %4</source>
+        <translation>数 %1、染色体 %2/%3、核型 %4</translation>
+    </message>
+    <message>
+        <source>KORVEN</source>
+        <translation>KORVEN</translation>
+    </message>
+    <message>
+        <source>%1 is not graded yet. Leave it? Its marks, counts, placed pieces and karyotype are lost.</source>
+        <translation>%1 はまだ評価していません。この症例を離れますか? 印、数、置いた染色体、核型は失われます。</translation>
+    </message>
+    <message>
+        <source>band level %1</source>
+        <translation>バンドレベル %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2), cell %3 of %4: click each chromosome to mark it (a second click takes the mark off), then confirm the count.</source>
+        <translation>%1 (%2)、細胞 %3/%4: 染色体を一本ずつクリックして印を付け(もう一度クリックすると外れます)、数を確定してください。</translation>
+    </message>
+    <message>
+        <source>%1 (%2), cell 1: drag each chromosome into its group (double-click or Ctrl+R turns it over; right-click and turn the wheel to turn it), write the karyotype and press Evaluation.</source>
+        <translation>%1 (%2)、細胞 1: 染色体を群へドラッグし(ダブルクリックか Ctrl+R で上下を逆に、右クリックしてホイールで回転)、核型を書いて「評価」を押してください。</translation>
+    </message>
+    <message>
+        <source>%1 (%2), cell %3 as you counted it: %4 marked, %5 given, %6 true. The chromosomes you did not mark are outlined in red.</source>
+        <translation>%1 (%2)、数えたとおりの細胞 %3: 印 %4、入力 %5、正しくは %6。印を付けなかった染色体は赤で縁取られています。</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is graded. Each fault is named on its piece; choose a cell to see how it was counted. &quot;Correct answer&quot; shows the answer.</source>
+        <translation>%1 (%2) を評価しました。誤りはその染色体に書かれています。細胞を選ぶと数えたとおりに表示します。「正解」で正解を表示します。</translation>
+    </message>
+    <message>
+        <source>a %1 in group %2</source>
+        <translation>%2 群の %1</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>上下逆</translation>
+    </message>
+    <message>
+        <source>turned</source>
+        <translation>回転しすぎ</translation>
+    </message>
+    <message>
+        <source>No karyotype is written. Evaluate anyway? It is graded wrong.</source>
+        <translation>核型が書かれていません。このまま評価しますか? 不正解になります。</translation>
+    </message>
+    <message>
+        <source>Karyogram</source>
+        <translation>核型図</translation>
+    </message>
+    <message>
+        <source>Count of cell %1</source>
+        <translation>細胞 %1 の数</translation>
     </message>
 </context>
 <context>
@@ -2776,12 +2834,83 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
         <source>Class overview: %1   %2</source>
         <translation>クラスの概要: %1   %2</translation>
     </message>
+    <message>
+        <source>Trials</source>
+        <translation>試行</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>症例</translation>
+    </message>
 </context>
 <context>
     <name>korven::ui::HelpWindow</name>
     <message>
         <source>KORVEN Help</source>
         <translation>KORVEN ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>korven::ui::TraineeCasesView</name>
+    <message>
+        <source>Kind</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>正解</translation>
+    </message>
+    <message>
+        <source>Near</source>
+        <translation>惜しい</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>不正解</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>症例</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>数</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>染色体</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>記載</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>正しい核型</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Written wrong</source>
+        <translation>誤った要素</translation>
+    </message>
+    <message>
+        <source>Cases: choose a trainee in the table.</source>
+        <translation>症例: 表で受講者を選んでください。</translation>
+    </message>
+    <message>
+        <source>Cases of %1</source>
+        <translation>%1 さんの症例</translation>
+    </message>
+    <message>
+        <source>Cases of %1: %2</source>
+        <translation>%1 さんの症例: %2</translation>
     </message>
 </context>
 </TS>

@@ -60,7 +60,7 @@ void TForm1::updateMagnifier(const QPoint &globalPos)
     if (!Loupe)
         return;
     // A drag in progress keeps the board to itself.
-    if (!(Magnifier1->isChecked() || middleHeld_) || (dragging_ && dragStarted_)) {
+    if (!(Magnifier1->isChecked() || middleHeld_) || drag_.started()) {
         hideMagnifier();
         return;
     }

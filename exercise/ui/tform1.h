@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "exercise/piece_picture.h"
+#include "exercise/ui/piece_drag.h"
 
 class QAction;
 class QPushButton;
@@ -214,7 +215,7 @@ public:
     void movePieceDrag(const QPoint &globalPos);
     void endPieceDrag(const QPoint &globalPos);
     void cancelPieceDrag(); // ends a drag without a drop
-    PieceImage *draggedControl() const { return dragging_; }
+    PieceImage *draggedControl() const { return qobject_cast<PieceImage *>(drag_.piece()); }
     // The control that would receive a drop at globalPos (InputPanel, OutputPanel or a slot
     // panel), or nullptr where nothing takes drops.
     QWidget *dropReceiverAt(const QPoint &globalPos) const;
@@ -271,11 +272,9 @@ private:
     bool created_ = false;
     bool exiting_ = false;
     int loadedPosition_ = -1; // list position of the problem on the board; -1 when none is
-    QPointer<PieceImage> dragging_;
+    PieceDrag drag_;
     QWidget *dragTarget_ = nullptr;
     bool dragAccepted_ = false;
-    QPoint dragStart_;
-    bool dragStarted_ = false; // the pointer has moved far enough from the press
     int wheelRemainder_ = 0;   // wheel units short of a whole notch
     // Per piece: the board scale it had before a slot drew it smaller (0: it was not).
     std::array<float, PieceCount> slotCapFrom_{};

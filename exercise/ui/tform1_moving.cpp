@@ -136,11 +136,7 @@ void TForm1::beginPieceDrag(PieceImage *piece, const QPoint &globalPos)
     cancelPieceDrag();
     if (!piece || !piece->automaticDrag)
         return;
-    dragging_ = piece;
-    dragStart_ = globalPos;
-    dragStarted_ = false;
-    dragTarget_ = nullptr;
-    dragAccepted_ = false;
+    drag_.press(piece, globalPos);
 }
 
 QWidget *TForm1::widgetUnder(const QPoint &globalPos) const
@@ -152,7 +148,7 @@ QWidget *TForm1::widgetUnder(const QPoint &globalPos) const
 QWidget *TForm1::dropReceiverAt(const QPoint &globalPos) const
 {
     QWidget *root = centralWidget();
-    QWidget *hit = widgetAt(root, root->mapFromGlobal(globalPos), dragging_.data());
+    QWidget *hit = widgetAt(root, root->mapFromGlobal(globalPos), drag_.piece());
     if (!hit)
         return nullptr;
     if (hit == InputPanel || hit == OutputPanel)
@@ -167,33 +163,28 @@ QWidget *TForm1::dropReceiverAt(const QPoint &globalPos) const
 
 void TForm1::movePieceDrag(const QPoint &globalPos)
 {
-    if (!dragging_)
+    if (!drag_.follow(globalPos))
         return;
-    if (!dragStarted_) {
-        if ((globalPos - dragStart_).manhattanLength() < QApplication::startDragDistance())
-            return;
-        dragStarted_ = true;
-        QApplication::setOverrideCursor(Qt::ForbiddenCursor);
-    }
+    PieceImage *piece = draggedControl();
     dragTarget_ = dropReceiverAt(globalPos);
     dragAccepted_ = false;
     if (dragTarget_) {
         const QPoint local = dragTarget_->mapFromGlobal(globalPos);
         dragAccepted_ = dragTarget_ == InputPanel
-                            ? InputPanelDragOver(dragTarget_, dragging_, local.x(), local.y())
-                            : OutputPanelDragOver(dragTarget_, dragging_, local.x(), local.y());
+                            ? InputPanelDragOver(dragTarget_, piece, local.x(), local.y())
+                            : OutputPanelDragOver(dragTarget_, piece, local.x(), local.y());
     }
-    QApplication::changeOverrideCursor(dragAccepted_ ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+    drag_.showAccepted(dragAccepted_);
 }
 
 void TForm1::endPieceDrag(const QPoint &globalPos)
 {
-    if (!dragging_)
+    if (!drag_.held())
         return;
     movePieceDrag(globalPos);
-    PieceImage *piece = dragging_;
+    PieceImage *piece = draggedControl();
     QWidget *target = dragTarget_;
-    const bool drop = dragStarted_ && dragAccepted_ && target;
+    const bool drop = drag_.started() && dragAccepted_ && target;
     cancelPieceDrag();
     if (!drop)
         return;
@@ -208,10 +199,7 @@ void TForm1::endPieceDrag(const QPoint &globalPos)
 // over): the cursor comes back and the next press starts afresh.
 void TForm1::cancelPieceDrag()
 {
-    if (dragStarted_)
-        QApplication::restoreOverrideCursor();
-    dragging_ = nullptr;
-    dragStarted_ = false;
+    drag_.cancel();
     dragTarget_ = nullptr;
     dragAccepted_ = false;
 }

@@ -2,11 +2,13 @@
 // reader, and the case record file.
 #include "cases/case_folder.h"
 #include "cases/case_grading.h"
+#include "cases/case_identity.h"
 #include "cases/case_layout.h"
 #include "cases/case_records.h"
 #include "cases/case_sources.h"
 #include "cases/karyotype_grading.h"
 #include "exercise/errors.h"
+#include "iscn/ideogram_layout.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,12 +26,20 @@ private slots:
     void gradePiece_data();
     void gradePiece();
     void rowsHoldEveryGroupOnce();
-    void karyogramPieceScale_data();
-    void karyogramPieceScale();
+    void smallestChromosomeHeight_data();
+    void smallestChromosomeHeight();
+    void settledTurn_data();
+    void settledTurn();
+    void caseIdentity_data();
+    void caseIdentity();
+    void caseKind_data();
+    void caseKind();
+    void wholeResultIsTheWorst();
     void parseCase();
     void parseCaseRejects_data();
     void parseCaseRejects();
     void recordLineRoundTrip();
+    void oldRecordLinesRead();
     void recordReadingSkipsDamagedLines();
     void appendWritesHeaderOnce();
     void summaryCountsLastEvaluation();
@@ -93,25 +103,153 @@ void TestCaseLogic::rowsHoldEveryGroupOnce()
     QCOMPARE(groupCaption(GroupMarker), QStringLiteral("mar"));
 }
 
-void TestCaseLogic::karyogramPieceScale_data()
+void TestCaseLogic::smallestChromosomeHeight_data()
 {
-    QTest::addColumn<int>("rowHeight");
-    QTest::addColumn<int>("reserved");
-    QTest::addColumn<int>("tallest");
-    QTest::addColumn<float>("scale");
-    QTest::newRow("tallest fills the room") << 220 << 20 << 400 << 0.5f;
-    QTest::newRow("never above the bitmap") << 220 << 20 << 100 << 1.0f;
-    QTest::newRow("low row keeps the least room") << 50 << 20 << 400 << float(MinPieceRoom) / 400;
-    QTest::newRow("no chromosome") << 220 << 20 << 0 << 1.0f;
+    // The pieces' room: the karyogram's height less its four rows of captions, as the case window
+    // has it maximised on each screen.
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<int>("least"); // the smallest chromosome at least this tall
+    for (int level : {400, 550, 850}) {
+        QTest::addRow("1280x1024 at %d", level) << level << 760 << 60;
+        QTest::addRow("1366x768 at %d", level) << level << 520 << 40;
+        QTest::addRow("tiny at %d", level) << level << 100 << 1;
+    }
 }
 
-void TestCaseLogic::karyogramPieceScale()
+void TestCaseLogic::smallestChromosomeHeight()
 {
-    QFETCH(int, rowHeight);
-    QFETCH(int, reserved);
-    QFETCH(int, tallest);
-    QFETCH(float, scale);
-    QCOMPARE(korven::karyogramPieceScale(rowHeight, reserved, tallest), scale);
+    // A normal male cell with a small derivative beside the 22s, each bitmap as tall as its
+    // ideogram's length at the level, chromosome 1 at 300 pixels (the painter's scale).
+    QFETCH(int, level);
+    QFETCH(int, room);
+    QFETCH(int, least);
+    const double one = iscn::builtInIdeogram(0, level)->length;
+    std::vector<QString> identities;
+    std::vector<int> heights;
+    for (int c = 0; c < 24; ++c) {
+        const QString name = c < 22 ? QString::number(c + 1) : QString(c == 22 ? "X" : "Y");
+        identities.push_back(name);
+        heights.push_back(int(300 * iscn::builtInIdeogram(c, level)->length / one));
+    }
+    identities.push_back("der(22)t(9;22)(q34;q11.2)");
+    heights.push_back(heights[21] * 6 / 10);
+    const KaryogramRows fit = fitKaryogramRows(room, rowPiecesOf(identities, heights), 300);
+    QCOMPARE(int(fit.heights.size()), 4);
+    const float base = std::min(float(room) / 4 / 300, MaxPieceEnlargement);
+    int used = 0;
+    int smallest = 1 << 30;
+    const auto rows = karyogramRows();
+    for (size_t i = 0; i < identities.size(); ++i) {
+        const int group = homeGroups(identities[i]).front();
+        for (int r = 0; r < 4; ++r) {
+            if (std::find(rows[r].begin(), rows[r].end(), group) == rows[r].end())
+                continue;
+            // Never smaller than with equal rows and chromosome 1 filling its row; never past its row.
+            QVERIFY2(fit.scales[r] >= base * 0.999f || room < 4 * MinPieceRoom * 2, qPrintable(identities[i]));
+            QVERIFY(heights[i] * fit.scales[r] <= fit.heights[r] + 1);
+            // No chromosome drawn taller than chromosome 1.
+            QVERIFY(heights[i] * fit.scales[r] <= 300 * fit.scales[0] + 1);
+            smallest = std::min(smallest, int(heights[i] * fit.scales[r]));
+        }
+    }
+    for (int h : fit.heights)
+        used += h;
+    QVERIFY2(used <= std::max(room, 4 * MinPieceRoom) + 4, qPrintable(QString::number(used)));
+    QVERIFY2(smallest >= least, qPrintable(QString::number(smallest)));
+    qInfo("level %d, room %d: smallest chromosome %d px", level, room, smallest);
+}
+
+void TestCaseLogic::settledTurn_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("settled");
+    QTest::addColumn<int>("over");
+    QTest::newRow("upright") << 0 << 0 << 12;
+    QTest::newRow("45 degrees one way") << 3 << 0 << 15;
+    QTest::newRow("45 degrees the other") << 21 << 0 << 9;
+    QTest::newRow("past 45") << 4 << 4 << 16;
+    QTest::newRow("past 45 the other way") << 20 << 20 << 8;
+    QTest::newRow("upside down") << 12 << 12 << 0;
+}
+
+void TestCaseLogic::settledTurn()
+{
+    QFETCH(int, step);
+    QFETCH(int, settled);
+    QFETCH(int, over);
+    QCOMPARE(korven::settledTurn(step, CaseTurnSteps), settled);
+    QCOMPARE(korven::turnedOver(step, CaseTurnSteps), over);
+}
+
+void TestCaseLogic::caseIdentity_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("bundled") << "case-14" << 14 << "Case 14";
+    QTest::newRow("leading zero") << "case-01" << 1 << "Case 1";
+    QTest::newRow("teacher's") << "carrier-14-21" << 0 << "carrier-14-21";
+    QTest::newRow("not a number") << "case-1a" << 0 << "case-1a";
+    QTest::newRow("case zero") << "case-0" << 0 << "case-0";
+}
+
+void TestCaseLogic::caseIdentity()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, number);
+    QFETCH(QString, title);
+    QCOMPARE(caseNumber(folder), number);
+    QCOMPARE(caseTitle(folder), title);
+    // Adding a case never renumbers another: numbered ones by number, then the rest by name.
+    QStringList names{"carrier-14-21", "case-14", "case-02", "a-teacher", "case-100"};
+    std::sort(names.begin(), names.end(), caseListedBefore);
+    QCOMPARE(names, (QStringList{"case-02", "case-14", "case-100", "a-teacher", "carrier-14-21"}));
+}
+
+void TestCaseLogic::caseKind_data()
+{
+    QTest::addColumn<QString>("truth");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("trisomy") << "47,XY,+21" << "numerical";
+    QTest::newRow("Turner") << "45,X" << "numerical";
+    QTest::newRow("Klinefelter") << "47,XXY" << "numerical";
+    QTest::newRow("reciprocal") << "46,XX,t(11;22)(q23;q11.2)" << "structural balanced";
+    QTest::newRow("Robertsonian carrier") << "45,XY,der(13;14)(q10;q10)" << "structural balanced";
+    QTest::newRow("translocation Down") << "46,XY,der(14;21)(q10;q10),+21" << "structural unbalanced";
+    QTest::newRow("Emanuel") << "47,XY,+der(22)t(11;22)(q23;q11.2)" << "structural unbalanced";
+    QTest::newRow("isochromosome X") << "46,X,i(X)(q10)" << "structural unbalanced";
+    QTest::newRow("deletion 5p") << "46,XX,del(5)(p14)" << "structural unbalanced";
+    QTest::newRow("marker") << "47,XX,+mar" << "structural unbalanced";
+    QTest::newRow("mosaic") << "45,X[3]/46,XX[17]" << "mosaic";
+    QTest::newRow("Philadelphia") << "46,XY,t(9;22)(q34;q11.2)" << "neoplastic";
+    QTest::newRow("Philadelphia clone") << "46,XY,t(9;22)(q34;q11.2)[18]/46,XY[2]" << "neoplastic";
+    QTest::newRow("5q minus") << "46,XY,del(5)(q13q33)" << "neoplastic";
+    QTest::newRow("monosomy 7") << "45,XY,-7" << "neoplastic";
+    QTest::newRow("inv(16)") << "46,XX,inv(16)(p13.1q22)" << "neoplastic";
+    QTest::newRow("inv(9) variant") << "46,XY,inv(9)(p12q13)" << "variant";
+    QTest::newRow("normal") << "46,XX" << "normal";
+    QTest::newRow("unreadable") << "46,XX," << "";
+}
+
+void TestCaseLogic::caseKind()
+{
+    QFETCH(QString, truth);
+    QFETCH(QString, kind);
+    QCOMPARE(caseKindWord(korven::caseKind(truth)), kind);
+    if (!kind.isEmpty())
+        QCOMPARE(caseKindWord(caseKindFromWord(kind)), kind);
+}
+
+void TestCaseLogic::wholeResultIsTheWorst()
+{
+    using iscn::Verdict;
+    QCOMPARE(worstOf(true, true, Verdict::Right), Verdict::Right);
+    QCOMPARE(worstOf(true, true, Verdict::Near), Verdict::Near);
+    QCOMPARE(worstOf(false, true, Verdict::Right), Verdict::Wrong);
+    QCOMPARE(worstOf(true, false, Verdict::Near), Verdict::Wrong);
+    QCOMPARE(verdictFromWord("near"), std::optional<Verdict>(Verdict::Near));
+    QCOMPARE(verdictFromWord("perhaps"), std::optional<Verdict>());
 }
 
 void TestCaseLogic::parseCase()
@@ -171,6 +309,9 @@ static CaseRecord sampleRecord()
     r.pieces = 46;
     r.karyotype = "46,XX,\tt(11;22)(q23;q11.2)";
     r.verdict = "near";
+    r.trueKaryotype = "46,XX,t(11;22)(q23;q11.2)";
+    r.kind = "structural balanced";
+    r.elementsWrong = QStringList{"46", "XY"};
     return r;
 }
 
@@ -178,7 +319,8 @@ void TestCaseLogic::recordLineRoundTrip()
 {
     const CaseRecord r = sampleRecord();
     const QString line = caseRecordLine(r);
-    QCOMPARE(line, QStringLiteral("2026-12-10\t09:05:07\tcase03\t412\t46 45 -\t46 46 46\t44\t46\t46,XX, t(11;22)(q23;q11.2)\tnear"));
+    QCOMPARE(line, QStringLiteral("2026-12-10\t09:05:07\tcase03\t412\t46 45 -\t46 46 46\t44\t46\t46,XX, t(11;22)(q23;q11.2)\tnear"
+                                  "\t46,XX,t(11;22)(q23;q11.2)\tstructural balanced\t46 XY"));
     CaseRecord back;
     QVERIFY(parseCaseRecordLine(line, back));
     QCOMPARE(back.date, r.date);
@@ -186,8 +328,29 @@ void TestCaseLogic::recordLineRoundTrip()
     QCOMPARE(back.countsGiven, r.countsGiven);
     QCOMPARE(back.countsTrue, r.countsTrue);
     QCOMPARE(back.piecesRight, 44);
+    QCOMPARE(back.trueKaryotype, r.trueKaryotype);
+    QCOMPARE(back.kind, r.kind);
+    QCOMPARE(back.elementsWrong, r.elementsWrong);
     QVERIFY(!back.countsRight());
     QVERIFY(!parseCaseRecordLine(caseRecordHeader(), back));
+}
+
+void TestCaseLogic::oldRecordLinesRead()
+{
+    // A file begun before the truth, kind and wrong elements were kept: its header and ten-field
+    // lines are read, the new fields empty, and a new line appended after them is read too.
+    const QString oldHeader = "date\ttime\tcase\tseconds\tcounts given\tcounts true\tpieces right\tpieces\tkaryotype\tverdict";
+    const QString oldLine = "2026-11-02\t10:00:00\tcase-14\t300\t46\t46\t46\t46\t46,XX,t(11;22)(q23;q11.2)\tright";
+    const CaseRecords read = parseCaseRecords({oldHeader, oldLine, caseRecordLine(sampleRecord())});
+    QCOMPARE(read.badLines, std::vector<int>());
+    QCOMPARE(int(read.records.size()), 2);
+    QCOMPARE(read.records[0].caseName, QStringLiteral("case-14"));
+    QVERIFY(read.records[0].trueKaryotype.isEmpty() && read.records[0].kind.isEmpty());
+    QVERIFY(read.records[0].elementsWrong.isEmpty());
+    QCOMPARE(read.records[1].kind, QStringLiteral("structural balanced"));
+    // Eleven or twelve fields are neither form.
+    CaseRecord r;
+    QVERIFY(!parseCaseRecordLine(oldLine + "\textra", r));
 }
 
 void TestCaseLogic::recordReadingSkipsDamagedLines()
@@ -239,12 +402,14 @@ void TestCaseLogic::summaryCountsLastEvaluation()
     a2.countsGiven = {46, 46, 46};
     CaseRecord b = sampleRecord();
     b.caseName = "case05";
-    const CaseSummary s = summarizeCases({a, b, a2}, {{"case03", "structural"}, {"case05", "mosaic"}});
+    b.kind.clear(); // written before the kind was kept: it comes from kindOf
+    const CaseSummary s = summarizeCases({a, b, a2}, {{"case03", "numerical"}, {"case05", "mosaic"}});
     QCOMPARE(s.casesDone, 2);
     QCOMPARE(s.karyotypesRight, 1);
     QCOMPARE(s.countsRight, 1);
     QCOMPARE(s.lastVerdict.value("case03"), QStringLiteral("right"));
-    QCOMPARE(s.byKind.value("structural"), std::make_pair(1, 1));
+    QCOMPARE(s.byKind.value("structural balanced"), std::make_pair(1, 1)); // the record's own kind
+    QCOMPARE(s.last.value("case03").verdict, QStringLiteral("right"));
     QCOMPARE(s.byKind.value("mosaic"), std::make_pair(0, 1));
 }
 

@@ -1,6 +1,7 @@
 // Bundled cases worked through by mouse on the case window, as a trainee would: every chromosome
 // marked, each cell counted, every piece of cell 1 turned upright and dragged into its group, the
-// true karyotype typed, evaluated. Runs when the build has painted the bundled cases; with
+// true karyotype typed, evaluated; the smallest chromosome's height and the wheel notches taken
+// are printed. Runs when the build has painted the bundled cases; with
 // KORVEN_CASE_SHOTS set, each screen is saved there as a picture.
 #include "support/window_fixture.h"
 
@@ -29,10 +30,15 @@ private slots:
 
 void TestCaseWalkthrough::workCase_data()
 {
+    // The window maximised on a 1280 x 1024 screen and on a 1366 x 768 one.
     QTest::addColumn<QString>("name");
-    QTest::newRow("trisomy") << "case-01";
-    QTest::newRow("translocation") << "case-14";
-    QTest::newRow("mosaic") << "case-11";
+    QTest::addColumn<QSize>("size");
+    for (const QSize &size : {QSize(1280, 1000), QSize(1366, 740)}) {
+        QTest::addRow("trisomy %d", size.height()) << "case-01" << size;
+        QTest::addRow("translocation %d", size.height()) << "case-14" << size;
+        QTest::addRow("Philadelphia %d", size.height()) << "case-20" << size;
+        QTest::addRow("mosaic %d", size.height()) << "case-11" << size;
+    }
 }
 
 static void shot(QWidget *w, const QString &name)
@@ -45,6 +51,7 @@ static void shot(QWidget *w, const QString &name)
 void TestCaseWalkthrough::workCase()
 {
     QFETCH(QString, name);
+    QFETCH(QSize, size);
     const QString bundled = QStringLiteral(KORVEN_BINARY_DIR "/korven/Cases");
     if (!QFileInfo(bundled + "/" + name + "/case.txt").isFile())
         QSKIP("the bundled cases are made by the full build");
@@ -52,7 +59,7 @@ void TestCaseWalkthrough::workCase()
     qputenv("KORVEN_DATA", data.path().toUtf8());
     setProgramFolder(QStringLiteral(KORVEN_BINARY_DIR "/korven"));
     CaseWindow w("walker");
-    w.resize(1280, 1000);
+    w.resize(size);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w, 60000));
     w.openCase(name.mid(5).toInt() - 1); // case-NN is number NN of the list
@@ -61,21 +68,29 @@ void TestCaseWalkthrough::workCase()
         for (CasePieceWidget *p : w.pieceWidgets())
             QTest::mouseClick(p, Qt::LeftButton, Qt::NoModifier, p->rect().center());
         if (cell == 1)
-            shot(&w, name + "-1-count");
+            shot(&w, QStringLiteral("%1-%2-1-count").arg(name).arg(size.height()));
         QTest::mouseClick(w.confirmButton, Qt::LeftButton);
     }
     QCOMPARE(w.stage(), CaseWindow::Stage::Arranging);
     const std::vector<CasePieceWidget *> pieces = w.pieceWidgets();
+    int notches = 0, turnOvers = 0;
     for (CasePieceWidget *p : pieces) {
-        // Upright first: a right-click chooses it, the wheel turns it the short way round.
+        // Upright first, the fewest moves: turned over when that is shorter, then the wheel the
+        // short way round until within 45 degrees, which the drop sets upright.
         const QPoint at = p->rect().center();
+        auto wheelDistance = [](int step) { return std::max(0, std::min(step, 24 - step) - 3); };
+        if (wheelDistance(turnedOver(p->step, CaseTurnSteps)) < wheelDistance(p->step)) {
+            QTest::mouseDClick(p, Qt::LeftButton, Qt::NoModifier, at);
+            ++turnOvers;
+        }
         QContextMenuEvent choose(QContextMenuEvent::Mouse, at, p->mapToGlobal(at));
         QApplication::sendEvent(p, &choose);
         const int back = p->step <= 12 ? -120 : 120;
-        while (p->step != 0) {
+        while (settledTurn(p->step, CaseTurnSteps) != 0) {
             QWheelEvent wheel(QPointF(at), QPointF(p->mapToGlobal(at)), QPoint(), QPoint(0, back), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(p, &wheel);
+            ++notches;
         }
         const int group = homeGroups(w.currentCase().pieces[p->index()].identity).front();
         QWidget *target = w.karyogram->group(group);
@@ -86,18 +101,33 @@ void TestCaseWalkthrough::workCase()
         QTest::mouseMove(p, to);
         QTest::mouseRelease(p, Qt::LeftButton, Qt::NoModifier, to);
         QCOMPARE(p->group, group);
+        QCOMPARE(p->step, 0);
     }
-    shot(&w, name + "-2-arranged");
+    // Every piece placed: the karyogram has the whole work area; the smallest chromosome is read.
+    QVERIFY(!w.spread->isVisible());
+    int smallest = 1 << 30;
+    QString smallestName;
+    for (CasePieceWidget *p : pieces) {
+        if (p->height() < smallest) {
+            smallest = p->height();
+            smallestName = w.currentCase().pieces[p->index()].identity;
+        }
+    }
+    qInfo("%s at %dx%d: smallest chromosome %d px (%s); %d wheel notches, %d turn-overs", qPrintable(name),
+          size.width(), size.height(), smallest, qPrintable(smallestName), notches, turnOvers);
+    if (size.height() >= 1000)
+        QVERIFY2(smallest >= 60, qPrintable(QString::number(smallest)));
+    shot(&w, QStringLiteral("%1-%2-2-arranged").arg(name).arg(size.height()));
     QTest::keyClicks(w.karyotypeEdit, w.currentCase().karyotype);
     QVERIFY(w.formFault->text().isEmpty());
     QTest::mouseClick(w.evaluateButton, Qt::LeftButton);
-    shot(&w, name + "-3-evaluated");
+    shot(&w, QStringLiteral("%1-%2-3-evaluated").arg(name).arg(size.height()));
     QVERIFY2(w.scoreLine->text().endsWith("Karyotype: right"), qPrintable(w.scoreLine->text()));
     for (CasePieceWidget *p : pieces)
         QCOMPARE(p->gradeColour(), pieceGradeColour(PieceGrade::Right));
     QTest::mouseClick(w.answerButton, Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowExposed(w.answerWindow, 60000));
-    shot(w.answerWindow, name + "-4-answer");
+    shot(w.answerWindow, QStringLiteral("%1-%2-4-answer").arg(name).arg(size.height()));
     const CaseRecords records = readCaseRecords(w.recordPath());
     QCOMPARE(int(records.records.size()), 1);
     QVERIFY(records.records[0].countsRight());

@@ -4,6 +4,7 @@
 #include "case_fixture.h"
 
 #include "app/program_folder.h"
+#include "app/ui/messages.h"
 #include "cases/case_grading.h"
 #include "cases/case_records.h"
 #include "cases/ui/case_answer.h"
@@ -16,6 +17,7 @@
 #include "iscn/ideogram_layout.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +93,9 @@ private slots:
     void karyogramHasRoomForBands();
     void answerShowsSourceIdeograms();
     void brokenCaseChangesNothing();
+    void leavingWorkAsks();
+    void listKnowsCasesByFolder();
+    void smallChromosomesReadable();
     void openedFromExerciseWindowPausesTrial();
 
 private:
@@ -120,9 +125,9 @@ void TestCaseWindow::countArrangeWriteEvaluate()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w, 60000));
     QCOMPARE(w.windowTitle(), QStringLiteral("KORVEN  Case work"));
-    // Numbers only, never the folder's name.
+    // A teacher's folder under its own name (the bundled ones are numbered, see caseList).
     QCOMPARE(w.caseList->count(), 2);
-    QCOMPARE(w.caseList->item(0)->text(), QStringLiteral("Case 1"));
+    QCOMPARE(w.caseList->item(0)->text(), QStringLiteral("a-trisomy"));
     w.openCase(0);
     QCOMPARE(w.stage(), CaseWindow::Stage::Counting);
     QCOMPARE(int(w.pieceWidgets().size()), 7);
@@ -169,7 +174,14 @@ void TestCaseWindow::countArrangeWriteEvaluate()
     CasePieceWidget *turned = pieceWith(w, "21", 1);
     turn(w, turned, 6);
     QCOMPARE(turned->step, 6);
-    QCOMPARE(pieceWith(w, "21", 0)->step, 2); // the other keeps its own turn
+    QCOMPARE(pieceWith(w, "21", 0)->step, 0); // put down 30 degrees off upright: set upright
+    // A double-click turns a piece over; put down past 45 degrees it keeps its turn.
+    QTest::mouseDClick(turned, Qt::LeftButton, Qt::NoModifier, turned->rect().center());
+    QCOMPARE(turned->step, 18);
+    QTest::mouseDClick(turned, Qt::LeftButton, Qt::NoModifier, turned->rect().center());
+    QCOMPARE(turned->step, 6);
+    dragToGroup(w, turned, 20);
+    QCOMPARE(turned->step, 6);
     // One 21 dragged back to the spread: it stays there, ungraded as placed.
     drag(pieceWith(w, "21", 2), w.spread, w.spread->rect().center());
     QCOMPARE(pieceWith(w, "21", 2)->group, InSpread);
@@ -183,23 +195,28 @@ void TestCaseWindow::countArrangeWriteEvaluate()
 
     QTest::mouseClick(w.evaluateButton, Qt::LeftButton);
     QCOMPARE(w.stage(), CaseWindow::Stage::Evaluated);
-    QCOMPARE(pieceWith(w, "21", 0)->gradeColour(), QColor(SlotColourRight)); // step 2: still upright
+    QCOMPARE(pieceWith(w, "21", 0)->gradeColour(), QColor(SlotColourRight));
     QCOMPARE(turned->gradeColour(), QColor(SlotColourTurned));
+    QCOMPARE(turned->caption(), QStringLiteral("turned"));
     QCOMPARE(pieceWith(w, "21", 2)->gradeColour(), QColor(SlotColourWrong));
     QCOMPARE(pieceWith(w, "mar")->gradeColour(), QColor(SlotColourRight));
     QCOMPARE(pieceWith(w, "der(13;14)(q10;q10)")->gradeColour(), QColor(SlotColourRight));
-    QCOMPARE(w.elementLines->item(0)->text(), QStringLiteral("Count of cell 1: 6 (true: 7)  wrong"));
-    QCOMPARE(w.elementLines->count(), 4); // the count, then 47, XY, +21
+    // The karyotype's lines first, then the count.
+    QCOMPARE(w.elementLines->count(), 4); // 47, XY, +21, then the count
+    QCOMPARE(w.elementLines->item(3)->text(), QStringLiteral("Count of cell 1: 6 (true: 7)  wrong"));
     QCOMPARE(w.scoreLine->text(), QStringLiteral("Counts right: 0/1    Pieces right: 5/7    Karyotype: right"));
 
     const QStringList lines = recordLines(caseRecordPath(folder_->resultFolder(), "trainee1"));
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0], caseRecordHeader());
     const QStringList f = lines[1].split('\t');
-    QCOMPARE(f.mid(2), (QStringList{"a-trisomy", f[3], "6", "7", "5", "7", "47,XY,+21", "right"}));
+    QCOMPARE(f.mid(2), (QStringList{"a-trisomy", f[3], "6", "7", "5", "7", "47,XY,+21", "right", "47,XY,+21",
+                                    "numerical", ""}));
     QCOMPARE(f[0], QDate::currentDate().toString(Qt::ISODate));
     // The list and "my cases" read the record back.
-    QCOMPARE(w.caseList->item(0)->text(), QStringLiteral("Case 1  (right)"));
+    // ... with the whole result, coloured by its worst part (the count).
+    QCOMPARE(w.caseList->item(0)->text(), QStringLiteral("a-trisomy\ncount wrong, pieces 5/7, karyotype right"));
+    QCOMPARE(w.caseList->item(0)->background().color(), QColor(SlotColourWrong));
     QCOMPARE(w.myCases->item(0, 1)->text(), QStringLiteral("1"));
 
     QTest::mouseClick(w.answerButton, Qt::LeftButton);
@@ -242,7 +259,34 @@ void TestCaseWindow::mosaicCountedCellByCell()
     QCOMPARE(f[4], QStringLiteral("3 3 3"));
     QCOMPARE(f[5], QStringLiteral("3 4 3"));
     QCOMPARE(f[9], QStringLiteral("wrong"));
-    QCOMPARE(w.elementLines->item(1)->text(), QStringLiteral("Count of cell 2: 3 (true: 4)  wrong"));
+    QCOMPARE(f[11], QStringLiteral("mosaic"));
+    QVERIFY(!w.elementLines->findItems(QStringLiteral("Count of cell 2: 3 (true: 4)  wrong"), Qt::MatchExactly).isEmpty());
+    QVERIFY(w.elementLines->item(0)->text().startsWith("4")); // the karyotype's lines come first
+
+    // Review: cell 2 reopened with the trainee's marks, the chromosome not counted outlined.
+    QVERIFY(w.reviewChoice->isVisible());
+    w.reviewChoice->setFocus();
+    QTest::keyClick(w.reviewChoice, Qt::Key_Down);
+    QTest::keyClick(w.reviewChoice, Qt::Key_Down);
+    QCOMPARE(w.reviewedCell(), 2);
+    QCOMPARE(int(w.pieceWidgets().size()), 4);
+    QVERIFY(!w.karyogram->isVisible());
+    int marked = 0, missed = 0;
+    for (CasePieceWidget *p : w.pieceWidgets()) {
+        marked += p->mark() > 0 ? 1 : 0;
+        missed += p->gradeColour() == QColor(SlotColourWrong) && p->mark() == 0 ? 1 : 0;
+    }
+    QCOMPARE(marked, 3);
+    QCOMPARE(missed, 1);
+    QCOMPARE(w.pieceWidgets()[3]->mark(), 0); // the fourth was the one left out
+    // Clicks only look: a review changes no mark.
+    click(w.pieceWidgets()[3]);
+    QCOMPARE(w.pieceWidgets()[3]->mark(), 0);
+    // Back to the karyogram, cell 1 as it was graded.
+    w.reviewCell(0);
+    QVERIFY(w.karyogram->isVisible());
+    QCOMPARE(int(w.pieceWidgets().size()), 3);
+    QCOMPARE(w.pieceWidgets()[0]->gradeColour(), QColor(SlotColourWrong)); // left in the spread
 }
 
 void TestCaseWindow::markShownWholeOnSmallChromosome()
@@ -358,6 +402,15 @@ void TestCaseWindow::answerShowsSourceIdeograms()
     QVERIFY(panels[1].ideograms[1].x > panels[1].ideograms[0].x);
     QVERIFY(panels[1].ideograms[1].bottom > panels[1].ideograms[0].bottom);
     QVERIFY(panels[1].top > panels[0].ideograms[0].bottom);
+
+    // The trainee's breakpoint beside the true one where it differs; the same one adds nothing.
+    answer.showCase(folder, sources, "47,XY,del(5)(p15.1),+der(22)t(11;22)(q23;q11.2)");
+    const auto &again = answer.ideograms->panels();
+    QCOMPARE(again[0].ideograms[0].marks.size(), 2);
+    QCOMPARE(again[0].ideograms[0].marks[1].label, QStringLiteral("p15.1"));
+    QVERIFY(again[0].ideograms[0].marks[1].given);
+    QVERIFY(again[0].ideograms[0].marks[1].y < again[0].ideograms[0].marks[0].y); // nearer the p end
+    QCOMPARE(again[1].ideograms[0].marks.size(), 1);
 }
 
 void TestCaseWindow::brokenCaseChangesNothing()
@@ -369,6 +422,92 @@ void TestCaseWindow::brokenCaseChangesNothing()
     QVERIFY_THROWS_EXCEPTION(KorvenError, w.openCase(1));
     QCOMPARE(w.currentCase().name, QStringLiteral("a-trisomy"));
     QCOMPARE(w.stage(), CaseWindow::Stage::Counting);
+}
+
+void TestCaseWindow::leavingWorkAsks()
+{
+    QStringList asked;
+    bool answer = false;
+    ui::setQuestionHook([&](const QString &text) {
+        asked << text;
+        return answer;
+    });
+    CaseWindow w("trainee1");
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto clickRow = [&](int row) {
+        QListWidgetItem *item = w.caseList->item(row);
+        QTest::mouseClick(w.caseList->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          w.caseList->visualItemRect(item).center());
+    };
+    clickRow(0);
+    QCOMPARE(w.currentCase().name, QStringLiteral("a-trisomy"));
+    QVERIFY(asked.isEmpty()); // nothing to lose yet
+    click(w.pieceWidgets()[0]);
+    click(w.pieceWidgets()[1]);
+    // Kept: the case, its marks and the list's choice stay.
+    clickRow(1);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(w.currentCase().name, QStringLiteral("a-trisomy"));
+    QCOMPARE(w.markCount(), 2);
+    QCOMPARE(w.caseList->currentRow(), 0);
+    // Counted and arranged: closing the window asks too, and No keeps it open.
+    QTest::mouseClick(w.confirmButton, Qt::LeftButton);
+    dragToGroup(w, pieceWith(w, "X"), GroupX);
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QCOMPARE(pieceWith(w, "X")->group, GroupX);
+    // Evaluation with no karyotype asks; No grades nothing and writes no record.
+    QTest::mouseClick(w.evaluateButton, Qt::LeftButton);
+    QCOMPARE(asked.size(), 3);
+    QCOMPARE(w.stage(), CaseWindow::Stage::Arranging);
+    QVERIFY(!QFileInfo::exists(caseRecordPath(folder_->resultFolder(), "trainee1")));
+    // Yes leaves it for the other case.
+    answer = true;
+    clickRow(1);
+    QCOMPARE(w.currentCase().name, QStringLiteral("b-mosaic"));
+    QCOMPARE(w.stage(), CaseWindow::Stage::Counting);
+    ui::setQuestionHook({});
+}
+
+void TestCaseWindow::listKnowsCasesByFolder()
+{
+    writeCase(cases_, "case-14", "46,XX", {{{"X"}, {"X"}}});
+    writeCase(cases_, "case-02", "46,XY", {{{"X"}, {"Y"}}});
+    CaseWindow w("trainee1");
+    QStringList shown;
+    for (int i = 0; i < w.caseList->count(); ++i)
+        shown << w.caseList->item(i)->text();
+    QCOMPARE(shown, (QStringList{"Case 2", "Case 14", "a-trisomy", "b-mosaic"}));
+    w.openCase(1);
+    QCOMPARE(w.currentCase().name, QStringLiteral("case-14"));
+    QVERIFY(w.stepLabel->text().startsWith("Case 14 (band level 550)"));
+}
+
+void TestCaseWindow::smallChromosomesReadable()
+{
+    // A cell in the painter's proportions: chromosome 1 300 pixels, a 21 60, a small derivative 50.
+    writeCase(cases_, "c-small", "46,XY,t(9;22)(q34;q11.2)",
+              {{{"1", 0, QSize(40, 300)}, {"1", 0, QSize(40, 300)}, {"9", 0, QSize(36, 200)},
+                {"der(9)t(9;22)(q34;q11.2)", 0, QSize(36, 210)}, {"21", 0, QSize(24, 60)}, {"21", 0, QSize(24, 60)},
+                {"22", 0, QSize(24, 66)}, {"der(22)t(9;22)(q34;q11.2)", 0, QSize(24, 50)}, {"X", 0, QSize(34, 190)},
+                {"Y", 0, QSize(26, 70)}}});
+    CaseWindow w("trainee1");
+    w.resize(1280, 1000); // maximised on a 1280 x 1024 screen
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.openCase(2);
+    QTest::mouseClick(w.confirmButton, Qt::LeftButton);
+    const std::vector<CasePieceWidget *> pieces = w.pieceWidgets();
+    for (CasePieceWidget *p : pieces)
+        dragToGroup(w, p, homeGroups(w.currentCase().pieces[p->index()].identity).front());
+    // Every piece placed: the spread gives way and the karyogram has the whole work area.
+    QVERIFY(!w.spread->isVisible());
+    QVERIFY2(w.karyogram->width() > w.width() * 2 / 3, qPrintable(QStringLiteral("%1 of %2").arg(w.karyogram->width()).arg(w.width())));
+    int smallest = 1 << 30;
+    for (CasePieceWidget *p : pieces)
+        smallest = std::min(smallest, p->height());
+    QVERIFY2(smallest >= 60, qPrintable(QString::number(smallest)));
 }
 
 void TestCaseWindow::openedFromExerciseWindowPausesTrial()

@@ -250,10 +250,16 @@ private slots:
         right.pieces = right.piecesRight = 47;
         right.karyotype = "47,XY,+21";
         right.verdict = "right";
+        right.trueKaryotype = "47,XY,+21";
+        right.kind = "numerical";
+        // Written before the truth was kept: it comes from the case folder as it is now.
         CaseRecord wrong = right;
         wrong.caseName = "case-02";
         wrong.countsGiven = {46};
         wrong.verdict = "wrong";
+        wrong.trueKaryotype.clear();
+        wrong.kind.clear();
+        wrong.elementsWrong = QStringList{"47", "+21"};
         appendCaseRecord(caseRecordPath(fx->result(), "alice"), right);
         appendCaseRecord(caseRecordPath(fx->result(), "alice"), wrong);
         overview = loadClass(fx->result(), today());
@@ -269,10 +275,19 @@ private slots:
         expected += QStringLiteral("花子,1,1,46,100.0,46,50.0,2024-05-02,,0,0,0,1\r\n").toUtf8();
         QCOMPARE(classTableCsv(overview), expected);
         // The same records in long form, the karyotype quoted for its commas.
-        QCOMPARE(classCasesCsv(overview),
-                 QByteArray("id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict\r\n"
-                            "alice,2024-05-02,10:00:00,case-01,0,1,47,47,47,47,\"47,XY,+21\",right\r\n"
-                            "alice,2024-05-02,10:00:00,case-02,0,1,46,47,47,47,\"47,XY,+21\",wrong\r\n"));
+        const QString cases = QDir(fx->result()).filePath("../Cases");
+        QVERIFY(QDir().mkpath(cases + "/case-02"));
+        QFile text(cases + "/case-02/case.txt");
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("karyotype\t46,XX,t(11;22)(q23;q11.2)\nlevel\t550\nspread\t1\t600\t300\npiece\t1\t1.bmp\t11\t10\t10\t0\n");
+        text.close();
+        QCOMPARE(classCasesCsv(overview, {cases}),
+                 QByteArray("id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict,"
+                            "true_karyotype,kind,elements_wrong\r\n"
+                            "alice,2024-05-02,10:00:00,case-01,0,1,47,47,47,47,\"47,XY,+21\",right,\"47,XY,+21\",numerical,\r\n"
+                            "alice,2024-05-02,10:00:00,case-02,0,1,46,47,47,47,\"47,XY,+21\",wrong,"
+                            "\"46,XX,t(11;22)(q23;q11.2)\",structural balanced,47 +21\r\n"));
+        QVERIFY(QDir(cases).removeRecursively());
     }
 
     void csvQuoting_data()

@@ -8,6 +8,8 @@
 #include "classroom/class_print_layout.h"
 #include "classroom/ui/class_table_model.h"
 #include "classroom/ui/class_window.h"
+#include "classroom/ui/trainee_cases_view.h"
+#include "cases/case_records.h"
 #include "exercise/errors.h"
 #include "users/id_rules.h"
 
@@ -21,7 +23,9 @@
 
 #include <cmath>
 #include <QSortFilterProxyModel>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "support/file_bytes.h"
@@ -70,6 +74,63 @@ private slots:
     {
         window.reset();
         fx.reset();
+    }
+
+    void selectedTraineesCasesByKind()
+    {
+        // alice has worked three cases: two numerical (one right, one with a wrong count), and
+        // one written before the kind was kept, whose case folder is gone (its kind unknown).
+        CaseRecord r;
+        r.date = QDate(2024, 5, 2);
+        r.time = QTime(10, 0);
+        r.caseName = "case-01";
+        r.countsGiven = r.countsTrue = {47};
+        r.pieces = r.piecesRight = 47;
+        r.karyotype = r.trueKaryotype = "47,XY,+21";
+        r.kind = "numerical";
+        r.verdict = "right";
+        appendCaseRecord(caseRecordPath(fx->result(), "alice"), r);
+        r.caseName = "case-03";
+        r.time = QTime(11, 0);
+        r.countsGiven = {46};
+        r.elementsWrong = QStringList{"47"};
+        appendCaseRecord(caseRecordPath(fx->result(), "alice"), r);
+        r.caseName = "gone";
+        r.time = QTime(12, 0);
+        r.trueKaryotype.clear();
+        r.kind.clear();
+        appendCaseRecord(caseRecordPath(fx->result(), "alice"), r);
+        window->openFolder(fx->result());
+        window->table->sortByColumn(ClassTableModel::Id, Qt::AscendingOrder);
+        window->selectRow(idsShown(window->table).indexOf("alice"));
+        window->traineeTabs->setCurrentWidget(window->casesView);
+        QTableWidget *kinds = window->casesView->kinds;
+        QCOMPARE(kinds->rowCount(), 2);
+        QStringList rows;
+        for (int row = 0; row < kinds->rowCount(); ++row)
+            rows << QStringLiteral("%1 %2 %3 %4").arg(kinds->item(row, 0)->text(), kinds->item(row, 1)->text(),
+                                                        kinds->item(row, 2)->text(), kinds->item(row, 3)->text());
+        QCOMPARE(rows, (QStringList{"unknown 0 0 1", "numerical 1 0 1"}));
+        // Every evaluation, newest first, with its truth and the elements written wrong.
+        QTableWidget *cases = window->casesView->cases;
+        QCOMPARE(cases->rowCount(), 3);
+        QCOMPARE(cases->item(0, 1)->text(), QStringLiteral("gone"));
+        QCOMPARE(cases->item(1, 1)->text(), QStringLiteral("case-03"));
+        QCOMPARE(cases->item(1, 5)->text(), QStringLiteral("47,XY,+21"));
+        QCOMPARE(cases->item(1, 7)->text(), QStringLiteral("47"));
+        // No trainee chosen: the view empties.
+        window->selectRow(-1);
+        QCOMPARE(cases->rowCount(), 0);
+    }
+
+    void fitsALowScreen()
+    {
+        // Its least size fits a 1366 x 768 screen with room for the frame and the taskbar.
+        const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+        QVERIFY2(least.width() <= 1366 && least.height() <= 768 - 60,
+                 qPrintable(QStringLiteral("%1x%2").arg(least.width()).arg(least.height())));
+        const QSize available = window->screen()->availableGeometry().size();
+        QVERIFY(window->frameGeometry().height() <= std::max(available.height(), 1000));
     }
 
     void sortedByMeanScoreARowShowsItsCharts()
