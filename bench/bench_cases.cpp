@@ -1,8 +1,9 @@
 // Painting the bundled cases: every catalogue karyotype spliced, painted, laid out as a spread and
-// written as a case folder (28 cases, 37 cells).
+// written as a case folder.
 #include "bench/bench.h"
 
 #include "tools/case_catalogue.h"
+#include "tools/case_maker.h"
 #include "tools/cell_chromosomes.h"
 #include "tools/problem_maker.h"
 
@@ -17,7 +18,7 @@ void casesSection()
     QTemporaryDir temporary;
     if (!temporary.isValid())
         return;
-    const std::vector<korven::Ideogram> ideograms = korven::loadIdeograms(QStringLiteral(KORVEN_BENCH_DATA_DIR));
+    const std::vector<korven::Ideogram> ideograms = korven::loadCaseIdeograms(QStringLiteral(KORVEN_BENCH_DATA_DIR));
     measure(QStringLiteral("make-cases (all bundled cases)"), 2, [&] {
         korven::makeCaseCatalogue(temporary.path(), 1, ideograms, korven::readKaryotypeLines);
     });

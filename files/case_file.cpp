@@ -13,6 +13,11 @@ const QChar Tab(QLatin1Char('\t'));
 
 } // namespace
 
+const QStringList &caseNotes(const CaseFile &file, bool japanese)
+{
+    return japanese && !file.notesJa.isEmpty() ? file.notesJa : file.notes;
+}
+
 QString caseFilePath(const QString &folder)
 {
     return QDir(folder).filePath(QStringLiteral("case.txt"));
@@ -24,6 +29,8 @@ QStringList formatCaseFile(const CaseFile &file)
     lines << QStringLiteral("karyotype\t") + file.karyotype << QStringLiteral("level\t%1").arg(file.level);
     for (const QString &note : file.notes)
         lines << QStringLiteral("note\t") + QString(note).replace(Tab, QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    for (const QString &note : file.notesJa)
+        lines << QStringLiteral("note.ja\t") + QString(note).replace(Tab, QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     for (size_t cell = 0; cell < file.spreads.size(); ++cell)
         lines << QStringLiteral("spread\t%1\t%2\t%3").arg(cell + 1).arg(file.spreads[cell].width()).arg(file.spreads[cell].height());
     for (const CasePiece &piece : file.pieces)
@@ -69,6 +76,9 @@ CaseFile parseCaseFile(const QStringList &lines, const QString &path, QStringLis
         } else if (record == QLatin1String("note")) {
             if (fields(2))
                 file.notes << f[1];
+        } else if (record == QLatin1String("note.ja")) {
+            if (fields(2))
+                file.notesJa << f[1];
         } else if (record == QLatin1String("spread")) {
             if (!fields(4))
                 continue;

@@ -3,6 +3,7 @@
 //   karyotype<TAB>47,XY,+21
 //   level<TAB>550
 //   note<TAB>free text shown with the answer            (optional, may repeat)
+//   note.ja<TAB>the same note in Japanese                (optional, may repeat)
 //   spread<TAB>CELL<TAB>WIDTH<TAB>HEIGHT                 (each cell, numbered from 1)
 //   piece<TAB>CELL<TAB>FILE<TAB>IDENTITY<TAB>X<TAB>Y<TAB>STEP   (each chromosome of each cell)
 // A piece's bitmap is drawn turned counter-clockwise by STEP x 15 degrees, its centre at (X, Y).
@@ -27,10 +28,15 @@ struct CasePiece {
 struct CaseFile {
     QString karyotype;
     int level = 0;
-    QStringList notes;
+    QStringList notes;   // English
+    QStringList notesJa; // Japanese
     std::vector<QSize> spreads; // cell 1 first
     std::vector<CasePiece> pieces;
 };
+
+// The notes to show in an interface of that language: the Japanese ones when Japanese is asked
+// and the file has them, else the English ones.
+const QStringList &caseNotes(const CaseFile &file, bool japanese);
 
 // The file's name inside a case folder.
 QString caseFilePath(const QString &folder);

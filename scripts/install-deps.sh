@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6charts6 libqt6opengl6-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6svg6
   libgl-dev libxkbcommon-dev
   qt6-qpa-plugins
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core

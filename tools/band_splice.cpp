@@ -75,7 +75,28 @@ double placePosition(const ChromosomeBands &chromosome, const QString &place, co
     throw KorvenError(noSuchBand(chromosome, place));
 }
 
-SplicedChromosome splicePieces(const std::vector<SourcePiece> &pieces, const QString &name)
+std::pair<double, double> bandExtent(const ChromosomeBands &chromosome, const QString &place)
+{
+    if (place == QLatin1String("pter"))
+        return {0, 0};
+    if (place == QLatin1String("qter"))
+        return {chromosome.length, chromosome.length};
+    if (place == QLatin1String("cen") || place == QLatin1String("p10") || place == QLatin1String("q10"))
+        return {chromosome.centromere, chromosome.centromere};
+    if (place.size() >= 2 && (place[0] == QLatin1Char('p') || place[0] == QLatin1Char('q'))) {
+        const bool shortArm = place[0] == QLatin1Char('p');
+        for (QString band = place.mid(1); band.size() >= 2; band.chop(1)) {
+            if (band.endsWith(QLatin1Char('.')))
+                continue;
+            const Span span = bandSpan(chromosome, shortArm, band);
+            if (span.valid())
+                return {span.start, span.stop};
+        }
+    }
+    throw KorvenError(noSuchBand(chromosome, place));
+}
+
+SplicedChromosome splicePieces(const std::vector<SourcePiece> &pieces, const QString &name, int centromeres)
 {
     SplicedChromosome result;
     ChromosomeBands &out = result.homologue.bands;
@@ -111,19 +132,26 @@ SplicedChromosome splicePieces(const std::vector<SourcePiece> &pieces, const QSt
     out.length = at;
 
     // One run of acen bands makes one centromere.
-    int first = -1, last = -1, runs = 0;
+    std::vector<std::pair<int, int>> runs; // first and last band of each
     for (int b = 0; b < int(out.bands.size()); ++b) {
         if (out.bands[b].stain != Stain::Acen)
             continue;
-        if (last != b - 1 || first < 0)
-            ++runs, first = b;
-        last = b;
+        if (runs.empty() || runs.back().second != b - 1)
+            runs.emplace_back(b, b);
+        runs.back().second = b;
     }
-    if (runs == 0)
+    if (runs.empty())
         throw KorvenError(QCoreApplication::translate("BandSplice", "%1 keeps no centromere").arg(name));
-    if (runs > 1)
+    if (int(runs.size()) > centromeres)
         throw KorvenError(QCoreApplication::translate("BandSplice", "%1 keeps more than one centromere").arg(name));
-    out.centromere = last > first ? out.bands[first].stop : (out.bands[first].start + out.bands[first].stop) / 2;
+    if (int(runs.size()) < centromeres)
+        throw KorvenError(QCoreApplication::translate("BandSplice", "%1 keeps one centromere, not two").arg(name));
+    const auto middle = [&](const std::pair<int, int> &run) {
+        return run.second > run.first ? out.bands[run.first].stop : (out.bands[run.first].start + out.bands[run.first].stop) / 2;
+    };
+    out.centromere = middle(runs.front());
+    if (runs.size() > 1)
+        result.homologue.secondCentromere = middle(runs.back());
     int stalks = 0;
     bool stalkAbove = true;
     for (Band &band : out.bands) {
@@ -137,7 +165,7 @@ SplicedChromosome splicePieces(const std::vector<SourcePiece> &pieces, const QSt
 
 SplicedChromosome spliceSegments(const std::vector<Segment> &segments, const QString &name,
                                  const std::function<const Homologue &(const QString &)> &source,
-                                 const Ideogram &finest)
+                                 const Ideogram &finest, int centromeres)
 {
     std::vector<SourcePiece> pieces;
     for (const Segment &segment : segments) {
@@ -146,7 +174,7 @@ SplicedChromosome spliceSegments(const std::vector<Segment> &segments, const QSt
         pieces.push_back({&homologue, placePosition(homologue.bands, segment.from, fine),
                           placePosition(homologue.bands, segment.to, fine)});
     }
-    return splicePieces(pieces, name);
+    return splicePieces(pieces, name, centromeres);
 }
 
 } // namespace korven

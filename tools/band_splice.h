@@ -29,6 +29,12 @@ struct Segment {
 double placePosition(const ChromosomeBands &chromosome, const QString &place,
                      const ChromosomeBands *finest = nullptr);
 
+// The extent on a chromosome of the band a breakpoint names, in ISCN units from the p-arm end:
+// the band with its sub-bands, or, for a band finer than the table, the table's band holding it
+// (the break lies somewhere inside). "cen", "p10" and "q10" give the centromere alone. Throws
+// KorvenError as placePosition does.
+std::pair<double, double> bandExtent(const ChromosomeBands &chromosome, const QString &place);
+
 // A cut piece of a source homologue: from `from` to `to` ISCN units on it (from > to: upside down).
 struct SourcePiece {
     const Homologue *source = nullptr;
@@ -46,17 +52,18 @@ struct SplicedChromosome {
 };
 
 // Joins the pieces end to end into one chromosome named `name`. Pieces shorter than a unit drop
-// out. The result must keep exactly one centromere (one run of acen bands); it sits between the
-// run's two acen bands, or at the middle of a lone one. It is acrocentric when it keeps exactly
-// one stalk band, above its centromere. Throws KorvenError when the pieces keep no centromere or
-// more than one.
-SplicedChromosome splicePieces(const std::vector<SourcePiece> &pieces, const QString &name);
+// out. The result must keep exactly `centromeres` centromeres (runs of acen bands), one or, for a
+// dicentric, two; each sits between its run's two acen bands, or at the middle of a lone one, and
+// the upper one is the chromosome's centromere, the lower one its second. It is acrocentric when
+// it keeps exactly one stalk band, above its centromere. Throws KorvenError when the pieces keep
+// another number of centromeres.
+SplicedChromosome splicePieces(const std::vector<SourcePiece> &pieces, const QString &name, int centromeres = 1);
 
 // Splices the segments into chromosome `name`, each cut from the homologue `source` gives for its
 // chromosome (the same one for every segment of that chromosome); `finest` places breakpoints
 // finer than the homologues' table. Throws KorvenError as placePosition and splicePieces do.
 SplicedChromosome spliceSegments(const std::vector<Segment> &segments, const QString &name,
                                  const std::function<const Homologue &(const QString &)> &source,
-                                 const Ideogram &finest);
+                                 const Ideogram &finest, int centromeres = 1);
 
 } // namespace korven

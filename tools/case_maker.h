@@ -20,18 +20,37 @@ namespace korven {
 // What a case is made from.
 struct CaseRecipe {
     QString karyotype;           // the truth as written
-    KaryotypeLines lines; // its lines, as read from it
+    KaryotypeLines lines;        // its lines, as read from it
     int level = 550;             // band level: 400, 550 or 850
     std::uint64_t seed = 1;
     int cells = 1;               // cells of a karyotype without counts
-    QStringList notes;
+    int firstLine = 0;           // the line (index into lines) of cell 1, the cell karyotyped
+    QStringList notes;           // English
+    QStringList notesJa;         // Japanese
 };
 
 // The line (index into lines) of each cell: as many cells of each line as its count says, or
-// `cells` of the single line when no count is written; cell 1 of the first line, the others in an
-// order fixed by the seed. Throws KorvenError when only some lines carry a count, when the counts
-// add up to more than 100 cells, or when `cells` is below 1 for an uncounted karyotype.
-std::vector<int> cellLines(const KaryotypeLines &lines, int cells, std::uint64_t seed);
+// `cells` of the single line when no count is written; cell 1 of line `firstLine`, the others in
+// an order fixed by the seed. Throws KorvenError when only some lines carry a count, when the
+// counts add up to more than 100 cells, when `cells` is below 1 for an uncounted karyotype, or
+// when `firstLine` is no line of the karyotype.
+std::vector<int> cellLines(const KaryotypeLines &lines, int cells, std::uint64_t seed, int firstLine = 0);
+
+// A structural change too small for banding at some level to show.
+struct HiddenChange {
+    QString change;      // as written, "del(4)(p16)"
+    int visibleFrom = 0; // the first band level that shows it; 0 when none does
+};
+
+// The structural changes of the lines that banding at `level` cannot show: the segment a change
+// loses, copies, turns or moves holds no whole band of that level beyond the bands its breaks lie
+// in, or is under 3 % of its chromosome. A translocation shows when one segment it moves shows.
+// `ideograms` as loadCaseIdeograms gives them. Throws KorvenError for a band no table knows.
+std::vector<HiddenChange> hiddenChanges(const KaryotypeLines &lines, int level,
+                                        const std::vector<Ideogram> &ideograms);
+
+// The warning for a hidden change at `level`, naming the level that shows it.
+QString hiddenChangeWarning(const HiddenChange &hidden, int level);
 
 // The band list a chromosome of a cell is painted from: each segment cut from a homologue of its
 // source chromosome (one drawn for each source, with its variable blocks as one person has them)
@@ -52,7 +71,12 @@ struct PaintedCell {
 PaintedCell paintCell(const std::vector<CellChromosome> &chromosomes, const Ideogram &ideogram,
                       const Ideogram &finest, std::uint64_t seed, int cell, int threads = 0);
 
-// The ideogram tables by level (as loadIdeograms gives them): the one of `level`, the finest.
+// The tables cases are painted from (400, 550, 850 from dataDir): each band at its own length, a
+// gap in one table filled from the others (fillTableGaps), each finer band knowing its 400-band
+// stain. The bundled problem sets keep the tables as loadIdeograms gives them.
+std::vector<Ideogram> loadCaseIdeograms(const QString &dataDir);
+
+// The ideogram tables by level (as loadCaseIdeograms gives them): the one of `level`, the finest.
 const Ideogram &ideogramAt(const std::vector<Ideogram> &ideograms, int level);
 
 // The file name of piece `piece` (from 0) of cell `cell` (from 1): "1-01.bmp".

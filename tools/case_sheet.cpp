@@ -98,8 +98,25 @@ QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideogra
     if (!ideogram)
         throw KorvenError(QCoreApplication::translate("CaseSheet", "%1: there is no ideogram table for level %2")
                               .arg(caseFilePath(folder)).arg(file.level));
+    // Cell 1's line: the one whose chromosomes it holds (cell 1 need not be of the first line).
     const KaryotypeLines lines = readLines(file.karyotype);
-    const std::vector<CellChromosome> truth = cellChromosomes(lines.at(0));
+    QStringList cellOne;
+    for (const CasePiece &piece : file.pieces)
+        if (piece.cell == 1)
+            cellOne << piece.identity;
+    cellOne.sort();
+    std::vector<CellChromosome> truth = cellChromosomes(lines.at(0));
+    for (const iscn::CellLine &line : lines) {
+        std::vector<CellChromosome> chromosomes = cellChromosomes(line);
+        QStringList names;
+        for (const CellChromosome &c : chromosomes)
+            names << c.identity;
+        names.sort();
+        if (names == cellOne) {
+            truth = std::move(chromosomes);
+            break;
+        }
+    }
 
     // Cell 1's pieces by group, the normal ones first.
     std::map<QString, std::vector<std::pair<QImage, QString>>> groups; // image and identity
@@ -153,7 +170,7 @@ QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideogra
     };
     std::vector<Panel> panels;
     for (const CellChromosome *c : abnormal) {
-        Panel panel{c, {}, spliceSegments(c->segments, c->identity, homologue, finest)};
+        Panel panel{c, {}, spliceSegments(c->segments, c->identity, homologue, finest, c->centromeres)};
         for (const Segment &segment : c->segments) {
             auto it = std::find_if(panel.sources.begin(), panel.sources.end(),
                                    [&](const Source &s) { return s.chromosome == segment.chromosome; });

@@ -2,6 +2,7 @@
 
 #include "exercise/errors.h"
 #include "iscn/chromosome.h"
+#include "iscn/karyotype_order.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -96,10 +97,13 @@ int groupOrder(const QString &group)
 KaryotypeLines readKaryotypeLines(const QString &text)
 {
     const iscn::Reading reading = iscn::readKaryotype(text);
-    if (!reading.valid()) {
-        QStringList messages;
-        for (const iscn::Fault &fault : reading.faults)
+    // Two breakpoints written from qter to pter are a fault of form whose meaning is plain (the
+    // same segment); it is painted as meant. Every other fault refuses the karyotype.
+    QStringList messages;
+    for (const iscn::Fault &fault : reading.faults)
+        if (fault.type != iscn::Fault::Type::Breakpoints)
             messages << fault.message;
+    if (!reading.karyotype || !messages.isEmpty()) {
         if (messages.isEmpty())
             messages << QCoreApplication::translate("KaryotypeCells", "cannot be read");
         throw KorvenError(QCoreApplication::translate("KaryotypeCells", "karyotype %1: %2").arg(text, messages.join(QStringLiteral("; "))));
@@ -113,15 +117,22 @@ std::vector<Segment> derivativeSegments(const iscn::Abnormality &abnormality, co
     const QStringList breaks = breakTexts(from);
     const QString &c = chromosome;
     const QString pter = QStringLiteral("pter"), qter = QStringLiteral("qter"), cen = QStringLiteral("cen");
+    // Two breakpoints on one chromosome from pter to qter: the deleted or inverted segment is
+    // the same whichever order they are written in.
+    const QStringList ordered = breakTexts(iscn::inPterOrder(from));
     switch (abnormality.kind) {
     case Kind::Deletion:
         if (breaks.size() == 1)
             return {onLongArm(breaks[0]) ? Segment{c, pter, breaks[0]} : Segment{c, breaks[0], qter}};
-        return {{c, pter, breaks[0]}, {c, breaks[1], qter}};
+        return {{c, pter, ordered[0]}, {c, ordered[1], qter}};
     case Kind::Duplication:
+        // Written from pter to qter a direct tandem copy; written the other way round the copy
+        // is inverted (pter->q32::q32->q21::q32->qter for dup(1)(q32q21)).
+        if (iscn::pterOrder(from.breakpoints[1], from.breakpoints[0]) < 0)
+            return {{c, pter, breaks[0]}, {c, breaks[0], breaks[1]}, {c, breaks[0], qter}};
         return {{c, pter, breaks[1]}, {c, breaks[0], qter}};
     case Kind::Inversion:
-        return {{c, pter, breaks[0]}, {c, breaks[1], breaks[0]}, {c, breaks[1], qter}};
+        return {{c, pter, ordered[0]}, {c, ordered[1], ordered[0]}, {c, ordered[1], qter}};
     case Kind::Isochromosome:
         if (onLongArm(breaks[0]))
             return {{c, qter, cen}, {c, cen, qter}};
@@ -158,8 +169,11 @@ std::vector<CellChromosome> cellChromosomes(const iscn::CellLine &line)
     const auto normal = [](const QString &name) {
         return CellChromosome{name, name, {{name, QStringLiteral("pter"), QStringLiteral("qter")}}};
     };
-    for (int pair = 0; pair < 22; ++pair)
-        cell.push_back(normal(iscn::chromosomeName(pair))), cell.push_back(normal(iscn::chromosomeName(pair)));
+    // Every autosome as many times as the line's ploidy says: 69,XXY has three of each.
+    const int ploidy = iscn::ploidy(line.count);
+    for (int autosome = 0; autosome < 22; ++autosome)
+        for (int copy = 0; copy < ploidy; ++copy)
+            cell.push_back(normal(iscn::chromosomeName(autosome)));
     for (const QChar sex : line.sex)
         cell.push_back(normal(QString(sex)));
 
@@ -178,8 +192,9 @@ std::vector<CellChromosome> cellChromosomes(const iscn::CellLine &line)
         if (abnormality.kind == Kind::Numerical) {
             if (abnormality.change > 0)
                 added.push_back(normal(abnormality.chromosomes.first()));
-            else
+            else if (!iscn::isSexChromosome(abnormality.chromosomes.first()))
                 removeNormal(abnormality.chromosomes.first(), abnormality);
+            // A lost sex chromosome (45,X,-Y) is already missing from the written complement.
             continue;
         }
         QStringList centromeres;

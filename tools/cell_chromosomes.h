@@ -14,7 +14,8 @@ namespace korven {
 using KaryotypeLines = QList<iscn::CellLine>;
 
 // Reads and checks a karyotype text. Throws KorvenError with every fault the reader finds (a case
-// is made only from a sound karyotype).
+// is made only from a sound karyotype), except two breakpoints of one chromosome written from
+// qter to pter, whose meaning is plain and which are painted as meant.
 KaryotypeLines readKaryotypeLines(const QString &text);
 
 // One chromosome of a cell: its designation ("21", "X", "der(22)t(11;22)(q23;q11.2)",
@@ -24,6 +25,8 @@ struct CellChromosome {
     QString identity;
     QString group;
     std::vector<Segment> segments;
+    int centromeres = 1; // 2 for a dicentric
+    bool ring = false;   // the segments' ends joined
     // A whole normal chromosome (not a derivative, not a marker).
     bool normal() const
     {

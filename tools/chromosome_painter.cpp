@@ -262,21 +262,29 @@ Chromatids shapeChromatids(const Homologue &homologue, const MetaphaseStyle &sty
         const double split = rng.uniform(0.45, 0.8) + style.endSplit * rng.uniform(0, 1);
         return parted ? split : -rng.uniform(0.3, 0.45); // closed: one rounded tip
     };
-    const double splitTop = endSplit(), splitBottom = endSplit();
+    double splitTop = endSplit(), splitBottom = endSplit();
+    if (homologue.ring) // no ends: the chromatids run on closed
+        splitTop = splitBottom = -0.3;
     const double reachTop = rng.uniform(0.6, 1.5) * width, reachBottom = rng.uniform(0.6, 1.5) * width;
     const double waist = rng.uniform(0.3, 0.4), waistSkew = rng.uniform(-0.1, 0.1) * width;
     const double splay = rng.uniform(0.1, 0.4);
     const double waistDepth[2] = {waist * rng.uniform(0.7, 1.3), waist * rng.uniform(0.7, 1.3)};
-    std::vector<float> waistProfile(n);
+    std::vector<float> waistProfile(n, 0);
+    // Each centromere a waist: a dicentric has two.
+    std::vector<double> waists{centromere};
+    if (homologue.secondCentromere >= 0)
+        waists.push_back(homologue.secondCentromere / std::max(1.0, bands.length) * length);
     for (int i = 0; i < n; ++i) {
         const double s = i * Step;
         double g = -0.2 + 2.5 * std::max(0.0, armWave[i] - (1 - style.armSplit));
         const double top = std::max(0.0, 1 - s / reachTop), bottom = std::max(0.0, 1 - (length - s) / reachBottom);
         g += 2 * (splitTop * top * top + splitBottom * bottom * bottom);
         if (stalk < 0) {
-            const double d = (s - centromere - waistSkew) / (0.35 * width);
-            g += -0.35 * std::exp(-d * d) + splay * std::exp(-(std::abs(d) - 1.6) * (std::abs(d) - 1.6));
-            waistProfile[i] = float(std::exp(-d * d));
+            for (const double at : waists) {
+                const double d = (s - at - waistSkew) / (0.35 * width);
+                g += -0.35 * std::exp(-d * d) + splay * std::exp(-(std::abs(d) - 1.6) * (std::abs(d) - 1.6));
+                waistProfile[i] = std::max(waistProfile[i], float(std::exp(-d * d)));
+            }
         } else if (s < centromere + shoulder) {
             g = std::min(g, -0.6 + 0.9 * widthFactor[i] * widthFactor[i]); // the short arm is one strand
         }
@@ -448,26 +456,30 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
 
     const Chromatids c = shapeChromatids(homologue, style, look.contrast, length, width, rng);
 
-    // Pale, slightly frayed telomeres.
+    // Pale, slightly frayed telomeres; a ring has none.
+    const bool ring = homologue.ring;
     const double telomere = 0.22 * width;
     const auto endFade = [&](double s) {
         const double d = std::min(s, length - s);
-        return d <= 0 ? 0.45 : 1 - 0.45 * std::exp(-d / telomere);
+        return ring ? 1.0 : d <= 0 ? 0.45 : 1 - 0.45 * std::exp(-d / telomere);
     };
 
-    const Axis axis(look.bend * width, look.sShape, length);
+    const Axis axis(ring ? 0 : look.bend * width, look.sShape, length);
     const double theta = look.tiltDegrees * Pi / 180;
     const double sinT = std::sin(theta), cosT = std::cos(theta);
     const double pad = 3 * style.blur + 4;
-    const double halfW = std::abs(look.bend) * width + 0.85 * width + pad;
-    const double halfH = axis.span() / 2 + pad;
+    // A ring's axis is a circle as long as the chromosome, its top at the p-arm end.
+    const double ringRadius = length / (2 * Pi);
+    const double halfW = ring ? ringRadius + 0.85 * width + pad : std::abs(look.bend) * width + 0.85 * width + pad;
+    const double halfH = ring ? halfW : axis.span() / 2 + pad;
     const int canvasW = int(std::ceil(2 * (halfW * cosT + halfH * std::abs(sinT)))) + 2;
     const int canvasH = int(std::ceil(2 * (halfH * cosT + halfW * std::abs(sinT)))) + 2;
     const double cx = canvasW / 2.0, cy = canvasH / 2.0;
 
-    // The round ends: radius and offset of each chromatid's cap at the top and the bottom.
-    double caps[2][4];
-    for (int side = 0; side < 2; ++side) {
+    // The round ends: radius and offset of each chromatid's cap at the top and the bottom; a
+    // ring's are empty.
+    double caps[2][4] = {};
+    for (int side = 0; side < 2 && !ring; ++side) {
         caps[side][0] = sample(c.radius[side], 0.5 * sample(c.radius[side], 0));
         caps[side][1] = sample(c.offset[side], caps[side][0]);
         caps[side][2] = sample(c.radius[side], length - 0.5 * sample(c.radius[side], length));
@@ -484,13 +496,22 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
         float *row = light.ptr<float>(py);
         for (int px = 0; px < canvasW; ++px) {
             const double dx = px + 0.5 - cx, dy = py + 0.5 - cy;
-            const double x = dx * cosT + dy * sinT, y = -dx * sinT + dy * cosT + axis.span() / 2;
-            if (std::abs(x - axis.f(std::clamp(y, 0.0, axis.span()))) > 0.85 * width + 2)
-                continue;
             double s, u;
-            axis.locate(x, y, &s, &u);
-            if (s < -1 || s > length + 1)
-                continue;
+            if (ring) {
+                // Along the circle clockwise from the top; across it outwards.
+                u = std::hypot(dx, dy) - ringRadius;
+                if (std::abs(u) > 0.85 * width + 2)
+                    continue;
+                s = (std::atan2(dx, -dy) + Pi) / (2 * Pi) * length;
+                s = std::fmod(s + length / 2, length);
+            } else {
+                const double x = dx * cosT + dy * sinT, y = -dx * sinT + dy * cosT + axis.span() / 2;
+                if (std::abs(x - axis.f(std::clamp(y, 0.0, axis.span()))) > 0.85 * width + 2)
+                    continue;
+                axis.locate(x, y, &s, &u);
+                if (s < -1 || s > length + 1)
+                    continue;
+            }
 
             double density[2], cover[2], stained[2];
             for (int side = 0; side < 2; ++side) {
@@ -499,15 +520,17 @@ QImage paintChromosome(const Homologue &homologue, const MetaphaseStyle &style, 
                 const double offset = sample(c.offset[side], s);
                 const double capTop = caps[side][0], capBottom = caps[side][2];
                 double distance;
-                if (s < capTop)
+                if (ring)
+                    distance = std::abs(u - sign * offset);
+                else if (s < capTop)
                     distance = std::hypot(s - capTop, u - sign * caps[side][1]);
                 else if (s > length - capBottom)
                     distance = std::hypot(s - (length - capBottom), u - sign * caps[side][3]);
                 else
                     distance = std::abs(u - sign * offset);
                 const double end = std::min(s, length - s);
-                double edge = s < capTop ? capTop : s > length - capBottom ? capBottom : radius;
-                if (end < telomere * 2)
+                double edge = ring ? radius : s < capTop ? capTop : s > length - capBottom ? capBottom : radius;
+                if (end < telomere * 2 && !ring)
                     edge *= 1 + 0.12 * (pixelHash(frayed, px, py) - 0.5) * 2;
                 const double coverage = std::clamp(edge - distance + 0.5, 0.0, 1.0);
                 const double across = u - sign * offset;

@@ -55,7 +55,8 @@ ChromosomeLook randomChromosomeLook(Rng &rng, const MetaphaseStyle &style, doubl
 // Length in pixels of a chromosome drawn in `style` at condensation 1.
 double paintedLength(const ChromosomeBands &bands, const MetaphaseStyle &style);
 
-// The chromosome as an 8-bit grey image: background exactly 255, every pixel of the chromosome
+// The chromosome as an 8-bit grey image (a ring chromosome as a closed loop of its bands, each
+// chromatid a ring, the centromere a waist in it; a dicentric with a waist at each centromere): background exactly 255, every pixel of the chromosome
 // at most 244 (the faintest fringe of the blur is cut to white), no white enclosed by it, the
 // margins of `look` white on each side. It is one connected piece, apart from the satellites of
 // acrocentrics, which may come loose as faint specks above the short arm.

@@ -15,6 +15,8 @@ namespace korven {
 struct Homologue {
     ChromosomeBands bands;
     std::vector<double> darkness; // one per band
+    bool ring = false;            // its ends joined: a ring chromosome
+    double secondCentromere = -1; // ISCN units from the top of a dicentric's other centromere; -1 none
 };
 
 // Darkness of a band in G-banding: the table's stain level, and for the variable blocks the

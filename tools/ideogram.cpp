@@ -52,7 +52,7 @@ QString ideogramPath(const QString &dataDir, int level)
     return dataDir + QStringLiteral("/human-ideogram-bands-%1.tsv").arg(level);
 }
 
-Ideogram parseIdeogram(const QString &path, int level)
+Ideogram parseIdeogram(const QString &path, int level, TableGaps gaps)
 {
     const QString text = QString::fromUtf8(readRegularFile(path, MaxIdeogramTableBytes));
     QString why;
@@ -94,7 +94,8 @@ Ideogram parseIdeogram(const QString &path, int level)
         auto &bands = chromosome.bands;
         if (bands.empty())
             throw KorvenError(QStringLiteral("%1: no bands for chromosome %2").arg(path, chromosome.name));
-        closeGaps(bands);
+        if (gaps == TableGaps::Shared)
+            closeGaps(bands);
         const double origin = bands.front().start;
         for (auto &band : bands) {
             band.start -= origin;
@@ -119,6 +120,65 @@ Ideogram parseIdeogram(const QString &path, int level)
                                   .arg(path, chromosome.name));
     }
     return ideogram;
+}
+
+void fillTableGaps(Ideogram &table, const std::vector<const Ideogram *> &others)
+{
+    // The coarser tables first, the nearest level first; then the finer ones, nearest first.
+    std::vector<const Ideogram *> order = others;
+    std::sort(order.begin(), order.end(), [&](const Ideogram *a, const Ideogram *b) {
+        const bool coarserA = a->level < table.level, coarserB = b->level < table.level;
+        if (coarserA != coarserB)
+            return coarserA;
+        return std::abs(a->level - table.level) < std::abs(b->level - table.level);
+    });
+    for (size_t c = 0; c < table.chromosomes.size(); ++c) {
+        std::vector<Band> &bands = table.chromosomes[c].bands;
+        std::vector<Band> filled;
+        for (size_t i = 0; i < bands.size(); ++i) {
+            if (i > 0 && bands[i].start > bands[i - 1].stop) {
+                const double from = bands[i - 1].stop, to = bands[i].start;
+                bool covered = false;
+                for (const Ideogram *other : order) {
+                    if (c >= other->chromosomes.size())
+                        continue;
+                    std::vector<Band> pieces;
+                    double reached = from;
+                    for (const Band &band : other->chromosomes[c].bands) {
+                        const double start = std::max(band.start, from), stop = std::min(band.stop, to);
+                        if (stop <= start)
+                            continue;
+                        if (start > reached + 1e-9)
+                            break; // that table has a gap here too
+                        Band piece = band;
+                        piece.start = start;
+                        piece.stop = stop;
+                        // A centromere band of the coarser table away from this table's centromere
+                        // (11p11.1 at 400 holds 11p11.12 at 550) takes its sub-band's stain here.
+                        const bool besideCentromere = bands[i - 1].stain == Stain::Acen || bands[i].stain == Stain::Acen;
+                        if (piece.stain == Stain::Acen && !besideCentromere)
+                            for (const Band *side : {&bands[i - 1], &bands[i]})
+                                if (iscn::BandTable::within(side->name, piece.name) && side->shortArm == piece.shortArm)
+                                    piece.stain = side->stain;
+                        piece.parentStain = piece.stain;
+                        piece.bpStart = piece.bpStop = bands[i].bpStart; // holds no base pairs of its own
+                        pieces.push_back(piece);
+                        reached = stop;
+                    }
+                    if (reached >= to - 1e-9) {
+                        filled.insert(filled.end(), pieces.begin(), pieces.end());
+                        covered = true;
+                        break;
+                    }
+                }
+                if (!covered)
+                    throw KorvenError(QStringLiteral("the %1-band table leaves a gap in chromosome %2 from %3 to %4 that no other table covers")
+                                          .arg(table.level).arg(table.chromosomes[c].name).arg(from).arg(to));
+            }
+            filled.push_back(bands[i]);
+        }
+        bands = filled;
+    }
 }
 
 double stainDensity(Stain stain)

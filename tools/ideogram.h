@@ -46,12 +46,24 @@ const std::vector<int> &ideogramLevels();
 // "human-ideogram-bands-<level>.tsv" inside dataDir.
 QString ideogramPath(const QString &dataDir, int level);
 
+// What becomes of a gap a table leaves between two bands (the 550-band table has a few).
+enum class TableGaps {
+    Shared, // each neighbour takes half of it (what the bundled problem sets were made with)
+    Kept,   // left open, for fillTableGaps
+};
+
 // Parses a table: '#' lines are comments, the first other line the column header, then one band per
 // line (chromosome, arm, band, iscn_start, iscn_stop, bp_start, bp_stop, stain), tab-separated.
-// Gaps between consecutive bands are shared out between the two neighbours. Throws KorvenError
-// naming the file (and line) for a missing file, a malformed line, an unknown stain, a missing
-// chromosome or a chromosome without a centromere.
-Ideogram parseIdeogram(const QString &path, int level);
+// Throws KorvenError naming the file (and line) for a missing file, a malformed line, an unknown
+// stain, a missing chromosome or a chromosome without a centromere.
+Ideogram parseIdeogram(const QString &path, int level, TableGaps gaps = TableGaps::Shared);
+
+// Fills each gap of `table` (parsed with its gaps kept) with what the other tables have there,
+// so every band keeps its own length: the bands of the next coarser table that lie in the gap,
+// cut to it (that table shares the finer one's ISCN units), else those of the next finer table.
+// A filling band keeps its name, so "p11.3" still spans its sub-bands and the filled part.
+// Throws KorvenError naming the chromosome and the gap when no table covers it.
+void fillTableGaps(Ideogram &table, const std::vector<const Ideogram *> &others);
 
 // Darkness of a stain, 0 (unstained) .. 1 (darkest): the ideogram layout's darkness of its name.
 double stainDensity(Stain stain);

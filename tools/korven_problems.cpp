@@ -84,16 +84,20 @@ Usage:
       a case folder, cell 1's karyogram with each abnormal chromosome labelled
       and, beside it, the ideograms it was made from with the breakpoints.
   korven-problems case KARYOTYPE --out CASES_DIR --name NAME [--level 400|550|850]
-                       [--seed N] [--cells N] [--note TEXT]...
+                       [--seed N] [--cells N] [--note TEXT]... [--note-ja TEXT]...
       Paints the cells of the karyotype (ISCN, e.g. 46,XX,t(11;22)(q23;q11.2)) and
       writes the case folder CASES_DIR/NAME: case.txt and the bitmaps of each
       cell's chromosomes laid out as a metaphase spread. A mosaic such as
       45,X[3]/46,XX[7] gets as many cells of each line as its counts say; any
-      other karyotype --cells cells (default 1). Level default 550, seed 1. The
-      folder is written whole or not at all; an existing one is refused.
+      other karyotype --cells cells (default 1). Level default 550, seed 1.
+      --note and --note-ja give the note shown with the answer in English and
+      in Japanese. A change too small for the level to show is warned about,
+      naming the level that shows it. The folder is written whole or not at
+      all; an existing one is refused.
   korven-problems make-cases --out CASES_DIR [--seed N]
       Writes the bundled cases (case-01, case-02, ...) under CASES_DIR,
-      replacing earlier folders of those names.
+      replacing earlier folders of those names. A case whose change its level
+      cannot show is refused.
   korven-problems karyotype TEXT
       Checks a karyotype written in ISCN (e.g. 47,XY,+21) and prints its normal
       form; exit code 1 with the reason when it is not a valid karyotype.
@@ -243,7 +247,7 @@ struct CaseArguments {
     QString karyotype, out, name;
     int level = 550, cells = 1;
     std::uint64_t seed = 1;
-    QStringList notes;
+    QStringList notes, notesJa;
 };
 
 int runCase(const QStringList &args, bool catalogue)
@@ -254,7 +258,8 @@ int runCase(const QStringList &args, bool catalogue)
         const QString &arg = args[i];
         const bool known = arg == QLatin1String("--out") || arg == QLatin1String("--seed")
                            || (!catalogue && (arg == QLatin1String("--name") || arg == QLatin1String("--level")
-                                              || arg == QLatin1String("--cells") || arg == QLatin1String("--note")));
+                                              || arg == QLatin1String("--cells") || arg == QLatin1String("--note")
+                                              || arg == QLatin1String("--note-ja")));
         if (!known) {
             if (catalogue || arg.startsWith(QLatin1String("--")) || !a.karyotype.isEmpty())
                 return usageError(QCoreApplication::translate("korven-problems", "%1: unknown argument '%2'").arg(command, arg));
@@ -271,6 +276,8 @@ int runCase(const QStringList &args, bool catalogue)
             a.name = value;
         else if (arg == QLatin1String("--note"))
             a.notes << value;
+        else if (arg == QLatin1String("--note-ja"))
+            a.notesJa << value;
         else if (arg == QLatin1String("--seed"))
             a.seed = value.toULongLong(&ok);
         else if (arg == QLatin1String("--cells"))
@@ -284,7 +291,7 @@ int runCase(const QStringList &args, bool catalogue)
         return usageError(QCoreApplication::translate("korven-problems", "%1: --out CASES_DIR is required").arg(command));
     QElapsedTimer timer;
     timer.start();
-    const std::vector<Ideogram> ideograms = loadIdeograms(tableFolder());
+    const std::vector<Ideogram> ideograms = loadCaseIdeograms(tableFolder());
     if (catalogue) {
         const int made = makeCaseCatalogue(a.out, a.seed, ideograms, readKaryotypeLines, 0, [](int done, int total, const QString &name) {
             if (done % 8 == 0 || done == total)
@@ -303,6 +310,9 @@ int runCase(const QStringList &args, bool catalogue)
     recipe.seed = a.seed;
     recipe.cells = a.cells;
     recipe.notes = a.notes;
+    recipe.notesJa = a.notesJa;
+    for (const HiddenChange &hidden : hiddenChanges(recipe.lines, recipe.level, ideograms))
+        say(stderr, QCoreApplication::translate("korven-problems", "warning: %1").arg(hiddenChangeWarning(hidden, recipe.level)));
     makeCase(recipe, ideograms, a.out, a.name);
     say(stdout, QCoreApplication::translate("korven-problems", "wrote %1 in %2 s")
                     .arg(QDir::toNativeSeparators(QDir(a.out).filePath(a.name))).arg(timer.elapsed() / 1000.0, 0, 'f', 2));
@@ -311,7 +321,7 @@ int runCase(const QStringList &args, bool catalogue)
 
 int runCheck(const QString &folder)
 {
-    const QStringList faults = isCaseFolder(folder) ? checkCase(folder, loadIdeograms(tableFolder()), readKaryotypeLines)
+    const QStringList faults = isCaseFolder(folder) ? checkCase(folder, loadCaseIdeograms(tableFolder()), readKaryotypeLines)
                                                     : problemFaults(folder);
     for (const QString &fault : faults)
         say(stdout, fault);
@@ -324,7 +334,7 @@ int runCheck(const QString &folder)
 
 int runSheet(const QString &folder, const QString &out)
 {
-    const QImage sheet = isCaseFolder(folder) ? drawCaseSheet(folder, loadIdeograms(tableFolder()), readKaryotypeLines)
+    const QImage sheet = isCaseFolder(folder) ? drawCaseSheet(folder, loadCaseIdeograms(tableFolder()), readKaryotypeLines)
                                               : drawKaryogramSheet(folder);
     writePicture(out, sheet, "PNG");
     say(stdout, QCoreApplication::translate("korven-problems", "wrote %1").arg(out));

@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QAbstractTableModel>
-#include <QChartView>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -129,10 +128,6 @@ TOKBottomDlg::TOKBottomDlg(QWidget *parent) : QDialog(parent)
     Chart1 = charts_.perTrial;
     Chart3 = charts_.perSlot;
     Chart2 = charts_.answerTime;
-    Series2 = charts_.perTrialLine;
-    Series3 = charts_.perSlotBars;
-    Series3Values = charts_.perSlotValues;
-    Series1 = charts_.answerTimeLine;
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));

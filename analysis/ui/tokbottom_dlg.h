@@ -6,18 +6,12 @@
 #include <QDate>
 #include <QDialog>
 
-class QBarSeries;
-class QBarSet;
-class QChart;
-class QChartView;
 class QFrame;
 class QLabel;
-class QLineSeries;
 class QPushButton;
 class QTableView;
 class QTableWidget;
 class QTextEdit;
-class QValueAxis;
 
 namespace korven {
 struct TrialStatistics;
@@ -33,13 +27,11 @@ public:
     QPushButton *OKBtn = nullptr;    // "Close"
     QPushButton *Button1 = nullptr;  // "Print"
     QPushButton *Button2 = nullptr;  // "Delete grades"
-    QChartView *Chart1 = nullptr;    // correct percentage per trial
-    QChartView *Chart3 = nullptr;    // correct percentage per slot
-    QChartView *Chart2 = nullptr;    // answer time per trial
-    QLineSeries *Series2 = nullptr;  // in Chart1
-    QBarSeries *Series3 = nullptr;   // in Chart3
-    QBarSet *Series3Values = nullptr;
-    QLineSeries *Series1 = nullptr;  // in Chart2
+    // The charts hold their series by name: "Series2" in Chart1, "Series3" in Chart3, "Series1"
+    // in Chart2.
+    korven::ui::ChartView *Chart1 = nullptr; // correct percentage per trial
+    korven::ui::ChartView *Chart3 = nullptr; // correct percentage per slot
+    korven::ui::ChartView *Chart2 = nullptr; // answer time per trial
     QFrame *Bevel1 = nullptr;
     QFrame *Bevel2 = nullptr;
     QLabel *Label6 = nullptr;        // today's text, or the no-results notice

@@ -5,6 +5,7 @@
 #include "cases/case_sources.h"
 #include "cases/ui/case_places.h"
 #include "cases/ui/source_ideograms.h"
+#include "app/language.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,7 +56,7 @@ void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vec
                                 const QString &given)
 {
     karyotypeLabel->setText(folder.karyotype);
-    noteLabel->setText(folder.notes.join(QLatin1Char('\n')));
+    noteLabel->setText(korven::caseNotes(folder, korven::currentLanguage() == korven::Language::Japanese).join(QLatin1Char('\n')));
     const std::optional<korven::iscn::Karyotype> truth = korven::iscn::parseKaryotype(folder.karyotype);
     const std::optional<korven::iscn::Karyotype> written = korven::iscn::parseKaryotype(given.trimmed());
     ideograms->setSources(truth && !truth->lines.isEmpty() ? korven::abnormalSources(truth->lines.front())

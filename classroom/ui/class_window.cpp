@@ -4,6 +4,7 @@
 #include "app/ui/korven_application.h"
 #include "app/ui/messages.h"
 #include "classroom/class_arguments.h"
+#include "classroom/class_chart.h"
 #include "classroom/class_csv.h"
 #include "classroom/class_print_layout.h"
 #include "cases/case_layout.h"
@@ -12,11 +13,6 @@
 #include "exercise/errors.h"
 #include "users/user_files.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -33,7 +29,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QScreen>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 namespace korven::ui {
@@ -101,31 +96,9 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
     big.setPixelSize(16);
     traineeLabel->setFont(big);
     charts = makeTrialCharts(chartPanel, QRect(), QRect(), QRect());
-    classChart = makeChart(chartPanel, QStringLiteral("ClassChart"), QRect(),
-                           tr("Class: percentage of correct per chromosome pair (all trials)"));
-    auto *pairs = new QBarCategoryAxis;
-    for (int pair = 1; pair <= PairCount; ++pair)
-        pairs->append(pair == SexPair ? QStringLiteral("XY") : pairText(pair)); // "X/Y" is cut short there
-    // A smaller type keeps the two-digit pairs whole in a chart of 23 bars.
-    QFont pairFont = chartFont();
-    pairFont.setPixelSize(8);
-    pairs->setLabelsFont(pairFont);
-    pairs->setLabelsColor(Qt::black);
-    pairs->setTitleText(tr("Chromosome pair"));
-    pairs->setTitleFont(chartFont());
-    pairs->setTitleBrush(Qt::black);
-    classChart->chart()->addAxis(pairs, Qt::AlignBottom);
-    auto *percent = makeAxis(classChart->chart(), Qt::AlignLeft, tr("percentage of correct answers(%)"));
-    setFixedRange(percent, 0, 100, 20);
-    auto *classBars = new QBarSeries;
-    classBars->setBarWidth(0.7);
-    classValues = new QBarSet(tr("Class"));
-    classValues->setColor(Qt::black);
-    classValues->setBorderColor(Qt::black);
-    classBars->append(classValues);
-    classChart->chart()->addSeries(classBars);
-    classBars->attachAxis(pairs);
-    classBars->attachAxis(percent);
+    classChart = new ChartView(chartPanel);
+    classChart->setObjectName(QStringLiteral("ClassChart"));
+    classChart->setChart(classPairChart(overview_));
 
     auto *grid = new QGridLayout(chartPanel);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -134,7 +107,7 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
     grid->addWidget(charts.perSlot, 1, 1);
     grid->addWidget(charts.answerTime, 2, 0);
     grid->addWidget(classChart, 2, 1);
-    for (QChartView *view : {charts.perTrial, charts.perSlot, charts.answerTime, classChart})
+    for (ChartView *view : {charts.perTrial, charts.perSlot, charts.answerTime, classChart})
         view->setMinimumSize(300, 170);
 
     // The trainee's trials and cases share the lower half, a tab each, so the window fits a low
@@ -256,15 +229,7 @@ void ClassWindow::showTraineeCases(const QString &id)
     }
 }
 
-void ClassWindow::fillClassChart()
-{
-    if (classValues->count() > 0)
-        classValues->remove(0, classValues->count());
-    if (overview_.trials == 0)
-        return;
-    const auto percentages = classPairPercentages(overview_);
-    classValues->append(QList<qreal>(percentages.begin(), percentages.end()));
-}
+void ClassWindow::fillClassChart() { classChart->setChart(classPairChart(overview_)); }
 
 void ClassWindow::chooseFolder()
 {

@@ -9,8 +9,6 @@
 #include <QDate>
 #include <QWidget>
 
-class QBarSet;
-class QChartView;
 class QLabel;
 class QLineEdit;
 class QPainter;
@@ -67,8 +65,7 @@ public:
     QWidget *chartPanel = nullptr; // the trainee's label and charts and the class chart
     QLabel *traineeLabel = nullptr;
     TrialCharts charts;
-    QChartView *classChart = nullptr;
-    QBarSet *classValues = nullptr;
+    ChartView *classChart = nullptr;        // its bars: "ClassBars"
     QTabWidget *traineeTabs = nullptr;      // "TraineeTabs": the trainee's trials and cases
     TraineeCasesView *casesView = nullptr;
 

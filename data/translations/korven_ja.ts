@@ -118,6 +118,10 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <source>there is no chromosome %1</source>
         <translation>染色体 %1 はありません</translation>
     </message>
+    <message>
+        <source>%1 keeps one centromere, not two</source>
+        <translation>%1 の動原体は 1 つで、2 つではありません</translation>
+    </message>
 </context>
 <context>
     <name>BmpWriter</name>
@@ -328,16 +332,44 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>%1: 核型 %2: %3</translation>
     </message>
     <message>
-        <source>%1: cell %2 holds %3 chromosomes that are not those of %4</source>
-        <translation>%1: 細胞 %2 の %3 本の染色体は %4 のものではありません</translation>
-    </message>
-    <message>
-        <source>%1: cell 1 is not of the karyotype&apos;s first line</source>
-        <translation>%1: 細胞 1 が核型の最初の系列のものではありません</translation>
-    </message>
-    <message>
         <source>%1: %2 cell(s) of line %3 where the karyotype counts %4</source>
         <translation>%1: 系列 %3 の細胞が %2 個ありますが、核型では %4 個です</translation>
+    </message>
+    <message>
+        <source>%1 is painted %2 % as long as its bands give</source>
+        <translation>%1 はバンドから求まる長さの %2 % の長さで描かれています</translation>
+    </message>
+    <message>
+        <source>cell 1 cannot be of line %1: the karyotype has %2 line(s)</source>
+        <translation>細胞 1 を系列 %1 にはできません: 核型の系列は %2 個です</translation>
+    </message>
+    <message>
+        <source>cell 1 cannot be of line %1, which counts no cell</source>
+        <translation>細胞 1 を系列 %1 にはできません: その系列の細胞数は 0 です</translation>
+    </message>
+    <message>
+        <source>%1 is smaller than %2 bands show (less than one band, or under 3 % of its chromosome)</source>
+        <translation>%1 は %2 バンドで見える大きさより小さい変化です(1 バンド未満、または染色体の 3 % 未満)</translation>
+    </message>
+    <message>
+        <source>%1; it shows at %2 bands</source>
+        <translation>%1。%2 バンドで見えます</translation>
+    </message>
+    <message>
+        <source>%1; no band level shows it (FISH or a microarray finds it)</source>
+        <translation>%1。どのバンドレベルでも見えません(FISH またはマイクロアレイで見つかります)</translation>
+    </message>
+    <message>
+        <source>%1: cell %2 holds %3 chromosomes that are not those of %4 (%5 chromosomes)</source>
+        <translation>%1: 細胞 %2 の %3 本の染色体は %4 のものではありません(%5 本)</translation>
+    </message>
+    <message>
+        <source>%1: cell %2 holds %3 chromosomes where its line counts %4</source>
+        <translation>%1: 細胞 %2 の染色体は %3 本ですが、その系列は %4 本です</translation>
+    </message>
+    <message>
+        <source>%1: cell %2: %3</source>
+        <translation>%1: 細胞 %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1840,8 +1872,8 @@ Please create it different ID.</source>
 <context>
     <name>TOKBottomDlg</name>
     <message>
-        <source>Answer time&lt;br&gt;&amp;nbsp;</source>
-        <translation>解答時間&lt;br&gt;&amp;nbsp;</translation>
+        <source>Answer time</source>
+        <translation>解答時間</translation>
     </message>
     <message>
         <source>Evaluation(KORVEN)</source>
@@ -1872,8 +1904,12 @@ Please create it different ID.</source>
         <translation>正答率(%)</translation>
     </message>
     <message>
-        <source>Percentage of correct per chromosomes&lt;br&gt;(correct traials/all trials)</source>
-        <translation>染色体ごとの正答率&lt;br&gt;(正解した試行/全試行)</translation>
+        <source>Percentage of correct per chromosomes</source>
+        <translation>染色体ごとの正答率</translation>
+    </message>
+    <message>
+        <source>(correct traials/all trials)</source>
+        <translation>(正解した試行/全試行)</translation>
     </message>
     <message>
         <source>Chromosome number</source>
@@ -2519,16 +2555,20 @@ Usage:
       a case folder, cell 1&apos;s karyogram with each abnormal chromosome labelled
       and, beside it, the ideograms it was made from with the breakpoints.
   korven-problems case KARYOTYPE --out CASES_DIR --name NAME [--level 400|550|850]
-                       [--seed N] [--cells N] [--note TEXT]...
+                       [--seed N] [--cells N] [--note TEXT]... [--note-ja TEXT]...
       Paints the cells of the karyotype (ISCN, e.g. 46,XX,t(11;22)(q23;q11.2)) and
       writes the case folder CASES_DIR/NAME: case.txt and the bitmaps of each
       cell&apos;s chromosomes laid out as a metaphase spread. A mosaic such as
       45,X[3]/46,XX[7] gets as many cells of each line as its counts say; any
-      other karyotype --cells cells (default 1). Level default 550, seed 1. The
-      folder is written whole or not at all; an existing one is refused.
+      other karyotype --cells cells (default 1). Level default 550, seed 1.
+      --note and --note-ja give the note shown with the answer in English and
+      in Japanese. A change too small for the level to show is warned about,
+      naming the level that shows it. The folder is written whole or not at
+      all; an existing one is refused.
   korven-problems make-cases --out CASES_DIR [--seed N]
       Writes the bundled cases (case-01, case-02, ...) under CASES_DIR,
-      replacing earlier folders of those names.
+      replacing earlier folders of those names. A case whose change its level
+      cannot show is refused.
   korven-problems karyotype TEXT
       Checks a karyotype written in ISCN (e.g. 47,XY,+21) and prints its normal
       form; exit code 1 with the reason when it is not a valid karyotype.
@@ -2589,16 +2629,18 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
       症例フォルダでは、細胞 1 の核型図(異常染色体にはラベル)と、その横に、
       もとになった染色体のイディオグラムと切断点を描きます。
   korven-problems case KARYOTYPE --out CASES_DIR --name NAME [--level 400|550|850]
-                       [--seed N] [--cells N] [--note TEXT]...
+                       [--seed N] [--cells N] [--note TEXT]... [--note-ja TEXT]...
       核型(ISCN、例: 46,XX,t(11;22)(q23;q11.2))の細胞を描き、症例フォルダ
       CASES_DIR/NAME を書き込みます: case.txt と、分裂像として並べた各細胞の
       染色体のビットマップです。45,X[3]/46,XX[7] のようなモザイクでは各系列の
       細胞を数のとおりに、それ以外の核型では --cells 個(既定 1)の細胞を作ります。
-      レベルの既定は 550、シードは 1。フォルダは丸ごと書き込むか、まったく書き込まない
+      レベルの既定は 550、シードは 1。--note と --note-ja は解答とともに表示する
+      注記(英語と日本語)です。そのレベルでは見えないほど小さな変化には、見える
+      レベルを示して警告します。フォルダは丸ごと書き込むか、まったく書き込まない
       かのどちらかです。既存のフォルダは拒否します。
   korven-problems make-cases --out CASES_DIR [--seed N]
       同梱の症例(case-01、case-02、...)を CASES_DIR の下に書き込みます。同じ名前の
-      以前のフォルダは置き換えます。
+      以前のフォルダは置き換えます。そのレベルでは変化が見えない症例は拒否します。
   korven-problems karyotype TEXT
       ISCN で書いた核型(例: 47,XY,+21)を検査し、その正規形を表示します。
       有効な核型でないときは理由を表示し、終了コード 1 を返します。
@@ -2693,6 +2735,10 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     <message>
         <source>note: %1</source>
         <translation>注: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>警告: %1</translation>
     </message>
 </context>
 <context>

@@ -1,24 +1,20 @@
 // The analysis dialog on a real record file: what each showing fills, the no-results state and
 // errors.
 #include "analysis/analysis_texts.h"
+#include "analysis/trial_chart_values.h"
 #include "analysis/ui/tokbottom_dlg.h"
 #include "app/ui/korven_application.h"
 #include "files/text_file.h"
 #include "exercise/ui/tform1.h"
+#include "support/chart_points.h"
 #include "support/window_fixture.h"
 #include "users/trial_records.h"
 #include "users/user_files.h"
 
-#include <QBarSet>
-#include <QGraphicsScene>
-#include <QGraphicsTextItem>
-#include <QChartView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
-#include <QValueAxis>
 #include <QtTest>
 
 #include <memory>
@@ -43,11 +39,9 @@ QString record(int trial, const QDate &date, const QString &problem, const QList
     return korven::formatTrialRecord(r);
 }
 
-QList<QPointF> points(QLineSeries *series) { return series->points(); }
-
-const QValueAxis *axis(QChartView *view, Qt::Orientation orientation)
+QList<QPointF> points(const korven::ui::ChartView *view, const char16_t *name)
 {
-    return qobject_cast<QValueAxis *>(view->chart()->axes(orientation).value(0));
+    return korven::test::seriesPoints(view, QString::fromUtf16(name));
 }
 
 } // namespace
@@ -91,12 +85,13 @@ private slots:
         for (int showing = 0; showing < 2; ++showing) {
             showAndHide();
             QCOMPARE(OKBottomDlg->Label1->text(), QStringLiteral("Evaluation of trainee1"));
-            QCOMPARE(points(OKBottomDlg->Series2),
+            QCOMPARE(points(OKBottomDlg->Chart1, korven::PerTrialSeriesName),
                      (QList<QPointF>{{0, 4500.0 / 46}, {1, 100}, {2, 4400.0 / 46}}));
-            QCOMPARE(points(OKBottomDlg->Series1), (QList<QPointF>{{0, 300}, {1, 120}, {2, 47}}));
-            QCOMPARE(OKBottomDlg->Series3Values->count(), 46);
-            QCOMPARE(OKBottomDlg->Series3Values->at(3), 100.0 / 3);
-            QCOMPARE(OKBottomDlg->Series3Values->at(45), 200.0 / 3);
+            QCOMPARE(points(OKBottomDlg->Chart2, korven::AnswerTimeSeriesName), (QList<QPointF>{{0, 300}, {1, 120}, {2, 47}}));
+            const QList<QPointF> bars = points(OKBottomDlg->Chart3, korven::PerSlotSeriesName);
+            QCOMPARE(bars.size(), 46);
+            QCOMPARE(bars.at(3), QPointF(3, 100.0 / 3));
+            QCOMPARE(bars.at(45), QPointF(45, 200.0 / 3));
             QVERIFY(OKBottomDlg->Label6->text().startsWith(
                 QStringLiteral("Today's evaluation (%1)  You have trained 2 times.\n\n"
                                "Weak point of chromosome of today (1miss / 2trials)\n 3\n\n")
@@ -107,11 +102,11 @@ private slots:
                      QStringLiteral("Question number which it is easy to get a wrong most\n\n　　　　　001 (Normal, female)"));
             QCOMPARE(OKBottomDlg->Label6->pos(), QPoint(440, 56));
             // Every point lies inside the axes' ranges (the time axis starts at 48 seconds).
-            const QValueAxis *trials = axis(OKBottomDlg->Chart1, Qt::Horizontal);
-            QVERIFY(trials->min() <= 0 && trials->max() >= 2);
-            const QValueAxis *seconds = axis(OKBottomDlg->Chart2, Qt::Vertical);
-            QCOMPARE(seconds->min(), 48.0);
-            QVERIFY(seconds->max() >= 300);
+            const korven::ChartAxis &trials = OKBottomDlg->Chart1->chart().x;
+            QVERIFY(trials.min <= 0 && trials.max >= 2);
+            const korven::ChartAxis &seconds = OKBottomDlg->Chart2->chart().y;
+            QCOMPARE(seconds.min, 48.0);
+            QVERIFY(seconds.max >= 300);
         }
         // The hidden grid holds the file's fields, the header row left empty.
         QAbstractItemModel *grid = OKBottomDlg->StringGrid1->model();
@@ -131,9 +126,9 @@ private slots:
         QCOMPARE(OKBottomDlg->Label6->text(), korven::noResultsNotice());
         QCOMPARE(OKBottomDlg->Label2->text(), QStringLiteral("correct 0 time / All trials 0 time"));
         QCOMPARE(OKBottomDlg->Label3->text(), QString());
-        QCOMPARE(OKBottomDlg->Series2->count(), 0);
-        QCOMPARE(OKBottomDlg->Series1->count(), 0);
-        QCOMPARE(OKBottomDlg->Series3Values->count(), 0);
+        QCOMPARE(points(OKBottomDlg->Chart1, korven::PerTrialSeriesName), QList<QPointF>());
+        QCOMPARE(points(OKBottomDlg->Chart2, korven::AnswerTimeSeriesName), QList<QPointF>());
+        QCOMPARE(points(OKBottomDlg->Chart3, korven::PerSlotSeriesName), QList<QPointF>());
         QCOMPARE(OKBottomDlg->focusWidget(), OKBottomDlg->OKBtn);
         QVERIFY(fx->errors().isEmpty());
         OKBottomDlg->hide();
@@ -175,31 +170,23 @@ private slots:
         QVERIFY2(label2->height() >= needed, qPrintable(QStringLiteral("%1 < %2").arg(label2->height()).arg(needed)));
     }
 
-    // Every axis title is drawn whole (not elided) and inside its chart.
-    void axisTitlesWhole()
+    // Every title is drawn whole: inside its chart and clear of the plot (the percentage titles
+    // are longer than the plots are high on one line).
+    void titlesWhole()
     {
         writeRecords({record(0, Day, "001", {3}, 300), record(1, Day, "002", {}, 120)});
-        OKBottomDlg->show();
-        QVERIFY(QTest::qWaitForWindowExposed(OKBottomDlg, 60000));
-        for (QChartView *view : {OKBottomDlg->Chart1, OKBottomDlg->Chart3, OKBottomDlg->Chart2}) {
-            for (const QAbstractAxis *axis : view->chart()->axes()) {
-                const QString title = QString(axis->titleText()).replace(QStringLiteral("<br>"), QStringLiteral(" "));
-                const QGraphicsTextItem *shown = nullptr;
-                for (QGraphicsItem *item : view->scene()->items()) {
-                    auto *text = dynamic_cast<QGraphicsTextItem *>(item);
-                    // The title drawn whole, else the one cut short (to show it in the failure).
-                    if (!text || !text->isVisible() || !text->toPlainText().simplified().startsWith(title.left(5)))
-                        continue;
-                    if (!shown || text->toPlainText().simplified() == title)
-                        shown = text;
-                }
+        showAndHide();
+        for (korven::ui::ChartView *view : {OKBottomDlg->Chart1, OKBottomDlg->Chart3, OKBottomDlg->Chart2}) {
+            const korven::ui::ChartLayout layout = view->layout(view->rect());
+            const QList<QPair<QString, QRectF>> titles{{view->chart().title, layout.title},
+                                                       {view->chart().x.title, layout.bottomTitle},
+                                                       {view->chart().y.title, layout.leftTitle}};
+            for (const auto &[title, box] : titles) {
                 const QString where = view->objectName() + QStringLiteral(": ") + title;
-                QVERIFY2(shown, qPrintable(where));
-                QCOMPARE(shown->toPlainText().simplified(), title);
-                QVERIFY2(QRectF(view->rect()).contains(shown->sceneBoundingRect()), qPrintable(where));
+                QVERIFY2(!box.isEmpty() && QRectF(view->rect()).contains(box), qPrintable(where));
+                QVERIFY2(!box.intersects(layout.plot), qPrintable(where));
             }
         }
-        OKBottomDlg->hide();
     }
 
     // A file that cannot be read or a field that does not convert is reported with the file,
@@ -231,7 +218,7 @@ private slots:
         QVERIFY2(message.contains(QDir::toNativeSeparators(path) + where), qPrintable(message));
         QCOMPARE(OKBottomDlg->Label1->text(), QStringLiteral("Evaluation of trainee1"));
         QCOMPARE(OKBottomDlg->Label2->text(), before);
-        QCOMPARE(OKBottomDlg->Series2->count(), 0);
+        QCOMPARE(points(OKBottomDlg->Chart1, korven::PerTrialSeriesName), QList<QPointF>());
     }
 };
 

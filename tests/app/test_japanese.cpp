@@ -1,5 +1,6 @@
 // The Japanese interface: every window speaks Japanese, Qt's own dialogs too, and the files a
 // trial writes are the same bytes as under English.
+#include "analysis/ui/chart_view.h"
 #include "analysis/ui/delete_results_dlgs.h"
 #include "analysis/ui/tokbottom_dlg.h"
 #include "analysis/ui/tpages_dlg.h"
@@ -21,10 +22,7 @@
 #include "users/ui/tpassword_dlg.h"
 #include "users/user_files.h"
 
-#include <QAbstractAxis>
 #include <QAbstractButton>
-#include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,11 +95,8 @@ QStringList englishLeft(QWidget *window, const QStringList &data = {})
             }
         }
     }
-    for (auto *view : window->findChildren<QChartView *>()) {
-        texts << view->chart()->title();
-        for (QAbstractAxis *axis : view->chart()->axes())
-            texts << axis->titleText();
-    }
+    for (auto *view : window->findChildren<korven::ui::ChartView *>())
+        texts << view->chart().title << view->chart().x.title << view->chart().y.title;
     QStringList left;
     for (QString text : texts) {
         for (const QString &name : data)

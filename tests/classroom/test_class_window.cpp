@@ -1,5 +1,6 @@
 // The class overview window offscreen on a crafted Result folder: sorting, filtering, the marks,
 // the selected trainee's charts, the class chart, export and printing.
+#include "analysis/trial_chart_values.h"
 #include "analysis/ui/current_printer.h"
 #include "app/ui/korven_application.h"
 #include "app/ui/messages.h"
@@ -13,11 +14,8 @@
 #include "exercise/errors.h"
 #include "users/id_rules.h"
 
-#include <QBarSet>
-#include <QChartView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -28,6 +26,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "support/chart_points.h"
 #include "support/file_bytes.h"
 
 using namespace korven;
@@ -53,6 +52,15 @@ class TestClassWindow : public QObject {
     std::unique_ptr<ClassFolder> fx;
     std::unique_ptr<ClassWindow> window;
     QStringList messages;
+
+    QList<QPointF> perTrial() const
+    {
+        return korven::test::seriesPoints(window->charts.perTrial, QString::fromUtf16(PerTrialSeriesName));
+    }
+    QList<QPointF> perSlot() const
+    {
+        return korven::test::seriesPoints(window->charts.perSlot, QString::fromUtf16(PerSlotSeriesName));
+    }
 
 private slots:
     void initTestCase()
@@ -141,18 +149,18 @@ private slots:
         QCOMPARE(window->table->model()->index(2, ClassTableModel::MeanScore).data().toString(), QStringLiteral("96.4"));
 
         window->selectRow(2); // alice
-        QCOMPARE(window->charts.perTrialLine->points(),
-                 (QList<QPointF>{{0, 100.0}, {1, 4300.0 / 46}, {2, 4400.0 / 46}}));
-        QCOMPARE(window->charts.answerTimeLine->points(), (QList<QPointF>{{0, 300}, {1, 120}, {2, 90}}));
-        QCOMPARE(window->charts.perSlotValues->count(), 46);
-        QCOMPARE(window->charts.perSlotValues->at(0), 200.0 / 3);
+        QCOMPARE(perTrial(), (QList<QPointF>{{0, 100.0}, {1, 4300.0 / 46}, {2, 4400.0 / 46}}));
+        QCOMPARE(korven::test::seriesPoints(window->charts.answerTime, QString::fromUtf16(AnswerTimeSeriesName)),
+                 (QList<QPointF>{{0, 300}, {1, 120}, {2, 90}}));
+        QCOMPARE(perSlot().size(), 46);
+        QCOMPARE(perSlot().at(0), QPointF(0, 200.0 / 3));
         QVERIFY(window->traineeLabel->text().contains(QStringLiteral("alice")));
 
         // A trainee without a readable file empties the charts again.
         window->table->sortByColumn(ClassTableModel::Id, Qt::AscendingOrder);
         window->selectRow(int(idsShown(window->table).indexOf(QStringLiteral("eve"))));
-        QCOMPARE(window->charts.perTrialLine->count(), 0);
-        QCOMPARE(window->charts.perSlotValues->count(), 0);
+        QCOMPARE(perTrial(), QList<QPointF>());
+        QCOMPARE(perSlot(), QList<QPointF>());
     }
 
     void sortKeysFollowTheColumns_data()
@@ -209,8 +217,10 @@ private slots:
 
     void classChartHasEveryPair()
     {
-        QCOMPARE(window->classValues->count(), PairCount);
-        QCOMPARE(window->classValues->at(22), 9 * 100.0 / 14);
+        const QList<QPointF> bars = korven::test::seriesPoints(window->classChart, QStringLiteral("ClassBars"));
+        QCOMPARE(bars.size(), PairCount);
+        QCOMPARE(bars.at(22), QPointF(22, 9 * 100.0 / 14));
+        QCOMPARE(window->classChart->chart().x.categories.size(), PairCount);
     }
 
     void exportsAndRefusals()
