@@ -4,7 +4,9 @@
 #include "app/program_folder.h"
 #include "app/ui/korven_application.h"
 #include "app/ui/program_icon.h"
+#include "app/ui/front_request.h"
 #include "app/ui/window_set.h"
+#include "files/console.h"
 #include "users/locks.h"
 
 #include <QCoreApplication>
@@ -15,8 +17,6 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -26,16 +26,11 @@ void printTo(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-// True when what goes to standard error is read by someone: a terminal, or a program reading a
-// pipe. A start from the desktop's menu writes it to a log, /dev/null or the journal instead.
-bool standardErrorIsRead()
-{
-    struct stat st;
-    return ::isatty(STDERR_FILENO) || (::fstat(STDERR_FILENO, &st) == 0 && S_ISFIFO(st.st_mode));
-}
-
 bool displayAvailable()
 {
+#ifdef Q_OS_WIN
+    return true; // the desktop is always there
+#endif
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
@@ -46,38 +41,44 @@ int main(int argc, char *argv[])
 {
     // The command line and the single-copy check already speak the interface language, without
     // needing a display: a core application carries the translation until the windows' one exists.
+    korven::fs::attachStartingConsole();
     std::unique_ptr<QLockFile> lock;
+    QString lockFolder;
     QString refusal; // why this start ends, for a message box as well
     {
         QCoreApplication early(argc, argv);
         korven::installTranslations(korven::languageFromEnvironment());
-        QStringList arguments;
-        for (int i = 1; i < argc; ++i)
-            arguments << QString::fromLocal8Bit(argv[i]);
+        // Qt's own arguments are the system's wide-character ones on Windows, whatever the code page.
+        const QStringList arguments = early.arguments().mid(1);
         const korven::CommandLine line = korven::parseCommandLine(QStringLiteral("korven"), arguments);
         if (line.action != korven::CommandLine::Run) {
             printTo(line.action == korven::CommandLine::Print ? stdout : stderr, line.text);
             return line.exitCode;
         }
 
-        // One copy per desktop user: the lock lies in the user's runtime folder. A second start ends
-        // at once with exit code 1, shows no window and says why on standard error. A lock left by a
-        // crashed copy is taken over (its process is gone), as is a broken one.
-        const QString lockFolder = korven::instanceLockFolder();
+        // One copy per desktop user: the lock lies in the user's runtime folder. A second start brings
+        // the running copy's window to the front, ends at once with exit code 1, shows no window of
+        // its own and says why on standard error. A lock left by a crashed copy is taken over (its
+        // process is gone), as is a broken one.
+        lockFolder = korven::instanceLockFolder();
         lock = std::make_unique<QLockFile>(korven::instanceLockPath(lockFolder));
         const korven::LockAttempt attempt = lockFolder.isEmpty()
             ? korven::LockAttempt{korven::LockOutcome::Failed, {},
                                   QCoreApplication::translate("korven", "no folder of this user's own for it in %1").arg(QDir::tempPath())}
             : korven::takeInstanceLock(*lock);
-        if (attempt.outcome == korven::LockOutcome::Held)
-            refusal = QCoreApplication::translate("korven", "korven: another copy of KORVEN is running (process %1); "
-                                                  "this one ends.\n")
-                          .arg(attempt.holder.pid);
+        if (attempt.outcome == korven::LockOutcome::Held) {
+            printTo(stderr, QCoreApplication::translate("korven", "korven: another copy of KORVEN is running (process %1); "
+                                                        "this one ends.\n")
+                                .arg(attempt.holder.pid));
+            korven::fs::allowToFront(attempt.holder.pid);
+            korven::requestFront(lockFolder);
+            return 1;
+        }
         if (attempt.outcome == korven::LockOutcome::Failed)
             refusal = QCoreApplication::translate("korven", "korven: cannot take the single-copy lock: %1.\n").arg(attempt.reason);
         if (!refusal.isEmpty()) {
             printTo(stderr, refusal);
-            if (standardErrorIsRead() || !displayAvailable())
+            if (korven::fs::standardErrorIsRead() || !displayAvailable())
                 return 1;
         }
         korven::removeTranslations();
@@ -101,6 +102,7 @@ int main(int argc, char *argv[])
 
     if (!korven::ui::guarded([] { korven::ui::createWindowSet(); }))
         return 0;
+    korven::ui::FrontWatcher front(lockFolder);
     korven::ui::guarded([] { korven::ui::showFirstWindow(); });
     const int code = app.exec();
     korven::ui::destroyWindowSet();

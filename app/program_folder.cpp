@@ -6,8 +6,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include "files/file_system.h"
 
 namespace korven {
 
@@ -80,8 +79,14 @@ Locations locations()
 {
     // The generic data location honours XDG_DATA_HOME; the program's own name is added here so
     // that it does not depend on the organisation and application names set at start-up.
+    // (%LOCALAPPDATA% on Windows, where the folder is named as the program is.)
+#ifdef Q_OS_WIN
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                             + QStringLiteral("/KORVEN");
+#else
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                              + QStringLiteral("/korven");
+#endif
     const QString executableFolder =
         overrideFolder().isEmpty() ? QCoreApplication::applicationDirPath() : overrideFolder();
     return resolveLocations(executableFolder, qEnvironmentVariable("KORVEN_DATA"), userData);
@@ -107,7 +112,7 @@ QString imagesFile(const QString &fileName)
 }
 
 // Without a runtime folder: a folder of this user's alone in the temporary folder
-// ("korven-<uid>", mode 0700), never one shared by all users; empty when that folder is another
+// ("korven-<user>", private), never one shared by all users; empty when that folder is another
 // user's, and the lock then fails with its reason.
 QString instanceLockFolder()
 {
@@ -115,13 +120,8 @@ QString instanceLockFolder()
                                ? QString() : QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (!folder.isEmpty())
         return folder;
-    const QString own = QDir::tempPath() + QStringLiteral("/korven-") + QString::number(::getuid());
-    ::mkdir(QFile::encodeName(own).constData(), 0700); // or there already: checked below
-    struct stat st;
-    // Another user's folder (or a link) of that name would share the lock again: none then.
-    if (::lstat(QFile::encodeName(own).constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
-        return QString();
-    return own;
+    const QString own = QDir::tempPath() + QStringLiteral("/korven-") + fs::userTag();
+    return fs::ownPrivateFolder(own) ? own : QString();
 }
 
 } // namespace korven

@@ -7,6 +7,7 @@
 #include "app/ui/program_icon.h"
 #include "classroom/class_command.h"
 #include "classroom/ui/class_window.h"
+#include "files/console.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,16 +28,15 @@ QStringList classCasesFolders(const QString &resultFolder)
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    korven::fs::attachStartingConsole();
     korven::ClassArguments parsed;
     {
         // The usage, the argument faults and the CSV export speak the interface language and
         // need no display; the window's application takes the translation over below.
         QCoreApplication early(argc, argv);
         korven::installTranslations(korven::languageFromEnvironment());
-        parsed = korven::parseClassArguments(arguments);
+        // Qt's own arguments are the system's wide-character ones on Windows, whatever the code page.
+        parsed = korven::parseClassArguments(early.arguments().mid(1));
         if (parsed.mode == korven::ClassArguments::Mode::Help) {
             std::fputs(korven::classUsage().toLocal8Bit().constData(), stdout);
             return 0;

@@ -1,6 +1,7 @@
 #include "files/file_errors.h"
 
 #include "exercise/errors.h"
+#include "files/file_system.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,8 +9,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace korven {
 
@@ -32,7 +31,9 @@ constexpr Cause Causes[] = {
     {ENOTDIR, QT_TRANSLATE_NOOP("FileErrors", "A part of the path is not a folder")},
     {EISDIR, QT_TRANSLATE_NOOP("FileErrors", "It is a folder")},
     {ENOSPC, QT_TRANSLATE_NOOP("FileErrors", "No space left on device")},
+#ifdef EDQUOT
     {EDQUOT, QT_TRANSLATE_NOOP("FileErrors", "Disk quota exceeded")},
+#endif
     {EROFS, QT_TRANSLATE_NOOP("FileErrors", "Read-only file system")},
     {EFBIG, QT_TRANSLATE_NOOP("FileErrors", "File too large")},
     {ENAMETOOLONG, QT_TRANSLATE_NOOP("FileErrors", "File name too long")},
@@ -59,48 +60,45 @@ QString fileErrorText(int error)
 
 QString entryFault(const QString &path, EntryKind kind)
 {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st;
-    if (::stat(name.constData(), &st) != 0) {
-        const int error = errno;
+    const fs::EntryStatus status = fs::followedStatus(path);
+    if (const int error = status.error) {
         if (error == ENOENT)
             return kind == EntryKind::Folder ? translated(QT_TRANSLATE_NOOP("FileErrors", "no such folder"))
                                              : translated(QT_TRANSLATE_NOOP("FileErrors", "missing"));
         return fileErrorText(error);
     }
     if (kind == EntryKind::Folder) {
-        if (!S_ISDIR(st.st_mode))
+        if (status.type != fs::EntryType::Folder)
             return translated(QT_TRANSLATE_NOOP("FileErrors", "a file, not a folder"));
-        if (::access(name.constData(), R_OK | X_OK) != 0)
-            return fileErrorText(errno);
+        if (const int error = fs::readAccess(path, true))
+            return fileErrorText(error);
         return {};
     }
-    if (S_ISDIR(st.st_mode))
+    if (status.type == fs::EntryType::Folder)
         return translated(QT_TRANSLATE_NOOP("FileErrors", "a folder, not a file"));
-    if (!S_ISREG(st.st_mode))
+    if (status.type != fs::EntryType::File)
         return translated(QT_TRANSLATE_NOOP("FileErrors", "not a regular file"));
-    if (::access(name.constData(), R_OK) != 0)
-        return fileErrorText(errno);
+    if (const int error = fs::readAccess(path, false))
+        return fileErrorText(error);
     return {};
 }
 
 void makeFolders(const QString &path)
 {
     const QString absolute = QDir(path).absolutePath();
-    if (::mkdir(QFile::encodeName(absolute).constData(), 0777) == 0)
+    int error = fs::makeFolder(absolute);
+    if (error == 0)
         return;
-    int error = errno;
     if (error == ENOENT) { // a parent is missing: it first, then this one
         const QString parent = QDir::cleanPath(absolute + QStringLiteral("/.."));
         if (parent != absolute)
             makeFolders(parent);
-        if (::mkdir(QFile::encodeName(absolute).constData(), 0777) == 0)
+        error = fs::makeFolder(absolute);
+        if (error == 0)
             return;
-        error = errno;
     }
-    struct stat st;
-    if (error == EEXIST && ::stat(QFile::encodeName(absolute).constData(), &st) == 0) {
-        if (S_ISDIR(st.st_mode))
+    if (const fs::EntryStatus status = fs::followedStatus(absolute); error == EEXIST && status.error == 0) {
+        if (status.type == fs::EntryType::Folder)
             return;
         throw KorvenError(QCoreApplication::translate("FileErrors", "Cannot create the folder %1: a file of that name is in the way")
                               .arg(shown(absolute)));
@@ -110,8 +108,8 @@ void makeFolders(const QString &path)
 
 void renameEntry(const QString &from, const QString &to)
 {
-    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        throw KorvenError(QCoreApplication::translate("FileErrors", "Cannot move %1 to %2: %3").arg(shown(from), shown(to), fileErrorText(errno)));
+    if (const int error = fs::replaceFile(from, to))
+        throw KorvenError(QCoreApplication::translate("FileErrors", "Cannot move %1 to %2: %3").arg(shown(from), shown(to), fileErrorText(error)));
 }
 
 } // namespace korven

@@ -2,6 +2,7 @@
 
 #include "exercise/errors.h"
 #include "files/file_errors.h"
+#include "files/file_system.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,9 +15,6 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace korven {
 
@@ -38,46 +36,20 @@ QString openCause(const QString &path, int error)
     return causeOf(error);
 }
 
-// A file descriptor closed when it goes out of scope.
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    ~Fd() { reset(); }
-    int get() const { return fd_; }
-    void reset(int fd = -1)
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
-    // Closes now and reports the close's own failure (a late write error on some file systems).
-    int closeChecked()
-    {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result == 0 ? 0 : errno;
-    }
-
-private:
-    int fd_;
-};
-
 bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
-QString notRegular(const QString &path, mode_t mode)
+QString notRegular(const QString &path, fs::EntryType type)
 {
     QString what = QCoreApplication::translate("TextFile", "not a regular file");
-    if (S_ISLNK(mode))
+    if (type == fs::EntryType::Link)
         what = QCoreApplication::translate("TextFile", "a symbolic link");
-    else if (S_ISDIR(mode))
+    else if (type == fs::EntryType::Folder)
         what = QCoreApplication::translate("TextFile", "a folder");
-    else if (S_ISFIFO(mode))
+    else if (type == fs::EntryType::Pipe)
         what = QCoreApplication::translate("TextFile", "a pipe (FIFO)");
-    else if (S_ISCHR(mode) || S_ISBLK(mode))
+    else if (type == fs::EntryType::Device)
         what = QCoreApplication::translate("TextFile", "a device");
-    else if (S_ISSOCK(mode))
+    else if (type == fs::EntryType::Socket)
         what = QCoreApplication::translate("TextFile", "a socket");
     return QCoreApplication::translate("TextFile", "%1 is %2, not a regular file; it was left alone.").arg(shown(path), what);
 }
@@ -88,29 +60,18 @@ const char *const CannotAppend = QT_TRANSLATE_NOOP("TextFile", "Cannot append to
 
 // Opens a regular file without following a symbolic link and without blocking on a FIFO.
 // Throws KorvenError naming the file otherwise; `cannot` is the sentence for any other refusal.
-int openRegular(const QString &path, int flags, struct stat &st, const char *cannot)
+void openRegular(fs::NativeFile &file, const QString &path, fs::NativeFile::Mode mode, const char *cannot)
 {
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        if (error == ENOENT && QFileInfo(QFileInfo(path).absolutePath()).isDir())
-            throw KorvenError(QCoreApplication::translate("TextFile", "File not found: %1").arg(shown(path)));
-        if (error == ENOENT)
-            throw KorvenError(QCoreApplication::translate("TextFile", "File not found: %1; %2.").arg(shown(path), openCause(path, error)));
-        struct stat lst;
-        if ((error == ELOOP || error == ENXIO || error == EISDIR) && ::lstat(name.constData(), &lst) == 0)
-            throw KorvenError(notRegular(path, lst.st_mode));
+    fs::EntryType found = fs::EntryType::Other;
+    const int error = file.openExisting(path, mode, &found);
+    if (error == fs::NativeFile::NotRegular)
+        throw KorvenError(notRegular(path, found));
+    if (error == ENOENT && QFileInfo(QFileInfo(path).absolutePath()).isDir())
+        throw KorvenError(QCoreApplication::translate("TextFile", "File not found: %1").arg(shown(path)));
+    if (error == ENOENT)
+        throw KorvenError(QCoreApplication::translate("TextFile", "File not found: %1; %2.").arg(shown(path), openCause(path, error)));
+    if (error != 0)
         throw KorvenError(QCoreApplication::translate("TextFile", cannot).arg(shown(path), causeOf(error)));
-    }
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const mode_t mode = st.st_mode;
-        ::close(fd);
-        throw KorvenError(notRegular(path, mode));
-    }
-    // The descriptor blocks again from here on: it is a regular file.
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
 }
 
 QString tooLarge(const QString &path, qint64 size, qint64 maxBytes)
@@ -143,13 +104,12 @@ void removeTemporaries(const QString &folder, qint64 minAgeSeconds)
 {
     const QStringList entries = QDir(folder).entryList({TemporaryPrefix + u'*'},
                                                        QDir::Files | QDir::Hidden | QDir::System);
-    const time_t now = ::time(nullptr);
+    const qint64 now = ::time(nullptr);
     for (const QString &entry : entries) {
-        struct stat st;
-        const QByteArray name = QFile::encodeName(folder + u'/' + entry);
-        if (isTemporaryName(entry) && ::lstat(name.constData(), &st) == 0 && S_ISREG(st.st_mode)
-            && now - st.st_mtime >= minAgeSeconds)
-            ::unlink(name.constData());
+        const QString name = folder + u'/' + entry;
+        const fs::EntryStatus status = fs::entryStatus(name);
+        if (isTemporaryName(entry) && status.type == fs::EntryType::File && now - status.modified >= minAgeSeconds)
+            fs::removeFile(name);
     }
 }
 
@@ -157,11 +117,7 @@ void removeTemporaries(const QString &folder, qint64 minAgeSeconds)
 
 void flushFolder(const QString &folder)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd); // the renames are done; a failure here cannot undo or improve them
-        ::close(fd);
-    }
+    fs::flushFolder(folder);
 }
 
 QByteArray toCp932(const QString &text)
@@ -187,21 +143,18 @@ namespace {
 template <typename Start, typename Take>
 void readChunks(const QString &path, qint64 maxBytes, Start start, Take take)
 {
-    struct stat st;
-    Fd fd(openRegular(path, O_RDONLY, st, CannotOpen));
-    if (st.st_size > maxBytes)
-        throw KorvenError(tooLarge(path, st.st_size, maxBytes));
-    start(qint64(st.st_size));
+    fs::NativeFile file;
+    openRegular(file, path, fs::NativeFile::Mode::Read, CannotOpen);
+    const qint64 size = file.size();
+    if (size > maxBytes)
+        throw KorvenError(tooLarge(path, size, maxBytes));
+    start(qMax<qint64>(size, 0));
     char buffer[64 * 1024];
     qint64 total = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno;
-            throw KorvenError(QCoreApplication::translate("TextFile", "Cannot read %1: %2").arg(shown(path), causeOf(error)));
-        }
+        const qint64 n = file.read(buffer, sizeof buffer);
+        if (n < 0)
+            throw KorvenError(QCoreApplication::translate("TextFile", "Cannot read %1: %2").arg(shown(path), causeOf(file.error())));
         if (n == 0)
             break;
         total += n;
@@ -223,9 +176,12 @@ QByteArray readRegularFile(const QString &path, qint64 maxBytes)
 
 qint64 regularFileSize(const QString &path)
 {
-    struct stat st;
-    Fd fd(openRegular(path, O_RDONLY, st, CannotOpen));
-    return st.st_size;
+    fs::NativeFile file;
+    openRegular(file, path, fs::NativeFile::Mode::Read, CannotOpen);
+    const qint64 size = file.size();
+    if (size < 0)
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot read %1: %2").arg(shown(path), causeOf(file.error())));
+    return size;
 }
 
 QStringList splitDecodedLines(const QString &text)
@@ -395,50 +351,48 @@ void writeFileAtomically(const QString &path, const std::function<void(const Byt
 {
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
-    const QByteArray target = QFile::encodeName(path);
 
     // Only a regular file (or nothing) is replaced; anything else stays as it is.
-    struct stat old;
-    const bool exists = ::lstat(target.constData(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode))
-        throw KorvenError(notRegular(path, old.st_mode));
+    const fs::EntryStatus old = fs::entryStatus(path);
+    const bool exists = old.error == 0;
+    if (exists && old.type != fs::EntryType::File)
+        throw KorvenError(notRegular(path, old.type));
 
     removeTemporaries(folder, AbandonedTemporarySeconds);
 
-    const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : exists ? (old.st_mode & 07777) : 0666;
+    const bool ownerOnly = access == FileAccess::OwnerOnly;
+    const int mode = ownerOnly ? 0600 : exists ? old.posixMode : 0666;
     static const char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray temporary;
-    int raw = -1;
-    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
-        temporary = QFile::encodeName(folder + u'/' + TemporaryPrefix);
+    QString temporary;
+    fs::NativeFile file;
+    int openError = EEXIST;
+    for (int attempt = 0; attempt < 100 && openError == EEXIST; ++attempt) {
+        temporary = folder + u'/' + TemporaryPrefix;
         for (int i = 0; i < TemporarySuffixLength; ++i)
-            temporary += Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
-        raw = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (raw < 0 && errno != EEXIST)
-            break;
+            temporary += QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))]);
+        openError = file.createNew(temporary, mode, ownerOnly);
     }
-    if (raw < 0) {
-        const int error = errno;
-        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot write %1: %2").arg(shown(path), openCause(path, error)));
-    }
-    Fd fd(raw);
-    if (exists || access == FileAccess::OwnerOnly)
-        ::fchmod(fd.get(), mode); // the umask may have narrowed it
+    if (openError != 0)
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot write %1: %2").arg(shown(path), openCause(path, openError)));
+    if (exists || ownerOnly)
+        file.setPosixMode(mode); // the umask may have narrowed it
 
+    auto discard = [&] {
+        if (file.isOpen())
+            file.close();
+        fs::removeFile(temporary);
+    };
     auto fail = [&](int error) {
-        fd.reset();
-        ::unlink(temporary.constData());
+        discard();
         throw KorvenError(QCoreApplication::translate("TextFile", "Cannot write %1: %2").arg(shown(path), causeOf(error)));
     };
     auto put = [&](const QByteArray &chunk) {
         const char *data = chunk.constData();
         qint64 left = chunk.size();
         while (left > 0) {
-            const ssize_t n = ::write(fd.get(), data, size_t(left));
-            if (n < 0 && errno == EINTR)
-                continue;
+            const qint64 n = file.write(data, left);
             if (n <= 0)
-                fail(n < 0 ? errno : EIO);
+                fail(n < 0 ? file.error() : EIO);
             data += n;
             left -= n;
         }
@@ -446,19 +400,18 @@ void writeFileAtomically(const QString &path, const std::function<void(const Byt
     try {
         produce(put);
     } catch (...) {
-        if (fd.get() >= 0) {
-            fd.reset();
-            ::unlink(temporary.constData());
-        }
+        if (file.isOpen())
+            discard();
         throw;
     }
+    // The data is on disk before the new file takes the old one's place.
     const bool flushed = durability == Durability::Flushed;
-    if (flushed && ::fsync(fd.get()) != 0)
-        fail(errno);
-    if (const int error = fd.closeChecked())
+    if (flushed && file.sync() != 0)
+        fail(file.error());
+    if (const int error = file.close())
         fail(error);
-    if (::rename(temporary.constData(), target.constData()) != 0)
-        fail(errno);
+    if (const int error = fs::replaceFile(temporary, path))
+        fail(error);
     if (flushed)
         flushFolder(folder);
 }
@@ -475,41 +428,47 @@ QByteArray linesToCp932(const QStringList &lines)
 
 void appendToFile(const QString &path, const QByteArray &bytes, qint64 dropTail)
 {
-    struct stat st;
-    Fd fd(openRegular(path, O_WRONLY | O_APPEND, st, CannotAppend));
-    const off_t oldSize = st.st_size;
+    fs::NativeFile file;
+    openRegular(file, path, fs::NativeFile::Mode::Append, CannotAppend);
+    const qint64 oldSize = file.size();
+    if (oldSize < 0)
+        throw KorvenError(QCoreApplication::translate("TextFile", "Cannot append to %1: %2").arg(shown(path), causeOf(file.error())));
     QByteArray tail;
     if (dropTail > 0 && dropTail <= oldSize) {
         tail.resize(qsizetype(dropTail));
-        Fd reader(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-        if (reader.get() < 0 || ::pread(reader.get(), tail.data(), size_t(dropTail), oldSize - dropTail) != dropTail)
-            throw KorvenError(QCoreApplication::translate("TextFile", "Cannot append to %1: %2").arg(shown(path), causeOf(errno)));
-        if (::ftruncate(fd.get(), oldSize - dropTail) != 0)
-            throw KorvenError(QCoreApplication::translate("TextFile", "Cannot append to %1: %2").arg(shown(path), causeOf(errno)));
+        fs::NativeFile reader;
+        fs::EntryType found;
+        int error = reader.openExisting(path, fs::NativeFile::Mode::Read, &found);
+        if (error == 0 && reader.readAt(tail.data(), dropTail, oldSize - dropTail) != dropTail)
+            error = reader.error() != 0 ? reader.error() : EIO;
+        if (error == 0 && file.truncate(oldSize - dropTail) != 0)
+            error = file.error();
+        if (error != 0)
+            throw KorvenError(QCoreApplication::translate("TextFile", "Cannot append to %1: %2")
+                                  .arg(shown(path), causeOf(error == fs::NativeFile::NotRegular ? EIO : error)));
     }
     // Back to the old content: cut what was written and put a dropped tail back.
     auto fail = [&](int error) {
-        if (fd.get() < 0) // closed already: cut back by name
-            fd.reset(::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC));
-        if (::ftruncate(fd.get(), oldSize - tail.size()) == 0 && !tail.isEmpty())
-            (void)!::write(fd.get(), tail.constData(), size_t(tail.size()));
+        if (!file.isOpen()) { // closed already: cut back by name
+            fs::EntryType found;
+            file.openExisting(path, fs::NativeFile::Mode::Append, &found);
+        }
+        if (file.isOpen() && file.truncate(oldSize - tail.size()) == 0 && !tail.isEmpty())
+            file.write(tail.constData(), tail.size());
         throw KorvenError(QCoreApplication::translate("TextFile", "Cannot append to %1: %2").arg(shown(path), causeOf(error)));
     };
     // One write call, so a reader never meets the line in two pieces.
-    ssize_t n;
-    do {
-        n = ::write(fd.get(), bytes.constData(), size_t(bytes.size()));
-    } while (n < 0 && errno == EINTR);
+    const qint64 n = file.write(bytes.constData(), bytes.size());
     if (n < 0)
-        fail(errno);
+        fail(file.error());
     if (n != bytes.size()) {
         // A short write: the next one tells why (the disk is full, the file too large).
-        const ssize_t more = ::write(fd.get(), bytes.constData() + n, size_t(bytes.size() - n));
-        fail(more < 0 ? errno : EIO);
+        const qint64 more = file.write(bytes.constData() + n, bytes.size() - n);
+        fail(more < 0 ? file.error() : EIO);
     }
-    if (::fsync(fd.get()) != 0)
-        fail(errno);
-    if (const int error = fd.closeChecked())
+    if (file.sync() != 0)
+        fail(file.error());
+    if (const int error = file.close())
         fail(error);
 }
 

@@ -128,11 +128,13 @@ int usageError(const QString &text)
     return 2;
 }
 
-// The folder of the ideogram tables: an installed copy keeps them among its own files.
+// The folder of the ideogram tables: an installed copy keeps them among its own files, as does a
+// portable copy handed out whole (the Windows zip); a build uses the source tree's.
 QString tableFolder()
 {
     const Locations where = locations();
-    return where.installed ? where.programFolder + QStringLiteral("/ideograms") : QStringLiteral(KORVEN_DATA_DIR);
+    const QString own = where.programFolder + QStringLiteral("/ideograms");
+    return where.installed || QFileInfo(own).isDir() ? own : QStringLiteral(KORVEN_DATA_DIR);
 }
 
 bool isCaseFolder(const QString &folder)

@@ -2,6 +2,7 @@
 
 #include "exercise/errors.h"
 #include "files/file_errors.h"
+#include "files/file_system.h"
 #include "files/text_file.h"
 
 #include <QCoreApplication>
@@ -13,11 +14,8 @@
 #include <QThread>
 #include <algorithm>
 #include <optional>
-#include <sys/stat.h>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace korven {
 
@@ -27,12 +25,12 @@ namespace {
 // system's own words ("Read-only file system", "No space left on device").
 void explainFailure(LockAttempt &attempt, const QString &path)
 {
-    const QByteArray probe = QFile::encodeName(path) + ".probe-" + QByteArray::number(QCoreApplication::applicationPid());
-    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    int error = fd < 0 ? errno : 0;
-    if (fd >= 0) {
-        ::close(fd);
-        ::unlink(probe.constData());
+    const QString probe = path + QStringLiteral(".probe-") + QString::number(QCoreApplication::applicationPid());
+    fs::NativeFile file;
+    const int error = file.createNew(probe, 0600, true);
+    if (error == 0) {
+        file.close();
+        fs::removeFile(probe);
     }
     const QString shown = QDir::toNativeSeparators(path);
     attempt.readOnly = error == EROFS || error == EACCES || error == EPERM;
@@ -78,12 +76,11 @@ bool onThisMachine(const LockFileHolder &holder)
 // Moves whatever is not a file out of the lock's place (a folder made by mistake), keeping it.
 bool moveAsideIfNoFile(const QString &path)
 {
-    struct stat st;
-    const QByteArray name = QFile::encodeName(path);
-    if (::lstat(name.constData(), &st) != 0 || S_ISREG(st.st_mode))
+    const fs::EntryStatus status = fs::entryStatus(path);
+    if (status.error != 0 || status.type == fs::EntryType::File)
         return true;
-    const QByteArray aside = name + ".not-a-lock-" + QByteArray::number(QDateTime::currentMSecsSinceEpoch());
-    return ::rename(name.constData(), aside.constData()) == 0;
+    const QString aside = path + QStringLiteral(".not-a-lock-") + QString::number(QDateTime::currentMSecsSinceEpoch());
+    return fs::moveEntry(path, aside) == 0;
 }
 
 } // namespace

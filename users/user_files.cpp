@@ -2,6 +2,7 @@
 
 #include "exercise/errors.h"
 #include "files/file_errors.h"
+#include "files/file_system.h"
 #include "files/text_file.h"
 #include "users/id_rules.h"
 #include "users/trial_records.h"
@@ -18,12 +19,8 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <csignal>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace korven {
 
@@ -83,13 +80,13 @@ QStringList listKnownIds(const QString &resultFolder)
 void checkUserFolder(const QString &resultFolder, const QString &id)
 {
     const QString folder = userFolder(resultFolder, id);
-    struct stat st;
-    if (::lstat(QFile::encodeName(folder).constData(), &st) != 0)
+    const fs::EntryStatus status = fs::entryStatus(folder);
+    if (status.error != 0)
         throw KorvenError(QCoreApplication::translate("UserFiles", "The folder of the ID %1 is missing: %2").arg(id, shown(folder)));
-    if (S_ISLNK(st.st_mode))
+    if (status.type == fs::EntryType::Link)
         throw KorvenError(QCoreApplication::translate("UserFiles", "%1 is a symbolic link, not the folder of the ID %2; it was left alone.")
                               .arg(shown(folder), id));
-    if (!S_ISDIR(st.st_mode))
+    if (status.type != fs::EntryType::Folder)
         throw KorvenError(QCoreApplication::translate("UserFiles", "%1 is not a folder; the ID %2 cannot be used.").arg(shown(folder), id));
 }
 
@@ -194,8 +191,7 @@ constexpr qint64 AbandonedCreationSeconds = 60;
 
 bool entryExists(const QString &path)
 {
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+    return fs::entryStatus(path).error == 0;
 }
 
 // This machine, as a short tag: its host name and machine id together (lab computers cloned from
@@ -206,23 +202,18 @@ QString machineTag()
     return QString::fromLatin1(QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex().left(8));
 }
 
-bool processAlive(qint64 pid)
-{
-    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
-}
-
 // True when a creation folder is certainly abandoned: older than a minute, and its process gone
 // (on another machine, or a name without one, the age alone tells).
 bool creationAbandoned(const QString &resultFolder, const QString &name)
 {
-    struct stat st;
-    if (::lstat(QFile::encodeName(resultFolder + u'/' + name).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+    const fs::EntryStatus status = fs::entryStatus(resultFolder + u'/' + name);
+    if (status.type != fs::EntryType::Folder)
         return false;
-    if (::time(nullptr) - st.st_mtime < AbandonedCreationSeconds)
+    if (::time(nullptr) - status.modified < AbandonedCreationSeconds)
         return false;
     const QStringList parts = name.mid(CreationPrefix.size()).split(u'-');
     if (parts.size() == 3 && parts.at(0) == machineTag())
-        return !processAlive(parts.at(1).toLongLong());
+        return !fs::processRunning(parts.at(1).toLongLong());
     return true;
 }
 
@@ -242,10 +233,8 @@ void removeStaleCreations(const QString &resultFolder)
 
 bool userFilesIncomplete(const QString &resultFolder, const QString &id)
 {
-    struct stat st;
     const QString folder = userFolder(resultFolder, id);
-    if (!idRefusal(id).isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &st) != 0
-        || !S_ISDIR(st.st_mode))
+    if (!idRefusal(id).isEmpty() || fs::entryStatus(folder).type != fs::EntryType::Folder)
         return false;
     return !entryExists(passwordPath(resultFolder, id));
 }
@@ -281,22 +270,21 @@ CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
 
     // The three files are made in a hidden folder that is then renamed to the ID in one step, so
     // an ID exists whole or not at all. The rename also takes the place of an empty folder.
-    QByteArray building = QFile::encodeName(resultFolder + u'/' + CreationPrefix + machineTag() + u'-'
-                                            + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("-XXXXXX"));
-    if (!::mkdtemp(building.data()))
+    int buildError = 0;
+    const QString temporary = fs::makeUniqueFolder(resultFolder + u'/' + CreationPrefix + machineTag() + u'-'
+                                                   + QString::number(QCoreApplication::applicationPid()) + u'-', &buildError);
+    if (temporary.isEmpty())
         throw KorvenError(QCoreApplication::translate("UserFiles", "Cannot create a folder in %1: %2")
-                              .arg(shown(resultFolder), fileErrorText(errno)));
-    const QString temporary = QFile::decodeName(building);
+                              .arg(shown(resultFolder), fileErrorText(buildError)));
     // The ID's folder and files are its user's alone: on a shared Result folder no classmate reads
     // a password or changes a record.
-    ::chmod(building.constData(), 0700);
+    fs::makePrivate(temporary);
     try {
         writeFileAtomically(temporary + u'/' + id + QStringLiteral(".kek"), trialRecordFileStart(), FileAccess::OwnerOnly);
         writePassword(temporary + u'/' + id + QStringLiteral(".pas"), password);
         writeFileAtomically(temporary + u'/' + id + QStringLiteral(".set"), initialSettingsBytes(), FileAccess::OwnerOnly);
         flushFolder(temporary);
-        if (::rename(building.constData(), QFile::encodeName(folder).constData()) != 0) {
-            const int error = errno;
+        if (const int error = fs::moveEntry(temporary, folder)) {
             if (error == EEXIST || error == ENOTEMPTY || error == ENOTDIR || error == EISDIR) {
                 // Someone made it between the test and now: an existing entry, left alone.
                 QDir(temporary).removeRecursively();

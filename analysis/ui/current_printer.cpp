@@ -3,6 +3,7 @@
 #include "app/ui/messages.h"
 #include "exercise/errors.h"
 #include "files/file_errors.h"
+#include "files/file_system.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -20,7 +21,6 @@
 #include <QWidget>
 
 #include <cerrno>
-#include <unistd.h>
 
 namespace korven::ui {
 
@@ -33,8 +33,8 @@ QString pdfWriteCause(const QString &pdfPath)
     const QString folder = QFileInfo(pdfPath).absolutePath();
     if (const QString fault = entryFault(folder, EntryKind::Folder); !fault.isEmpty())
         return fault;
-    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
-        return fileErrorText(errno);
+    if (const int error = fs::writeAccess(folder))
+        return fileErrorText(error);
     const QStorageInfo disk(folder);
     if (disk.isValid() && disk.bytesAvailable() <= 0)
         return fileErrorText(ENOSPC);

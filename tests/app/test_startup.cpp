@@ -3,6 +3,7 @@
 #include "analysis/ui/delete_results_dlgs.h"
 #include "analysis/ui/tokbottom_dlg.h"
 #include "analysis/ui/tpages_dlg.h"
+#include "app/ui/front_request.h"
 #include "app/ui/tabout_box.h"
 #include "app/ui/window_set.h"
 #include "exercise/ui/tform1.h"
@@ -16,6 +17,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -38,6 +40,7 @@ qint64 lockOwner(const QString &path)
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
+    void frontRequest(); // first: the later cases end the application's event loop
     void windowSet();
     void endingTheProgram_data();
     void endingTheProgram();
@@ -149,15 +152,17 @@ void TestStartup::oneInstance()
     QCOMPARE(first.state(), QProcess::Running);
     QCOMPARE(lockOwner(lock), first.processId());
 
-    // Started from the desktop's menu (standard error read by nobody), the refusal is shown in a
-    // message box as well, which keeps the second copy until it is answered.
+    // Started from the desktop's menu (standard error read by nobody), it ends at once as well, with
+    // no message box waiting for an answer; the running copy takes its request to come to the front.
     {
         QProcess fromMenu;
         fromMenu.setStandardErrorFile(QProcess::nullDevice());
         QVERIFY(start(fromMenu, userA));
-        QVERIFY(!fromMenu.waitForFinished(3000));
-        stop(fromMenu);
+        QVERIFY(fromMenu.waitForFinished(120000));
+        QCOMPARE(fromMenu.exitCode(), 1);
         QCOMPARE(lockOwner(lock), first.processId());
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(frontRequestPath(userA.path())), 120000);
+        QCOMPARE(first.state(), QProcess::Running);
     }
 
     // Another user runs a copy of their own at the same time.
@@ -187,6 +192,29 @@ void TestStartup::oneInstance()
     QVERIFY(start(fourth, userA));
     QTRY_COMPARE_WITH_TIMEOUT(lockOwner(lock), fourth.processId(), 120000);
     stop(fourth);
+}
+
+// A request left by a second start restores the running copy's minimised window and is used up;
+// one left over from an earlier run is no request.
+void TestStartup::frontRequest()
+{
+    QTemporaryDir runtime;
+    QVERIFY(runtime.isValid());
+    requestFront(runtime.path());
+    QVERIFY(QFileInfo::exists(frontRequestPath(runtime.path())));
+    QWidget window;
+    window.showMinimized();
+    ui::FrontWatcher watcher(runtime.path());
+    QVERIFY(!QFileInfo::exists(frontRequestPath(runtime.path())));
+    QSignalSpy brought(&watcher, &ui::FrontWatcher::broughtToFront);
+    QTest::qWait(1500);
+    QCOMPARE(brought.count(), 0);
+    QVERIFY(window.isMinimized());
+
+    requestFront(runtime.path());
+    QVERIFY(brought.wait(20000));
+    QVERIFY(!window.isMinimized());
+    QVERIFY(!QFileInfo::exists(frontRequestPath(runtime.path())));
 }
 
 QTEST_MAIN(TestStartup)
