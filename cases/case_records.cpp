@@ -4,9 +4,12 @@
 #include "cases/case_grading.h"
 
 #include "exercise/errors.h"
+#include "files/case_file.h"
 #include "files/file_errors.h"
 #include "files/text_file.h"
 
+#include <QByteArrayView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -30,6 +33,8 @@ bool parseCounts(const QString &text, std::vector<int> &counts)
 {
     counts.clear();
     const QStringList parts = text.split(u' ', Qt::SkipEmptyParts);
+    if (parts.size() > MaxCaseCells)
+        return false;
     for (const QString &p : parts) {
         if (p == u"-") {
             counts.push_back(-1);
@@ -56,6 +61,8 @@ QString oneLine(QString text)
 const QString OldHeader = QStringLiteral(
     "date\ttime\tcase\tseconds\tcounts given\tcounts true\tpieces right\tpieces\tkaryotype\tverdict");
 
+bool isHeader(const QString &line) { return line == caseRecordHeader() || line == OldHeader; }
+
 } // namespace
 
 bool CaseRecord::countsRight() const
@@ -78,7 +85,7 @@ QString caseRecordLine(const CaseRecord &r)
 {
     return QStringList{r.date.toString(Qt::ISODate),
                        r.time.toString(QStringLiteral("HH:mm:ss")),
-                       oneLine(r.caseName),
+                       r.caseName,
                        QString::number(r.seconds),
                        countsText(r.countsGiven),
                        countsText(r.countsTrue),
@@ -94,6 +101,8 @@ QString caseRecordLine(const CaseRecord &r)
 
 bool parseCaseRecordLine(const QString &line, CaseRecord &r)
 {
+    if (line.size() > MaxCaseRecordChars)
+        return false;
     const QStringList f = line.split(u'\t');
     if (f.size() != FieldCount && f.size() != OldFieldCount)
         return false;
@@ -118,17 +127,56 @@ bool parseCaseRecordLine(const QString &line, CaseRecord &r)
            && parseCounts(f[4], r.countsGiven) && parseCounts(f[5], r.countsTrue);
 }
 
-CaseRecords parseCaseRecords(const QStringList &lines)
+QString caseNameFault(const QString &name)
 {
+    if (name.isEmpty())
+        return QCoreApplication::translate("CaseRecords", "the folder has no name");
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate() || c == QChar::ReplacementCharacter)
+            return QCoreApplication::translate("CaseRecords", "the folder's name is not Unicode text");
+        if (c.category() == QChar::Other_Control)
+            return QCoreApplication::translate("CaseRecords", "the folder's name holds a tab, a line end or another control character");
+    }
+    return {};
+}
+
+CaseRecords parseCaseRecordBytes(const QByteArray &bytes)
+{
+    // Line by line over the bytes, as splitDecodedLines splits: a line that is not UTF-8 (a binary
+    // file, a torn character) is a bad line rather than a record read with stand-in characters.
     CaseRecords out;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (lines[i].trimmed().isEmpty() || (i == 0 && (lines[i] == caseRecordHeader() || lines[i] == OldHeader)))
+    const char *data = bytes.constData();
+    const qsizetype end = bytes.size();
+    qsizetype start = 0;
+    int number = 0;
+    while (start < end) {
+        qsizetype pos = start;
+        while (pos < end && data[pos] != '\r' && data[pos] != '\n')
+            ++pos;
+        ++number;
+        const QByteArrayView line(data + start, pos - start);
+        if (pos < end && data[pos] == '\r')
+            ++pos;
+        if (pos < end && data[pos] == '\n')
+            ++pos;
+        start = pos;
+        if (line.size() > MaxCaseRecordChars * 4 || !line.isValidUtf8()) {
+            out.badLines.push_back(number);
+            continue;
+        }
+        const QString text = QString::fromUtf8(line);
+        if (text.trimmed().isEmpty() || (number == 1 && isHeader(text)))
             continue;
         CaseRecord r;
-        if (parseCaseRecordLine(lines[i], r))
-            out.records.push_back(r);
+        if (parseCaseRecordLine(text, r))
+            out.records.push_back(std::move(r));
         else
-            out.badLines.push_back(i + 1);
+            out.badLines.push_back(number);
     }
     return out;
 }
@@ -137,8 +185,20 @@ CaseRecords readCaseRecords(const QString &path)
 {
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return {};
-    const QByteArray bytes = readRegularFile(path, RecordFileLimits.maxBytes);
-    return parseCaseRecords(splitDecodedLines(QString::fromUtf8(bytes)));
+    // Lines are counted before any is split off, so a file of bare line ends is refused quickly.
+    return parseCaseRecordBytes(readTextFile(path, RecordFileLimits));
+}
+
+QString caseRecordsFault(const QString &path, const CaseRecords &read)
+{
+    if (read.badLines.empty())
+        return {};
+    QString text = QCoreApplication::translate("CaseRecords", "%1, line %2: not a case record.")
+                       .arg(QDir::toNativeSeparators(path)).arg(read.badLines.front());
+    const int more = int(read.badLines.size()) - 1;
+    if (more > 0)
+        text += u' ' + QCoreApplication::translate("CaseRecords", "%n more damaged line(s) left out.", nullptr, more);
+    return text;
 }
 
 void appendCaseRecord(const QString &path, const CaseRecord &record)
@@ -147,13 +207,18 @@ void appendCaseRecord(const QString &path, const CaseRecord &record)
     const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
     const LineCount existing = exists ? countTextLines(path, RecordFileLimits.maxBytes) : LineCount{};
     if (!exists || existing.bytes == 0) {
+        const QByteArray bytes = (caseRecordHeader() + QStringLiteral("\r\n") + line).toUtf8();
+        checkReadLimits(path, bytes.size(), 2, RecordFileLimits);
         makeFolders(QFileInfo(path).absolutePath());
-        writeFileAtomically(path, (caseRecordHeader() + QStringLiteral("\r\n") + line).toUtf8());
+        writeFileAtomically(path, bytes, FileAccess::OwnerOnly);
         return;
     }
     // A last line without its line end (an outside edit) would glue the record to it.
     const QString glue = existing.endsWithLineEnd ? QString() : QStringLiteral("\r\n");
-    appendToFile(path, (glue + line).toUtf8());
+    const QByteArray bytes = (glue + line).toUtf8();
+    // Never grow the file past what the reader takes in: every case would vanish from the list.
+    checkReadLimits(path, existing.bytes + bytes.size(), existing.lines + 1, RecordFileLimits);
+    appendToFile(path, bytes);
 }
 
 QMap<QString, QString> caseTruths(const QStringList &casesFolders)

@@ -32,20 +32,39 @@ struct CaseRecord {
 // The header line and one record as a line (no line end). Tabs and line ends in the karyotypes
 // become blanks, so a record is always one line of thirteen fields. A line of the first ten fields
 // alone (written before the last three were added) is read too, with those three empty.
+// The case name is written exactly: see caseNameFault for the names that cannot be.
 QString caseRecordHeader();
 QString caseRecordLine(const CaseRecord &record);
 // A line read back; false for the header or a line that is not a record.
 bool parseCaseRecordLine(const QString &line, CaseRecord &record);
 
+// Why a case folder's name cannot be a record's key read back as it is (empty, a tab, a line end
+// or another control character, text that is not Unicode); empty when it can.
+QString caseNameFault(const QString &name);
+
+// The longest record line read, in characters: far beyond any real evaluation (a karyotype of a
+// few thousand characters, a hundred cells), small enough that no line can fill the memory.
+inline constexpr qsizetype MaxCaseRecordChars = 64 * 1024;
+
 struct CaseRecords {
     std::vector<CaseRecord> records; // in file order
     std::vector<int> badLines;       // line numbers (from 1) that are not records
 };
-// Reads the file; a missing file has no records. Throws KorvenError when it cannot be read.
+// Reads the file through the guarded text reader with the trial record file's limits; a missing
+// file has no records. Lines that are not UTF-8, not records, or longer than MaxCaseRecordChars
+// are bad lines. Throws KorvenError naming the file when it cannot be read at all (no regular
+// file, too large, too many lines).
 CaseRecords readCaseRecords(const QString &path);
-CaseRecords parseCaseRecords(const QStringList &lines);
+// The same over the file's bytes.
+CaseRecords parseCaseRecordBytes(const QByteArray &bytes);
 
-// Appends one record, writing the header first when the file is new or empty.
+// What a reading of the file says of its faults, naming the file and the first bad line; empty
+// when every line was read.
+QString caseRecordsFault(const QString &path, const CaseRecords &read);
+
+// Appends one record, writing the header first when the file is new or empty; a new file is its
+// owner's alone. An append that would take the file past what readCaseRecords reads is refused
+// with the message the reader would give, and the file is left as it was.
 void appendCaseRecord(const QString &path, const CaseRecord &record);
 
 // The true karyotype of each case in the folders, by folder name; a case that cannot be read is

@@ -43,12 +43,15 @@ int runClassExport(const ClassArguments &arguments, const QString &resultFolder,
             resultFolder, today, tenths(err, QCoreApplication::translate("ClassCommand", "read %1 of %2 trainees")));
         for (const TraineeSummary &row : overview.trainees) {
             if (row.state == RecordState::Damaged || row.state == RecordState::Unreadable)
-                say(err, row.mark);
+                say(err, QString(row.mark).replace(u'\n', u' '));
+            else if (!row.casesFault.isEmpty())
+                say(err, row.casesFault);
         }
         if (arguments.mode == ClassArguments::Mode::TableCsv)
             writeFileAtomically(arguments.output, classTableCsv(overview));
         else if (arguments.mode == ClassArguments::Mode::CasesCsv)
-            writeFileAtomically(arguments.output, classCasesCsv(overview, casesFolders));
+            writeFileAtomically(arguments.output,
+                                [&](const ByteSink &out) { writeCasesCsv(overview, casesFolders, out); });
         else
             writeFileAtomically(arguments.output, [&](const ByteSink &out) {
                 writeTrialsCsv(overview, today, out,
@@ -56,6 +59,9 @@ int runClassExport(const ClassArguments &arguments, const QString &resultFolder,
             });
     } catch (const KorvenError &e) {
         say(err, QString(e.message()).replace(u'\n', u' '));
+        return 1;
+    } catch (const std::bad_alloc &) {
+        say(err, QCoreApplication::translate("ClassCommand", "out of memory"));
         return 1;
     }
     return 0;

@@ -100,12 +100,11 @@ QByteArray traineeTrialsCsv(const QString &id, const QByteArray &recordBytes, co
     return csv;
 }
 
-QByteArray classCasesCsv(const ClassOverview &overview, const QStringList &casesFolders)
+void writeCasesCsv(const ClassOverview &overview, const QStringList &casesFolders, const ByteSink &out)
 {
-    QByteArray csv = "id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict,"
-                     "true_karyotype,kind,elements_wrong";
+    out("id,date,time,case,seconds,cell,count_given,count_true,pieces_right,pieces,karyotype,verdict,"
+        "true_karyotype,kind,elements_wrong" + QByteArray(LineEnd));
     const QMap<QString, QString> truths = caseTruths(casesFolders);
-    csv += LineEnd;
     for (const TraineeSummary &row : overview.trainees) {
         CaseRecords read;
         try {
@@ -113,18 +112,27 @@ QByteArray classCasesCsv(const ClassOverview &overview, const QStringList &cases
         } catch (const KorvenError &) {
             continue; // the overview's row says why
         }
+        // Written record by record: a class's evaluations are never held whole in memory.
         for (CaseRecord &r : read.records) {
             completeRecord(r, truths);
+            QByteArray lines;
             for (size_t cell = 0; cell < r.countsTrue.size(); ++cell) {
                 const int given = cell < r.countsGiven.size() ? r.countsGiven[cell] : -1;
-                csv += csvLine({row.id, r.date.toString(Qt::ISODate), r.time.toString(QStringLiteral("HH:mm:ss")),
-                                r.caseName, QString::number(r.seconds), QString::number(cell + 1),
-                                given < 0 ? QString() : QString::number(given), QString::number(r.countsTrue[cell]),
-                                QString::number(r.piecesRight), QString::number(r.pieces), r.karyotype, r.verdict, r.trueKaryotype, r.kind,
-                                r.elementsWrong.join(u' ')});
+                lines += csvLine({row.id, r.date.toString(Qt::ISODate), r.time.toString(QStringLiteral("HH:mm:ss")),
+                                  r.caseName, QString::number(r.seconds), QString::number(cell + 1),
+                                  given < 0 ? QString() : QString::number(given), QString::number(r.countsTrue[cell]),
+                                  QString::number(r.piecesRight), QString::number(r.pieces), r.karyotype, r.verdict,
+                                  r.trueKaryotype, r.kind, r.elementsWrong.join(u' ')});
             }
+            out(lines);
         }
     }
+}
+
+QByteArray classCasesCsv(const ClassOverview &overview, const QStringList &casesFolders)
+{
+    QByteArray csv;
+    writeCasesCsv(overview, casesFolders, [&](const QByteArray &chunk) { csv += chunk; });
     return csv;
 }
 

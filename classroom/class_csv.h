@@ -32,6 +32,9 @@ QByteArray trialsCsvHeader();
 // true_karyotype,kind,elements_wrong (the wrong elements separated by blanks). A record written
 // before the last three were kept takes the truth and kind from its case folder in
 // `casesFolders`, as the case is now. A trainee whose case file cannot be read has no lines.
+// Given to `out` record by record.
+void writeCasesCsv(const ClassOverview &overview, const QStringList &casesFolders, const ByteSink &out);
+// The same whole, for a small class.
 QByteArray classCasesCsv(const ClassOverview &overview, const QStringList &casesFolders = {});
 
 // Gives the long form of every trainee of the overview to `out`, one trainee at a time, reading

@@ -44,15 +44,20 @@ ClassOverview loadClass(const QString &resultFolder, const QDate &today, const L
     const std::function<TraineeSummary(const QString &)> summariseOne = [&](const QString &id) {
         const QString path = recordPath(resultFolder, id);
         TraineeSummary row = summarise(id, path, readRecordFile(path, today), today);
+        const QString casesPath = caseRecordPath(resultFolder, id);
         try {
-            const CaseSummary cases = summarizeCases(readCaseRecords(caseRecordPath(resultFolder, id)).records);
+            const CaseRecords read = readCaseRecords(casesPath);
+            const CaseSummary cases = summarizeCases(read.records);
             row.casesDone = cases.casesDone;
             row.karyotypesRight = cases.karyotypesRight;
             row.countsRight = cases.countsRight;
+            row.casesFault = caseRecordsFault(casesPath, read);
         } catch (const KorvenError &error) {
             // The trial columns stand; the mark says why the case columns are empty.
-            row.mark += (row.mark.isEmpty() ? QString() : QStringLiteral("\n")) + error.message();
+            row.casesFault = error.message();
         }
+        if (!row.casesFault.isEmpty())
+            row.mark += (row.mark.isEmpty() ? QString() : QStringLiteral("\n")) + row.casesFault;
         const int count = ++done;
         if (progress)
             progress(count, total);

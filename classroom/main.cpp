@@ -8,6 +8,7 @@
 #include "classroom/class_command.h"
 #include "classroom/ui/class_window.h"
 #include "files/console.h"
+#include "files/file_errors.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,6 +30,7 @@ QStringList classCasesFolders(const QString &resultFolder)
 int main(int argc, char *argv[])
 {
     korven::fs::attachStartingConsole();
+    korven::ignoreFileSizeSignal();
     korven::ClassArguments parsed;
     {
         // The usage, the argument faults and the CSV export speak the interface language and

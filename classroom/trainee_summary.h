@@ -74,6 +74,13 @@ struct TraineeSummary {
     int casesDone = 0;
     int karyotypesRight = 0;
     int countsRight = 0;
+    QString casesFault;       // why ID.cases was not read whole (also in `mark`); empty when it was
+
+    // The row is marked: its trial or case record file is damaged or unreadable.
+    bool damaged() const
+    {
+        return state == RecordState::Damaged || state == RecordState::Unreadable || !casesFault.isEmpty();
+    }
 };
 
 // The score (slots right of 46) of a per-trial correct percentage.

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSet>
 
 namespace korven {
 
@@ -44,6 +45,8 @@ CaseFile parseCaseFile(const QStringList &lines, const QString &path, QStringLis
 {
     CaseFile file;
     bool haveKaryotype = false, haveLevel = false;
+    std::vector<int> piecesInCell; // per cell with a spread
+    QSet<QString> bitmaps;
     for (int i = 0; i < lines.size(); ++i) {
         const QString where = QCoreApplication::translate("CaseFile", "%1 line %2").arg(path).arg(i + 1);
         const QStringList f = lines[i].split(Tab);
@@ -82,20 +85,23 @@ CaseFile parseCaseFile(const QStringList &lines, const QString &path, QStringLis
         } else if (record == QLatin1String("spread")) {
             if (!fields(4))
                 continue;
-            const int cell = number(1, 1, 100000, &ok);
-            const int width = ok ? number(2, 1, 100000, &ok) : 0;
-            const int height = ok ? number(3, 1, 100000, &ok) : 0;
+            const int cell = number(1, 1, MaxCaseCells, &ok);
+            const int width = ok ? number(2, 1, MaxSpreadSide, &ok) : 0;
+            const int height = ok ? number(3, 1, MaxSpreadSide, &ok) : 0;
             if (!ok)
                 continue;
-            if (cell != int(file.spreads.size()) + 1)
+            if (qint64(width) * height > MaxSpreadPixels)
+                *faults << QCoreApplication::translate("CaseFile", "%1: a spread of %2 x %3 pixels is larger than the %4 pixels a case may have")
+                               .arg(where).arg(width).arg(height).arg(MaxSpreadPixels);
+            else if (cell != int(file.spreads.size()) + 1)
                 *faults << QCoreApplication::translate("CaseFile", "%1: spread of cell %2 where cell %3 comes next").arg(where).arg(cell).arg(file.spreads.size() + 1);
             else
-                file.spreads.emplace_back(width, height);
+                file.spreads.emplace_back(width, height), piecesInCell.push_back(0);
         } else if (record == QLatin1String("piece")) {
             if (!fields(7))
                 continue;
             CasePiece piece;
-            piece.cell = number(1, 1, 100000, &ok);
+            piece.cell = number(1, 1, MaxCaseCells, &ok);
             piece.x = ok ? number(4, -100000, 100000, &ok) : 0;
             piece.y = ok ? number(5, -100000, 100000, &ok) : 0;
             piece.step = ok ? number(6, 0, CaseTurnSteps - 1, &ok) : 0;
@@ -107,8 +113,16 @@ CaseFile parseCaseFile(const QStringList &lines, const QString &path, QStringLis
                 *faults << QCoreApplication::translate("CaseFile", "%1: a piece needs a plain file name and an identity").arg(where);
             else if (piece.cell > int(file.spreads.size()))
                 *faults << QCoreApplication::translate("CaseFile", "%1: piece of cell %2, which has no spread line before it").arg(where).arg(piece.cell);
-            else
+            else if (bitmaps.contains(piece.file))
+                *faults << QCoreApplication::translate("CaseFile", "%1: %2 is the bitmap of another piece already; each piece has its own").arg(where, piece.file);
+            else if (++piecesInCell[size_t(piece.cell - 1)] > MaxCellPieces) {
+                if (piecesInCell[size_t(piece.cell - 1)] == MaxCellPieces + 1)
+                    *faults << QCoreApplication::translate("CaseFile", "%1: cell %2 has more than %3 pieces, the most a cell may have")
+                                   .arg(where).arg(piece.cell).arg(MaxCellPieces);
+            } else {
+                bitmaps.insert(piece.file);
                 file.pieces.push_back(piece);
+            }
         } else {
             *faults << QCoreApplication::translate("CaseFile", "%1: unknown record \"%2\"").arg(where, record);
         }
@@ -125,13 +139,9 @@ CaseFile parseCaseFile(const QStringList &lines, const QString &path, QStringLis
 CaseFile readCaseFile(const QString &folder, QStringList *faults)
 {
     const QString path = caseFilePath(folder);
-    QStringList lines = QString::fromUtf8(readRegularFile(path, SmallFileLimits.maxBytes)).split(QLatin1Char('\n'));
-    for (QString &line : lines)
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    return parseCaseFile(lines, path, faults);
+    // Lines are counted before any is split off, so a file of bare line ends costs no memory.
+    const QByteArray bytes = readTextFile(path, ReadLimits{MaxCaseFileBytes, MaxCaseFileLines});
+    return parseCaseFile(splitDecodedLines(QString::fromUtf8(bytes)), QDir::toNativeSeparators(path), faults);
 }
 
 } // namespace korven

@@ -17,6 +17,17 @@ namespace korven {
 // A piece's turn is recorded in 15-degree steps, 0 .. CaseTurnSteps - 1.
 inline constexpr int CaseTurnSteps = 24;
 
+// What a case folder may hold. Each is far beyond a real case (a near-tetraploid cell has about
+// 92 chromosomes, a spread of 46 is about 2000 pixels across) and keeps a hostile file from
+// making the reader, the window or the checker allocate without bound.
+inline constexpr int MaxCaseCells = 100;
+inline constexpr int MaxCellPieces = 250;
+inline constexpr int MaxSpreadSide = 8192;
+inline constexpr qint64 MaxSpreadPixels = 16'000'000;
+// case.txt itself: a few lines per chromosome of every cell.
+inline constexpr qint64 MaxCaseFileBytes = 4 * 1024 * 1024;
+inline constexpr qint64 MaxCaseFileLines = 100'000;
+
 struct CasePiece {
     int cell = 1;
     QString file;     // "1-01.bmp"
@@ -46,12 +57,14 @@ QStringList formatCaseFile(const CaseFile &file);
 
 // Reads the lines of case.txt; `path` names the file in messages. Every fault (an unknown record,
 // a wrong number of fields, a number that is none or out of range, cells not numbered 1, 2, ...,
-// a piece of a cell without a spread, a missing karyotype or level) goes into `faults`, each
-// naming the line; what is sound is read.
+// a piece of a cell without a spread, a bitmap named by two pieces, more cells, pieces in a cell
+// or spread pixels than the limits above, a missing karyotype or level) goes into `faults`, each
+// naming the line and the limit; what is sound and within the limits is read.
 CaseFile parseCaseFile(const QStringList &lines, const QString &path, QStringList *faults);
 
-// Reads folder/case.txt (UTF-8; lines end in LF or CR LF) and parses it as parseCaseFile does.
-// Throws KorvenError naming the file when it cannot be read.
+// Reads folder/case.txt (UTF-8; lines end in LF, CR LF or CR) and parses it as parseCaseFile does.
+// Throws KorvenError naming the file when it cannot be read: missing, no regular file (a link, a
+// FIFO, a folder), over MaxCaseFileBytes or MaxCaseFileLines.
 CaseFile readCaseFile(const QString &folder, QStringList *faults);
 
 } // namespace korven

@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 namespace korven {
@@ -110,6 +111,13 @@ void renameEntry(const QString &from, const QString &to)
 {
     if (const int error = fs::replaceFile(from, to))
         throw KorvenError(QCoreApplication::translate("FileErrors", "Cannot move %1 to %2: %3").arg(shown(from), shown(to), fileErrorText(error)));
+}
+
+void ignoreFileSizeSignal()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 } // namespace korven

@@ -23,4 +23,9 @@ void makeFolders(const QString &path);
 // Renames a file or folder within one file system. Throws KorvenError naming it and the cause.
 void renameEntry(const QString &from, const QString &to);
 
+// Under a file-size limit the system ends a process whose write passes it (SIGXFSZ), with no
+// word and its temporary file left behind. Ignored, the write fails with "File too large",
+// which the writer reports and cleans up after. Called once at the start of a command-line tool.
+void ignoreFileSizeSignal();
+
 } // namespace korven

@@ -73,6 +73,10 @@ int replaceFile(const QString &from, const QString &to);
 // Moves a file or folder to a name that is free (an empty folder counts as free). EEXIST,
 // ENOTEMPTY and the like when something else is there.
 int moveEntry(const QString &from, const QString &to);
+// Puts the file `from` at `to` only where no entry is, in one step: of two callers placing a
+// file at one name exactly one succeeds, the other gets EEXIST and keeps its `from`. On success
+// `from` is gone.
+int placeFile(const QString &from, const QString &to);
 int removeFile(const QString &path);
 // Makes one folder (its parent must exist); EEXIST when something is there.
 int makeFolder(const QString &path);
@@ -94,6 +98,19 @@ void makePrivate(const QString &folder);
 bool ownPrivateFolder(const QString &folder);
 // This user, as a short tag for file names (the user id on Linux, a tag of the account on Windows).
 QString userTag();
+
+// Which file an entry is (not following a link), so that a file judged once can be told from
+// another made in its place since: its device, its number on the device, its modification time
+// to the finest step the system keeps, and its size. Equal identities are the same file unchanged.
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 index = 0;
+    qint64 modified = 0; // in the system's own unit
+    qint64 size = 0;
+    bool operator==(const FileIdentity &) const = default;
+};
+// False when the entry cannot be looked at (missing).
+bool identityOf(const QString &path, FileIdentity *identity);
 
 // Whether process `pid` of this machine is running.
 bool processRunning(qint64 pid);

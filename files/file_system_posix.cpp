@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -183,6 +184,23 @@ int moveEntry(const QString &from, const QString &to)
     return replaceFile(from, to);
 }
 
+int placeFile(const QString &from, const QString &to)
+{
+    const QByteArray source = native(from), target = native(to);
+    // A hard link is made only where no entry is.
+    if (::link(source.constData(), target.constData()) == 0) {
+        ::unlink(source.constData());
+        return 0;
+    }
+    int error = errno;
+#ifdef RENAME_NOREPLACE
+    // A file system without hard links: a rename that never replaces does the same.
+    if (error != EEXIST)
+        error = ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0 ? 0 : errno;
+#endif
+    return error;
+}
+
 int removeFile(const QString &path)
 {
     return ::unlink(native(path).constData()) == 0 ? 0 : errno;
@@ -236,6 +254,16 @@ bool ownPrivateFolder(const QString &folder)
 }
 
 QString userTag() { return QString::number(::getuid()); }
+
+bool identityOf(const QString &path, FileIdentity *identity)
+{
+    struct stat st;
+    if (::lstat(native(path).constData(), &st) != 0)
+        return false;
+    *identity = {quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                 qint64(st.st_size)};
+    return true;
+}
 
 bool processRunning(qint64 pid)
 {

@@ -398,6 +398,14 @@ int moveEntry(const QString &from, const QString &to)
     return error;
 }
 
+int placeFile(const QString &from, const QString &to)
+{
+    if (namesDevice(to))
+        return EINVAL;
+    // Without MOVEFILE_REPLACE_EXISTING the move fails where any entry is.
+    return move(from, to, 0);
+}
+
 int removeFile(const QString &path)
 {
     return ::DeleteFileW(wide(path).c_str()) ? 0 : lastError();
@@ -485,6 +493,26 @@ QString userTag()
 {
     const QString sid = userSid();
     return sid.isEmpty() ? qEnvironmentVariable("USERNAME") : sid;
+}
+
+bool identityOf(const QString &path, FileIdentity *identity)
+{
+    if (namesDevice(path))
+        return false;
+    const HANDLE handle = ::CreateFileW(wide(path).c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool ok = ::GetFileInformationByHandle(handle, &info);
+    ::CloseHandle(handle);
+    if (!ok)
+        return false;
+    *identity = {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+                 (qint64(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime,
+                 (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow};
+    return true;
 }
 
 bool processRunning(qint64 pid)

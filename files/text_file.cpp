@@ -346,8 +346,14 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, FileAcces
     writeFileAtomically(path, [&](const ByteSink &put) { put(bytes); }, access, durability);
 }
 
-void writeFileAtomically(const QString &path, const std::function<void(const ByteSink &)> &produce,
-                         FileAccess access, Durability durability)
+namespace {
+
+enum class Existing { Replace, Keep };
+
+// The one whole-file writer: a temporary beside the file, written, flushed and put in its place;
+// with Existing::Keep it is put there only where no entry is (false when one is).
+bool writeWhole(const QString &path, const std::function<void(const ByteSink &)> &produce, FileAccess access,
+                Durability durability, Existing existing)
 {
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
@@ -355,6 +361,8 @@ void writeFileAtomically(const QString &path, const std::function<void(const Byt
     // Only a regular file (or nothing) is replaced; anything else stays as it is.
     const fs::EntryStatus old = fs::entryStatus(path);
     const bool exists = old.error == 0;
+    if (exists && existing == Existing::Keep)
+        return false;
     if (exists && old.type != fs::EntryType::File)
         throw KorvenError(notRegular(path, old.type));
 
@@ -410,10 +418,32 @@ void writeFileAtomically(const QString &path, const std::function<void(const Byt
         fail(file.error());
     if (const int error = file.close())
         fail(error);
-    if (const int error = fs::replaceFile(temporary, path))
+    if (existing == Existing::Replace) {
+        if (const int error = fs::replaceFile(temporary, path))
+            fail(error);
+    } else if (const int error = fs::placeFile(temporary, path)) {
+        // Of two writers exactly one puts its file there; the other keeps what it found.
+        fs::removeFile(temporary);
+        if (error == EEXIST)
+            return false;
         fail(error);
+    }
     if (flushed)
         flushFolder(folder);
+    return true;
+}
+
+} // namespace
+
+void writeFileAtomically(const QString &path, const std::function<void(const ByteSink &)> &produce,
+                         FileAccess access, Durability durability)
+{
+    writeWhole(path, produce, access, durability, Existing::Replace);
+}
+
+bool createFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
+{
+    return writeWhole(path, [&](const ByteSink &put) { put(bytes); }, access, Durability::Flushed, Existing::Keep);
 }
 
 QByteArray linesToCp932(const QStringList &lines)

@@ -92,6 +92,11 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, FileAcces
 void writeFileAtomically(const QString &path, const std::function<void(const ByteSink &)> &produce,
                          FileAccess access = FileAccess::AsBefore, Durability durability = Durability::Flushed);
 
+// Writes a new file whole as writeFileAtomically does, but only where no entry of that name is:
+// false (and nothing written) when one is, also one another process made a moment before. Of
+// several processes creating one file, exactly one gets true.
+bool createFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access = FileAccess::AsBefore);
+
 // Removes every temporary the writer left in the folder, whatever its age: for a folder only
 // this process writes into (a user's folder under the user's lock).
 void removeLeftTemporaries(const QString &folder);

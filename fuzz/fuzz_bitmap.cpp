@@ -3,7 +3,7 @@
 #include "exercise/bitmap_limits.h"
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
-#include "tools/bmp_writer.h"
+#include "exercise/bmp_check.h"
 
 #include <cstdlib>
 

@@ -15,11 +15,11 @@ cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0"
 status=0
-for target in fuzz_bitmap fuzz_listing fuzz_comma_text fuzz_user_files fuzz_records fuzz_class_reader fuzz_karyotype; do
+for target in fuzz_bitmap fuzz_listing fuzz_comma_text fuzz_user_files fuzz_records fuzz_class_reader fuzz_karyotype fuzz_case_folder fuzz_case_records; do
   found="$build/fuzz-found/$target"
   mkdir -p "$found"
   max_len=8192
-  [ "$target" = fuzz_bitmap ] && max_len=65536
+  { [ "$target" = fuzz_bitmap ] || [ "$target" = fuzz_case_folder ]; } && max_len=65536
   echo "fuzz.sh: $target for $seconds s"
   if "$build/fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" -print_final_stats=1 \
        -artifact_prefix="$build/fuzz-found/$target-" "$found" "$here/fuzz/corpus/$target" \

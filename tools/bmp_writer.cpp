@@ -11,20 +11,9 @@ namespace korven {
 
 namespace {
 
-constexpr int HeaderSize = 54;
 
 void put16(char *p, quint16 v) { qToLittleEndian(v, p); }
 void put32(char *p, quint32 v) { qToLittleEndian(v, p); }
-// Little-endian fields of a header; bytes past the end read as 0.
-quint32 getLE(const QByteArray &b, int at, int width)
-{
-    quint32 v = 0;
-    for (int i = width - 1; i >= 0; --i)
-        v = (v << 8) | (at + i < b.size() ? quint8(b.at(at + i)) : 0u);
-    return v;
-}
-quint16 get16(const QByteArray &b, int at) { return quint16(getLE(b, at, 2)); }
-quint32 get32(const QByteArray &b, int at) { return getLE(b, at, 4); }
 
 } // namespace
 
@@ -43,12 +32,12 @@ QByteArray encodeBmp24(const QImage &source)
     const int stride = (width * 3 + 3) & ~3;
     const quint32 pixelBytes = quint32(stride) * quint32(height);
 
-    QByteArray bytes(HeaderSize + qsizetype(pixelBytes), '\0');
+    QByteArray bytes(Bmp24HeaderSize + qsizetype(pixelBytes), '\0');
     char *h = bytes.data();
     h[0] = 'B';
     h[1] = 'M';
-    put32(h + 2, HeaderSize + pixelBytes); // file size
-    put32(h + 10, HeaderSize);             // offset of the pixels
+    put32(h + 2, Bmp24HeaderSize + pixelBytes); // file size
+    put32(h + 10, Bmp24HeaderSize);             // offset of the pixels
     put32(h + 14, 40);                     // BITMAPINFOHEADER
     put32(h + 18, quint32(width));
     put32(h + 22, quint32(height));        // positive: rows bottom-up
@@ -62,7 +51,7 @@ QByteArray encodeBmp24(const QImage &source)
     const bool gray = image.format() == QImage::Format_Grayscale8;
     for (int y = 0; y < height; ++y) {
         const uchar *in = image.constScanLine(y);
-        uchar *out = reinterpret_cast<uchar *>(h + HeaderSize + qsizetype(height - 1 - y) * stride);
+        uchar *out = reinterpret_cast<uchar *>(h + Bmp24HeaderSize + qsizetype(height - 1 - y) * stride);
         if (gray) {
             for (int x = 0; x < width; ++x) {
                 out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = in[x];
@@ -78,44 +67,6 @@ QByteArray encodeBmp24(const QImage &source)
     return bytes;
 }
 
-QString bmp24Fault(const QByteArray &head, qint64 fileSize)
-{
-    if (head.size() < 2 || head[0] != 'B' || head[1] != 'M')
-        return QCoreApplication::translate("BmpWriter", "not a BMP file (no \"BM\" signature)");
-    if (head.size() < HeaderSize)
-        return QCoreApplication::translate("BmpWriter", "BMP header cut short (%1 bytes)").arg(head.size());
-    const quint32 infoSize = get32(head, 14);
-    if (infoSize == 12) {
-        if (get16(head, 24) != 24)
-            return QCoreApplication::translate("BmpWriter", "%1 bits per pixel, 24 needed").arg(get16(head, 24));
-        return QCoreApplication::translate("BmpWriter", "old OS/2 BMP header, a Windows BMP header is needed");
-    }
-    if (infoSize < 40)
-        return QCoreApplication::translate("BmpWriter", "unknown BMP header size %1").arg(infoSize);
-    const quint16 bits = get16(head, 28);
-    if (bits != 24)
-        return QCoreApplication::translate("BmpWriter", "%1 bits per pixel, 24 needed").arg(bits);
-    const quint32 compression = get32(head, 30);
-    if (compression != 0)
-        return QCoreApplication::translate("BmpWriter", "compressed BMP (method %1), uncompressed needed").arg(compression);
-    // Signed 32-bit fields, widened before any arithmetic: extreme values cannot overflow.
-    const qint64 width = qint32(get32(head, 18));
-    const qint64 height = qint32(get32(head, 22));
-    const qint64 rows = height < 0 ? -height : height;
-    if (width <= 0 || height == 0)
-        return QCoreApplication::translate("BmpWriter", "invalid size %1 x %2").arg(width).arg(height);
-    if (!bitmapSizeAccepted(width, rows))
-        return QCoreApplication::translate("BmpWriter", "%1 x %2 pixels is too large (at most %3 x %3 and %4 pixels)")
-            .arg(width).arg(rows).arg(MaxBitmapSide).arg(MaxBitmapPixels);
-    const quint32 offset = get32(head, 10);
-    const qint64 stride = (width * 3 + 3) & ~qint64(3);
-    const qint64 needed = qint64(offset) + stride * rows;
-    if (fileSize < needed)
-        return QCoreApplication::translate("BmpWriter", "file cut short: %1 bytes, %2 needed for %3 x %4 pixels")
-            .arg(fileSize).arg(needed).arg(width).arg(rows);
-    return {};
-}
-
 QString bmp24FileFault(const QString &path)
 {
     QByteArray bytes;
@@ -124,7 +75,7 @@ QString bmp24FileFault(const QString &path)
     } catch (const KorvenError &e) {
         return e.message();
     }
-    return bmp24Fault(bytes.left(HeaderSize), bytes.size());
+    return bmp24Fault(bytes.left(Bmp24HeaderSize), bytes.size());
 }
 
 } // namespace korven

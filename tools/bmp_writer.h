@@ -1,5 +1,7 @@
 #pragma once
 // 24-bit BMP files written byte by byte: 54-byte header, bottom-up BGR rows padded to 4 bytes.
+#include "exercise/bmp_check.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -13,10 +15,6 @@ QByteArray encodeBmp24(const QImage &image);
 // ever seen, without its flushes to disk: generated bitmaps can be made again at any time, and
 // thousands of flushes would dominate the time of a run. Throws KorvenError naming the file.
 void writeGeneratedBitmap(const QString &path, const QImage &image);
-
-// Why a BMP file is not an uncompressed 24-bit bitmap, judged from its first bytes (at least the
-// 54-byte header) and its size; an empty string when it is one.
-QString bmp24Fault(const QByteArray &head, qint64 fileSize);
 
 // Reads the file's header and applies bmp24Fault; a file that cannot be read gives its error.
 QString bmp24FileFault(const QString &path);

@@ -1,5 +1,7 @@
 #include "tools/case_maker.h"
 
+#include "cases/case_folder.h"
+
 #include "exercise/errors.h"
 #include "files/file_errors.h"
 #include "exercise/problem_loader.h"
@@ -11,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -553,40 +556,32 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
 {
     QStringList faults;
     const QString path = caseFilePath(folder);
-    CaseFile file;
+    CaseFolder file;
     try {
-        file = readCaseFile(folder, &faults);
+        file = readCaseFolder(folder, &faults);
     } catch (const KorvenError &e) {
         return {e.message()};
     }
 
-    // The bitmaps: each listed one present and sound, each one present listed.
-    QStringList listed;
+    // The bitmaps: each listed one present and sound, each one present listed. They are loaded
+    // by the case window's own reader, within the pixels a case may load.
+    QSet<QString> listed;
+    CasePixelBudget budget;
     std::vector<std::vector<QImage>> cellPieces(file.spreads.size());
     std::vector<std::vector<QString>> cellIdentities(file.spreads.size());
     std::vector<std::vector<int>> cellIndexes(file.spreads.size());
-    for (const CasePiece &piece : file.pieces) {
-        const QString bitmap = QDir(folder).filePath(piece.file);
-        if (listed.contains(piece.file)) {
-            faults << QCoreApplication::translate("CaseMaker", "%1: listed twice").arg(bitmap);
-            continue;
-        }
-        listed << piece.file;
+    for (size_t index = 0; index < file.pieces.size(); ++index) {
+        const CasePiece &piece = file.pieces[index];
+        listed.insert(piece.file);
         QImage image;
-        if (const QString fault = entryFault(bitmap, EntryKind::File); !fault.isEmpty()) {
-            faults << QStringLiteral("%1: %2").arg(bitmap, fault);
-        } else if (const QString fault = bmp24FileFault(bitmap); !fault.isEmpty()) {
-            faults << QStringLiteral("%1: %2").arg(bitmap, fault);
-        } else {
-            try {
-                image = loadBitmap24(bitmap);
-            } catch (const KorvenError &e) {
-                faults << e.message();
-            }
+        try {
+            image = loadCasePiece(file, piece, budget);
+        } catch (const KorvenError &e) {
+            faults << e.message();
         }
         cellPieces[piece.cell - 1].push_back(image);
         cellIdentities[piece.cell - 1].push_back(piece.identity);
-        cellIndexes[piece.cell - 1].push_back(int(&piece - file.pieces.data()));
+        cellIndexes[piece.cell - 1].push_back(int(index));
     }
     const QStringList present = QDir(folder).entryList({QStringLiteral("*.bmp"), QStringLiteral("*.BMP")}, QDir::Files);
     for (const QString &name : present)

@@ -1,5 +1,7 @@
 #include "tools/case_sheet.h"
 
+#include "cases/case_folder.h"
+
 #include "exercise/errors.h"
 #include "exercise/problem_loader.h"
 #include "tools/band_splice.h"
@@ -88,10 +90,8 @@ void drawIdeogram(QPainter &painter, const ChromosomeBands &bands, const std::ve
 QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideograms,
                      const std::function<KaryotypeLines(const QString &)> &readLines)
 {
-    QStringList faults;
-    const CaseFile file = readCaseFile(folder, &faults);
-    if (file.karyotype.isEmpty() || file.spreads.empty())
-        throw KorvenError(faults.join(QLatin1Char('\n')));
+    const CaseFolder file = readCaseFolder(folder);
+    const std::vector<QImage> bitmaps = loadCasePieces(file);
     const Ideogram *ideogram = nullptr;
     for (const Ideogram &i : ideograms)
         ideogram = i.level == file.level ? &i : ideogram;
@@ -122,14 +122,15 @@ QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideogra
     std::map<QString, std::vector<std::pair<QImage, QString>>> groups; // image and identity
     std::vector<QImage> spreadPieces;
     Spread spread{file.spreads[0], {}};
-    for (const CasePiece &piece : file.pieces) {
+    for (size_t index = 0; index < file.pieces.size(); ++index) {
+        const CasePiece &piece = file.pieces[index];
         if (piece.cell != 1)
             continue;
         QString group = QStringLiteral("mar");
         for (const CellChromosome &c : truth)
             if (c.identity == piece.identity)
                 group = c.group;
-        groups[group].emplace_back(loadBitmap24(QDir(folder).filePath(piece.file)), piece.identity);
+        groups[group].emplace_back(bitmaps[index], piece.identity);
         spreadPieces.push_back(groups[group].back().first);
         spread.placements.push_back({QPoint(piece.x, piece.y), piece.step});
     }

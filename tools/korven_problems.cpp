@@ -27,6 +27,8 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <new>
+#include <exception>
 #include <optional>
 #include <unistd.h>
 
@@ -137,9 +139,12 @@ QString tableFolder()
     return where.installed || QFileInfo(own).isDir() ? own : QStringLiteral(KORVEN_DATA_DIR);
 }
 
+// A folder with an entry named case.txt, whatever it is: one that is no file (a FIFO, a folder)
+// is then named as such by the case reader.
 bool isCaseFolder(const QString &folder)
 {
-    return QFileInfo(caseFilePath(folder)).isFile();
+    const QFileInfo caseText(caseFilePath(folder));
+    return caseText.exists() || caseText.isSymLink();
 }
 
 int runMake(const QStringList &args)
@@ -536,6 +541,7 @@ void quietStartUpNotices(QtMsgType type, const QMessageLogContext &context, cons
 int main(int argc, char *argv[])
 {
     qInstallMessageHandler(quietStartUpNotices);
+    ignoreFileSizeSignal();
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     std::unique_ptr<QCoreApplication> app;
     if (command == QLatin1String("sheet") || command == QLatin1String("import")) {
@@ -595,6 +601,13 @@ int main(int argc, char *argv[])
         }
     } catch (const KorvenError &e) {
         say(stderr, QCoreApplication::translate("korven-problems", "korven-problems: %1").arg(e.message()));
+        return 1;
+    } catch (const std::bad_alloc &) {
+        say(stderr, QCoreApplication::translate("korven-problems", "korven-problems: out of memory"));
+        return 1;
+    } catch (const std::exception &e) {
+        // A library's own failure (an image library refusing a size) ends the run with its words.
+        say(stderr, QCoreApplication::translate("korven-problems", "korven-problems: %1").arg(QString::fromLocal8Bit(e.what())));
         return 1;
     }
     return usageError(QCoreApplication::translate("korven-problems", "unknown command '%1'").arg(command));

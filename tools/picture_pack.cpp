@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMap>
+#include <QRandomGenerator>
 #include <vector>
 
 namespace korven {
@@ -26,7 +27,22 @@ struct Conversion {
     QString source; // the teacher's file
     QString target; // k-h.bmp
     QByteArray bytes;
+    QString aside;  // where the new bitmap waits until every one is written
 };
+
+// A name for a new bitmap written aside that no entry of the folder has: hidden, with a random
+// part, so a file of the user's own is never overwritten or removed.
+QString asideName(const QDir &dir, const QString &target)
+{
+    for (;;) {
+        const QString name = dir.filePath(QStringLiteral(".korven-pack-%1-%2")
+                                              .arg(QFileInfo(target).completeBaseName())
+                                              .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        const QFileInfo info(name);
+        if (!info.exists() && !info.isSymLink())
+            return name;
+    }
+}
 
 bool isSoundBitmap(const QString &path)
 {
@@ -89,19 +105,21 @@ QStringList packPictures(const QString &folder)
             faults << e.message();
             continue;
         }
-        conversions.push_back({path, dir.filePath(pieceFileName(piece)), encodeBmp24(whitenedPiece(image))});
+        conversions.push_back({path, dir.filePath(pieceFileName(piece)), encodeBmp24(whitenedPiece(image)), QString()});
     }
     if (!faults.isEmpty())
         throw KorvenError(QCoreApplication::translate("PicturePack", "no listing written for %1, nothing changed:\n  %2")
                               .arg(folder, faults.join(QStringLiteral("\n  "))));
 
     // Every new bitmap is written aside before any original moves, so a full disk changes nothing.
-    for (const Conversion &c : conversions) {
+    for (Conversion &c : conversions) {
         try {
-            writeFileAtomically(c.target + QStringLiteral(".part"), c.bytes);
+            c.aside = asideName(dir, c.target);
+            writeFileAtomically(c.aside, c.bytes);
         } catch (const KorvenError &e) {
             for (const Conversion &d : conversions)
-                QFile::remove(d.target + QStringLiteral(".part"));
+                if (!d.aside.isEmpty())
+                    QFile::remove(d.aside);
             throw KorvenError(QCoreApplication::translate("PicturePack", "%1; nothing changed").arg(e.message()));
         }
     }
@@ -112,7 +130,7 @@ QStringList packPictures(const QString &folder)
         for (const Conversion &c : conversions) {
             const QString kept = keepName(originals, QFileInfo(c.source).fileName());
             renameEntry(c.source, kept);
-            renameEntry(c.target + QStringLiteral(".part"), c.target);
+            renameEntry(c.aside, c.target);
             report << QCoreApplication::translate("PicturePack", "converted %1 to %2 (original kept as %3)")
                           .arg(QFileInfo(c.source).fileName(), QFileInfo(c.target).fileName(),
                                QDir(folder).relativeFilePath(kept));

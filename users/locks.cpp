@@ -27,9 +27,14 @@ void explainFailure(LockAttempt &attempt, const QString &path)
 {
     const QString probe = path + QStringLiteral(".probe-") + QString::number(QCoreApplication::applicationPid());
     fs::NativeFile file;
-    const int error = file.createNew(probe, 0600, true);
+    int error = file.createNew(probe, 0600, true);
     if (error == 0) {
-        file.close();
+        // An empty file can still be made on a full disk; the lock's content cannot be written.
+        const QByteArray content(256, 'x');
+        if (file.write(content.constData(), content.size()) != content.size() || file.sync() != 0)
+            error = file.error() != 0 ? file.error() : EIO;
+        if (const int closed = file.close(); closed != 0 && error == 0)
+            error = closed;
         fs::removeFile(probe);
     }
     const QString shown = QDir::toNativeSeparators(path);
@@ -73,6 +78,34 @@ bool onThisMachine(const LockFileHolder &holder)
         && (holder.machineId.isEmpty() || holder.machineId == QSysInfo::machineUniqueId());
 }
 
+// Removes the lock file judged stale, and only it: it is first renamed to a name of this process
+// alone (one step, so of two takers only one moves it) and then checked to be the very file that
+// was judged (its identity tells a fresh lock made in its place since, even one given the number
+// the stale one freed). A fresh lock another taker made meanwhile is put back where it was. True
+// when the place is free for a new lock (also when the stale file was gone already).
+bool removeJudgedLock(const QString &path, const fs::FileIdentity &judged)
+{
+    const QString aside = path + QStringLiteral(".stale-") + QString::number(QCoreApplication::applicationPid()) + u'-'
+                          + QString::number(QDateTime::currentMSecsSinceEpoch());
+    if (const int error = fs::moveEntry(path, aside))
+        return error == ENOENT;
+    fs::FileIdentity moved;
+    if (fs::identityOf(aside, &moved) && moved == judged) {
+        fs::removeFile(aside);
+        return true;
+    }
+    // Someone's fresh lock: back into its place, never over a lock made since.
+    if (fs::placeFile(aside, path) != 0)
+        fs::removeFile(aside);
+    return false;
+}
+
+std::optional<fs::FileIdentity> identityOf(const QString &path)
+{
+    fs::FileIdentity identity;
+    return fs::identityOf(path, &identity) ? std::optional(identity) : std::nullopt;
+}
+
 // Moves whatever is not a file out of the lock's place (a folder made by mistake), keeping it.
 bool moveAsideIfNoFile(const QString &path)
 {
@@ -96,15 +129,16 @@ LockAttempt takeLock(QLockFile &lock, int graceMs, ForeignLocks foreign)
     }
     // Another machine's lock is judged here, by host name and machine id together; QLockFile
     // alone would take a cloned computer's lock for this machine's and free it at once.
-    if (const auto holder = lockFileHolder(path); holder && !onThisMachine(*holder)) {
+    // The file is identified before it is judged: what is removed is the file judged stale.
+    const std::optional<FileIdentity> judged = identityOf(path);
+    if (const auto holder = lockFileHolder(path); judged && holder && !onThisMachine(*holder)) {
         const bool stale = foreign == ForeignLocks::Stale
             || (lock.staleLockTime() > 0 && ageOf(path) > lock.staleLockTime());
-        if (!stale) {
+        if (!stale || !removeJudgedLock(path, *judged)) {
             attempt.outcome = LockOutcome::Held;
             lock.getLockInfo(&attempt.holder.pid, &attempt.holder.host, nullptr);
             return attempt;
         }
-        QFile::remove(path);
     }
     for (;;) {
         if (lock.tryLock(0)) {
@@ -121,9 +155,10 @@ LockAttempt takeLock(QLockFile &lock, int graceMs, ForeignLocks foreign)
         }
         // The file names no holder: a copy is between creating and writing it, or one was killed
         // there. The first is over within the grace time; after it the file is taken over.
+        const std::optional<FileIdentity> broken = identityOf(path);
         const qint64 age = ageOf(path);
         if (age >= graceMs) {
-            if (!QFile::remove(path) && QFileInfo::exists(path)) {
+            if (broken && !removeJudgedLock(path, *broken) && identityOf(path) == broken) {
                 attempt.reason = QCoreApplication::translate("Locks", "cannot remove the broken lock %1")
                                      .arg(QDir::toNativeSeparators(path));
                 return attempt;

@@ -260,12 +260,14 @@ CreateUserResult createUserFiles(const QString &resultFolder, const QString &id,
         // A folder an older version left without its password file: it could never log in. Its
         // missing files are added, the password last, so the ID becomes usable only once it is
         // whole; the files already there are kept.
-        if (!entryExists(recordPath(resultFolder, id)))
-            writeFileAtomically(recordPath(resultFolder, id), trialRecordFileStart(), FileAccess::OwnerOnly);
-        if (!entryExists(settingsPath(resultFolder, id)))
-            writeFileAtomically(settingsPath(resultFolder, id), initialSettingsBytes(), FileAccess::OwnerOnly);
-        writePassword(passwordPath(resultFolder, id), password);
-        return CreateUserResult::Created;
+        // Each is created only where it is missing, never over a file another copy made a moment
+        // before (a trial recorded there); of two copies completing the ID at once, only the one
+        // whose password file is made says Created.
+        createFileAtomically(recordPath(resultFolder, id), trialRecordFileStart(), FileAccess::OwnerOnly);
+        createFileAtomically(settingsPath(resultFolder, id), initialSettingsBytes(), FileAccess::OwnerOnly);
+        return createFileAtomically(passwordPath(resultFolder, id), linesToCp932({password}), FileAccess::OwnerOnly)
+                   ? CreateUserResult::Created
+                   : CreateUserResult::FolderExists;
     }
 
     // The three files are made in a hidden folder that is then renamed to the ID in one step, so

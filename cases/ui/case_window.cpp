@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -162,6 +163,13 @@ void CaseWindow::createControls()
     myCases->setEditTriggers(QAbstractItemView::NoEditTriggers);
     myCases->setSelectionMode(QAbstractItemView::NoSelection);
     side->addWidget(myCases, 2);
+    recordNote = new QLabel;
+    recordNote->setObjectName(QStringLiteral("RecordNote"));
+    recordNote->setFixedWidth(SideWidth);
+    recordNote->setWordWrap(true);
+    recordNote->setStyleSheet(QStringLiteral("color: #b00000"));
+    recordNote->hide();
+    side->addWidget(recordNote);
     grid->addLayout(side, 0, 0, 4, 1);
     connect(caseList, &QListWidget::itemActivated, this, [this] { openCase(caseList->currentRow()); });
     connect(caseList, &QListWidget::itemClicked, this, [this] {
@@ -265,24 +273,37 @@ void CaseWindow::createControls()
 
 QString CaseWindow::recordPath() const { return korven::caseRecordPath(korven::resultFolder(), userId_); }
 
+bool CaseWindow::readOnlyResults() const
+{
+    // Set at login when the ID's folder cannot be written (no ID lock): nothing is recorded.
+    return parentWidget() && parentWidget()->property("readOnlyResults").toBool();
+}
+
 void CaseWindow::refreshCaseList()
 {
     entries_ = korven::listCases(korven::casesFolders());
     korven::CaseRecords records;
+    QString recordFault;
     try {
         records = korven::readCaseRecords(recordPath());
+        recordFault = korven::caseRecordsFault(recordPath(), records);
     } catch (const korven::KorvenError &e) {
-        korven::ui::reportError(e.message());
+        recordFault = e.message();
     }
-    // Records written before the kind was kept take it from the case folder itself; a case that
-    // cannot be read has none.
+    QStringList notes;
+    if (!recordFault.isEmpty())
+        notes << tr("Your case record file could not be read whole; the list shows what could be read.\n%1").arg(recordFault);
+    if (readOnlyResults())
+        notes << tr("Your folder cannot be written to: no case result is recorded in this session.");
+    recordNote->setText(notes.join(u'\n'));
+    recordNote->setToolTip(recordNote->text());
+    recordNote->setVisible(!notes.isEmpty());
+    // Records written before the kind was kept take it from the case folder itself, as the list
+    // read it; a case that cannot be read has none.
     QMap<QString, QString> kinds;
-    for (const korven::CaseEntry &entry : entries_) {
-        try {
-            kinds.insert(entry.name, korven::caseKindWord(korven::caseKind(korven::readCaseFolder(entry.path).karyotype)));
-        } catch (const korven::KorvenError &) {
-        }
-    }
+    for (const korven::CaseEntry &entry : entries_)
+        if (entry.fault.isEmpty())
+            kinds.insert(entry.name, korven::caseKindWord(korven::caseKind(entry.karyotype)));
     const korven::CaseSummary summary = korven::summarizeCases(records.records, kinds);
     const QSignalBlocker quiet(caseList);
     caseList->clear();
@@ -290,7 +311,13 @@ void CaseWindow::refreshCaseList()
         // Known by the folder's name: "case-14" is always Case 14; the diagnosis is never shown.
         QString text = korven::caseTitle(entry.name);
         const auto last = summary.last.constFind(entry.name);
-        if (last != summary.last.cend()) {
+        if (!entry.fault.isEmpty()) {
+            // Listed, so the numbers stay, but it cannot be started; the tooltip says why.
+            auto *item = new QListWidgetItem(tr("%1  (damaged)").arg(text));
+            item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+            item->setToolTip(entry.fault);
+            caseList->addItem(item);
+        } else if (last != summary.last.cend()) {
             const korven::CaseRecord &r = *last;
             const korven::iscn::Verdict karyotype =
                 korven::verdictFromWord(r.verdict).value_or(korven::iscn::Verdict::Wrong);
@@ -363,6 +390,8 @@ bool CaseWindow::openCase(int row)
 {
     if (row < 0 || row >= int(entries_.size()))
         return false;
+    if (!entries_[row].fault.isEmpty())
+        throw korven::KorvenError(entries_[row].fault);
     if (!askToLeave()) {
         const QSignalBlocker quiet(caseList);
         caseList->setCurrentRow(caseRow_);
@@ -370,12 +399,10 @@ bool CaseWindow::openCase(int row)
     }
     // Everything is read before anything changes: a broken case leaves the window as it was.
     korven::CaseFolder folder = korven::readCaseFolder(entries_[row].path);
-    std::vector<QImage> sources;
+    std::vector<QImage> sources = korven::loadCasePieces(folder);
     int tallest = 0;
-    for (const korven::CasePiece &p : folder.pieces) {
-        sources.push_back(korven::loadCasePiece(folder, p));
-        tallest = std::max(tallest, sources.back().height());
-    }
+    for (const QImage &source : sources)
+        tallest = std::max(tallest, source.height());
     if (answerWindow)
         answerWindow->close();
     case_ = std::move(folder);
@@ -628,10 +655,13 @@ void CaseWindow::evaluate()
     gradePieces();
     showAreas();
     updateCountControls();
-    try {
-        korven::appendCaseRecord(recordPath(), record);
-    } catch (const korven::KorvenError &e) {
-        korven::ui::reportError(e.message());
+    if (!readOnlyResults()) {
+        try {
+            korven::appendCaseRecord(recordPath(), record);
+        } catch (const korven::KorvenError &e) {
+            korven::ui::reportError(tr("This evaluation was not recorded in %1.\n%2")
+                                        .arg(QDir::toNativeSeparators(recordPath()), e.message()));
+        }
     }
     refreshCaseList();
 }

@@ -65,10 +65,14 @@ public:
     const std::vector<CasePieceWidget *> &pieceWidgets() const { return pieces_; }
     CasePieceWidget *chosenPiece() const { return chosen_; }
     QString recordPath() const;
+    // True when the ID was opened without its lock (its folder cannot be written): no case result
+    // is recorded then.
+    bool readOnlyResults() const;
 
     // Controls, by their object names as well.
     QListWidget *caseList = nullptr;     // "CaseList"
     QTableWidget *myCases = nullptr;     // "MyCases"
+    QLabel *recordNote = nullptr;        // "RecordNote": the record file not read whole, or not written
     SpreadPlace *spread = nullptr;       // "Spread"
     KaryogramView *karyogram = nullptr;  // "Karyogram"
     QLabel *stepLabel = nullptr;         // "StepLabel": what to do now

@@ -88,11 +88,10 @@ QVariant ClassTableModel::data(const QModelIndex &index, int role) const
             return row.mark.isEmpty() ? row.id : row.id + QLatin1Char('\n') + row.mark;
         return row.mark.isEmpty() ? QVariant() : QVariant(row.mark);
     case Qt::DecorationRole:
-        if (column != Id || row.state == RecordState::Read)
+        if (column != Id || (row.state == RecordState::Read && !row.damaged()))
             return QVariant();
-        return QApplication::style()->standardIcon(row.state == RecordState::NoTrials
-                                                       ? QStyle::SP_MessageBoxInformation
-                                                       : QStyle::SP_MessageBoxWarning);
+        return QApplication::style()->standardIcon(row.damaged() ? QStyle::SP_MessageBoxWarning
+                                                                 : QStyle::SP_MessageBoxInformation);
     case Qt::TextAlignmentRole:
         return column == Id || column == LastDate ? int(Qt::AlignLeft | Qt::AlignVCenter)
                                                   : int(Qt::AlignRight | Qt::AlignVCenter);

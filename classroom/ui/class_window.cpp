@@ -222,8 +222,9 @@ void ClassWindow::showTraineeCases(const QString &id)
         return;
     }
     try {
-        casesView->showTrainee(id, traineeCases(readCaseRecords(caseRecordPath(overview_.resultFolder, id)).records,
-                                                caseTruths(casesFolders_)));
+        const QString path = caseRecordPath(overview_.resultFolder, id);
+        const CaseRecords read = readCaseRecords(path);
+        casesView->showTrainee(id, traineeCases(read.records, caseTruths(casesFolders_)), caseRecordsFault(path, read));
     } catch (const KorvenError &e) {
         casesView->showFault(id, e.message());
     }

@@ -53,9 +53,11 @@ TraineeCasesView::TraineeCasesView(QWidget *parent) : QWidget(parent)
     showTrainee(QString(), {});
 }
 
-void TraineeCasesView::showTrainee(const QString &id, const TraineeCases &traineeCases)
+void TraineeCasesView::showTrainee(const QString &id, const TraineeCases &traineeCases, const QString &fault)
 {
-    title->setText(id.isEmpty() ? tr("Cases: choose a trainee in the table.") : tr("Cases of %1").arg(id));
+    title->setText(id.isEmpty()      ? tr("Cases: choose a trainee in the table.")
+                   : fault.isEmpty() ? tr("Cases of %1").arg(id)
+                                     : tr("Cases of %1: %2").arg(id, fault));
     kinds->setRowCount(int(traineeCases.byKind.size()));
     for (int r = 0; r < int(traineeCases.byKind.size()); ++r) {
         const KindTally &t = traineeCases.byKind[r];

@@ -15,8 +15,9 @@ class TraineeCasesView : public QWidget {
 public:
     explicit TraineeCasesView(QWidget *parent = nullptr);
 
-    // Shows the trainee's cases; an empty ID clears the view.
-    void showTrainee(const QString &id, const TraineeCases &cases);
+    // Shows the trainee's cases; an empty ID clears the view. A `fault` of the case file (lines
+    // that could not be read) is said in the title above what was read.
+    void showTrainee(const QString &id, const TraineeCases &cases, const QString &fault = {});
     // Shows why the trainee's case file could not be read.
     void showFault(const QString &id, const QString &message);
 

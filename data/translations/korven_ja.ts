@@ -215,6 +215,18 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <source>%1: no cell (spread line)</source>
         <translation>%1: 細胞(spread の行)がありません</translation>
     </message>
+    <message>
+        <source>%1: a spread of %2 x %3 pixels is larger than the %4 pixels a case may have</source>
+        <translation>%1: %2 x %3 ピクセルの展開像は、1 症例に許される %4 ピクセルを超えています</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the bitmap of another piece already; each piece has its own</source>
+        <translation>%1: %2 はすでに別の染色体のビットマップです。染色体ごとに別のビットマップが必要です</translation>
+    </message>
+    <message>
+        <source>%1: cell %2 has more than %3 pieces, the most a cell may have</source>
+        <translation>%1: 細胞 %2 の染色体が、1 細胞に許される上限 %3 本を超えています</translation>
+    </message>
 </context>
 <context>
     <name>CaseFolder</name>
@@ -223,12 +235,20 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>%1: 細胞 1 に染色体がありません。</translation>
     </message>
     <message>
-        <source>%1: the picture is too large.</source>
-        <translation>%1: 画像が大きすぎます。</translation>
+        <source>%1 is a symbolic link; a case folder is read only where it lies.</source>
+        <translation>%1 はシンボリックリンクです。症例フォルダーはその場にあるものだけを読みます。</translation>
     </message>
     <message>
-        <source>%1: the picture cannot be read.</source>
-        <translation>%1: 画像を読み取れません。</translation>
+        <source>%1: %2.</source>
+        <translation>%1: %2。</translation>
+    </message>
+    <message>
+        <source>%1: the case&apos;s bitmaps hold more than %2 pixels in all, the most a case may load.</source>
+        <translation>%1: この症例のビットマップは合計で、1 症例が読み込める上限の %2 ピクセルを超えています。</translation>
+    </message>
+    <message>
+        <source>%1: the karyotype %2 cannot be read: %3</source>
+        <translation>%1: 核型 %2 を読めません: %3</translation>
     </message>
 </context>
 <context>
@@ -308,10 +328,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>%1 はすでにあります</translation>
     </message>
     <message>
-        <source>%1: listed twice</source>
-        <translation>%1: 二度記載されています</translation>
-    </message>
-    <message>
         <source>%1: not listed in case.txt</source>
         <translation>%1: case.txt に記載されていません</translation>
     </message>
@@ -370,6 +386,31 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
     <message>
         <source>%1: cell %2: %3</source>
         <translation>%1: 細胞 %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>CaseRecords</name>
+    <message>
+        <source>the folder has no name</source>
+        <translation>フォルダーに名前がありません</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name is not Unicode text</source>
+        <translation>フォルダー名が Unicode の文字列ではありません</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name holds a tab, a line end or another control character</source>
+        <translation>フォルダー名にタブ、改行などの制御文字が含まれています</translation>
+    </message>
+    <message>
+        <source>%1, line %2: not a case record.</source>
+        <translation>%1、%2 行目: 症例の記録ではありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more damaged line(s) left out.</source>
+        <translation>
+            <numerusform>ほかに壊れた行 %n 行を除きました。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,6 +547,26 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>数の正解: %1/%2    染色体の正解: %3/%4    核型: %5</translation>
     </message>
     <message>
+        <source>Your case record file could not be read whole; the list shows what could be read.
+%1</source>
+        <translation>あなたの症例記録ファイルを全部は読めませんでした。一覧には読めた分だけを表示しています。
+%1</translation>
+    </message>
+    <message>
+        <source>Your folder cannot be written to: no case result is recorded in this session.</source>
+        <translation>あなたのフォルダーに書き込めません。このセッションでは症例の結果は記録されません。</translation>
+    </message>
+    <message>
+        <source>%1  (damaged)</source>
+        <translation>%1  (破損)</translation>
+    </message>
+    <message>
+        <source>This evaluation was not recorded in %1.
+%2</source>
+        <translation>この評価は %1 に記録されませんでした。
+%2</translation>
+    </message>
+    <message>
         <source>Turn the piece under the pointer over</source>
         <translation>ポインターの下の染色体の上下を逆にする</translation>
     </message>
@@ -629,6 +690,10 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>wrote the trials of %1 of %2 trainees</source>
         <translation>受講者 %2 人のうち %1 人の試行を書き出しました</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリーが足りません</translation>
     </message>
 </context>
 <context>
@@ -2735,6 +2800,10 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     <message>
         <source>note: %1</source>
         <translation>注: %1</translation>
+    </message>
+    <message>
+        <source>korven-problems: out of memory</source>
+        <translation>korven-problems: メモリーが足りません</translation>
     </message>
     <message>
         <source>warning: %1</source>

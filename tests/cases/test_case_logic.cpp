@@ -10,9 +10,14 @@
 #include "exercise/errors.h"
 #include "iscn/ideogram_layout.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
+#include "support/file_bytes.h"
 #include "support/file_modes.h"
+#include "files/text_file.h"
+
+#include <sys/stat.h>
 
 #include <QtTest>
 
@@ -38,7 +43,15 @@ private slots:
     void parseCase();
     void parseCaseRejects_data();
     void parseCaseRejects();
+    void hostileCaseFolders_data();
+    void hostileCaseFolders();
+    void pixelBudgetCoversTheCase();
+    void listMarksDamagedCases();
     void recordLineRoundTrip();
+    void recordKeyIsTheFolderName();
+    void badRecordFiles_data();
+    void badRecordFiles();
+    void appendStopsAtTheReadersLimit();
     void oldRecordLinesRead();
     void recordReadingSkipsDamagedLines();
     void appendWritesHeaderOnce();
@@ -281,6 +294,15 @@ void TestCaseLogic::parseCaseRejects_data()
     QTest::newRow("path out of folder") << QStringList{k, l, s, "piece\t1\t../a.bmp\t1\t5\t5\t0"} << "plain file name";
     QTest::newRow("no karyotype") << QStringList{l, s, p} << "no karyotype line";
     QTest::newRow("cell 1 empty") << QStringList{k, l, s, "spread\t2\t100\t100", "piece\t2\ta.bmp\t1\t5\t5\t0"} << "cell 1 has no chromosome";
+    // Limits, each named, checked before anything is made from the numbers.
+    QTest::newRow("huge spread") << QStringList{k, l, "spread\t1\t100000\t100000", p} << "not a number from 1 to 8192";
+    QTest::newRow("spread over the pixels") << QStringList{k, l, "spread\t1\t8000\t8000", p} << "larger than the 16000000 pixels";
+    QTest::newRow("cell past the most") << QStringList{k, l, s, "spread\t101\t10\t10", p} << "not a number from 1 to 100";
+    QStringList many{k, l, s};
+    for (int i = 0; i <= MaxCellPieces; ++i)
+        many << QStringLiteral("piece\t1\tp%1.bmp\t1\t5\t5\t0").arg(i);
+    QTest::newRow("too many pieces") << many << "cell 1 has more than 250 pieces";
+    QTest::newRow("one bitmap for two pieces") << QStringList{k, l, s, p, p} << "a.bmp is the bitmap of another piece already";
 }
 
 void TestCaseLogic::parseCaseRejects()
@@ -294,6 +316,127 @@ void TestCaseLogic::parseCaseRejects()
         QVERIFY2(e.message().contains(message), qPrintable(e.message()));
         QVERIFY(e.message().contains("case.txt"));
     }
+}
+
+// A 24-bit BMP of the given size, its header promising `rows` rows whatever it holds.
+static QByteArray bitmapBytes(int width, int height, int rowsHeld)
+{
+    QImage image(width, height, QImage::Format_RGB888);
+    image.fill(QColor(90, 90, 120));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    const int stride = (width * 3 + 3) & ~3;
+    return bytes.left(54 + qsizetype(stride) * rowsHeld);
+}
+
+void TestCaseLogic::hostileCaseFolders_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("huge spread") << "huge spread" << "not a number from 1 to 8192";
+    QTest::newRow("many pieces naming one bitmap") << "one bitmap" << "is the bitmap of another piece already";
+    QTest::newRow("bitmap cut short") << "cut short" << "file cut short";
+    QTest::newRow("8-bit bitmap") << "8-bit" << "8 bits per pixel, 24 needed";
+    QTest::newRow("symlinked folder") << "linked folder" << "is a symbolic link";
+    QTest::newRow("FIFO case.txt") << "fifo" << "case.txt is a pipe (FIFO), not a regular file";
+    QTest::newRow("folder case.txt") << "folder" << "case.txt is a folder, not a regular file";
+    QTest::newRow("bare line ends") << "line ends" << "has too many lines";
+}
+
+// Each hostile folder is refused by the one reader the window and the checker use, with a message
+// naming the file and the limit, before anything is allocated from it.
+void TestCaseLogic::hostileCaseFolders()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString outside = dir.filePath("elsewhere");
+    const QString folder = kind == "linked folder" ? dir.filePath("Cases/linked") : dir.filePath("Cases/c1");
+    QVERIFY(QDir().mkpath(kind == "linked folder" ? outside : folder));
+    QVERIFY(QDir().mkpath(dir.filePath("Cases")));
+    const QString real = kind == "linked folder" ? outside : folder;
+    QStringList lines{"karyotype\t47,XY,+21", "level\t550",
+                      kind == "huge spread" ? "spread\t1\t100000\t100000" : "spread\t1\t400\t300"};
+    for (int i = 0; i < (kind == "one bitmap" ? 200 : 1); ++i)
+        lines << "piece\t1\t1-01.bmp\t21\t100\t100\t0";
+    QByteArray caseText = lines.join('\n').toUtf8() + '\n';
+    if (kind == "line ends")
+        caseText = QByteArray(2 * 1024 * 1024, '\n');
+    const QString caseFile = QDir(real).filePath("case.txt");
+    if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(caseFile).constData(), 0600), 0);
+    else if (kind == "folder")
+        QVERIFY(QDir().mkpath(caseFile));
+    else
+        korven::test::writeBytes(caseFile, caseText);
+    QByteArray bitmap = bitmapBytes(20, 60, kind == "cut short" ? 30 : 60);
+    if (kind == "8-bit") {
+        QImage grey(20, 60, QImage::Format_Indexed8);
+        grey.setColorCount(256);
+        for (int i = 0; i < 256; ++i)
+            grey.setColor(i, qRgb(i, i, i));
+        grey.fill(100);
+        QBuffer buffer(&bitmap);
+        buffer.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        grey.save(&buffer, "BMP");
+    }
+    korven::test::writeBytes(QDir(real).filePath("1-01.bmp"), bitmap);
+    if (kind == "linked folder")
+        QVERIFY(QFile::link(outside, folder));
+    try {
+        const CaseFolder c = readCaseFolder(folder);
+        (void)loadCasePieces(c);
+        QFAIL("accepted");
+    } catch (const KorvenError &e) {
+        QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+    }
+    // The case list offers it as damaged, with the same reason, and it cannot be started.
+    if (kind != "cut short" && kind != "8-bit") {
+        const std::vector<CaseEntry> entries = listCases({dir.filePath("Cases")});
+        QCOMPARE(int(entries.size()), 1);
+        QVERIFY2(entries[0].fault.contains(message), qPrintable(entries[0].fault));
+    }
+}
+
+void TestCaseLogic::pixelBudgetCoversTheCase()
+{
+    QTemporaryDir dir;
+    korven::test::writeBytes(dir.filePath("case.txt"),
+                             "karyotype\t46,XX\nlevel\t550\nspread\t1\t400\t300\n"
+                             "piece\t1\ta.bmp\t1\t50\t50\t0\npiece\t1\tb.bmp\t1\t150\t50\t0\n");
+    korven::test::writeBytes(dir.filePath("a.bmp"), bitmapBytes(20, 50, 50));
+    korven::test::writeBytes(dir.filePath("b.bmp"), bitmapBytes(20, 50, 50));
+    const CaseFolder c = readCaseFolder(dir.path());
+    CasePixelBudget budget{1500};
+    QCOMPARE(loadCasePiece(c, c.pieces[0], budget).size(), QSize(20, 50));
+    QCOMPARE(budget.left, 500);
+    // The second is refused on its declared size, before a pixel of it is decoded.
+    QVERIFY_THROWS_EXCEPTION(KorvenError, loadCasePiece(c, c.pieces[1], budget));
+    QCOMPARE(int(loadCasePieces(c).size()), 2); // the whole budget takes both
+}
+
+void TestCaseLogic::listMarksDamagedCases()
+{
+    QTemporaryDir dir;
+    const auto write = [&](const QString &name, const QString &karyotype) {
+        QVERIFY(QDir().mkpath(dir.filePath(name)));
+        korven::test::writeBytes(dir.filePath(name + "/case.txt"),
+                                 ("karyotype\t" + karyotype + "\nlevel\t550\nspread\t1\t400\t300\n"
+                                  "piece\t1\ta.bmp\t21\t50\t50\t0\n").toUtf8());
+    };
+    write("sound ", "47,XY,+21");   // a trailing blank is part of the name
+    write("tab\tname", "47,XY,+21"); // cannot be a record's key
+    write("unreadable", "47,XY,+21,t(banana)");
+    QVERIFY(QDir().mkpath(dir.filePath("no case")));
+    const std::vector<CaseEntry> entries = listCases({dir.path()});
+    QCOMPARE(int(entries.size()), 3);
+    QCOMPARE(entries[0].name, QStringLiteral("sound "));
+    QCOMPARE(entries[0].fault, QString());
+    QCOMPARE(entries[0].karyotype, QStringLiteral("47,XY,+21"));
+    QVERIFY2(entries[1].fault.contains("control character"), qPrintable(entries[1].fault));
+    QVERIFY2(entries[2].fault.contains("cannot be read"), qPrintable(entries[2].fault));
 }
 
 static CaseRecord sampleRecord()
@@ -335,13 +478,94 @@ void TestCaseLogic::recordLineRoundTrip()
     QVERIFY(!parseCaseRecordLine(caseRecordHeader(), back));
 }
 
+void TestCaseLogic::recordKeyIsTheFolderName()
+{
+    // Blanks around a name are kept, so a verdict shows on its own case only.
+    for (const QString &name : {QStringLiteral("case03 "), QStringLiteral("   "), QStringLiteral(" 症例 ")}) {
+        CaseRecord r = sampleRecord();
+        r.caseName = name;
+        CaseRecord back;
+        QVERIFY(parseCaseRecordLine(caseRecordLine(r), back));
+        QCOMPARE(back.caseName, name);
+        QCOMPARE(caseNameFault(name), QString());
+    }
+    for (const QString &name : {QString(), QStringLiteral("a\tb"), QStringLiteral("a\nb"), QStringLiteral("a\uFFFDb")})
+        QVERIFY2(!caseNameFault(name).isEmpty(), qPrintable(name));
+}
+
+void TestCaseLogic::badRecordFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("records");
+    QTest::addColumn<QString>("fault");
+    const QByteArray header = caseRecordHeader().toUtf8() + "\r\n";
+    const QByteArray good = caseRecordLine(sampleRecord()).toUtf8() + "\r\n";
+    QTest::newRow("sound") << header + good + good << 2 << QString();
+    QTest::newRow("binary") << header + good + QByteArray("\x00\xff\xfe\x80garbage\x01", 10) + "\r\n" + good << 2
+                            << "line 3: not a case record.";
+    QTest::newRow("torn") << header + good + good.left(25) << 1 << "line 3: not a case record.";
+    QString hundredOne;
+    for (int i = 0; i <= MaxCaseCells; ++i)
+        hundredOne += QStringLiteral("46 ");
+    QTest::newRow("record of too many cells")
+        << header + QStringLiteral("2026-12-10\t09:05:07\tc\t1\t%1\t%1\t1\t1\t46,XX\tright\r\n").arg(hundredOne).toUtf8() + good
+        << 1 << "line 2: not a case record.";
+    QTest::newRow("huge record") << header + good + caseRecordLine(sampleRecord()).toUtf8() + QByteArray(100000, 'x') + "\r\n"
+                                 << 1 << "line 3: not a case record.";
+    QTest::newRow("64 MB of line ends") << QByteArray(64 * 1024 * 1024, '\n') << 0 << "has too many lines";
+}
+
+// The faults of a record file are read out with the file and line, never dropped in silence; a
+// file beyond the limits is refused at once.
+void TestCaseLogic::badRecordFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, records);
+    QFETCH(QString, fault);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("t.cases");
+    korven::test::writeBytes(path, bytes);
+    bytes.clear();
+    QString said;
+    int read = 0;
+    try {
+        const CaseRecords r = readCaseRecords(path);
+        read = int(r.records.size());
+        said = caseRecordsFault(path, r);
+    } catch (const KorvenError &e) {
+        said = e.message();
+    }
+    QCOMPARE(read, records);
+    if (fault.isEmpty())
+        QCOMPARE(said, QString());
+    else
+        QVERIFY2(said.contains(fault) && said.contains("t.cases"), qPrintable(said));
+}
+
+void TestCaseLogic::appendStopsAtTheReadersLimit()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("t.cases");
+    // A file one line short of the most lines read: the next record would make every case vanish.
+    QByteArray full = caseRecordHeader().toUtf8() + "\r\n";
+    full += QByteArray("\r\n").repeated(int(RecordFileLimits.maxLines) - 1);
+    korven::test::writeBytes(path, full);
+    try {
+        appendCaseRecord(path, sampleRecord());
+        QFAIL("appended");
+    } catch (const KorvenError &e) {
+        QVERIFY2(e.message().contains("too many lines"), qPrintable(e.message()));
+    }
+    QCOMPARE(korven::test::readBytes(path), full);
+}
+
 void TestCaseLogic::oldRecordLinesRead()
 {
     // A file begun before the truth, kind and wrong elements were kept: its header and ten-field
     // lines are read, the new fields empty, and a new line appended after them is read too.
     const QString oldHeader = "date\ttime\tcase\tseconds\tcounts given\tcounts true\tpieces right\tpieces\tkaryotype\tverdict";
     const QString oldLine = "2026-11-02\t10:00:00\tcase-14\t300\t46\t46\t46\t46\t46,XX,t(11;22)(q23;q11.2)\tright";
-    const CaseRecords read = parseCaseRecords({oldHeader, oldLine, caseRecordLine(sampleRecord())});
+    const CaseRecords read = parseCaseRecordBytes((oldHeader + "\r\n" + oldLine + "\r\n" + caseRecordLine(sampleRecord())).toUtf8());
     QCOMPARE(read.badLines, std::vector<int>());
     QCOMPARE(int(read.records.size()), 2);
     QCOMPARE(read.records[0].caseName, QStringLiteral("case-14"));
@@ -358,7 +582,7 @@ void TestCaseLogic::recordReadingSkipsDamagedLines()
     const QString good = caseRecordLine(sampleRecord());
     QString wrongVerdict = good;
     wrongVerdict.replace("\tnear", "\tperhaps");
-    const CaseRecords read = parseCaseRecords({caseRecordHeader(), good, "2026-13-01\tx", wrongVerdict, good});
+    const CaseRecords read = parseCaseRecordBytes(QStringList{caseRecordHeader(), good, "2026-13-01\tx", wrongVerdict, good}.join("\n").toUtf8());
     QCOMPARE(int(read.records.size()), 2);
     QCOMPARE(read.badLines, (std::vector<int>{3, 4}));
 }
@@ -370,11 +594,11 @@ void TestCaseLogic::appendWritesHeaderOnce()
     QVERIFY(path.endsWith("/ユーザ1/ユーザ1.cases"));
     QCOMPARE(int(readCaseRecords(path).records.size()), 0); // missing: no records
     {
-        // The folder and file it makes take the umask's modes, as every other file does.
+        // The folder takes the umask's mode; the record file is its trainee's alone.
         korven::test::UmaskScope mask(022);
         appendCaseRecord(path, sampleRecord());
     }
-    QCOMPARE(korven::test::entriesWithOtherModes(QFileInfo(path).absolutePath(), 0755, 0644), QStringList());
+    QCOMPARE(korven::test::entriesWithOtherModes(QFileInfo(path).absolutePath(), 0755, 0600), QStringList());
     appendCaseRecord(path, sampleRecord());
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));

@@ -28,6 +28,8 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include "support/file_bytes.h"
+
 using namespace korven;
 using namespace korven::test;
 
@@ -93,6 +95,8 @@ private slots:
     void karyogramHasRoomForBands();
     void answerShowsSourceIdeograms();
     void brokenCaseChangesNothing();
+    void damagedCaseAndRecordFileAreShown();
+    void readOnlyLoginRecordsNoCase();
     void leavingWorkAsks();
     void listKnowsCasesByFolder();
     void smallChromosomesReadable();
@@ -360,9 +364,7 @@ void TestCaseWindow::answerShowsSourceIdeograms()
     writeCase(cases_, "c-translocation", "47,XY,del(5)(p14),+der(22)t(11;22)(q23;q11.2)",
               {{{"5"}, {"del(5)(p14)"}, {"11"}, {"11"}, {"22"}, {"22"}, {"der(22)t(11;22)(q23;q11.2)"}}});
     const CaseFolder folder = readCaseFolder(QDir(cases_).filePath("c-translocation"));
-    std::vector<QImage> sources;
-    for (const CasePiece &piece : folder.pieces)
-        sources.push_back(loadCasePiece(folder, piece));
+    const std::vector<QImage> sources = loadCasePieces(folder);
     CaseAnswerWindow answer(nullptr);
     answer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&answer, 60000));
@@ -422,6 +424,53 @@ void TestCaseWindow::brokenCaseChangesNothing()
     QVERIFY_THROWS_EXCEPTION(KorvenError, w.openCase(1));
     QCOMPARE(w.currentCase().name, QStringLiteral("a-trisomy"));
     QCOMPARE(w.stage(), CaseWindow::Stage::Counting);
+}
+
+void TestCaseWindow::damagedCaseAndRecordFileAreShown()
+{
+    // A case whose own karyotype cannot be read keeps its number but cannot be started.
+    writeCase(cases_, "c-broken", "47,XY,+21,t(banana)", {{{"21"}}});
+    const QString records = caseRecordPath(folder_->resultFolder(), "trainee1");
+    QDir().mkpath(QFileInfo(records).absolutePath());
+    CaseRecord r;
+    r.date = QDate(2026, 12, 10);
+    r.time = QTime(9, 0);
+    r.caseName = "a-trisomy";
+    r.countsGiven = r.countsTrue = {7};
+    r.karyotype = "47,XY,+21";
+    r.verdict = "right";
+    writeBytes(records, caseRecordHeader().toUtf8() + "\r\n" + caseRecordLine(r).toUtf8() + "\r\n\xff\xfe garbage\r\n");
+    CaseWindow w("trainee1");
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w, 60000));
+    QCOMPARE(w.caseList->count(), 3);
+    QVERIFY2(w.caseList->item(0)->text().endsWith("karyotype right"), qPrintable(w.caseList->item(0)->text())); // what could be read
+    QCOMPARE(w.caseList->item(2)->text(), QStringLiteral("c-broken  (damaged)"));
+    QVERIFY(!(w.caseList->item(2)->flags() & Qt::ItemIsEnabled));
+    QVERIFY2(w.caseList->item(2)->toolTip().contains("cannot be read"), qPrintable(w.caseList->item(2)->toolTip()));
+    QVERIFY_THROWS_EXCEPTION(KorvenError, w.openCase(2));
+    QVERIFY(w.recordNote->isVisible());
+    QVERIFY2(w.recordNote->text().contains("could not be read whole") && w.recordNote->text().contains("line 3"),
+             qPrintable(w.recordNote->text()));
+}
+
+void TestCaseWindow::readOnlyLoginRecordsNoCase()
+{
+    QWidget exercise; // stands for the exercise window of a login without the ID's lock
+    exercise.setProperty("readOnlyResults", true);
+    CaseWindow w("trainee3", &exercise);
+    w.setWindowFlag(Qt::Window);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w, 60000));
+    QVERIFY2(w.recordNote->text().contains("no case result is recorded"), qPrintable(w.recordNote->text()));
+    w.openCase(0);
+    for (CasePieceWidget *piece : w.pieceWidgets())
+        click(piece);
+    QTest::mouseClick(w.confirmButton, Qt::LeftButton);
+    QTest::keyClicks(w.karyotypeEdit, "47,XY,+21");
+    QTest::mouseClick(w.evaluateButton, Qt::LeftButton);
+    QCOMPARE(w.stage(), CaseWindow::Stage::Evaluated); // graded as ever
+    QVERIFY(!QFileInfo::exists(caseRecordPath(folder_->resultFolder(), "trainee3")));
 }
 
 void TestCaseWindow::leavingWorkAsks()

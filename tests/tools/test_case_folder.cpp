@@ -234,7 +234,7 @@ private slots:
     {
         QTest::addColumn<QString>("edit"); // what is done to a copy of the folder
         QTest::addColumn<QString>("fault");
-        QTest::newRow("bitmap missing") << "remove 1-03.bmp" << "1-03.bmp: missing";
+        QTest::newRow("bitmap missing") << "remove 1-03.bmp" << "File not found";
         QTest::newRow("bitmap not listed") << "copy 1-03.bmp stray.bmp" << "stray.bmp: not listed";
         QTest::newRow("bitmap not 24-bit") << "truncate 1-05.bmp" << "1-05.bmp:";
         QTest::newRow("piece dropped") << "drop piece\t1\t1-46.bmp" << "cell 1 holds 45 chromosomes that are not those of";

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace korven;
@@ -407,6 +408,51 @@ private slots:
         QCOMPARE(run.out.count(folder), 2); // that fault and the summary, nothing else
     }
 
+    // A hostile case folder is refused by check with a message and an exit code, in bounded time
+    // and memory, never by a signal; case.txt that is no file is named as such.
+    void checkRefusesHostileCaseFolders_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("FIFO case.txt") << "fifo" << "case.txt is a pipe (FIFO)";
+        QTest::newRow("folder case.txt") << "folder" << "case.txt is a folder";
+        QTest::newRow("100 huge spreads") << "spreads" << "is not a number from 1 to 8192";
+        QTest::newRow("one bitmap for many pieces") << "same bitmap" << "is the bitmap of another piece already";
+        QTest::newRow("missing pieces") << "missing" << "File not found";
+    }
+
+    void checkRefusesHostileCaseFolders()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        const QString folder = temp_.filePath(QStringLiteral("hostile-") + kind);
+        QVERIFY(QDir().mkpath(folder));
+        const QString caseTxt = QDir(folder).filePath(QStringLiteral("case.txt"));
+        QByteArray text = "karyotype\t46,XX\nlevel\t550\n";
+        if (kind == QLatin1String("spreads")) {
+            for (int c = 1; c <= 100; ++c)
+                text += "spread\t" + QByteArray::number(c) + "\t100000\t100000\n";
+        } else {
+            text += "spread\t1\t400\t300\n";
+            for (int i = 0; i < (kind == QLatin1String("missing") ? 2000 : 200); ++i)
+                text += kind == QLatin1String("same bitmap") ? QByteArray("piece\t1\t1-1.bmp\t1\t50\t50\t0\n")
+                                                             : "piece\t" + QByteArray::number(1 + i / 200) + "\tp" + QByteArray::number(i) + ".bmp\t1\t50\t50\t0\n";
+        }
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(caseTxt).constData(), 0600), 0);
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(caseTxt));
+        } else {
+            QFile file(caseTxt);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        }
+        const Run check = runTool({"check", folder});
+        QCOMPARE(check.exitCode, 1); // a signal would give -1
+        QVERIFY2(check.out.contains(message), qPrintable(check.out.left(2000)));
+        QVERIFY2(!check.out.contains(QStringLiteral(".set")), qPrintable(check.out.left(2000))); // not judged as a problem set
+    }
+
     void packConvertsAnyPicture()
     {
         // PNG, grey JPEG and 8-bit BMP pieces become 24-bit BMPs on white; the originals are kept.
@@ -423,12 +469,20 @@ private slots:
         QFile::remove(dir.filePath(QStringLiteral("9-1.bmp")));
         QVERIFY(QFile::rename(dir.filePath(QStringLiteral("9-1.bmp.8")), dir.filePath(QStringLiteral("9-1.bmp"))));
         QFile::remove(dir.filePath(QFileInfo(folder).fileName() + QStringLiteral(".set")));
+        // A file of the teacher's own with a name like a temporary one is no business of pack's.
+        QFile own(dir.filePath(QStringLiteral("1-1.bmp.part")));
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.write("mine");
+        own.close();
 
         const Run pack = runTool({"pack", folder});
         QVERIFY2(pack.exitCode == 0, qPrintable(pack.err));
         QVERIFY2(pack.out.contains(QStringLiteral("converted 2-2.jpg to 2-2.bmp")), qPrintable(pack.out));
         QCOMPARE(QDir(dir.filePath(QStringLiteral("originals"))).entryList(QDir::Files),
                  (QStringList{"1-1.png", "2-2.jpg", "9-1.bmp"}));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("1-1.bmp.part"))), QByteArray("mine"));
+        QCOMPARE(dir.entryList({QStringLiteral(".korven-*")}, QDir::Files | QDir::Hidden), QStringList());
+        QFile::remove(dir.filePath(QStringLiteral("1-1.bmp.part")));
         const Run check = runTool({"check", folder});
         QVERIFY2(check.exitCode == 0, qPrintable(check.out));
         // The grey JPEG's background, light grey from compression, is pure white now.

@@ -9,12 +9,16 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/mount.h>
+
+#include "support/process_race.h"
 
 using namespace korven;
 
@@ -54,6 +58,7 @@ private slots:
     void instanceLockOfAnotherHostIsTakenOver();
     void folderInPlaceOfTheLockIsMovedAside();
     void readOnlyFolderSaysWhy();
+    void staleLockIsTakenByOneOfTwo();
 };
 
 void TestLocks::takeOver_data()
@@ -246,6 +251,35 @@ void TestLocks::readOnlyFolderSaysWhy()
     QCOMPARE(attempt.outcome, LockOutcome::Failed);
     QVERIFY(attempt.readOnly);
     QVERIFY2(attempt.reason.contains(QString::fromLocal8Bit(std::strerror(EROFS))), qPrintable(attempt.reason));
+}
+
+// Two copies on two machines meet a third machine's stale ID lock at the same moment: exactly one
+// takes it over, the other sees the winner's fresh lock as held.
+void TestLocks::staleLockIsTakenByOneOfTwo()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral(".lock"));
+    for (int round = 0; round < 25; ++round) {
+        QFile::remove(path);
+        writeFile(path, QByteArray("4242\nkorven\nclassroom-3\n"), IdLock::StaleMs + 60000);
+        const QString decided = dir.filePath(QStringLiteral("decided-%1-").arg(round));
+        const std::vector<int> outcomes = korven::test::raceProcesses(2, [&](int child) {
+            QLockFile lock(path);
+            lock.setStaleLockTime(IdLock::StaleMs);
+            const LockOutcome outcome = takeLock(lock).outcome;
+            QFile(decided + QString::number(child)).open(QIODevice::WriteOnly);
+            // The lock is held (its process alive) until the other has decided too.
+            for (int wait = 0; wait < 3000 && !(QFile::exists(decided + u'0') && QFile::exists(decided + u'1')); ++wait)
+                QThread::msleep(10);
+            return int(outcome);
+        });
+        QFile::remove(decided + u'0');
+        QFile::remove(decided + u'1');
+        QCOMPARE(int(std::count(outcomes.begin(), outcomes.end(), int(LockOutcome::Taken))), 1);
+        QCOMPARE(int(std::count(outcomes.begin(), outcomes.end(), int(LockOutcome::Held))), 1);
+    }
+    // Nothing is left behind: no stale lock moved aside, no second lock.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_MAIN(TestLocks)

@@ -339,6 +339,20 @@ private slots:
         QVERIFY(!Form1);
     }
 
+    // An ID typed with a combining mark (as some input methods give it) is the ID whose folder has
+    // the composed letter: it logs in there, under the folder's own name.
+    void decomposedIdFindsItsFolder()
+    {
+        addUser(QStringLiteral("がくせい"), QStringLiteral("p"));
+        start();
+        PasswordDlg->ID->setText(QStringLiteral("か\u3099くせい"));
+        QTest::keyClicks(PasswordDlg->Password, QStringLiteral("p"));
+        QTest::mouseClick(PasswordDlg->OKBtn, Qt::LeftButton);
+        QVERIFY(modals.isEmpty()); // not asked whether to create it
+        QVERIFY(Form1);
+        QCOMPARE(Form1->UserId, QStringLiteral("がくせい"));
+    }
+
     void idsDifferingInCaseAreDifferentUsers()
     {
         addUser(QStringLiteral("Alice"), QStringLiteral("upper"));

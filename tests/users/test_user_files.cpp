@@ -12,12 +12,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "support/file_bytes.h"
+#include "support/process_race.h"
 
 using korven::test::readBytes;
 using korven::test::writeBytes;
@@ -409,6 +412,31 @@ private slots:
         // Whole now: a second creation leaves it alone.
         QCOMPARE(createUserFiles(root.path(), id, QStringLiteral("other")), CreateUserResult::FolderExists);
         QCOMPARE(readBytes(passwordPath(root.path(), id)), QByteArray("pw\r\n"));
+    }
+
+    // Two copies complete one incomplete ID at the same moment: exactly one says Created, and the
+    // password file holds that one's password.
+    void creationOverIncompleteFolderIsExclusive()
+    {
+        QTemporaryDir root;
+        const QString id = QStringLiteral("half");
+        for (int round = 0; round < 20; ++round) {
+            QDir(root.filePath(id)).removeRecursively();
+            QVERIFY(QDir(root.path()).mkpath(id));
+            writeBytes(recordPath(root.path(), id), trialRecordFileStart());
+            const std::vector<int> results = korven::test::raceProcesses(2, [&](int child) {
+                try {
+                    return int(createUserFiles(root.path(), id, QStringLiteral("pw%1").arg(child)));
+                } catch (const KorvenError &) {
+                    return 9;
+                }
+            });
+            QCOMPARE(int(std::count(results.begin(), results.end(), int(CreateUserResult::Created))), 1);
+            QCOMPARE(int(std::count(results.begin(), results.end(), int(CreateUserResult::FolderExists))), 1);
+            const int winner = results[0] == int(CreateUserResult::Created) ? 0 : 1;
+            QCOMPARE(readBytes(passwordPath(root.path(), id)), QStringLiteral("pw%1\r\n").arg(winner).toUtf8());
+            QCOMPARE(readBytes(recordPath(root.path(), id)), trialRecordFileStart());
+        }
     }
 
     // A class starting together: several processes create different IDs on one Result folder at

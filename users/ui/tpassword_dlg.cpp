@@ -10,6 +10,7 @@
 #include "exercise/problem_loader.h"
 #include "exercise/ui/tform1.h"
 #include "files/text_file.h"
+#include "users/id_rules.h"
 #include "users/locks.h"
 #include "users/ui/new_id_dialogs.h"
 #include "users/user_files.h"
@@ -89,19 +90,23 @@ TPasswordDlg::TPasswordDlg(QWidget *parent)
 
 TPasswordDlg::~TPasswordDlg() = default;
 
-bool TPasswordDlg::knowsId(const QString &id) const
+QString TPasswordDlg::knownId(const QString &id) const
 {
+    QString found;
     for (int i = 0; i < ListBox1->count(); ++i) {
-        if (ListBox1->item(i)->text() == id)
-            return true;
+        const QString known = ListBox1->item(i)->text();
+        if (known == id)
+            return known;
+        if (found.isEmpty() && korven::sameId(known, id))
+            found = known;
     }
-    return false;
+    return found;
 }
 
 void TPasswordDlg::OKBtnClick()
 {
-    const QString id = ID->text();
-    if (!knowsId(id)) {
+    const QString id = knownId(ID->text());
+    if (id.isEmpty()) {
         hide();
         korven::ui::execModal(NewIDorNo);
         // The question's handlers show the login or the creation dialog; when it went away

@@ -36,8 +36,9 @@ public:
     // Opens the ID-creation dialog, taking over a typed ID.
     void Button1Click();
 
-    // Whether the ID is in the list of known IDs (exact, case-sensitive).
-    bool knowsId(const QString &id) const;
+    // The known ID the typed one is (case-sensitive, compared in Unicode normal form C, so an ID
+    // typed with a combining mark finds its folder), as its folder is named; empty when none.
+    QString knownId(const QString &id) const;
 
 public slots:
     void reject() override; // Esc and the close box: the program ends
