@@ -130,7 +130,7 @@ LockAttempt takeLock(QLockFile &lock, int graceMs, ForeignLocks foreign)
     // Another machine's lock is judged here, by host name and machine id together; QLockFile
     // alone would take a cloned computer's lock for this machine's and free it at once.
     // The file is identified before it is judged: what is removed is the file judged stale.
-    const std::optional<FileIdentity> judged = identityOf(path);
+    const std::optional<fs::FileIdentity> judged = identityOf(path);
     if (const auto holder = lockFileHolder(path); judged && holder && !onThisMachine(*holder)) {
         const bool stale = foreign == ForeignLocks::Stale
             || (lock.staleLockTime() > 0 && ageOf(path) > lock.staleLockTime());
@@ -155,7 +155,7 @@ LockAttempt takeLock(QLockFile &lock, int graceMs, ForeignLocks foreign)
         }
         // The file names no holder: a copy is between creating and writing it, or one was killed
         // there. The first is over within the grace time; after it the file is taken over.
-        const std::optional<FileIdentity> broken = identityOf(path);
+        const std::optional<fs::FileIdentity> broken = identityOf(path);
         const qint64 age = ageOf(path);
         if (age >= graceMs) {
             if (broken && !removeJudgedLock(path, *broken) && identityOf(path) == broken) {
