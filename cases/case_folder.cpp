@@ -2,6 +2,7 @@
 
 #include "cases/case_identity.h"
 #include "cases/case_records.h"
+#include "cases/karyotype_grading.h"
 
 #include "exercise/bitmap_limits.h"
 #include "exercise/bmp_check.h"
@@ -133,7 +134,9 @@ std::vector<CaseEntry> listCases(const QStringList &casesFolders)
                 try {
                     const CaseFolder read = readCaseFolder(path);
                     iscn::Fault fault;
-                    if (!iscn::parseKaryotype(read.karyotype, &fault))
+                    if (const QString tooLong = karyotypeLengthFault(read.karyotype); !tooLong.isEmpty())
+                        entry.fault = Text::tr("%1: %2").arg(shown(caseFilePath(path)), tooLong);
+                    else if (!iscn::parseKaryotype(read.karyotype, &fault))
                         entry.fault = Text::tr("%1: the karyotype %2 cannot be read: %3")
                                           .arg(shown(caseFilePath(path)), read.karyotype, fault.message);
                     else

@@ -203,7 +203,12 @@ QString caseRecordsFault(const QString &path, const CaseRecords &read)
 
 void appendCaseRecord(const QString &path, const CaseRecord &record)
 {
-    const QString line = caseRecordLine(record) + QStringLiteral("\r\n");
+    // A line the reader would leave out is never written: the evaluation would vanish unseen.
+    const QString recordLine = caseRecordLine(record);
+    if (recordLine.size() > MaxCaseRecordChars)
+        throw KorvenError(QCoreApplication::translate("CaseRecords", "%1: the record is longer than %2 characters, more than is read back.")
+                              .arg(QDir::toNativeSeparators(path)).arg(MaxCaseRecordChars));
+    const QString line = recordLine + QStringLiteral("\r\n");
     const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
     const LineCount existing = exists ? countTextLines(path, RecordFileLimits.maxBytes) : LineCount{};
     if (!exists || existing.bytes == 0) {

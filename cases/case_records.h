@@ -64,7 +64,8 @@ QString caseRecordsFault(const QString &path, const CaseRecords &read);
 
 // Appends one record, writing the header first when the file is new or empty; a new file is its
 // owner's alone. An append that would take the file past what readCaseRecords reads is refused
-// with the message the reader would give, and the file is left as it was.
+// with the message the reader would give, and the file is left as it was; so is a record line
+// longer than MaxCaseRecordChars.
 void appendCaseRecord(const QString &path, const CaseRecord &record);
 
 // The true karyotype of each case in the folders, by folder name; a case that cannot be read is

@@ -12,10 +12,19 @@ struct Text {
 
 } // namespace
 
+QString karyotypeLengthFault(const QString &text)
+{
+    if (text.size() <= MaxGradedKaryotypeChars)
+        return {};
+    return Text::tr("The karyotype is %1 characters long; at most %2 are graded.").arg(text.size()).arg(MaxGradedKaryotypeChars);
+}
+
 QString karyotypeFormFault(const QString &typed)
 {
     if (typed.trimmed().isEmpty())
         return {};
+    if (const QString fault = karyotypeLengthFault(typed); !fault.isEmpty())
+        return fault;
     const iscn::Reading reading = iscn::readKaryotype(typed);
     QStringList said;
     if (!reading.faults.isEmpty())
@@ -28,6 +37,17 @@ QString karyotypeFormFault(const QString &typed)
 KaryotypeGrade gradeKaryotype(const QString &given, const QString &truth, int level)
 {
     KaryotypeGrade grade;
+    // Neither is read when it is longer than is graded: the reading would take far too long.
+    if (const QString fault = karyotypeLengthFault(truth); !fault.isEmpty()) {
+        grade.truthUnreadable = true;
+        grade.formFaults << Text::tr("The case's own karyotype cannot be read: %1").arg(fault);
+        return grade;
+    }
+    if (const QString fault = karyotypeLengthFault(given.trimmed()); !fault.isEmpty()) {
+        grade.formFaults << fault;
+        grade.elements.push_back({given.trimmed().left(80) + QStringLiteral("..."), iscn::Grade::Wrong, fault});
+        return grade;
+    }
     const iscn::Grading grading = iscn::gradeAnswer(given, truth, level);
     if (grading.truthUnreadable) {
         grade.truthUnreadable = true;

@@ -25,11 +25,19 @@ struct KaryotypeGrade {
     QString formFault() const { return formFaults.join(QLatin1Char(' ')); }
 };
 
+// The longest karyotype graded, answer or truth: a mosaic of many lines with every change written
+// out stays far below it; the comparison's work grows faster than the length, so a longer one is
+// refused with a message rather than read.
+inline constexpr int MaxGradedKaryotypeChars = 4000;
+// Why `text` is too long to be graded; empty when it is not.
+QString karyotypeLengthFault(const QString &text);
+
 // The first form fault of a karyotype as typed, for the line under the field, with how it was
 // typed after it; empty when there is nothing to say (an empty field has nothing either).
 QString karyotypeFormFault(const QString &text);
 
-// The answer compared with the truth at the case's band level.
+// The answer compared with the truth at the case's band level. A truth that cannot be read or an
+// answer over MaxGradedKaryotypeChars is graded wrong with its fault as the form fault.
 KaryotypeGrade gradeKaryotype(const QString &given, const QString &truth, int level);
 
 // The kind of abnormality of a true karyotype, for the share right by kind: "mosaic",

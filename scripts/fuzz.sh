@@ -15,7 +15,7 @@ cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0"
 status=0
-for target in fuzz_bitmap fuzz_listing fuzz_comma_text fuzz_user_files fuzz_records fuzz_class_reader fuzz_karyotype fuzz_case_folder fuzz_case_records; do
+for target in fuzz_bitmap fuzz_listing fuzz_comma_text fuzz_user_files fuzz_records fuzz_class_reader fuzz_karyotype fuzz_case_folder fuzz_case_records fuzz_case_grading; do
   found="$build/fuzz-found/$target"
   mkdir -p "$found"
   max_len=8192

@@ -30,16 +30,16 @@ struct Conversion {
     QString aside;  // where the new bitmap waits until every one is written
 };
 
-// A name for a new bitmap written aside that no entry of the folder has: hidden, with a random
-// part, so a file of the user's own is never overwritten or removed.
-QString asideName(const QDir &dir, const QString &target)
+// Writes a new bitmap aside under a name no entry of the folder has (hidden, with a random part)
+// and returns that name. The name is taken in the one step that puts the file there, so a file of
+// the user's own is never overwritten or removed.
+QString writeAside(const QDir &dir, const QString &target, const QByteArray &bytes)
 {
     for (;;) {
         const QString name = dir.filePath(QStringLiteral(".korven-pack-%1-%2")
                                               .arg(QFileInfo(target).completeBaseName())
                                               .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        const QFileInfo info(name);
-        if (!info.exists() && !info.isSymLink())
+        if (createFileAtomically(name, bytes))
             return name;
     }
 }
@@ -114,8 +114,7 @@ QStringList packPictures(const QString &folder)
     // Every new bitmap is written aside before any original moves, so a full disk changes nothing.
     for (Conversion &c : conversions) {
         try {
-            c.aside = asideName(dir, c.target);
-            writeFileAtomically(c.aside, c.bytes);
+            c.aside = writeAside(dir, c.target, c.bytes);
         } catch (const KorvenError &e) {
             for (const Conversion &d : conversions)
                 if (!d.aside.isEmpty())

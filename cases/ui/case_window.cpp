@@ -244,6 +244,7 @@ void CaseWindow::createControls()
     karyotypeEdit = new QLineEdit;
     karyotypeEdit->setObjectName(QStringLiteral("KaryotypeEdit"));
     karyotypeEdit->setPlaceholderText(tr("for example 46,XX"));
+    karyotypeEdit->setMaxLength(korven::MaxGradedKaryotypeChars);
     writeRow->addWidget(karyotypeEdit, 0, 1);
     evaluateButton = new QPushButton(tr("Evaluation"));
     evaluateButton->setObjectName(QStringLiteral("Evaluate"));

@@ -231,6 +231,10 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
 <context>
     <name>CaseFolder</name>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>%1: cell 1 has no chromosome.</source>
         <translation>%1: 細胞 1 に染色体がありません。</translation>
     </message>
@@ -390,6 +394,10 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
 </context>
 <context>
     <name>CaseRecords</name>
+    <message>
+        <source>%1: the record is longer than %2 characters, more than is read back.</source>
+        <translation>%1: 記録が %2 文字を超え、読み戻せる長さを超えています。</translation>
+    </message>
     <message>
         <source>the folder has no name</source>
         <translation>フォルダーに名前がありません</translation>
@@ -1401,6 +1409,14 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
 </context>
 <context>
     <name>KaryotypeGrading</name>
+    <message>
+        <source>The karyotype is %1 characters long; at most %2 are graded.</source>
+        <translation>核型が %1 文字あります。評価するのは %2 文字までです。</translation>
+    </message>
+    <message>
+        <source>The case&apos;s own karyotype cannot be read: %1</source>
+        <translation>症例の核型を読み取れません: %1</translation>
+    </message>
     <message>
         <source>No karyotype was written.</source>
         <translation>核型が書かれていません。</translation>

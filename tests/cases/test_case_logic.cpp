@@ -429,14 +429,16 @@ void TestCaseLogic::listMarksDamagedCases()
     write("sound ", "47,XY,+21");   // a trailing blank is part of the name
     write("tab\tname", "47,XY,+21"); // cannot be a record's key
     write("unreadable", "47,XY,+21,t(banana)");
+    write("very long", "46,XX[1]/" + QStringLiteral("47,XX,+21[1]/").repeated(400) + "46,XX[1]");
     QVERIFY(QDir().mkpath(dir.filePath("no case")));
     const std::vector<CaseEntry> entries = listCases({dir.path()});
-    QCOMPARE(int(entries.size()), 3);
+    QCOMPARE(int(entries.size()), 4);
     QCOMPARE(entries[0].name, QStringLiteral("sound "));
     QCOMPARE(entries[0].fault, QString());
     QCOMPARE(entries[0].karyotype, QStringLiteral("47,XY,+21"));
     QVERIFY2(entries[1].fault.contains("control character"), qPrintable(entries[1].fault));
     QVERIFY2(entries[2].fault.contains("cannot be read"), qPrintable(entries[2].fault));
+    QVERIFY2(entries[3].fault.contains("at most 4000 are graded"), qPrintable(entries[3].fault));
 }
 
 static CaseRecord sampleRecord()
@@ -557,6 +559,14 @@ void TestCaseLogic::appendStopsAtTheReadersLimit()
         QVERIFY2(e.message().contains("too many lines"), qPrintable(e.message()));
     }
     QCOMPARE(korven::test::readBytes(path), full);
+    // A record too long to be read back is not written either.
+    const QString other = dir.filePath("u.cases");
+    appendCaseRecord(other, sampleRecord());
+    const QByteArray before = korven::test::readBytes(other);
+    CaseRecord huge = sampleRecord();
+    huge.karyotype = QString(MaxCaseRecordChars, u'4');
+    QVERIFY_THROWS_EXCEPTION(KorvenError, appendCaseRecord(other, huge));
+    QCOMPARE(korven::test::readBytes(other), before);
 }
 
 void TestCaseLogic::oldRecordLinesRead()
@@ -649,6 +659,10 @@ void TestCaseLogic::karyotypeComparison_data()
     QTest::newRow("neighbour band") << "46,XX,t(11;22)(q23;q12.1)" << "46,XX,t(11;22)(q23;q11.2)" << "near"
                                     << QStringList{"right", "right", "near"};
     QTest::newRow("unreadable answer") << "47,XY+21" << "47,XY,+21" << "wrong" << QStringList{"wrong"};
+    // Longer than is graded: refused at once, never read (a mosaic of 4 MB took 20 s to compare).
+    const QString huge = "46,XX[1]/" + QStringLiteral("47,XX,+21[1]/").repeated(400000) + "46,XX[1]";
+    QTest::newRow("huge answer") << huge << "47,XY,+21" << "wrong" << QStringList{"wrong"};
+    QTest::newRow("huge truth") << "47,XY,+21" << huge << "wrong" << QStringList{};
 }
 
 void TestCaseLogic::karyotypeComparison()
@@ -659,6 +673,8 @@ void TestCaseLogic::karyotypeComparison()
     QFETCH(QStringList, elements);
     const KaryotypeGrade g = gradeKaryotype(given, truth, 550);
     QCOMPARE(iscn::verdictWord(g.verdict), verdict);
+    if (given.size() > MaxGradedKaryotypeChars || truth.size() > MaxGradedKaryotypeChars)
+        QVERIFY2(g.formFault().contains("at most 4000 are graded"), qPrintable(g.formFault()));
     QStringList got;
     for (const auto &e : g.elements) {
         got << iscn::gradeWord(e.grade);
@@ -702,6 +718,7 @@ void TestCaseLogic::formFault_data()
     QTest::newRow("open parenthesis") << "46,XX,del(5)(p14" << true;
     QTest::newRow("count disagrees") << "47,XY" << true;
     QTest::newRow("order") << "47,XY,+21,+13" << true;
+    QTest::newRow("too long") << "47,XY,+21," + QString(MaxGradedKaryotypeChars, u'+') << true;
 }
 
 void TestCaseLogic::formFault()
