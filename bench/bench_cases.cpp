@@ -4,7 +4,7 @@
 
 #include "tools/case_catalogue.h"
 #include "tools/case_maker.h"
-#include "tools/karyotype_cells.h"
+#include "tools/cell_chromosomes.h"
 #include "tools/problem_maker.h"
 
 #include <QTemporaryDir>
@@ -20,7 +20,7 @@ void casesSection()
         return;
     const std::vector<korven::Ideogram> ideograms = korven::loadCaseIdeograms(QStringLiteral(KORVEN_BENCH_DATA_DIR));
     measure(QStringLiteral("make-cases (all bundled cases)"), 2, [&] {
-        korven::makeCaseCatalogue(temporary.path(), 1, ideograms, korven::readKaryotypeCells);
+        korven::makeCaseCatalogue(temporary.path(), 1, ideograms, korven::readKaryotypeLines);
     });
 }
 

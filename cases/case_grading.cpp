@@ -11,38 +11,17 @@ namespace korven {
 
 int groupOfChromosome(const QString &chromosome)
 {
-    const QString c = chromosome.trimmed();
-    if (c == u"X")
-        return GroupX;
-    if (c == u"Y")
-        return GroupY;
-    bool ok = false;
-    const int n = c.toInt(&ok);
-    return ok && n >= 1 && n <= 22 && QString::number(n) == c ? n - 1 : -1;
+    return iscn::chromosomeIndex(chromosome.trimmed());
 }
 
 QString groupCaption(int group)
 {
-    if (group >= 0 && group < 22)
-        return QString::number(group + 1);
-    if (group == GroupX)
-        return QStringLiteral("X");
-    if (group == GroupY)
-        return QStringLiteral("Y");
-    return group == GroupMarker ? QStringLiteral("mar") : QString();
+    return iscn::chromosomeName(group);
 }
 
 std::vector<std::vector<int>> karyogramRows()
 {
-    auto range = [](int from, int to) {
-        std::vector<int> r;
-        for (int g = from; g <= to; ++g)
-            r.push_back(g - 1);
-        return r;
-    };
-    std::vector<int> last = range(19, 22);
-    last.insert(last.end(), {GroupX, GroupY, GroupMarker});
-    return {range(1, 5), range(6, 12), range(13, 18), last};
+    return iscn::karyogramRows();
 }
 
 std::vector<int> homeGroups(const QString &identity)

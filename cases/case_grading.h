@@ -1,6 +1,7 @@
 #pragma once
 // Where each chromosome of a case belongs in the karyogram, and the grading of the pieces and the
 // counts. The karyogram has a group for each of 1..22, X and Y, and a marker place after Y.
+#include "iscn/chromosome.h"
 #include "iscn/karyotype.h"
 
 #include <QColor>
@@ -9,10 +10,10 @@
 
 namespace korven {
 
-inline constexpr int GroupX = 22;
-inline constexpr int GroupY = 23;
-inline constexpr int GroupMarker = 24;
-inline constexpr int GroupCount = 25;
+inline constexpr int GroupX = iscn::ChromosomeX;
+inline constexpr int GroupY = iscn::ChromosomeY;
+inline constexpr int GroupMarker = iscn::MarkerPlace;
+inline constexpr int GroupCount = iscn::KaryogramPlaces;
 inline constexpr int InSpread = -1; // a piece not put into any group
 
 // The group of chromosome "1".."22", "X", "Y" (-1 for anything else).

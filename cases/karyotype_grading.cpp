@@ -1,7 +1,5 @@
 #include "cases/karyotype_grading.h"
 
-#include "iscn/karyotype.h"
-
 #include <QCoreApplication>
 
 namespace korven {
@@ -28,42 +26,49 @@ QString karyotypeFormFault(const QString &typed)
     if (const QString fault = karyotypeLengthFault(typed); !fault.isEmpty())
         return fault;
     const iscn::Reading reading = iscn::readKaryotype(typed);
-    return reading.faults.isEmpty() ? QString() : reading.faults.front().message;
+    QStringList said;
+    if (!reading.faults.isEmpty())
+        said << reading.faults.front().message;
+    for (const iscn::TypingNote &note : reading.notes)
+        said << note.message;
+    return said.join(QLatin1Char(' '));
 }
 
 KaryotypeGrade gradeKaryotype(const QString &given, const QString &truth, int level)
 {
     KaryotypeGrade grade;
-    grade.verdict = QStringLiteral("wrong");
     // Neither is read when it is longer than is graded: the reading would take far too long.
     if (const QString fault = karyotypeLengthFault(truth); !fault.isEmpty()) {
-        grade.formFault = Text::tr("The case's own karyotype cannot be read: %1").arg(fault);
+        grade.truthUnreadable = true;
+        grade.formFaults << Text::tr("The case's own karyotype cannot be read: %1").arg(fault);
         return grade;
     }
     if (const QString fault = karyotypeLengthFault(given.trimmed()); !fault.isEmpty()) {
-        grade.formFault = fault;
-        grade.elements.push_back({given.trimmed().left(80) + QStringLiteral("..."), QStringLiteral("wrong"), fault});
+        grade.formFaults << fault;
+        grade.elements.push_back({given.trimmed().left(80) + QStringLiteral("..."), iscn::Grade::Wrong, fault});
         return grade;
     }
-    const std::optional<iscn::Karyotype> true_ = iscn::parseKaryotype(truth);
-    iscn::Fault fault;
-    const std::optional<iscn::Karyotype> answer = iscn::parseKaryotype(given.trimmed(), &fault);
-    if (!true_) {
-        grade.formFault = Text::tr("The case's own karyotype cannot be read: %1").arg(truth);
+    const iscn::Grading grading = iscn::gradeAnswer(given, truth, level);
+    if (grading.truthUnreadable) {
+        grade.truthUnreadable = true;
+        grade.formFaults << grading.fault.message;
         return grade;
     }
-    if (!answer) {
+    if (!grading.comparison) {
         // Nothing can be compared element by element when the answer cannot be read.
-        grade.formFault = given.trimmed().isEmpty() ? Text::tr("No karyotype was written.") : fault.message;
-        grade.elements.push_back({given.trimmed(), QStringLiteral("wrong"), grade.formFault});
+        const QString why = given.trimmed().isEmpty() ? Text::tr("No karyotype was written.") : grading.fault.message;
+        grade.formFaults << why;
+        grade.elements.push_back({given.trimmed(), iscn::Grade::Wrong, why});
         return grade;
     }
-    const iscn::Comparison c = iscn::compareKaryotypes(*answer, *true_, level);
+    const iscn::Comparison &c = *grading.comparison;
     for (const iscn::Fault &f : c.formFaults)
-        grade.formFault += (grade.formFault.isEmpty() ? QString() : QStringLiteral(" ")) + f.message;
+        grade.formFaults << f.message;
+    for (const iscn::TypingNote &n : c.notes)
+        grade.notes << n.message;
     for (const iscn::GradedElement &e : c.elements)
-        grade.elements.push_back({e.element, iscn::gradeWord(e.grade), e.reason});
-    grade.verdict = iscn::verdictWord(c.verdict);
+        grade.elements.push_back({e.element, e.grade, e.reason});
+    grade.verdict = c.verdict;
     return grade;
 }
 

@@ -15,16 +15,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype cut = text.indexOf(u'\n');
     const QString given = cut < 0 ? text : text.left(cut);
     const QString truth = cut < 0 ? QString() : text.mid(cut + 1);
+    static const QStringList Verdicts = {"right", "near", "wrong"};
     static const QStringList Grades = {"right", "near", "wrong", "missing", "extra"};
     const KaryotypeGrade grade = gradeKaryotype(given, truth, 550);
-    if (grade.verdict != u"right" && grade.verdict != u"near" && grade.verdict != u"wrong")
+    if (!Verdicts.contains(iscn::verdictWord(grade.verdict)))
         std::abort();
     for (const KaryotypeElement &e : grade.elements)
-        if (!Grades.contains(e.verdict))
+        if (!Grades.contains(iscn::gradeWord(e.grade)))
             std::abort();
     karyotypeFormFault(given);
     const KaryotypeGrade self = gradeKaryotype(truth, truth, 550);
-    if (self.formFault.isEmpty() && self.verdict != u"right")
+    if (self.formFault().isEmpty() && self.verdict != iscn::Verdict::Right)
         std::abort();
     return 0;
 }

@@ -18,9 +18,17 @@ int armSlot(int chromosome, QChar arm)
 
 } // namespace
 
-QList<TableRow> tableRows(const QString &text)
+const QStringList &stainNames()
 {
-    QList<TableRow> rows;
+    static const QStringList names{QStringLiteral("gneg"),   QStringLiteral("gpos25"),  QStringLiteral("gpos50"),
+                                   QStringLiteral("gpos75"), QStringLiteral("gpos100"), QStringLiteral("gvar"),
+                                   QStringLiteral("acen"),   QStringLiteral("stalk")};
+    return names;
+}
+
+std::optional<QList<TableBand>> readBandTable(const QString &text, QString *fault)
+{
+    QList<TableBand> bands;
     bool headerSeen = false;
     const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
     for (int n = 0; n < lines.size(); ++n) {
@@ -33,9 +41,55 @@ QList<TableRow> tableRows(const QString &text)
             headerSeen = true;
             continue;
         }
-        rows.append({n + 1, line.toString().split(QLatin1Char('\t'))});
+        const auto refuse = [&](const QString &why) {
+            if (fault)
+                *fault = QStringLiteral("line %1: %2").arg(n + 1).arg(why);
+            return std::nullopt;
+        };
+        const QStringList fields = line.toString().split(QLatin1Char('\t'));
+        if (fields.size() < 8)
+            return refuse(QStringLiteral("%1 fields, 8 expected").arg(fields.size()));
+        TableBand band;
+        band.line = n + 1;
+        band.chromosome = chromosomeIndex(fields[0]);
+        if (band.chromosome < 0)
+            return refuse(QStringLiteral("unknown chromosome \"%1\"").arg(fields[0]));
+        if (fields[1] != QLatin1String("p") && fields[1] != QLatin1String("q"))
+            return refuse(QStringLiteral("arm \"%1\" is neither p nor q").arg(fields[1]));
+        band.arm = fields[1].at(0);
+        band.name = fields[2];
+        bool startOk = false, stopOk = false;
+        band.start = fields[3].toDouble(&startOk);
+        band.stop = fields[4].toDouble(&stopOk);
+        if (!startOk || !stopOk || band.stop <= band.start)
+            return refuse(QStringLiteral("band %1 has no valid ISCN start and stop").arg(band.name));
+        band.stain = fields[7].trimmed();
+        if (!stainNames().contains(band.stain))
+            return refuse(QStringLiteral("unknown stain \"%1\"").arg(fields[7]));
+        band.bpStart = fields[5].toDouble(); // 0 when unreadable
+        band.bpStop = fields[6].toDouble();
+        bands.append(band);
     }
-    return rows;
+    return bands;
+}
+
+const QList<TableBand> &builtInBands(int level)
+{
+    static const QList<QPair<int, QList<TableBand>>> tables = [] {
+        QList<QPair<int, QList<TableBand>>> all;
+        for (int each : {400, 550, 850}) {
+            QFile file(QStringLiteral(":/korven/iscn/human-ideogram-bands-%1.tsv").arg(each));
+            const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+            all.append({each, readBandTable(text).value_or(QList<TableBand>{})});
+        }
+        return all;
+    }();
+    static const QList<TableBand> none;
+    for (const auto &[each, bands] : tables) {
+        if (each == level)
+            return bands;
+    }
+    return none;
 }
 
 bool BandTable::within(const QString &band, const QString &other)
@@ -49,26 +103,18 @@ bool BandTable::within(const QString &band, const QString &other)
     return other.contains(QLatin1Char('.')) ? next.isDigit() : next == QLatin1Char('.');
 }
 
-BandTable BandTable::fromTexts(const QList<QPair<int, QString>> &levelTexts)
+BandTable BandTable::fromTables(const QList<QPair<int, QList<TableBand>>> &levels)
 {
     BandTable table;
-    QList<QPair<int, QString>> sorted = levelTexts;
+    QList<QPair<int, QList<TableBand>>> sorted = levels;
     std::sort(sorted.begin(), sorted.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (const auto &[level, text] : sorted) {
+    for (const auto &[level, bands] : sorted) {
         QList<ArmBands> arms(48);
-        for (const TableRow &row : tableRows(text)) {
-            const QStringList &fields = row.fields;
-            if (fields.size() < 3 || fields[1].size() != 1)
-                continue;
-            const int chromosome = chromosomeIndex(fields[0]);
-            const QChar arm = fields[1].at(0);
-            if (chromosome < 0 || (arm != QLatin1Char('p') && arm != QLatin1Char('q')))
-                continue;
-            arms[armSlot(chromosome, arm)].append(fields[2]);
-        }
+        for (const TableBand &band : bands)
+            arms[armSlot(band.chromosome, band.arm)].append(band.name);
         // The tables run from the p-arm end to the q-arm end; each arm is kept from the centromere
         // outwards.
-        for (int chromosome = 0; chromosome < 24; ++chromosome)
+        for (int chromosome = 0; chromosome < ChromosomeCount; ++chromosome)
             std::reverse(arms[armSlot(chromosome, QLatin1Char('p'))].begin(),
                          arms[armSlot(chromosome, QLatin1Char('p'))].end());
         table.levels_.append(level);
@@ -77,22 +123,15 @@ BandTable BandTable::fromTexts(const QList<QPair<int, QString>> &levelTexts)
     return table;
 }
 
-QString builtInTableText(int level)
-{
-    QFile file(QStringLiteral(":/korven/iscn/human-ideogram-bands-%1.tsv").arg(level));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 const BandTable &BandTable::builtIn()
 {
     static const BandTable table = [] {
-        QList<QPair<int, QString>> texts;
+        QList<QPair<int, QList<TableBand>>> levels;
         for (int level : {400, 550, 850}) {
-            const QString text = builtInTableText(level);
-            if (!text.isEmpty())
-                texts.append({level, text});
+            if (!builtInBands(level).isEmpty())
+                levels.append({level, builtInBands(level)});
         }
-        return fromTexts(texts);
+        return fromTables(levels);
     }();
     return table;
 }

@@ -8,19 +8,32 @@
 
 namespace korven::iscn {
 
-// One data line of a tab-separated ideogram table: its line number (from 1) and its fields.
-struct TableRow {
+// One band of a tab-separated ideogram table (chromosome, arm, band, iscn_start, iscn_stop,
+// bp_start, bp_stop, stain), with its line number (from 1).
+struct TableBand {
     int line = 0;
-    QStringList fields;
+    int chromosome = 0; // 0..23
+    QChar arm;          // 'p' or 'q'
+    QString name;       // "36.3"
+    double start = 0;   // ISCN units
+    double stop = 0;
+    double bpStart = 0; // base pairs; 0 when the table gives none readable
+    double bpStop = 0;
+    QString stain;      // "gneg", "gpos25", "gpos50", "gpos75", "gpos100", "gvar", "acen", "stalk"
 };
 
-// The data lines of a table: '#' lines and blank lines are skipped, the first other line is the
-// column header; lines may end in CR LF or LF.
-QList<TableRow> tableRows(const QString &text);
+// The stain names a table may use, lightest first as the Stain enumerations list them.
+const QStringList &stainNames();
 
-// The text of the table built into the library for a band level (400, 550, 850); empty for
-// another level.
-QString builtInTableText(int level);
+// Reads a table: '#' lines and blank lines are skipped, the first other line is the column
+// header, then one band a line; lines may end in CR LF or LF. A line that is not a band (too few
+// fields, an unknown chromosome, arm or stain, no valid start and stop) stops the reading: nothing
+// is returned and *fault says which line and why ("line 95: unknown stain \"gpos60\"").
+std::optional<QList<TableBand>> readBandTable(const QString &text, QString *fault = nullptr);
+
+// The bands of the table built into the library for a band level (400, 550, 850), read once;
+// empty for another level.
+const QList<TableBand> &builtInBands(int level);
 
 // The bands of one arm at one level, from the centromere outwards ("11.1", "11.2", "12", ...).
 using ArmBands = QStringList;
@@ -38,10 +51,9 @@ public:
     // The tables built into the library, read once.
     static const BandTable &builtIn();
 
-    // Reads tables (see tableRows) of one band a line with the chromosome, the arm and the band
-    // first. Lines it cannot use are skipped; a table without a line for every arm leaves that
-    // arm empty.
-    static BandTable fromTexts(const QList<QPair<int, QString>> &levelTexts);
+    // The band names of tables of several levels; a table without a band for every arm leaves
+    // that arm empty.
+    static BandTable fromTables(const QList<QPair<int, QList<TableBand>>> &levels);
 
     const QList<int> &levels() const { return levels_; }
 

@@ -21,23 +21,21 @@ double stainDarkness(const QString &stain)
 
 std::optional<IdeogramChromosome> builtInIdeogram(int chromosome, int level)
 {
-    if (chromosome < 0 || chromosome > 23)
+    if (chromosome < 0 || chromosome >= ChromosomeCount)
         return std::nullopt;
-    const QString text = builtInTableText(level);
     IdeogramChromosome out;
-    for (const TableRow &row : tableRows(text)) {
-        const QStringList &f = row.fields;
-        if (f.size() < 8 || chromosomeIndex(f[0]) != chromosome || f[1].size() != 1)
+    for (const TableBand &b : builtInBands(level)) {
+        if (b.chromosome != chromosome)
             continue;
-        IdeogramBand band{f[1].at(0), f[2], f[3].toDouble(), f[4].toDouble(), stainDarkness(f[7]), BandShape::Plain};
-        if (f[7] == QLatin1String("acen")) {
+        IdeogramBand band{b.arm, b.name, b.start, b.stop, stainDarkness(b.stain), BandShape::Plain};
+        if (b.stain == QLatin1String("acen")) {
             band.shape = BandShape::Centromere;
             if (band.arm == QLatin1Char('p'))
                 out.centromere = band.stop;
-        } else if (f[7] == QLatin1String("stalk")) {
+        } else if (b.stain == QLatin1String("stalk")) {
             band.shape = BandShape::Stalk;
         }
-        out.name = f[0];
+        out.name = chromosomeName(chromosome);
         out.length = std::max(out.length, band.stop);
         out.bands.append(band);
     }

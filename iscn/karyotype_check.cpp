@@ -44,6 +44,26 @@ void checkChromosomeOrder(const Rearrangement &r, int position, QList<Fault> &fa
                        .arg(writeRearrangement(r), characterAt(position), writeRearrangement(ordered))});
 }
 
+// ISCN writes two breakpoints of one chromosome from pter to qter (del, inv, r); reversed, the
+// meaning is plain and only the writing is at fault.
+void checkBreakpointOrder(const Rearrangement &r, int position, QList<Fault> &faults)
+{
+    const Rearrangement ordered = inPterOrder(r);
+    if (ordered == r)
+        return;
+    faults.append({Fault::Type::Breakpoints, position,
+                   Text::tr("%1 (%2) is written %3: the two breakpoints of one chromosome are written from pter "
+                            "to qter.")
+                       .arg(writeRearrangement(r), characterAt(position), writeRearrangement(ordered))});
+}
+
+void checkRearrangement(const Rearrangement &r, int position, QList<Fault> &faults)
+{
+    checkChromosomeOrder(r, position, faults);
+    checkBreakpointOrder(r, position, faults);
+    checkBands(r, faults);
+}
+
 QString orderReason(const Abnormality &earlier, const Abnormality &later)
 {
     const auto [laterRank, laterStructural] = orderKey(later);
@@ -59,9 +79,24 @@ QString orderReason(const Abnormality &earlier, const Abnormality &later)
     return Text::tr("autosomes follow in numerical order");
 }
 
+QString ploidyWord(int count)
+{
+    switch (ploidy(count)) {
+    case 1: return Text::tr("near-haploid");
+    case 3: return Text::tr("triploid");
+    case 4: return Text::tr("tetraploid");
+    default: return Text::tr("diploid");
+    }
+}
+
 QString arithmetic(const CellLine &line)
 {
     QString text = QString::number(22 * ploidy(line.count) + line.sex.size());
+    if (ploidy(line.count) != 2)
+        text = Text::tr("%1 (%2 autosomes of a %3 line and %4)")
+                   .arg(text)
+                   .arg(22 * ploidy(line.count))
+                   .arg(ploidyWord(line.count), line.sex);
     bool any = false;
     for (const Abnormality &abnormality : line.abnormalities) {
         const int change = countChange(abnormality);
@@ -82,10 +117,19 @@ QString arithmetic(const CellLine &line)
 
 QList<Fault> checkKaryotype(const Karyotype &karyotype)
 {
-    QList<Fault> faults;
+    QList<Fault> faults = karyotype.writtenFaults;
     const bool mosaic = karyotype.lines.size() > 1;
     for (int n = 0; n < karyotype.lines.size(); ++n) {
         const CellLine &line = karyotype.lines[n];
+        // ISCN gives the number of cells of each line of a mosaic, chimera or set of clones.
+        if (mosaic && line.cells < 0) {
+            const int at = line.position + line.length - 1;
+            faults.append({Fault::Type::CellCount, at,
+                           Text::tr("Line %1 (%2) has no cell count: each line of a mosaic or of clones is "
+                                    "followed by its number of cells in brackets, as in 45,X[15]/46,XX[5].")
+                               .arg(n + 1)
+                               .arg(characterAt(line.position))});
+        }
         QString sorted = line.sex;
         std::sort(sorted.begin(), sorted.end());
         if (sorted != line.sex) {
@@ -96,12 +140,9 @@ QList<Fault> checkKaryotype(const Karyotype &karyotype)
         }
         for (int k = 0; k < line.abnormalities.size(); ++k) {
             const Abnormality &a = line.abnormalities[k];
-            checkChromosomeOrder(a, a.position, faults);
-            checkBands(a, faults);
-            for (const Rearrangement &part : a.derivation) {
-                checkChromosomeOrder(part, a.position, faults);
-                checkBands(part, faults);
-            }
+            checkRearrangement(a, a.position, faults);
+            for (const Rearrangement &part : a.derivation)
+                checkRearrangement(part, a.position, faults);
             // Each abnormality against the one before it: enough to name every step out of order.
             if (k > 0 && orderKey(a) < orderKey(line.abnormalities[k - 1])) {
                 const Abnormality &before = line.abnormalities[k - 1];
@@ -127,7 +168,7 @@ Reading readKaryotype(const QString &text)
 {
     Reading reading;
     Fault fault;
-    reading.karyotype = parseKaryotype(text, &fault);
+    reading.karyotype = parseKaryotype(text, &fault, &reading.notes);
     if (reading.karyotype)
         reading.faults = checkKaryotype(*reading.karyotype);
     else

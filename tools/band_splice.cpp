@@ -163,19 +163,6 @@ SplicedChromosome splicePieces(const std::vector<SourcePiece> &pieces, const QSt
     return result;
 }
 
-int chromosomeIndex(const QString &name)
-{
-    if (name == QLatin1String("X"))
-        return 22;
-    if (name == QLatin1String("Y"))
-        return 23;
-    bool ok = false;
-    const int number = name.toInt(&ok);
-    if (!ok || number < 1 || number > 22)
-        throw KorvenError(QCoreApplication::translate("BandSplice", "there is no chromosome %1").arg(name));
-    return number - 1;
-}
-
 SplicedChromosome spliceSegments(const std::vector<Segment> &segments, const QString &name,
                                  const std::function<const Homologue &(const QString &)> &source,
                                  const Ideogram &finest, int centromeres)
@@ -183,7 +170,7 @@ SplicedChromosome spliceSegments(const std::vector<Segment> &segments, const QSt
     std::vector<SourcePiece> pieces;
     for (const Segment &segment : segments) {
         const Homologue &homologue = source(segment.chromosome);
-        const ChromosomeBands *fine = &finest.at(chromosomeIndex(segment.chromosome));
+        const ChromosomeBands *fine = &finest.of(segment.chromosome);
         pieces.push_back({&homologue, placePosition(homologue.bands, segment.from, fine),
                           placePosition(homologue.bands, segment.to, fine)});
     }

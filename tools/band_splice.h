@@ -59,10 +59,6 @@ struct SplicedChromosome {
 // another number of centromeres.
 SplicedChromosome splicePieces(const std::vector<SourcePiece> &pieces, const QString &name, int centromeres = 1);
 
-// Index 0..23 of a chromosome name in an Ideogram ("X" 22, "Y" 23). Throws KorvenError for a name
-// that is none.
-int chromosomeIndex(const QString &name);
-
 // Splices the segments into chromosome `name`, each cut from the homologue `source` gives for its
 // chromosome (the same one for every segment of that chromosome); `finest` places breakpoints
 // finer than the homologues' table. Throws KorvenError as placePosition and splicePieces do.

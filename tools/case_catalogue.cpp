@@ -214,7 +214,7 @@ const std::vector<CatalogueCase> &caseCatalogue()
 }
 
 CaseRecipe catalogueRecipe(int index, std::uint64_t seed, const std::vector<Ideogram> &ideograms,
-                           const std::function<std::vector<CellLine>(const QString &)> &readLines)
+                           const std::function<KaryotypeLines(const QString &)> &readLines)
 {
     const CatalogueCase &entry = caseCatalogue().at(size_t(index));
     CaseRecipe recipe;
@@ -237,7 +237,7 @@ CaseRecipe catalogueRecipe(int index, std::uint64_t seed, const std::vector<Ideo
 }
 
 int makeCaseCatalogue(const QString &outDir, std::uint64_t seed, const std::vector<Ideogram> &ideograms,
-                      const std::function<std::vector<CellLine>(const QString &)> &readLines, int threads,
+                      const std::function<KaryotypeLines(const QString &)> &readLines, int threads,
                       const std::function<void(int, int, const QString &)> &progress)
 {
     const std::vector<CatalogueCase> &cases = caseCatalogue();

@@ -28,14 +28,14 @@ const std::vector<CatalogueCase> &caseCatalogue();
 // The recipe of catalogue case `index` (from 0) for `seed`. Throws KorvenError naming the case
 // when its karyotype cannot be read or its change does not show at its level.
 CaseRecipe catalogueRecipe(int index, std::uint64_t seed, const std::vector<Ideogram> &ideograms,
-                           const std::function<std::vector<CellLine>(const QString &)> &readLines);
+                           const std::function<KaryotypeLines(const QString &)> &readLines);
 
 // Writes every catalogue case under outDir (replacing earlier folders of those names), each from
 // its own seed drawn from `seed`; `readLines` reads a karyotype into its lines. Reports each
 // finished case. Returns the number of cases written. Throws KorvenError naming the case, also
 // for a case whose change its level cannot show.
 int makeCaseCatalogue(const QString &outDir, std::uint64_t seed, const std::vector<Ideogram> &ideograms,
-                      const std::function<std::vector<CellLine>(const QString &)> &readLines, int threads = 0,
+                      const std::function<KaryotypeLines(const QString &)> &readLines, int threads = 0,
                       const std::function<void(int done, int total, const QString &name)> &progress = {});
 
 } // namespace korven

@@ -82,9 +82,9 @@ ExpectedCell expectedCell(const iscn::CellLine &line, const Ideogram &table, con
     for (const QChar sex : line.sex)
         ++normal[QString(sex)];
     QStringList abnormal;
-    const auto bands = [&](const QString &name) -> const ChromosomeBands & { return table.at(chromosomeIndex(name)); };
+    const auto bands = [&](const QString &name) -> const ChromosomeBands & { return table.of(name); };
     const auto at = [&](const QString &name, const iscn::Breakpoint &b) {
-        return placePosition(bands(name), b.text(), &finest.at(chromosomeIndex(name)));
+        return placePosition(bands(name), b.text(), &finest.of(name));
     };
     // Adds the stretch of a chromosome from `from` to `to` (ISCN units from its p-arm end).
     const auto add = [&](ExpectedLength &length, const QString &name, double from, double to) {
@@ -241,12 +241,9 @@ QStringList lengthFaults(const std::vector<QImage> &pieces, const std::vector<QS
     for (size_t k = 0; k < pieces.size(); ++k) {
         if (pieces[k].isNull())
             continue;
-        int index = -1;
-        try {
-            index = chromosomeIndex(identities[k]);
-        } catch (const KorvenError &) {
+        const int index = iscn::chromosomeIndex(identities[k]);
+        if (index < 0)
             continue; // not a normal chromosome
-        }
         const double units = table.at(index).length, pixels = paintedPieceLength(pieces[k], limits.bodyGrey);
         sx += units, sy += pixels, sxx += units * units, sxy += units * pixels, ++n;
     }
@@ -272,15 +269,15 @@ QStringList lengthFaults(const std::vector<QImage> &pieces, const std::vector<QS
 
 } // namespace
 
-std::vector<int> cellLines(const std::vector<CellLine> &lines, int cells, std::uint64_t seed, int firstLine)
+std::vector<int> cellLines(const KaryotypeLines &lines, int cells, std::uint64_t seed, int firstLine)
 {
     if (lines.empty())
         throw KorvenError(QCoreApplication::translate("CaseMaker", "the karyotype has no cell line"));
     if (firstLine < 0 || firstLine >= int(lines.size()))
         throw KorvenError(QCoreApplication::translate("CaseMaker", "cell 1 cannot be of line %1: the karyotype has %2 line(s)").arg(firstLine + 1).arg(lines.size()));
     int counted = 0, total = 0;
-    for (const CellLine &line : lines)
-        counted += line.cells > 0, total += line.cells;
+    for (const iscn::CellLine &line : lines)
+        counted += line.cells > 0, total += std::max(0, line.cells);
     std::vector<int> order;
     if (counted == 0 && lines.size() == 1) {
         if (cells < 1 || cells > MostCells)
@@ -333,26 +330,30 @@ struct Stretch {
 // The stretches a structural change loses, copies, turns or moves; a translocation's one for
 // each partner. Empty for whole chromosomes, isochromosomes, Robertsonians and markers, which
 // always show.
-std::vector<Stretch> changedStretches(const Alteration &alteration)
+std::vector<Stretch> changedStretches(const iscn::Abnormality &abnormality)
 {
-    using K = Alteration::Kind;
-    const auto end = [](const QString &breakpoint) {
-        return breakpoint.startsWith(QLatin1Char('q')) ? QStringLiteral("qter") : QStringLiteral("pter");
+    const auto end = [](const iscn::Breakpoint &b) {
+        return b.arm == QLatin1Char('q') ? QStringLiteral("qter") : QStringLiteral("pter");
     };
-    const QStringList &b = alteration.breakpoints;
     std::vector<Stretch> stretches;
-    switch (alteration.kind) {
-    case K::Deletion:
-    case K::Duplication:
-    case K::Inversion:
-        if (alteration.chromosomes.isEmpty() || b.isEmpty())
-            break;
-        stretches.push_back({alteration.chromosomes.first(), b[0], b.size() > 1 ? b[1] : end(b[0])});
+    const iscn::Rearrangement *moved = &abnormality;
+    switch (abnormality.kind) {
+    case iscn::Kind::Deletion:
+    case iscn::Kind::Duplication:
+    case iscn::Kind::Inversion: {
+        const QList<iscn::Breakpoint> &b = abnormality.breakpoints;
+        stretches.push_back({abnormality.chromosomes.first(), b[0].text(), b.size() > 1 ? b[1].text() : end(b[0])});
         break;
-    case K::Translocation:
-    case K::Derivative:
-        for (int i = 0; i < alteration.chromosomes.size() && i < b.size(); ++i)
-            stretches.push_back({alteration.chromosomes[i], b[i], end(b[i])});
+    }
+    case iscn::Kind::Derivative:
+        // der(N) made by one translocation shows when that translocation does.
+        if (abnormality.derivation.size() != 1 || abnormality.derivation.first().kind != iscn::Kind::Translocation)
+            break;
+        moved = &abnormality.derivation.first();
+        [[fallthrough]];
+    case iscn::Kind::Translocation:
+        for (int i = 0; i < moved->chromosomes.size() && i < moved->breakpoints.size(); ++i)
+            stretches.push_back({moved->chromosomes[i], moved->breakpoints[i].text(), end(moved->breakpoints[i])});
         break;
     default:
         break;
@@ -364,39 +365,41 @@ std::vector<Stretch> changedStretches(const Alteration &alteration)
 // its two ends, and it is not too small a share of its chromosome.
 bool showsAt(const Stretch &stretch, const Ideogram &table, const Ideogram &finest)
 {
-    const int index = chromosomeIndex(stretch.chromosome);
-    const ChromosomeBands &chromosome = table.at(index);
+    const ChromosomeBands &chromosome = table.of(stretch.chromosome);
     std::pair<double, double> a = bandExtent(chromosome, stretch.from), b = bandExtent(chromosome, stretch.to);
     if (a.first > b.first)
         std::swap(a, b);
     bool wholeBand = false;
     for (const Band &band : chromosome.bands)
         wholeBand = wholeBand || (band.start >= a.second - 1e-6 && band.stop <= b.first + 1e-6 && band.stop > band.start);
-    const ChromosomeBands *fine = &finest.at(index);
+    const ChromosomeBands *fine = &finest.of(stretch.chromosome);
     const double size = std::abs(placePosition(chromosome, stretch.to, fine) - placePosition(chromosome, stretch.from, fine));
     return wholeBand && size >= SmallestVisibleShare * chromosome.length;
 }
 
 } // namespace
 
-std::vector<HiddenChange> hiddenChanges(const std::vector<CellLine> &lines, int level, const std::vector<Ideogram> &ideograms)
+std::vector<HiddenChange> hiddenChanges(const KaryotypeLines &lines, int level, const std::vector<Ideogram> &ideograms)
 {
     const Ideogram &finest = ideogramAt(ideograms, ideogramLevels().back());
     std::vector<HiddenChange> hidden;
     QStringList seen;
-    for (const CellLine &line : lines) {
-        for (const Alteration &alteration : line.alterations) {
-            const std::vector<Stretch> stretches = changedStretches(alteration);
-            if (stretches.empty() || seen.contains(alteration.text))
+    for (const iscn::CellLine &line : lines) {
+        for (const iscn::Abnormality &abnormality : line.abnormalities) {
+            const std::vector<Stretch> stretches = changedStretches(abnormality);
+            QString text = iscn::writeAbnormality(abnormality);
+            if (text.startsWith(QLatin1Char('+')))
+                text.remove(0, 1);
+            if (stretches.empty() || seen.contains(text))
                 continue;
-            seen << alteration.text;
+            seen << text;
             const auto shows = [&](int at) {
                 return std::any_of(stretches.begin(), stretches.end(),
                                    [&](const Stretch &s) { return showsAt(s, ideogramAt(ideograms, at), finest); });
             };
             if (shows(level))
                 continue;
-            HiddenChange change{alteration.text, 0};
+            HiddenChange change{text, 0};
             for (int at : ideogramLevels())
                 if (at > level && shows(at)) {
                     change.visibleFrom = at;
@@ -434,7 +437,7 @@ SplicedChromosome buildChromosome(const CellChromosome &chromosome, const Ideogr
     std::map<QString, Homologue> sources;
     for (const Segment &segment : chromosome.segments)
         if (!sources.count(segment.chromosome))
-            sources.emplace(segment.chromosome, randomHomologue(ideogram.at(chromosomeIndex(segment.chromosome)), rng));
+            sources.emplace(segment.chromosome, randomHomologue(ideogram.of(segment.chromosome), rng));
     try {
         SplicedChromosome spliced = spliceSegments(chromosome.segments, chromosome.identity,
                                                    [&](const QString &name) -> const Homologue & { return sources.at(name); },
@@ -493,7 +496,7 @@ void makeCase(const CaseRecipe &recipe, const std::vector<Ideogram> &ideograms, 
     const Ideogram &finest = ideogramAt(ideograms, ideogramLevels().back());
     const std::vector<int> lineOfCell = cellLines(recipe.lines, recipe.cells, recipe.seed, recipe.firstLine);
     std::vector<std::vector<CellChromosome>> lineChromosomes;
-    for (const CellLine &line : recipe.lines) {
+    for (const iscn::CellLine &line : recipe.lines) {
         lineChromosomes.push_back(cellChromosomes(line));
         Rng probe(0);
         for (const CellChromosome &c : lineChromosomes.back())
@@ -549,7 +552,7 @@ void makeCase(const CaseRecipe &recipe, const std::vector<Ideogram> &ideograms, 
 }
 
 QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideograms,
-                      const std::function<std::vector<CellLine>(const QString &)> &readLines)
+                      const std::function<KaryotypeLines(const QString &)> &readLines)
 {
     QStringList faults;
     const QString path = caseFilePath(folder);
@@ -619,14 +622,11 @@ QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideogr
     std::vector<ExpectedCell> expected;
     std::vector<int> writtenCells;
     try {
-        readLines(file.karyotype); // refuses what cannot be made into a case
-        const iscn::Reading reading = iscn::readKaryotype(file.karyotype);
-        if (!reading.karyotype)
-            throw KorvenError(QCoreApplication::translate("CaseMaker", "cannot be read"));
+        const KaryotypeLines lines = readLines(file.karyotype); // refuses what cannot be made into a case
         // A level without a table is a fault of its own (above); the lengths are then those of the coarsest.
         const Ideogram &table = ideogramAt(ideograms, known ? file.level : ideogramLevels().front());
         const Ideogram &finest = ideogramAt(ideograms, ideogramLevels().back());
-        for (const iscn::CellLine &line : reading.karyotype->lines) {
+        for (const iscn::CellLine &line : lines) {
             expected.push_back(expectedCell(line, table, finest));
             writtenCells.push_back(line.cells);
         }

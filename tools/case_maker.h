@@ -20,7 +20,7 @@ namespace korven {
 // What a case is made from.
 struct CaseRecipe {
     QString karyotype;           // the truth as written
-    std::vector<CellLine> lines; // its lines, as read from it
+    KaryotypeLines lines;        // its lines, as read from it
     int level = 550;             // band level: 400, 550 or 850
     std::uint64_t seed = 1;
     int cells = 1;               // cells of a karyotype without counts
@@ -34,7 +34,7 @@ struct CaseRecipe {
 // an order fixed by the seed. Throws KorvenError when only some lines carry a count, when the
 // counts add up to more than 100 cells, when `cells` is below 1 for an uncounted karyotype, or
 // when `firstLine` is no line of the karyotype.
-std::vector<int> cellLines(const std::vector<CellLine> &lines, int cells, std::uint64_t seed, int firstLine = 0);
+std::vector<int> cellLines(const KaryotypeLines &lines, int cells, std::uint64_t seed, int firstLine = 0);
 
 // A structural change too small for banding at some level to show.
 struct HiddenChange {
@@ -46,7 +46,7 @@ struct HiddenChange {
 // loses, copies, turns or moves holds no whole band of that level beyond the bands its breaks lie
 // in, or is under 3 % of its chromosome. A translocation shows when one segment it moves shows.
 // `ideograms` as loadCaseIdeograms gives them. Throws KorvenError for a band no table knows.
-std::vector<HiddenChange> hiddenChanges(const std::vector<CellLine> &lines, int level,
+std::vector<HiddenChange> hiddenChanges(const KaryotypeLines &lines, int level,
                                         const std::vector<Ideogram> &ideograms);
 
 // The warning for a hidden change at `level`, naming the level that shows it.
@@ -98,6 +98,6 @@ bool isPlainFolderName(const QString &name);
 // of the karyotype, cell counts that differ from the karyotype's, overlapping or outlying pieces
 // in a spread. Empty when sound.
 QStringList checkCase(const QString &folder, const std::vector<Ideogram> &ideograms,
-                      const std::function<std::vector<CellLine>(const QString &)> &readLines);
+                      const std::function<KaryotypeLines(const QString &)> &readLines);
 
 } // namespace korven

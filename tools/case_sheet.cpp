@@ -6,6 +6,7 @@
 #include "exercise/problem_loader.h"
 #include "tools/band_splice.h"
 #include "files/case_file.h"
+#include "iscn/chromosome.h"
 #include "iscn/ideogram_paint.h"
 #include "tools/metaphase_spread.h"
 
@@ -38,10 +39,12 @@ const QColor BreakColour(200, 30, 30);
 const std::vector<std::vector<QString>> &rowGroups()
 {
     static const std::vector<std::vector<QString>> rows = [] {
-        std::vector<std::vector<QString>> r(4);
-        for (int c = 1; c <= 22; ++c)
-            r[c <= 5 ? 0 : c <= 12 ? 1 : c <= 18 ? 2 : 3].push_back(QString::number(c));
-        r[3].insert(r[3].end(), {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("mar")});
+        std::vector<std::vector<QString>> r;
+        for (const std::vector<int> &places : iscn::karyogramRows()) {
+            r.emplace_back();
+            for (int place : places)
+                r.back().push_back(iscn::chromosomeName(place));
+        }
         return r;
     }();
     return rows;
@@ -85,7 +88,7 @@ void drawIdeogram(QPainter &painter, const ChromosomeBands &bands, const std::ve
 }
 
 QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideograms,
-                     const std::function<std::vector<CellLine>(const QString &)> &readLines)
+                     const std::function<KaryotypeLines(const QString &)> &readLines)
 {
     const CaseFolder file = readCaseFolder(folder);
     const std::vector<QImage> bitmaps = loadCasePieces(file);
@@ -96,14 +99,14 @@ QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideogra
         throw KorvenError(QCoreApplication::translate("CaseSheet", "%1: there is no ideogram table for level %2")
                               .arg(caseFilePath(folder)).arg(file.level));
     // Cell 1's line: the one whose chromosomes it holds (cell 1 need not be of the first line).
-    const std::vector<CellLine> lines = readLines(file.karyotype);
+    const KaryotypeLines lines = readLines(file.karyotype);
     QStringList cellOne;
     for (const CasePiece &piece : file.pieces)
         if (piece.cell == 1)
             cellOne << piece.identity;
     cellOne.sort();
     std::vector<CellChromosome> truth = cellChromosomes(lines.at(0));
-    for (const CellLine &line : lines) {
+    for (const iscn::CellLine &line : lines) {
         std::vector<CellChromosome> chromosomes = cellChromosomes(line);
         QStringList names;
         for (const CellChromosome &c : chromosomes)
@@ -158,7 +161,7 @@ QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideogra
                                                [](const Ideogram &a, const Ideogram &b) { return a.level < b.level; });
     std::map<QString, Homologue> typical;
     const auto homologue = [&](const QString &name) -> const Homologue & {
-        return typical.try_emplace(name, typicalHomologue(ideogram->at(chromosomeIndex(name)))).first->second;
+        return typical.try_emplace(name, typicalHomologue(ideogram->of(name))).first->second;
     };
     struct Panel {
         const CellChromosome *chromosome;
@@ -271,7 +274,7 @@ QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideogra
             painter.setPen(BreakColour);
             painter.setFont(sheetFont(LabelPixels - 3));
             for (const QString &place : source.breaks) {
-                const double at = top + placePosition(h.bands, place, &finest.at(chromosomeIndex(source.chromosome))) * scale;
+                const double at = top + placePosition(h.bands, place, &finest.of(source.chromosome)) * scale;
                 painter.drawLine(QPointF(x - IdeogramWidth, at), QPointF(x + IdeogramWidth, at));
                 painter.drawText(QRectF(x + IdeogramWidth + 1, at - 8, 60, 16), Qt::AlignLeft | Qt::AlignVCenter,
                                  place == QLatin1String("cen") ? QStringLiteral("cen") : place);

@@ -20,6 +20,6 @@ void drawIdeogram(QPainter &painter, const ChromosomeBands &bands, const std::ve
 // The sheet of the case folder. Needs a QGuiApplication (fonts). Throws KorvenError naming the
 // file when case.txt, a bitmap or the karyotype cannot be read.
 QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideograms,
-                     const std::function<std::vector<CellLine>(const QString &)> &readLines);
+                     const std::function<KaryotypeLines(const QString &)> &readLines);
 
 } // namespace korven

@@ -3,8 +3,10 @@
 #include "files/errors.h"
 #include "files/text_file.h"
 #include "iscn/band_table.h"
+#include "iscn/chromosome.h"
 #include "iscn/ideogram_layout.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 #include <algorithm>
@@ -15,36 +17,6 @@ namespace {
 
 // The bundled tables are some tens of kilobytes; anything far larger is not a table.
 constexpr qint64 MaxIdeogramTableBytes = 4 * 1024 * 1024;
-
-const QStringList &chromosomeNames()
-{
-    static const QStringList names = [] {
-        QStringList list;
-        for (int i = 1; i <= 22; ++i)
-            list << QString::number(i);
-        list << QStringLiteral("X") << QStringLiteral("Y");
-        return list;
-    }();
-    return names;
-}
-
-// The tables' stain names, in the order of Stain.
-const QStringList &stainNames()
-{
-    static const QStringList names{QStringLiteral("gneg"),   QStringLiteral("gpos25"),  QStringLiteral("gpos50"),
-                                   QStringLiteral("gpos75"), QStringLiteral("gpos100"), QStringLiteral("gvar"),
-                                   QStringLiteral("acen"),   QStringLiteral("stalk")};
-    return names;
-}
-
-bool parseStain(const QString &text, Stain *stain)
-{
-    const qsizetype at = stainNames().indexOf(text);
-    if (at < 0)
-        return false;
-    *stain = Stain(at);
-    return true;
-}
 
 // Closes the gaps some tables leave between bands: each neighbour takes half of the gap.
 void closeGaps(std::vector<Band> &bands)
@@ -61,6 +33,14 @@ void closeGaps(std::vector<Band> &bands)
 
 } // namespace
 
+const ChromosomeBands &Ideogram::of(const QString &name) const
+{
+    const int index = iscn::chromosomeIndex(name);
+    if (index < 0 || size_t(index) >= chromosomes.size())
+        throw KorvenError(QCoreApplication::translate("BandSplice", "there is no chromosome %1").arg(name));
+    return chromosomes[size_t(index)];
+}
+
 const std::vector<int> &ideogramLevels()
 {
     static const std::vector<int> levels = {400, 550, 850};
@@ -75,40 +55,32 @@ QString ideogramPath(const QString &dataDir, int level)
 Ideogram parseIdeogram(const QString &path, int level, TableGaps gaps)
 {
     const QString text = QString::fromUtf8(readRegularFile(path, MaxIdeogramTableBytes));
+    QString why;
+    const std::optional<QList<iscn::TableBand>> table = iscn::readBandTable(text, &why);
+    if (!table)
+        throw KorvenError(QStringLiteral("%1 %2").arg(path, why));
 
     Ideogram ideogram;
     ideogram.level = level;
-    ideogram.chromosomes.resize(chromosomeNames().size());
-    for (int i = 0; i < chromosomeNames().size(); ++i)
-        ideogram.chromosomes[i].name = chromosomeNames()[i];
+    ideogram.chromosomes.resize(iscn::ChromosomeCount);
+    for (int i = 0; i < iscn::ChromosomeCount; ++i)
+        ideogram.chromosomes[i].name = iscn::chromosomeName(i);
 
-    for (const iscn::TableRow &row : iscn::tableRows(text)) {
+    for (const iscn::TableBand &row : *table) {
         const auto fail = [&](const QString &what) {
             return KorvenError(QStringLiteral("%1 line %2: %3").arg(path).arg(row.line).arg(what));
         };
-        const QStringList &fields = row.fields;
-        if (fields.size() < 8)
-            throw fail(QStringLiteral("%1 fields, 8 expected").arg(fields.size()));
-        const int index = chromosomeNames().indexOf(fields[0]);
-        if (index < 0)
-            throw fail(QStringLiteral("unknown chromosome \"%1\"").arg(fields[0]));
         Band band;
-        if (fields[1] != QLatin1String("p") && fields[1] != QLatin1String("q"))
-            throw fail(QStringLiteral("arm \"%1\" is neither p nor q").arg(fields[1]));
-        band.shortArm = fields[1] == QLatin1String("p");
-        band.name = fields[2];
-        bool startOk = false, stopOk = false;
-        band.start = fields[3].toDouble(&startOk);
-        band.stop = fields[4].toDouble(&stopOk);
-        if (!startOk || !stopOk || band.stop <= band.start)
-            throw fail(QStringLiteral("band %1 has no valid ISCN start and stop").arg(band.name));
-        if (!parseStain(fields[7].trimmed(), &band.stain))
-            throw fail(QStringLiteral("unknown stain \"%1\"").arg(fields[7]));
+        band.shortArm = row.arm == QLatin1Char('p');
+        band.name = row.name;
+        band.start = row.start;
+        band.stop = row.stop;
+        band.stain = Stain(iscn::stainNames().indexOf(row.stain));
         band.parentStain = band.stain;
-        band.bpStart = fields[5].toDouble(); // 0 when unreadable: then no parent is found
-        band.bpStop = fields[6].toDouble();
+        band.bpStart = row.bpStart; // 0 when unreadable: then no parent is found
+        band.bpStop = row.bpStop;
 
-        auto &bands = ideogram.chromosomes[index].bands;
+        auto &bands = ideogram.chromosomes[row.chromosome].bands;
         if (!bands.empty()) {
             if (band.start < bands.back().stop)
                 throw fail(QStringLiteral("band %1 overlaps the band before it").arg(band.name));
@@ -211,7 +183,7 @@ void fillTableGaps(Ideogram &table, const std::vector<const Ideogram *> &others)
 
 double stainDensity(Stain stain)
 {
-    return iscn::stainDarkness(stainNames().at(qsizetype(stain)));
+    return iscn::stainDarkness(iscn::stainNames().at(qsizetype(stain)));
 }
 
 void inheritParentStains(Ideogram &fine, const Ideogram &coarse)

@@ -36,6 +36,8 @@ struct Ideogram {
 
     // Chromosome by index 0..23 (22 = X, 23 = Y).
     const ChromosomeBands &at(int index) const { return chromosomes.at(index); }
+    // Chromosome by name, "1".."22", "X", "Y". Throws KorvenError for a name that is none.
+    const ChromosomeBands &of(const QString &name) const;
 };
 
 // The band levels with a table: 400, 550, 850.

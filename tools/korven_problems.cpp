@@ -11,7 +11,7 @@
 #include "tools/case_maker.h"
 #include "tools/case_sheet.h"
 #include "tools/karyogram_import.h"
-#include "tools/karyotype_cells.h"
+#include "tools/cell_chromosomes.h"
 #include "tools/made_stamp.h"
 #include "tools/karyogram_sheet.h"
 #include "tools/picture_files.h"
@@ -318,7 +318,7 @@ int runCase(const QStringList &args, bool catalogue)
     timer.start();
     const std::vector<Ideogram> ideograms = loadCaseIdeograms(tableFolder());
     if (catalogue) {
-        const int made = makeCaseCatalogue(a.out, a.seed, ideograms, readKaryotypeCells, 0, [](int done, int total, const QString &name) {
+        const int made = makeCaseCatalogue(a.out, a.seed, ideograms, readKaryotypeLines, 0, [](int done, int total, const QString &name) {
             if (done % 8 == 0 || done == total)
                 say(stderr, QCoreApplication::translate("korven-problems", "made %1 of %2 cases (%3)").arg(done).arg(total).arg(name));
         });
@@ -330,7 +330,7 @@ int runCase(const QStringList &args, bool catalogue)
         return usageError(QCoreApplication::translate("korven-problems", "case: the KARYOTYPE and --name NAME are required"));
     CaseRecipe recipe;
     recipe.karyotype = a.karyotype.trimmed();
-    recipe.lines = readKaryotypeCells(recipe.karyotype);
+    recipe.lines = readKaryotypeLines(recipe.karyotype);
     recipe.level = a.level;
     recipe.seed = a.seed;
     recipe.cells = a.cells;
@@ -346,7 +346,7 @@ int runCase(const QStringList &args, bool catalogue)
 
 int runCheck(const QString &folder)
 {
-    const QStringList faults = isCaseFolder(folder) ? checkCase(folder, loadCaseIdeograms(tableFolder()), readKaryotypeCells)
+    const QStringList faults = isCaseFolder(folder) ? checkCase(folder, loadCaseIdeograms(tableFolder()), readKaryotypeLines)
                                                     : problemFaults(folder);
     for (const QString &fault : faults)
         say(stdout, fault);
@@ -359,7 +359,7 @@ int runCheck(const QString &folder)
 
 int runSheet(const QString &folder, const QString &out)
 {
-    const QImage sheet = isCaseFolder(folder) ? drawCaseSheet(folder, loadCaseIdeograms(tableFolder()), readKaryotypeCells)
+    const QImage sheet = isCaseFolder(folder) ? drawCaseSheet(folder, loadCaseIdeograms(tableFolder()), readKaryotypeLines)
                                               : drawKaryogramSheet(folder);
     writePicture(out, sheet, "PNG");
     say(stdout, QCoreApplication::translate("korven-problems", "wrote %1").arg(out));
@@ -497,6 +497,8 @@ int runKaryotype(const QStringList &args)
                 say(stderr, QCoreApplication::translate("korven-problems", "invalid karyotype: %1").arg(fault.message));
             return 1;
         }
+        for (const iscn::TypingNote &note : reading.notes)
+            say(stderr, QCoreApplication::translate("korven-problems", "note: %1").arg(note.message));
         say(stdout, iscn::normalForm(*reading.karyotype));
         return 0;
     }
@@ -509,6 +511,8 @@ int runKaryotype(const QStringList &args)
     const iscn::Comparison comparison = iscn::compareKaryotypes(*answerReading->karyotype, *truthReading->karyotype, level);
     for (const iscn::Fault &fault : comparison.formFaults)
         say(stderr, QCoreApplication::translate("korven-problems", "form fault: %1").arg(fault.message));
+    for (const iscn::TypingNote &note : answerReading->notes)
+        say(stderr, QCoreApplication::translate("korven-problems", "note: %1").arg(note.message));
     const bool severalLines = answerReading->karyotype->lines.size() > 1 || truthReading->karyotype->lines.size() > 1;
     for (const iscn::GradedElement &element : comparison.elements) {
         QString line = iscn::gradeWord(element.grade) + QLatin1Char(' ') + element.element;

@@ -608,26 +608,30 @@ void CaseWindow::evaluate()
     record.pieces = int(pieces_.size());
     const korven::KaryotypeGrade karyotype = korven::gradeKaryotype(typed, case_.karyotype, case_.level);
     record.karyotype = typed;
-    record.verdict = karyotype.verdict;
+    record.verdict = korven::iscn::verdictWord(karyotype.verdict);
     record.trueKaryotype = case_.karyotype;
     record.kind = korven::caseKindWord(korven::caseKind(case_.karyotype));
     for (const korven::KaryotypeElement &e : karyotype.elements)
-        if (e.verdict != u"right" && e.verdict != u"near")
+        if (e.grade != korven::iscn::Grade::Right && e.grade != korven::iscn::Grade::Near)
             record.elementsWrong << e.element;
 
     // The karyotype's lines first, where they are seen without scrolling, then each cell's count.
     elementLines->clear();
-    if (!karyotype.formFault.isEmpty()) {
-        auto *item = new QListWidgetItem(tr("Form: %1").arg(karyotype.formFault));
-        item->setBackground(verdictColour(QStringLiteral("wrong")));
+    for (const QString &fault : karyotype.formFaults) {
+        auto *item = new QListWidgetItem(tr("Form: %1").arg(fault));
+        item->setBackground(verdictColour(karyotype.verdict == korven::iscn::Verdict::Wrong ? QStringLiteral("wrong")
+                                                                                         : QStringLiteral("near")));
         elementLines->addItem(item);
     }
+    for (const QString &note : karyotype.notes)
+        elementLines->addItem(new QListWidgetItem(note));
     for (const korven::KaryotypeElement &e : karyotype.elements) {
-        QString text = QStringLiteral("%1  %2").arg(e.element, verdictText(e.verdict));
+        const QString word = korven::iscn::gradeWord(e.grade);
+        QString text = QStringLiteral("%1  %2").arg(e.element, verdictText(word));
         if (!e.reason.isEmpty())
             text += QStringLiteral(": ") + e.reason;
         auto *item = new QListWidgetItem(text);
-        item->setBackground(verdictColour(e.verdict));
+        item->setBackground(verdictColour(word));
         elementLines->addItem(item);
     }
     int countsRight = 0;

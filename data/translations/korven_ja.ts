@@ -380,10 +380,6 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>%1。どのバンドレベルでも見えません(FISH またはマイクロアレイで見つかります)</translation>
     </message>
     <message>
-        <source>cannot be read</source>
-        <translation>読み取れません</translation>
-    </message>
-    <message>
         <source>%1: cell %2 holds %3 chromosomes that are not those of %4 (%5 chromosomes)</source>
         <translation>%1: 細胞 %2 の %3 本の染色体は %4 のものではありません(%5 本)</translation>
     </message>
@@ -642,24 +638,12 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
 <context>
     <name>CellChromosomes</name>
     <message>
-        <source>needs %1 breakpoint(s), has %2</source>
-        <translation>切断点が %1 個必要ですが、%2 個です</translation>
-    </message>
-    <message>
-        <source>joins two chromosomes</source>
-        <translation>二つの染色体をつなぐものです</translation>
-    </message>
-    <message>
         <source>does not name chromosome %1</source>
         <translation>染色体 %1 を含みません</translation>
     </message>
     <message>
         <source>cannot be painted (rings, dicentrics and the like are not drawn)</source>
         <translation>描けません(環状染色体、二動原体染色体などは描きません)</translation>
-    </message>
-    <message>
-        <source>%1: the sex chromosomes can only be X and Y</source>
-        <translation>%1: 性染色体は X と Y だけです</translation>
     </message>
     <message>
         <source>no normal chromosome %1 is left to change</source>
@@ -1092,30 +1076,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <translation>%1 バンド</translation>
     </message>
     <message>
-        <source>the breakpoint %1 is on the other arm from %2</source>
-        <translation>切断点 %1 は %2 と反対の腕にあります</translation>
-    </message>
-    <message>
-        <source>the breakpoint %1 is a sub-band of %2</source>
-        <translation>切断点 %1 は %2 の下位バンドです</translation>
-    </message>
-    <message>
-        <source>the breakpoint %1 is the band that holds %2</source>
-        <translation>切断点 %1 は %2 を含む上位バンドです</translation>
-    </message>
-    <message>
-        <source>the breakpoint %1 is not a band of %2%3</source>
-        <translation>切断点 %1 は %2%3 のバンドではありません</translation>
-    </message>
-    <message>
-        <source>the breakpoint %1 lies in the same band as %2 at %3 bands</source>
-        <translation>切断点 %1 は %3 バンドレベルでは %2 と同じバンドにあります</translation>
-    </message>
-    <message>
-        <source>the breakpoint %1 is %2 from %3</source>
-        <translation>切断点 %1 は %3 から %2離れています</translation>
-    </message>
-    <message>
         <source>not in the truth</source>
         <translation>正解にはありません</translation>
     </message>
@@ -1140,16 +1100,8 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <translation>コンマ、&apos;/&apos; または角かっこで囲んだ細胞数</translation>
     </message>
     <message>
-        <source>KORVEN does not read the form &apos;%1&apos; (%2); it reads +, -, del, dup, inv, t, i, der, rob and +mar.</source>
-        <translation>KORVEN は &apos;%1&apos; の形式(%2)を読みません。読めるのは +、-、del、dup、inv、t、i、der、rob、+mar です。</translation>
-    </message>
-    <message>
         <source>The karyotype ends after %1 where %2 was expected.</source>
         <translation>核型が %1で終わっていますが、そこには %2が必要です。</translation>
-    </message>
-    <message>
-        <source>A blank at %1: a karyotype is written without blanks.</source>
-        <translation>%1に空白があります: 核型は空白を入れずに書きます。</translation>
     </message>
     <message>
         <source>KORVEN does not read uncertain chromosomes or bands (&apos;?&apos; at %1).</source>
@@ -1220,14 +1172,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
         <translation>%2の %1 には、後ろにかっこで切断点を書く必要があります(例: %3)。</translation>
     </message>
     <message>
-        <source>%1 at %2 needs one breakpoint for each of its two chromosomes, separated by &apos;;&apos;, as in %3.</source>
-        <translation>%2の %1 には、2 本の染色体それぞれに切断点を 1 つずつ、&apos;;&apos; で区切って書く必要があります(例: %3)。</translation>
-    </message>
-    <message>
-        <source>&apos;;&apos; between the breakpoints of the two chromosomes</source>
-        <translation>2 本の染色体の切断点の間の &apos;;&apos;</translation>
-    </message>
-    <message>
         <source>one breakpoint</source>
         <translation>切断点 1 つ</translation>
     </message>
@@ -1242,10 +1186,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1 at %2 needs %3, not %4.</source>
         <translation>%2の %1 には %3が必要です(書かれているのは %4 つ)。</translation>
-    </message>
-    <message>
-        <source>KORVEN does not read translocations of three or more chromosomes (%1).</source>
-        <translation>KORVEN は 3 本以上の染色体の転座(%1)を読みません。</translation>
     </message>
     <message>
         <source>%1 at %2 joins two chromosomes: write both, as in %3.</source>
@@ -1266,10 +1206,6 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>%1 at %2 needs + or - before it: +%1 for a gain, -%1 for a loss.</source>
         <translation>%2の %1 には前に + か - が必要です: 増加は +%1、喪失は -%1 です。</translation>
-    </message>
-    <message>
-        <source>KORVEN does not read numbered markers (%1); write each as +mar.</source>
-        <translation>KORVEN は番号付きのマーカー(%1)を読みません。1 つずつ +mar と書いてください。</translation>
     </message>
     <message>
         <source>A marker is written as a gain, +mar (%1).</source>
@@ -1306,6 +1242,158 @@ KORVEN の Result フォルダから受講者全員の上達ぶりを表示す�
     <message>
         <source>KORVEN reads chromosome counts from 1 to 103, not %1 (%2).</source>
         <translation>KORVEN が読める染色体数は 1 から 103 までです。%1 は読めません(%2)。</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is written %3: the two breakpoints of one chromosome are written from pter to qter.</source>
+        <translation>%1(%2)は %3 と書きます: 1 本の染色体の 2 つの切断点は pter から qter の順に書きます。</translation>
+    </message>
+    <message>
+        <source>near-haploid</source>
+        <translation>近半数体</translation>
+    </message>
+    <message>
+        <source>triploid</source>
+        <translation>三倍体</translation>
+    </message>
+    <message>
+        <source>tetraploid</source>
+        <translation>四倍体</translation>
+    </message>
+    <message>
+        <source>diploid</source>
+        <translation>二倍体</translation>
+    </message>
+    <message>
+        <source>%1 (%2 autosomes of a %3 line and %4)</source>
+        <translation>%1(%3の系列の常染色体 %2 本と %4)</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2) has no cell count: each line of a mosaic or of clones is followed by its number of cells in brackets, as in 45,X[15]/46,XX[5].</source>
+        <translation>%1 行目(%2)に細胞数がありません: モザイクやクローンの各系列の後には、角かっこで細胞数を書きます(例: 45,X[15]/46,XX[5])。</translation>
+    </message>
+    <message>
+        <source>%1 is on the other arm from %2</source>
+        <translation>%1 は %2 と反対の腕にあります</translation>
+    </message>
+    <message>
+        <source>%1 is the band that holds %2</source>
+        <translation>%1 は %2 を含むバンドです</translation>
+    </message>
+    <message>
+        <source>%1 is not a band of %2%3</source>
+        <translation>%1 は %2%3 のバンドではありません</translation>
+    </message>
+    <message>
+        <source>%1 lies in the same band as %2 at %3 bands</source>
+        <translation>%1 は %3 バンドのレベルでは %2 と同じバンドにあります</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, the neighbour of %3 at %4 bands, and more bands beyond it</source>
+        <translation>%1 は %4 バンドのレベルで %3 の隣の %2 と、その先のバンドまで含みます</translation>
+    </message>
+    <message>
+        <source>%1 is %2 from %3</source>
+        <translation>%1 は %3 から %2離れています</translation>
+    </message>
+    <message>
+        <source>more than one breakpoint is off</source>
+        <translation>ずれている切断点が 2 つ以上あります</translation>
+    </message>
+    <message>
+        <source>%1 beside %2 (%3): ISCN writes the structural chromosome in place of the ones it replaces, %4, without the losses.</source>
+        <translation>%2 の横の %1(%3): ISCN では、構造異常染色体を置き換えた染色体の代わりに %4 と書き、喪失は書きません。</translation>
+    </message>
+    <message>
+        <source>%1 cells where the truth has %2</source>
+        <translation>細胞数 %1 と書かれていますが、正解は %2 です</translation>
+    </message>
+    <message>
+        <source>the number of cells is not given; ISCN gives it in brackets after the line</source>
+        <translation>細胞数が書かれていません。ISCN では系列の後に角かっこで書きます</translation>
+    </message>
+    <message>
+        <source>An extra sex chromosome of a constitutional karyotype is written in the sex complement, as in 47,XXY, not as +X or +Y (%1).</source>
+        <translation>先天性の核型で過剰な性染色体は、+X や +Y ではなく性染色体構成に書きます(例: 47,XXY)(%1)。</translation>
+    </message>
+    <message>
+        <source>A sex chromosome gained by a neoplasm is written +X or +Y after the sex complement (%1).</source>
+        <translation>腫瘍で増えた性染色体は、性染色体構成の後に +X または +Y と書きます(%1)。</translation>
+    </message>
+    <message>
+        <source>The cell lines are listed in another order than the truth&apos;s: %1.</source>
+        <translation>細胞系列の順が正解と異なります: %1。</translation>
+    </message>
+    <message>
+        <source>the truth names the lines&apos; origin, %1</source>
+        <translation>正解は系列の由来 %1 を書いています</translation>
+    </message>
+    <message>
+        <source>The case&apos;s own karyotype cannot be read: %1</source>
+        <translation>症例の核型を読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names the origin of several cell lines: write them joined by &apos;/&apos;, as in mos 45,X[15]/46,XX[5].</source>
+        <translation>%1(%2)は複数の細胞系列の由来を表します: 系列を &apos;/&apos; でつないで書いてください(例: mos 45,X[15]/46,XX[5])。</translation>
+    </message>
+    <message>
+        <source>KORVEN does not read the form &apos;%1&apos; (%2); it reads +, -, del, dup, inv, t, i, der, rob, r, dic, idic, ins, add, +mar, mos, chi and heteromorphisms such as 9qh+.</source>
+        <translation>KORVEN は &apos;%1&apos; という書き方(%2)を読みません。読めるのは +、-、del、dup、inv、t、i、der、rob、r、dic、idic、ins、add、+mar、mos、chi と、9qh+ のような異形です。</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3) is not ISCN: write %4 or %5.</source>
+        <translation>%1 %2(%3)は ISCN の書き方ではありません: %4 または %5 と書いてください。</translation>
+    </message>
+    <message>
+        <source>%1 at %2 needs the breakpoints of each of its chromosomes, separated by &apos;;&apos;, as in %3.</source>
+        <translation>%2の %1 には、各染色体の切断点を &apos;;&apos; で区切って書く必要があります(例: %3)。</translation>
+    </message>
+    <message>
+        <source>two breakpoints, or none when they are not known</source>
+        <translation>切断点 2 つ(不明なときは書かない)</translation>
+    </message>
+    <message>
+        <source>three breakpoints</source>
+        <translation>切断点 3 つ</translation>
+    </message>
+    <message>
+        <source>KORVEN does not read insertions between three or more chromosomes (%1).</source>
+        <translation>KORVEN は 3 本以上の染色体の間の挿入(%1)を読みません。</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is an older writing: ISCN writes %3, with the band of each breakpoint.</source>
+        <translation>%1(%2)は古い書き方です: ISCN では各切断点のバンドを付けて %3 と書きます。</translation>
+    </message>
+    <message>
+        <source>%1%2%3 (%4) is an older writing: ISCN writes %5 with its breakpoint, as in %6.</source>
+        <translation>%1%2%3(%4)は古い書き方です: ISCN では切断点を付けて %5 と書きます(例: %6)。</translation>
+    </message>
+    <message>
+        <source>%1%2 (%3) is an older writing: ISCN writes %4, the sign before the chromosome.</source>
+        <translation>%1%2(%3)は古い書き方です: ISCN では符号を染色体の前に付けて %4 と書きます。</translation>
+    </message>
+    <message>
+        <source>the marker&apos;s number</source>
+        <translation>マーカーの番号</translation>
+    </message>
+    <message>
+        <source>An insertion changes the chromosomes it names (%1); a gained one is written +der(...).</source>
+        <translation>挿入は書かれた染色体そのものを変えます(%1)。増えた 1 本は +der(...) と書きます。</translation>
+    </message>
+    <message>
+        <source>The karyotype is %1 characters long; KORVEN reads karyotypes of at most %2.</source>
+        <translation>核型が %1 文字あります。KORVEN が読める核型は %2 文字までです。</translation>
+    </message>
+    <message>
+        <source>Full-width characters (%1) were read as their ASCII characters; ISCN writes a karyotype in ASCII.</source>
+        <translation>全角文字(%1)は半角文字として読みました。ISCN では核型を半角で書きます。</translation>
+    </message>
+    <message>
+        <source>A minus sign or dash (%1) was read as &apos;-&apos;.</source>
+        <translation>マイナス記号やダッシュ(%1)は &apos;-&apos; として読みました。</translation>
+    </message>
+    <message>
+        <source>Blanks (%1) were passed over; ISCN writes a karyotype without blanks.</source>
+        <translation>空白(%1)は読み飛ばしました。ISCN では核型を空白なしで書きます。</translation>
     </message>
 </context>
 <context>
@@ -2700,6 +2788,10 @@ Exit codes: 0 success, 1 failure or faults found, 2 wrong usage.
     <message>
         <source>wrote %1 in %2 s</source>
         <translation>%1 を書き込みました(%2 秒)</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>注: %1</translation>
     </message>
     <message>
         <source>korven-problems: out of memory</source>

@@ -8,15 +8,21 @@ using namespace korven::iscn;
 
 namespace {
 
-// Chromosome 1 at two levels; a malformed line and CR LF endings are taken in stride.
+// Chromosome 1 at two levels, as tables read them (CR LF endings taken in stride).
 BandTable fixture()
 {
-    const QString header = QStringLiteral("# comment\r\nchromosome\tarm\tband\tiscn_start\r\n");
-    const QString coarse = header + QStringLiteral("1\tp\t36\r\n1\tp\t35\r\n1\tp\t11\r\n1\tq\t11\r\n1\tq\t12\r\n1\tq\t21\r\n");
-    const QString fine = header
-                         + QStringLiteral("1\tp\t36.3\n1\tp\t36.2\n1\tp\t36.1\n1\tp\t35\n1\tp\t11\nbroken line\n1\tq\t11\n"
-                                          "1\tq\t12\n1\tq\t21.1\n1\tq\t21.2\n1\tq\t21.3\n");
-    return BandTable::fromTexts({{850, fine}, {400, coarse}});
+    const auto table = [](const QStringList &bands) {
+        QString text = QStringLiteral("# comment\r\nchromosome\tarm\tband\tiscn_start\tiscn_stop\tbp_start\tbp_stop\tstain\r\n");
+        int at = 0;
+        for (const QString &band : bands) {
+            text += QStringLiteral("1\t%1\t%2\t%3\t%4\t0\t0\tgneg\r\n").arg(band.left(1), band.mid(1)).arg(at).arg(at + 10);
+            at += 10;
+        }
+        return *readBandTable(text);
+    };
+    const auto coarse = table({"p36", "p35", "p11", "q11", "q12", "q21"});
+    const auto fine = table({"p36.3", "p36.2", "p36.1", "p35", "p11", "q11", "q12", "q21.1", "q21.2", "q21.3"});
+    return BandTable::fromTables({{850, fine}, {400, coarse}});
 }
 
 } // namespace

@@ -47,6 +47,30 @@ void TestKaryotype::sound_data()
     QTest::newRow("marker") << "47,XX,+mar" << "47,XX,+mar";
     QTest::newRow("mosaic Turner") << "45,X[3]/46,XX[17]" << "45,X[3]/46,XX[17]";
     QTest::newRow("blanks around the text") << "  47,XY,+21\n" << "47,XY,+21";
+    // Typing read as ASCII: full-width characters, the minus sign, blanks inside.
+    QTest::newRow("full-width") << QString::fromUtf8("４７，ＸＹ，＋２１") << "47,XY,+21";
+    QTest::newRow("ideographic comma and minus sign") << QString::fromUtf8("45\u3001XY\u3001\u22127") << "45,XY,-7";
+    QTest::newRow("blanks inside") << "47, XY, +21" << "47,XY,+21";
+    // Rings, dicentrics, insertions, additions, three-way translocations, ploidy, variants,
+    // mosaics and chimeras named, numbered markers.
+    QTest::newRow("ring") << "46,XX,r(13)(p11q34)" << "46,XX,r(13)(p11q34)";
+    QTest::newRow("ring X, breakpoints unknown") << "46,X,r(X)" << "46,X,r(X)";
+    QTest::newRow("dicentric") << "45,XX,dic(13;15)(p11.2;p11.2)" << "45,XX,dic(13;15)(p11.2;p11.2)";
+    QTest::newRow("isodicentric Y") << "46,X,idic(Y)(q11.2)" << "46,X,idic(Y)(q11.2)";
+    QTest::newRow("gained isodicentric 15") << "47,XY,+idic(15)(q13)" << "47,XY,+idic(15)(q13)";
+    QTest::newRow("insertion") << "46,XY,ins(5;2)(p14;q22q32)" << "46,XY,ins(5;2)(p14;q22q32)";
+    QTest::newRow("inverted insertion") << "46,XY,ins(5;2)(p14;q32q22)" << "46,XY,ins(5;2)(p14;q32q22)";
+    QTest::newRow("insertion in one chromosome") << "46,XX,ins(2)(p13q21q31)" << "46,XX,ins(2)(p13q21q31)";
+    QTest::newRow("additional material") << "46,XX,add(7)(q22)" << "46,XX,add(7)(q22)";
+    QTest::newRow("three-way translocation") << "46,XX,t(2;5;7)(p21;q23;q22)" << "46,XX,t(2;5;7)(p21;q23;q22)";
+    QTest::newRow("derivative of an insertion") << "46,XY,der(5)ins(5;2)(p14;q22q32)" << "46,XY,der(5)ins(5;2)(p14;q22q32)";
+    QTest::newRow("tetraploid") << "92,XXYY" << "92,XXYY";
+    QTest::newRow("heteromorphisms") << "46,XY,1qh-,9qh+,15ps+,21pstk+" << "46,XY,1qh-,9qh+,15ps+,21pstk+";
+    QTest::newRow("mosaic named") << "mos 45,X[15]/46,XX[5]" << "mos 45,X[15]/46,XX[5]";
+    QTest::newRow("mosaic named, no blank") << "mos45,X[15]/46,XX[5]" << "mos 45,X[15]/46,XX[5]";
+    QTest::newRow("chimera") << "chi 46,XX[12]/46,XY[8]" << "chi 46,XX[12]/46,XY[8]";
+    QTest::newRow("numbered markers") << "48,XY,+mar1,+mar2" << "48,XY,+mar1,+mar2";
+    QTest::newRow("inverted duplication kept") << "46,XY,dup(1)(q32q21)" << "46,XY,dup(1)(q32q21)";
     QTest::newRow("band of the finest table") << "46,XX,del(5)(p15.33)" << "46,XX,del(5)(p15.33)";
     QTest::newRow("parent band") << "46,XX,del(5)(p15)" << "46,XX,del(5)(p15)";
     // Acquired.
@@ -100,24 +124,35 @@ void TestKaryotype::faulty_data()
     QTest::newRow("bracket not closed") << "46,XY,del(5)(p14" << T::Syntax << 13 << "opened at character 13 is not closed" << "";
     QTest::newRow("cell count not closed") << "46,XY[20" << T::Syntax << 6 << "'[' opened at character 6" << "";
     QTest::newRow("no breakpoints") << "46,XY,t(9;22)" << T::Syntax << 7 << "needs its breakpoints" << "";
-    QTest::newRow("one breakpoint of two") << "46,XY,t(9;22)(q34)" << T::Syntax << 7 << "one breakpoint for each" << "";
+    QTest::newRow("one breakpoint of two") << "46,XY,t(9;22)(q34)" << T::Syntax << 7 << "breakpoints of each of its chromosomes" << "";
     QTest::newRow("inversion with one breakpoint") << "46,XY,inv(9)(p12)" << T::Syntax << 7 << "needs two breakpoints, not 1" << "";
     QTest::newRow("band number missing") << "46,XY,del(5)(p)" << T::Syntax << 15 << "a band number" << "";
-    QTest::newRow("blank inside") << "46, XY" << T::Syntax << 4 << "without blanks" << "";
     QTest::newRow("nothing after a slash") << "45,X/" << T::Syntax << 5 << "ends after character 5" << "";
+    QTest::newRow("ring with one breakpoint") << "46,XX,r(13)(p11)" << T::Syntax << 7 << "two breakpoints, or none" << "";
+    QTest::newRow("three-way translocation, two breakpoints")
+        << "46,XX,t(2;5;7)(p21;q23)" << T::Syntax << 7 << "t(2;5;7)(p21;q23;q22)" << "";
+    QTest::newRow("insertion, breakpoints not grouped")
+        << "46,XY,ins(5;2)(p14q22;q32)" << T::Syntax << 7 << "ins(5;2)(p14;q22q32)" << "";
+    QTest::newRow("too long") << "46,XX" + QString(4000, QLatin1Char(',')) << T::Unsupported << 0 << "at most 4000" << "";
     QTest::newRow("derivative without its rearrangement") << "46,XY,der(22)" << T::Syntax << 7 << "needs the rearrangement" << "";
     // Forms KORVEN does not read.
-    QTest::newRow("add") << "46,XY,add(5)(p14)" << T::Unsupported << 7 << "does not read the form 'add'" << "";
-    QTest::newRow("ring") << "46,XX,r(13)(p12q34)" << T::Unsupported << 7 << "'r'" << "";
-    QTest::newRow("mos") << "mos45,X[3]/46,XX[17]" << T::Unsupported << 1 << "'mos'" << "";
     QTest::newRow("idem") << "46,XY,t(9;22)(q34;q11.2)[10]/47,idem,+8[10]" << T::Unsupported << 33 << "'idem'" << "";
     QTest::newRow("uncertain") << "46,XY,del(5)(p1?)" << T::Unsupported << 16 << "'?'" << "";
     QTest::newRow("range") << "45~47,XY" << T::Unsupported << 3 << "ranges" << "";
     QTest::newRow("pter") << "46,XY,del(5)(pter)" << T::Unsupported << 14 << "pter" << "";
-    QTest::newRow("three-way translocation") << "46,XX,t(1;3;5)(p32;q21;q31)" << T::Unsupported << 7 << "three or more" << "";
-    QTest::newRow("numbered marker") << "47,XX,+mar1" << T::Unsupported << 8 << "numbered markers" << "";
     QTest::newRow("constitutional mark") << "47,XY,+21c" << T::Unsupported << 10 << "'c'" << "";
+    QTest::newRow("insertion of three chromosomes")
+        << "46,XY,ins(5;2;3)(p14;q22q32;p21)" << T::Unsupported << 7 << "three or more" << "";
+    // Older and colloquial writings: the ISCN form in the message.
+    QTest::newRow("older writing of a deletion") << "46,XX,5p-" << T::OldWriting << 7 << "del(5)(p…)" << "";
+    QTest::newRow("trisomy 21") << "trisomy 21" << T::OldWriting << 1 << "write 47,XX,+21 or 47,XY,+21" << "";
+    QTest::newRow("isochromosome by its arm") << "46,X,i(Xq)" << T::OldWriting << 6 << "ISCN writes i(X)(q10)" << "";
+    QTest::newRow("deletion by its arm") << "46,XX,del(5p)" << T::OldWriting << 7 << "ISCN writes del(5)(p…)" << "";
+    QTest::newRow("translocation by its arms") << "46,XY,t(9q;22q)" << T::OldWriting << 7 << "ISCN writes t(9;22)(q…;q…)" << "";
+    QTest::newRow("heteromorphism with a sign before") << "46,XY,+9qh+" << T::Unsupported << 9 << "'qh'" << "";
     // Read, but meaningless.
+    QTest::newRow("dicentric of one chromosome") << "45,XX,dic(13)(p11.2)" << T::Meaning << 7 << "joins two" << "";
+    QTest::newRow("mos of one line") << "mos 45,X" << T::Meaning << 1 << "several cell lines" << "";
     QTest::newRow("chromosome 23") << "47,XY,+23" << T::Meaning << 8 << "23 at character 8 is not a chromosome" << "";
     QTest::newRow("chromosome without sign") << "47,XY,21" << T::Meaning << 7 << "+21 for a gain" << "";
     QTest::newRow("derivative of an uninvolved chromosome")
@@ -135,7 +170,12 @@ void TestKaryotype::faulty_data()
     QTest::newRow("Robertsonian counted as two")
         << "46,XX,der(13;14)(q10;q10)" << T::Count << 1 << "46 stated, 45 described: 46 - 1 (der(13;14)(q10;q10))"
         << "46,XX,der(13;14)(q10;q10)";
-    QTest::newRow("triploid count") << "69,XX" << T::Count << 1 << "69 stated, 68 described: 68 + nothing" << "69,XX";
+    QTest::newRow("triploid count") << "69,XX" << T::Count << 1
+                                    << "69 stated, 68 described: 68 (66 autosomes of a triploid line and XX) + nothing"
+                                    << "69,XX";
+    QTest::newRow("tetraploid count") << "92,XXY" << T::Count << 1 << "92 stated, 91 described" << "92,XXY";
+    QTest::newRow("dicentric counted as two") << "46,XX,dic(13;15)(p11.2;p11.2)" << T::Count << 1
+                                              << "46 stated, 45 described" << "46,XX,dic(13;15)(p11.2;p11.2)";
     QTest::newRow("count beyond tetraploid") << "140,XXYY" << T::Unsupported << 1 << "from 1 to 103" << "";
     QTest::newRow("count in the second line")
         << "45,X[3]/47,XX[17]" << T::Count << 9 << "Line 2 (character 9): 47 stated, 46 described" << "45,X[3]/47,XX[17]";
@@ -164,6 +204,19 @@ void TestKaryotype::faulty_data()
     QTest::newRow("inside a derivative")
         << "46,XY,der(22)t(22;9)(q11.2;q34)" << T::Translocation << 7 << "is written t(9;22)(q34;q11.2)"
         << "46,XY,der(22)t(9;22)(q34;q11.2)";
+    QTest::newRow("three-way translocation turned")
+        << "46,XX,t(5;7;2)(q23;q22;p21)" << T::Translocation << 7 << "is written t(2;5;7)(p21;q23;q22)"
+        << "46,XX,t(2;5;7)(p21;q23;q22)";
+    // Two breakpoints of one chromosome from pter to qter; the sign before the chromosome.
+    QTest::newRow("deletion from qter") << "46,XX,del(5)(q33q13)" << T::Breakpoints << 7 << "is written del(5)(q13q33)"
+                                        << "46,XX,del(5)(q13q33)";
+    QTest::newRow("inversion from qter") << "46,XY,inv(9)(q13p12)" << T::Breakpoints << 7 << "from pter to qter"
+                                         << "46,XY,inv(9)(p12q13)";
+    QTest::newRow("ring from qter") << "46,XX,r(13)(q34p11)" << T::Breakpoints << 7 << "is written r(13)(p11q34)"
+                                    << "46,XX,r(13)(p11q34)";
+    QTest::newRow("sign after the chromosome") << "47,XY,21+" << T::OldWriting << 7 << "ISCN writes +21" << "47,XY,+21";
+    QTest::newRow("mosaic without counts") << "45,X/46,XX" << T::CellCount << 4 << "Line 1 (character 1) has no cell count"
+                                           << "45,X/46,XX";
     // Bands no table knows.
     QTest::newRow("beyond the arm's end") << "46,XX,del(5)(p16)" << T::Band << 14 << "5p16 does not exist: 5p ends at p15.3"
                                           << "46,XX,del(5)(p16)";

@@ -9,7 +9,6 @@
 
 using namespace korven;
 
-Q_DECLARE_METATYPE(Alteration::Kind)
 
 class TestBandSplice : public QObject {
     Q_OBJECT
@@ -22,7 +21,7 @@ class TestBandSplice : public QObject {
         return spliceSegments(
             segments, QStringLiteral("test"),
             [&](const QString &name) -> const Homologue & {
-                return typical.try_emplace(name, typicalHomologue(tables[0].at(chromosomeIndex(name)))).first->second;
+                return typical.try_emplace(name, typicalHomologue(tables[0].of(name))).first->second;
             },
             tables[1]);
     }
@@ -36,77 +35,70 @@ private slots:
 
     void derivatives_data()
     {
-        QTest::addColumn<Alteration::Kind>("kind");
-        QTest::addColumn<QStringList>("chromosomes");
-        QTest::addColumn<QStringList>("breaks");
+        QTest::addColumn<QString>("abnormality");
         QTest::addColumn<QString>("of");
         QTest::addColumn<QString>("labels");
         QTest::addColumn<double>("length");
         QTest::addColumn<double>("centromere");
         QTest::addColumn<bool>("acrocentric");
-        using K = Alteration::Kind;
         // 5p14 is 1028..1897: the break at 1462.5, the rest of 10600 kept.
-        QTest::newRow("terminal deletion 5p14") << K::Deletion << QStringList{"5"} << QStringList{"p14"} << "5"
+        QTest::newRow("terminal deletion 5p14") << "del(5)(p14)" << "5"
             << "5p14 5p13 5p12 5p11 5q11.1 5q11.2 5q12 5q13 5q14 5q15 5q21 5q22 5q23 5q31 5q32 5q33 5q34 5q35"
             << 9137.5 << 2845.0 - 1462.5 << false;
         // 5q13 3966..4691 and 5q33 9189..9558: 4328.5 + (10600 - 9373.5).
-        QTest::newRow("interstitial deletion 5q13q33") << K::Deletion << QStringList{"5"} << QStringList{"q13", "q33"} << "5"
+        QTest::newRow("interstitial deletion 5q13q33") << "del(5)(q13q33)" << "5"
             << "5p15.3 5p15.2 5p15.1 5p14 5p13 5p12 5p11 5q11.1 5q11.2 5q12 5q13 5q33 5q34 5q35" << 5555.0 << 2845.0 << false;
         // 1q21 8672..9350, 1q32 12207..13272: pter..12739.5, then 9011..15100 again.
-        QTest::newRow("duplication 1q21q32") << K::Duplication << QStringList{"1"} << QStringList{"q21", "q32"} << "1"
+        QTest::newRow("duplication 1q21q32") << "dup(1)(q21q32)" << "1"
             << "1p36.3 1p36.2 1p36.1 1p35 1p34.3 1p34.2 1p34.1 1p33 1p32 1p31 1p22 1p21 1p13 1p12 1p11 1q11 1q12 1q21 1q22 "
                "1q23 1q24 1q25 1q31 1q32 1q21 1q22 1q23 1q24 1q25 1q31 1q32 1q41 1q42 1q43 1q44"
             << 18828.5 << 7394.0 << false;
         // Pericentric: 9p12 2148..2522 (2335), 9q13 3695..3864 (3779.5); the centromere moves
         // to 2335 + 84.5 + 922 + 139.
-        QTest::newRow("pericentric inversion 9p12q13") << K::Inversion << QStringList{"9"} << QStringList{"p12", "q13"} << "9"
+        QTest::newRow("pericentric inversion 9p12q13") << "inv(9)(p12q13)" << "9"
             << "9p24 9p23 9p22 9p21 9p13 9p12 9q13 9q12 9q11 9p11 9p12 9q13 9q21 9q22 9q31 9q32 9q33 9q34"
             << 7950.0 << 3480.5 << false;
         // Paracentric: 5q13 (4328.5) to 5q33 (9373.5) turned; the centromere stays.
-        QTest::newRow("paracentric inversion 5q13q33") << K::Inversion << QStringList{"5"} << QStringList{"q13", "q33"} << "5"
+        QTest::newRow("paracentric inversion 5q13q33") << "inv(5)(q13q33)" << "5"
             << "5p15.3 5p15.2 5p15.1 5p14 5p13 5p12 5p11 5q11.1 5q11.2 5q12 5q13 5q33 5q32 5q31 5q23 5q22 5q21 5q15 5q14 "
                "5q13 5q33 5q34 5q35"
             << 10600.0 << 2845.0 << false;
         // 11q23 6363..7311 (6837), 22q11.2 1371..1887 (1629); 11 is 7980 long, 22 3400.
-        QTest::newRow("der(22)t(11;22)") << K::Translocation << QStringList{"11", "22"} << QStringList{"q23", "q11.2"} << "22"
+        QTest::newRow("der(22)t(11;22)") << "t(11;22)(q23;q11.2)" << "22"
             << "22p13 22p12 22p11.2 22p11.1 22q11.1 22q11.2 11q23 11q24 11q25" << 1629.0 + 1143.0 << 1232.0 << true;
-        QTest::newRow("der(11)t(11;22)") << K::Translocation << QStringList{"11", "22"} << QStringList{"q23", "q11.2"} << "11"
+        QTest::newRow("der(11)t(11;22)") << "t(11;22)(q23;q11.2)" << "11"
             << "11p15 11p14 11p13 11p12 11p11.2 11p11.1 11q11 11q12 11q13 11q14 11q21 11q22 11q23 22q11.2 22q12 22q13"
             << 6837.0 + 1771.0 << -1.0 << false;
         // A short-arm break on one side: the other's long-arm end comes on top, upside down.
-        QTest::newRow("der(5)t(5;11)(p14;q23)") << K::Translocation << QStringList{"5", "11"} << QStringList{"p14", "q23"} << "5"
+        QTest::newRow("der(5)t(5;11)(p14;q23)") << "t(5;11)(p14;q23)" << "5"
             << "11q25 11q24 11q23 5p14 5p13 5p12 5p11 5q11.1 5q11.2 5q12 5q13 5q14 5q15 5q21 5q22 5q23 5q31 5q32 5q33 5q34 5q35"
             << 1143.0 + 9137.5 << 1143.0 + 2845.0 - 1462.5 << false;
         // 13 (6510, centromere 1204) and 14 (6300, centromere 1222): both long arms.
-        QTest::newRow("Robertsonian 13;14") << K::Robertsonian << QStringList{"13", "14"} << QStringList{"q10", "q10"} << "13"
+        QTest::newRow("Robertsonian 13;14") << "der(13;14)(q10;q10)" << "13"
             << "13q34 13q33 13q32 13q31 13q22 13q21 13q14 13q13 13q12 13q11 14q11.1 14q11.2 14q12 14q13 14q21 14q22 14q23 "
                "14q24 14q31 14q32"
             << 5306.0 + 5078.0 << 5306.0 << false;
         // X is 8610 long, centromere 3241.
-        QTest::newRow("isochromosome Xq") << K::Isochromosome << QStringList{"X"} << QStringList{"q10"} << "X"
+        QTest::newRow("isochromosome Xq") << "i(X)(q10)" << "X"
             << "Xq28 Xq27 Xq26 Xq25 Xq24 Xq23 Xq22 Xq21 Xq13 Xq12 Xq11 Xq11 Xq12 Xq13 Xq21 Xq22 Xq23 Xq24 Xq25 Xq26 "
                "Xq27 Xq28"
             << 2 * 5369.0 << 5369.0 << false;
         // 15's short arm (to the centromere at 1275) mirrored: a satellite at each end.
-        QTest::newRow("marker") << K::Marker << QStringList{} << QStringList{} << ""
+        QTest::newRow("marker") << "+mar" << ""
             << "15p13 15p12 15p11.2 15p11.1 15p11.1 15p11.2 15p12 15p13" << 2550.0 << 1275.0 << false;
     }
 
     void derivatives()
     {
-        QFETCH(Alteration::Kind, kind);
-        QFETCH(QStringList, chromosomes);
-        QFETCH(QStringList, breaks);
+        QFETCH(QString, abnormality);
         QFETCH(QString, of);
         QFETCH(QString, labels);
         QFETCH(double, length);
         QFETCH(double, centromere);
         QFETCH(bool, acrocentric);
-        Alteration alteration;
-        alteration.kind = kind;
-        alteration.chromosomes = chromosomes;
-        alteration.breakpoints = breaks;
-        const SplicedChromosome result = splice(derivativeSegments(alteration, of));
+        const auto karyotype = iscn::parseKaryotype(QStringLiteral("46,XX,") + abnormality);
+        QVERIFY(karyotype);
+        const SplicedChromosome result = splice(derivativeSegments(karyotype->lines[0].abnormalities[0], of));
         QCOMPARE(result.labels.join(QLatin1Char(' ')), labels);
         QCOMPARE(result.homologue.bands.length, length);
         if (centromere >= 0)
@@ -141,7 +133,7 @@ private slots:
         QFETCH(QString, chromosome);
         QFETCH(QString, place);
         QFETCH(double, position);
-        const int index = chromosomeIndex(chromosome);
+        const int index = iscn::chromosomeIndex(chromosome);
         QCOMPARE(placePosition(tables[0].at(index), place, &tables[1].at(index)), position);
     }
 

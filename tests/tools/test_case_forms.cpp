@@ -3,7 +3,7 @@
 // their level to show.
 #include "files/errors.h"
 #include "tools/case_maker.h"
-#include "tools/karyotype_cells.h"
+#include "tools/cell_chromosomes.h"
 
 #include <QTest>
 
@@ -65,8 +65,8 @@ private slots:
         QFETCH(int, count);
         QFETCH(QStringList, derivatives);
         const Ideogram &table = ideogramAt(ideograms, level);
-        const std::vector<CellLine> lines = readKaryotypeCells(karyotype);
-        QCOMPARE(lines.size(), size_t(1));
+        const KaryotypeLines lines = readKaryotypeLines(karyotype);
+        QCOMPARE(lines.size(), 1);
         const std::vector<CellChromosome> cell = cellChromosomes(lines.front());
         QCOMPARE(int(cell.size()), count);
         QStringList found;
@@ -76,11 +76,11 @@ private slots:
             // Spliced from the typical homologues, so variable blocks do not blur the comparison.
             std::map<QString, Homologue> sources;
             for (const Segment &segment : chromosome.segments)
-                sources.emplace(segment.chromosome, typicalHomologue(table.at(chromosomeIndex(segment.chromosome))));
+                sources.emplace(segment.chromosome, typicalHomologue(table.of(segment.chromosome)));
             const SplicedChromosome spliced = spliceSegments(chromosome.segments, chromosome.identity,
                                                              [&](const QString &name) -> const Homologue & { return sources.at(name); },
                                                              ideograms.back());
-            found << relation(spliced.homologue.bands.length, table.at(chromosomeIndex(chromosome.group)).length) + QLatin1Char(' ')
+            found << relation(spliced.homologue.bands.length, table.of(chromosome.group).length) + QLatin1Char(' ')
                          + chromosome.identity;
         }
         QCOMPARE(found, derivatives);
@@ -92,11 +92,11 @@ private slots:
     {
         const Ideogram &table = ideogramAt(ideograms, 550);
         const auto length = [&](const QString &karyotype) {
-            for (const CellChromosome &c : cellChromosomes(readKaryotypeCells(karyotype).front()))
+            for (const CellChromosome &c : cellChromosomes(readKaryotypeLines(karyotype).front()))
                 if (!c.normal()) {
                     std::map<QString, Homologue> sources;
                     for (const Segment &s : c.segments)
-                        sources.emplace(s.chromosome, typicalHomologue(table.at(chromosomeIndex(s.chromosome))));
+                        sources.emplace(s.chromosome, typicalHomologue(table.of(s.chromosome)));
                     return spliceSegments(c.segments, c.identity, [&](const QString &n) -> const Homologue & { return sources.at(n); },
                                           ideograms.back()).homologue.bands.length;
                 }
@@ -127,7 +127,7 @@ private slots:
         QFETCH(QString, karyotype);
         QFETCH(int, level);
         QFETCH(int, visibleFrom);
-        const std::vector<HiddenChange> found = hiddenChanges(readKaryotypeCells(karyotype), level, ideograms);
+        const std::vector<HiddenChange> found = hiddenChanges(readKaryotypeLines(karyotype), level, ideograms);
         if (visibleFrom < 0) {
             QVERIFY2(found.empty(), qPrintable(found.empty() ? QString() : hiddenChangeWarning(found.front(), level)));
             return;

@@ -36,11 +36,10 @@ private slots:
         QFETCH(QString, of);
         QFETCH(QStringList, chromosomes);
         QFETCH(QStringList, breaks);
-        Alteration t;
-        t.kind = Alteration::Kind::Translocation;
-        t.chromosomes = chromosomes;
-        t.breakpoints = breaks;
-        t.text = QStringLiteral("t");
+        const auto karyotype = iscn::parseKaryotype(QStringLiteral("46,XX,t(%1)(%2)")
+                                                        .arg(chromosomes.join(QLatin1Char(';')), breaks.join(QLatin1Char(';'))));
+        QVERIFY(karyotype);
+        const iscn::Abnormality &t = karyotype->lines[0].abnormalities[0];
         const Ideogram &ideogram = ideogramAt(ideograms, level);
         const CellChromosome derivative{QStringLiteral("der"), of, derivativeSegments(t, of)};
 
@@ -61,7 +60,7 @@ private slots:
             const double own = measure::correlation(profile, measure::expectedDarkness(spliced.homologue, trace, style.blur), from, to);
             double sources = -1;
             for (const QString &name : chromosomes) {
-                const Homologue source = typicalHomologue(ideogram.at(chromosomeIndex(name)));
+                const Homologue source = typicalHomologue(ideogram.of(name));
                 sources = std::max(sources, measure::correlation(profile, measure::expectedDarkness(source, trace, style.blur), from, to));
             }
             better += own > sources + 0.1;
