@@ -65,11 +65,7 @@ void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vec
                           written && !written->lines.isEmpty() ? korven::abnormalSources(written->lines.front())
                                                                : QList<korven::AbnormalSources>{});
     for (GroupPlace *g : karyogram->groups()) {
-        const std::vector<CasePieceWidget *> held = g->pieces();
-        for (CasePieceWidget *p : held) {
-            g->release(p);
-            delete p;
-        }
+        g->clear();
         g->setAnswerMode(true);
     }
     // Plain homologues first, each changed chromosome to their right with its designation.
@@ -80,11 +76,10 @@ void CaseAnswerWindow::showCase(const korven::CaseFolder &folder, const std::vec
                 continue;
             const std::vector<int> homes = korven::homeGroups(p.identity);
             GroupPlace *group = karyogram->group(homes.empty() ? korven::GroupMarker : homes.front());
-            auto *widget = new CasePieceWidget(index, sources[index], 0, nullptr, group);
+            CasePieceWidget *widget = group->add({index, p.identity, sources[index], 0});
             // The short name under the piece ("der(22)", "i(X)"); the karyotype above gives the rest.
             if (changed)
                 widget->setCaption(p.identity.left(p.identity.indexOf(u')') + 1));
-            group->accept(widget, {});
         }
     }
     karyogram->fitCase(folder, sources, true);

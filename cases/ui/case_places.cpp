@@ -2,15 +2,18 @@
 
 #include "cases/case_grading.h"
 #include "cases/case_layout.h"
-#include "cases/ui/case_window.h"
 #include "exercise/bitmap_transform.h"
 #include "exercise/board_rules.h"
 #include "exercise/scatter.h"
 
 #include <QBitmap>
 #include <QContextMenuEvent>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -20,23 +23,39 @@ constexpr int CaptionHeight = 14; // a group's number, and the answer's labels u
 constexpr int RowGap = 4;         // between the tallest piece of a row and the caption above it
 constexpr int GradeRim = 3;       // the grading colour round a piece graded in the spread
 constexpr int SpreadMargin = 4;
+constexpr int MarkRoom = CasePieceWidget::MarkDiameter / 2 + 1; // round a marked picture, for a whole circle
 
 } // namespace
 
+// ---- The drag's data
+
+CasePieceMimeData::CasePieceMimeData(const CasePieceValue &value) : value_(value)
+{
+    setData(QString::fromLatin1(Format),
+            QStringLiteral("%1\t%2\t%3").arg(value.index).arg(value.step).arg(value.identity).toUtf8());
+}
+
+std::optional<CasePieceValue> CasePieceMimeData::pieceOf(const QMimeData *data)
+{
+    if (const auto *piece = qobject_cast<const CasePieceMimeData *>(data))
+        return piece->value();
+    return std::nullopt;
+}
+
 // ---- A piece
 
-CasePieceWidget::CasePieceWidget(int index, const QImage &source, int step_, CaseWindow *window, QWidget *parent)
-    : QLabel(parent), step(step_), index_(index), source_(source), window_(window)
+CasePieceWidget::CasePieceWidget(const CasePieceValue &value, int group, QWidget *parent)
+    : QLabel(parent), value_(value), group_(group)
 {
-    setObjectName(QStringLiteral("CasePiece%1").arg(index));
+    setObjectName(QStringLiteral("CasePiece%1").arg(value.index));
     setAttribute(Qt::WA_TranslucentBackground);
-    setMouseTracking(true);
-    if (window_)
-        installEventFilter(window_); // the wheel, the loupe and the middle button
+    setMouseTracking(true); // the loupe follows the pointer over the piece
 }
 
 void CasePieceWidget::draw(float scale, bool turned)
 {
+    const int step = value_.step;
+    const QImage &source_ = value_.source;
     const std::optional<float> angle =
         turned && step != 0 ? std::optional<float>(korven::stepAngle(korven::CaseTurnSteps, step)) : std::nullopt;
     if (pixmap_.isNull() || scale != picture_.scale || angle != picture_.angle
@@ -64,26 +83,43 @@ QRect CasePieceWidget::pictureRect() const
                  picture_.size);
 }
 
-QRect CasePieceWidget::markRect() const
+QRect CasePieceWidget::markRect(const CountMark &mark) const
 {
-    const QPoint centre = pictureRect().center();
+    const QRect picture = pictureRect();
+    const QPoint centre = picture.topLeft()
+                          + QPoint(int(mark.at.x() * picture.width()), int(mark.at.y() * picture.height()));
     return QRect(centre.x() - MarkDiameter / 2, centre.y() - MarkDiameter / 2, MarkDiameter, MarkDiameter);
+}
+
+QPointF CasePieceWidget::onPicture(const QPoint &pos) const
+{
+    const QRect picture = pictureRect();
+    return QPointF(std::clamp(double(pos.x() - picture.left()) / std::max(1, picture.width()), 0.0, 1.0),
+                   std::clamp(double(pos.y() - picture.top()) / std::max(1, picture.height()), 0.0, 1.0));
+}
+
+int CasePieceWidget::markAt(const QPoint &pos) const
+{
+    for (int i = 0; i < int(marks_.size()); ++i)
+        if (QRegion(markRect(marks_[i]), QRegion::Ellipse).contains(pos))
+            return i;
+    return -1;
 }
 
 void CasePieceWidget::fitShape()
 {
-    // The picture, widened for its caption, and never smaller than a count mark on it, so a mark
-    // on a small chromosome is not cut off.
+    // The picture, widened for its caption, and with room round it for whole count marks, so a
+    // mark on a small chromosome or at an end is not cut off.
     QSize box = picture_.size;
     if (!caption_.isEmpty())
         box.setWidth(std::max(box.width(), fontMetrics().horizontalAdvance(caption_) + 4));
-    if (mark_ > 0)
-        box = box.expandedTo(QSize(MarkDiameter + 2, MarkDiameter + 2));
+    if (!marks_.empty())
+        box += QSize(2 * MarkRoom, 2 * MarkRoom);
     resize(box.width(), box.height() + (caption_.isEmpty() ? 0 : CaptionHeight));
     // Clicks pass through the white around a chromosome to what lies below it; a mark is hit too.
     // Graded, a piece in a group fills its box with its colour as an exercise slot does, while one
     // left in the spread keeps its shape, coloured round its edge, so it hides no neighbour.
-    const bool shaped = !grade_.isValid() || group == korven::InSpread;
+    const bool shaped = !grade_.isValid() || group_ == korven::InSpread;
     if (shaped && caption_.isEmpty() && !shape_.isEmpty()) {
         QRegion region = shape_.translated(pictureRect().topLeft());
         if (grade_.isValid()) {
@@ -94,19 +130,19 @@ void CasePieceWidget::fitShape()
                     region += inner.translated(dx, dy);
             region &= QRegion(pictureRect());
         }
-        if (mark_ > 0)
-            region += QRegion(markRect().adjusted(-1, -1, 1, 1), QRegion::Ellipse);
+        for (const CountMark &mark : marks_)
+            region += QRegion(markRect(mark).adjusted(-1, -1, 1, 1), QRegion::Ellipse);
         setMask(region);
     } else {
         clearMask();
     }
 }
 
-void CasePieceWidget::setMark(int number)
+void CasePieceWidget::setMarks(const std::vector<CountMark> &marks)
 {
-    // The widget may grow or shrink around the mark; the chromosome stays where it lies.
+    // The widget may grow or shrink around the marks; the chromosome stays where it lies.
     const QPoint centre = pos() + QPoint(width() / 2, height() / 2);
-    mark_ = number;
+    marks_ = marks;
     fitShape();
     move(centre - QPoint(width() / 2, height() / 2));
     update();
@@ -137,50 +173,78 @@ void CasePieceWidget::paintEvent(QPaintEvent *)
         painter.setPen(Qt::darkBlue);
         painter.drawText(QRect(0, height() - CaptionHeight, width(), CaptionHeight), Qt::AlignCenter, caption_);
     }
-    if (mark_ > 0) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QRect circle = markRect();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const CountMark &mark : marks_) {
+        const QRect circle = markRect(mark);
         painter.setPen(QPen(QColor(200, 0, 0), 2));
         painter.setBrush(QColor(255, 255, 255, 210));
         painter.drawEllipse(circle);
         QFont f = font();
-        f.setPixelSize(mark_ >= 100 ? 8 : 11);
+        f.setPixelSize(mark.number >= 100 ? 8 : 11);
         f.setBold(true);
         painter.setFont(f);
-        painter.drawText(circle, Qt::AlignCenter, QString::number(mark_));
+        painter.drawText(circle, Qt::AlignCenter, QString::number(mark.number));
     }
 }
 
 void CasePieceWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && window_) {
-        pressed_ = true;
-        window_->beginPieceDrag(this, event->globalPosition().toPoint());
-        event->accept();
-        return;
-    }
-    QLabel::mousePressEvent(event);
-}
-
-void CasePieceWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    if (pressed_ && !(event->buttons() & Qt::LeftButton)) {
-        pressed_ = false;
-        window_->cancelPieceDrag();
-    }
-    if (pressed_) {
-        window_->movePieceDrag(event->globalPosition().toPoint());
-        event->accept();
+    const QPoint global = event->globalPosition().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        press_.press(this, global);
+    } else if (event->button() == Qt::MiddleButton) {
+        middle_ = true;
+        emit pointerAt(this, global, true);
+    } else {
+        QLabel::mousePressEvent(event);
         return;
     }
     event->accept();
 }
 
+void CasePieceWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint global = event->globalPosition().toPoint();
+    if (press_.held() && !(event->buttons() & Qt::LeftButton))
+        press_.clear(); // the button was let go where this piece did not see it
+    if (press_.held() && movable_ && press_.reached(global)) {
+        press_.clear();
+        startDrag(event->position().toPoint());
+    } else if (!press_.held()) {
+        emit pointerAt(this, global, middle_);
+    }
+    event->accept();
+}
+
+void CasePieceWidget::startDrag(const QPoint &pos)
+{
+    emit pointerAt(nullptr, QPoint(), false); // the loupe gives way to the dragged picture
+    auto *drag = new QDrag(this);
+    drag->setMimeData(new CasePieceMimeData(value_));
+    drag->setPixmap(pixmap_);
+    drag->setHotSpot(pos - pictureRect().topLeft());
+    // The piece leaves its place while it is carried, and comes back when nothing takes it.
+    hide();
+    const Qt::DropAction done = korven::ui::runDrag(drag);
+    if (done == Qt::MoveAction) {
+        emit movedAway(this);
+        return;
+    }
+    show();
+}
+
 void CasePieceWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (pressed_ && event->button() == Qt::LeftButton) {
-        pressed_ = false;
-        window_->endPieceDrag(event->globalPosition().toPoint());
+    if (event->button() == Qt::MiddleButton) {
+        middle_ = false;
+        emit pointerAt(this, event->globalPosition().toPoint(), false);
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::LeftButton && press_.held()) {
+        // Let go where it was pressed: a click (a count mark, when counting).
+        press_.clear();
+        emit clicked(this, event->position().toPoint());
         event->accept();
         return;
     }
@@ -189,8 +253,8 @@ void CasePieceWidget::mouseReleaseEvent(QMouseEvent *event)
 
 void CasePieceWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && window_) {
-        window_->turnOver(this);
+    if (event->button() == Qt::LeftButton) {
+        emit turnOverAsked(this);
         event->accept();
         return;
     }
@@ -200,17 +264,113 @@ void CasePieceWidget::mouseDoubleClickEvent(QMouseEvent *event)
 void CasePieceWidget::contextMenuEvent(QContextMenuEvent *event)
 {
     // A right-click chooses the piece for turning with the wheel; no menu opens.
-    if (window_)
-        window_->choosePiece(this);
+    emit chosen(this);
     event->accept();
+}
+
+void CasePieceWidget::wheelEvent(QWheelEvent *event)
+{
+    const QPoint angle = event->angleDelta();
+    emit wheelTurned(angle.y() != 0 ? angle.y() : angle.x());
+    event->accept();
+}
+
+void CasePieceWidget::leaveEvent(QEvent *event)
+{
+    middle_ = false;
+    emit pointerAt(nullptr, QPoint(), false);
+    QLabel::leaveEvent(event);
 }
 
 // ---- Places
 
-void PiecePlace::release(CasePieceWidget *piece)
+void PiecePlace::setMovable(bool movable)
 {
-    pieces_.erase(std::remove(pieces_.begin(), pieces_.end(), piece), pieces_.end());
+    movable_ = movable;
+    setAcceptDrops(movable);
+    for (CasePieceWidget *piece : pieces_)
+        piece->setMovable(movable);
+}
+
+CasePieceWidget *PiecePlace::adopt(const CasePieceValue &value, int group)
+{
+    auto *piece = new CasePieceWidget(value, group, this);
+    piece->setMovable(movable_);
+    connect(piece, &CasePieceWidget::clicked, this, &PiecePlace::pieceClicked);
+    connect(piece, &CasePieceWidget::chosen, this, &PiecePlace::pieceChosen);
+    connect(piece, &CasePieceWidget::turnOverAsked, this, &PiecePlace::turnOverAsked);
+    connect(piece, &CasePieceWidget::wheelTurned, this, &PiecePlace::wheelTurned);
+    connect(piece, &CasePieceWidget::pointerAt, this, &PiecePlace::pointerAt);
+    connect(piece, &CasePieceWidget::movedAway, this, &PiecePlace::remove);
+    return piece;
+}
+
+void PiecePlace::remove(CasePieceWidget *piece)
+{
+    const auto it = std::find(pieces_.begin(), pieces_.end(), piece);
+    if (it == pieces_.end())
+        return;
+    pieces_.erase(it);
+    piece->hide();
+    piece->deleteLater(); // it is still the drag's source while the drag unwinds
     layoutPieces();
+    emit changed();
+}
+
+void PiecePlace::clear()
+{
+    for (CasePieceWidget *piece : pieces_)
+        delete piece;
+    pieces_.clear();
+}
+
+void PiecePlace::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (movable_ && CasePieceMimeData::pieceOf(event->mimeData())) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void PiecePlace::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (movable_ && CasePieceMimeData::pieceOf(event->mimeData())) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void PiecePlace::dropEvent(QDropEvent *event)
+{
+    std::optional<CasePieceValue> value = CasePieceMimeData::pieceOf(event->mimeData());
+    if (!movable_ || !value) {
+        event->ignore();
+        return;
+    }
+    // Put down near upright, it stands upright.
+    value->step = korven::settledTurn(value->step, korven::CaseTurnSteps);
+    take(*value, event->position().toPoint());
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    emit changed();
+}
+
+void PiecePlace::wheelEvent(QWheelEvent *event)
+{
+    // Over the white round a piece as over the piece: the wheel turns the chosen piece.
+    const QPoint angle = event->angleDelta();
+    emit wheelTurned(angle.y() != 0 ? angle.y() : angle.x());
+    event->accept();
+}
+
+void PiecePlace::mouseMoveEvent(QMouseEvent *event)
+{
+    emit pointerAt(nullptr, event->globalPosition().toPoint(), false);
+    QFrame::mouseMoveEvent(event);
 }
 
 SpreadPlace::SpreadPlace(QWidget *parent) : PiecePlace(parent)
@@ -222,6 +382,7 @@ SpreadPlace::SpreadPlace(QWidget *parent) : PiecePlace(parent)
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
     setMinimumSize(200, 150);
+    setMouseTracking(true);
 }
 
 void SpreadPlace::setSpreadSize(const QSize &size)
@@ -246,19 +407,23 @@ QPoint SpreadPlace::offset() const
     return QPoint((width() - int(size.width() * s)) / 2, (height() - int(size.height() * s)) / 2);
 }
 
-void SpreadPlace::accept(CasePieceWidget *piece, const QPoint &pos)
+CasePieceWidget *SpreadPlace::add(const CasePieceValue &value, const QPointF &centre)
 {
-    if (std::find(pieces_.begin(), pieces_.end(), piece) == pieces_.end())
-        pieces_.push_back(piece);
-    piece->setParent(this);
-    piece->group = korven::InSpread;
-    piece->draw(scale());
+    CasePieceWidget *piece = adopt(value, korven::InSpread);
+    piece->centre_ = centre;
+    pieces_.push_back(piece);
+    layoutPieces();
+    piece->show();
+    return piece;
+}
+
+void SpreadPlace::take(const CasePieceValue &value, const QPoint &pos)
+{
+    CasePieceWidget *piece = add(value, QPointF());
     // As on the exercise's work area: the pointer becomes the centre, pulled inside the edges.
     const QPoint at = korven::dropOnPanel(size(), piece->size(), pos.x(), pos.y());
-    const QPointF centre = QPointF(at + QPoint(piece->width() / 2, piece->height() / 2) - offset()) / scale();
-    piece->spreadCentre = centre;
+    piece->centre_ = QPointF(at + QPoint(piece->width() / 2, piece->height() / 2) - offset()) / scale();
     piece->move(at);
-    piece->show();
     piece->raise();
 }
 
@@ -268,14 +433,12 @@ void SpreadPlace::layoutPieces()
     const QPoint o = offset();
     for (CasePieceWidget *piece : pieces_) {
         piece->draw(s);
-        const QPoint centre = o + (piece->spreadCentre * s).toPoint();
+        const QPoint centre = o + (piece->spreadCentre() * s).toPoint();
         // Kept inside: a piece put down near the edge stays in sight when the spread gets smaller.
         piece->move(std::clamp(centre.x() - piece->width() / 2, 0, std::max(0, width() - piece->width())),
                     std::clamp(centre.y() - piece->height() / 2, 0, std::max(0, height() - piece->height())));
     }
 }
-
-void SpreadPlace::clear() { pieces_.clear(); }
 
 void SpreadPlace::resizeEvent(QResizeEvent *event)
 {
@@ -298,19 +461,30 @@ GroupPlace::GroupPlace(int group, QWidget *parent) : PiecePlace(parent), group_(
 {
     setObjectName(QStringLiteral("Group%1").arg(korven::groupCaption(group)));
     setFrameShape(QFrame::NoFrame);
+    setMouseTracking(true);
     caption_ = new QLabel(korven::groupCaption(group), this);
     caption_->setAlignment(Qt::AlignCenter);
     caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void GroupPlace::accept(CasePieceWidget *piece, const QPoint &)
+CasePieceWidget *GroupPlace::add(const CasePieceValue &value, int position)
 {
-    if (std::find(pieces_.begin(), pieces_.end(), piece) == pieces_.end())
-        pieces_.push_back(piece);
-    piece->setParent(this);
-    piece->group = group_;
+    CasePieceWidget *piece = adopt(value, group_);
+    const auto at = position < 0 || position > int(pieces_.size()) ? pieces_.end() : pieces_.begin() + position;
+    pieces_.insert(at, piece);
     piece->show();
     layoutPieces();
+    return piece;
+}
+
+void GroupPlace::take(const CasePieceValue &value, const QPoint &pos)
+{
+    // Put down among the homologues where the pointer is, so a trainee sets their order (a
+    // changed chromosome to the right).
+    const auto after = std::find_if(pieces_.begin(), pieces_.end(), [&](const CasePieceWidget *p) {
+        return p->isVisible() && p->geometry().center().x() >= pos.x();
+    });
+    add(value, int(after - pieces_.begin()));
 }
 
 void GroupPlace::layoutPieces()
@@ -321,8 +495,8 @@ void GroupPlace::layoutPieces()
     // Pieces share the group's width side by side, each drawn whole in its share.
     int totalWidth = 0;
     for (CasePieceWidget *piece : pieces_) {
-        const std::optional<float> angle = !upright_ && piece->step != 0
-                                               ? std::optional<float>(korven::stepAngle(korven::CaseTurnSteps, piece->step))
+        const std::optional<float> angle = !upright_ && piece->step() != 0
+                                               ? std::optional<float>(korven::stepAngle(korven::CaseTurnSteps, piece->step()))
                                                : std::nullopt;
         piece->draw(korven::slotScale(piece->source().size(), pieceScale_, angle, QSize(cellWidth, room), 0), !upright_);
         totalWidth += piece->width();
@@ -384,11 +558,16 @@ void KaryogramView::layoutPieces()
         g->layoutPieces();
 }
 
+void KaryogramView::setMovable(bool movable)
+{
+    for (GroupPlace *g : groups_)
+        g->setMovable(movable);
+}
+
 void KaryogramView::clear()
 {
     for (GroupPlace *g : groups_)
-        while (!g->pieces().empty())
-            g->release(g->pieces().front());
+        g->clear();
 }
 
 void KaryogramView::resizeEvent(QResizeEvent *) { placeGroups(); }

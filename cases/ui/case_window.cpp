@@ -48,19 +48,34 @@ constexpr int KaryogramShare = 3;
 constexpr int ElementLinesShown = 8; // lines of the grading seen without scrolling
 constexpr int FormFaultLines = 2;     // lines kept under the karyotype field for its form fault
 
-QString verdictText(const QString &verdict)
+QString gradeText(korven::iscn::Grade grade)
 {
-    if (verdict == u"right")
+    switch (grade) {
+    case korven::iscn::Grade::Right:
         return CaseWindow::tr("right");
-    if (verdict == u"near")
+    case korven::iscn::Grade::Near:
         return CaseWindow::tr("near");
-    if (verdict == u"wrong")
+    case korven::iscn::Grade::Wrong:
         return CaseWindow::tr("wrong");
-    if (verdict == u"missing")
+    case korven::iscn::Grade::Missing:
         return CaseWindow::tr("missing");
-    if (verdict == u"extra")
-        return CaseWindow::tr("extra");
-    return verdict;
+    case korven::iscn::Grade::Extra:
+        break;
+    }
+    return CaseWindow::tr("extra");
+}
+
+QString verdictText(korven::iscn::Verdict verdict)
+{
+    switch (verdict) {
+    case korven::iscn::Verdict::Right:
+        return CaseWindow::tr("right");
+    case korven::iscn::Verdict::Near:
+        return CaseWindow::tr("near");
+    case korven::iscn::Verdict::Wrong:
+        break;
+    }
+    return CaseWindow::tr("wrong");
 }
 
 QColor verdictColour(korven::iscn::Verdict verdict)
@@ -83,13 +98,19 @@ QString shortName(const QString &identity)
     return close > 0 ? identity.left(close + 1) : identity;
 }
 
-QColor verdictColour(const QString &verdict)
+QColor gradeColour(korven::iscn::Grade grade)
 {
-    if (verdict == u"right")
-        return korven::pieceGradeColour(korven::PieceGrade::Right);
-    if (verdict == u"near")
-        return korven::pieceGradeColour(korven::PieceGrade::Turned);
-    return korven::pieceGradeColour(korven::PieceGrade::WrongGroup);
+    switch (grade) {
+    case korven::iscn::Grade::Right:
+        return verdictColour(korven::iscn::Verdict::Right);
+    case korven::iscn::Grade::Near:
+        return verdictColour(korven::iscn::Verdict::Near);
+    case korven::iscn::Grade::Wrong:
+    case korven::iscn::Grade::Missing:
+    case korven::iscn::Grade::Extra:
+        break;
+    }
+    return verdictColour(korven::iscn::Verdict::Wrong);
 }
 
 } // namespace
@@ -103,20 +124,10 @@ CaseWindow::CaseWindow(const QString &userId, QWidget *parent) : QMainWindow(par
     // Maximised when opened from the trainer; this is its size where a desktop cannot maximise.
     resize(korven::openingSize(QSize(1240, 960), screen()->availableGeometry().size()));
     refreshCaseList();
-    // The window watches its own work area for the wheel, the pointer and the middle button (the
-    // pieces, made later, each ask for the same); nothing outside it.
-    for (QWidget *w : centralWidget()->findChildren<QWidget *>())
-        w->installEventFilter(this);
-    centralWidget()->installEventFilter(this);
-    for (QWidget *place : {static_cast<QWidget *>(spread), static_cast<QWidget *>(karyogram)})
-        place->setMouseTracking(true);
-    for (GroupPlace *g : karyogram->groups())
-        g->setMouseTracking(true);
 }
 
 CaseWindow::~CaseWindow()
 {
-    cancelPieceDrag();
     if (answerWindow)
         delete answerWindow.data();
 }
@@ -128,7 +139,9 @@ void CaseWindow::createControls()
     magnifierAction->setObjectName(QStringLiteral("Magnifier"));
     magnifierAction->setShortcut(QKeySequence(Qt::Key_F6));
     magnifierAction->setCheckable(true);
-    connect(magnifierAction, &QAction::toggled, this, [this] { updateMagnifier(QCursor::pos()); });
+    connect(magnifierAction, &QAction::toggled, this, [this] {
+        updateMagnifier(qobject_cast<CasePieceWidget *>(QApplication::widgetAt(QCursor::pos())), QCursor::pos());
+    });
     QAction *turn = option->addAction(tr("Turn the piece under the pointer over"));
     turn->setObjectName(QStringLiteral("TurnOver"));
     turn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -268,6 +281,9 @@ void CaseWindow::createControls()
 
 
     loupe = new Magnifier(central);
+    wirePlace(spread);
+    for (GroupPlace *g : karyogram->groups())
+        wirePlace(g);
     showAreas();
     updateCountControls();
 }
@@ -325,7 +341,7 @@ void CaseWindow::refreshCaseList()
             const bool countsRight = r.countsRight();
             text += QLatin1Char('\n') + tr("count %1, pieces %2/%3, karyotype %4")
                                             .arg(countsRight ? tr("right") : tr("wrong"))
-                                            .arg(r.piecesRight).arg(r.pieces).arg(verdictText(r.verdict));
+                                            .arg(r.piecesRight).arg(r.pieces).arg(verdictText(karyotype));
             auto *item = new QListWidgetItem(text);
             item->setBackground(verdictColour(korven::worstOf(countsRight, r.piecesRight == r.pieces, karyotype)));
             caseList->addItem(item);
@@ -427,15 +443,26 @@ bool CaseWindow::openCase(int row)
 
 void CaseWindow::clearPieces()
 {
-    cancelPieceDrag();
     loupe->hide();
     spread->clear();
     karyogram->clear();
-    for (CasePieceWidget *p : pieces_)
-        delete p;
-    pieces_.clear();
     marks_.clear();
     chosen_ = nullptr;
+}
+
+std::vector<CasePieceWidget *> CaseWindow::pieceWidgets() const
+{
+    std::vector<CasePieceWidget *> all = spread->pieces();
+    for (GroupPlace *g : karyogram->groups())
+        all.insert(all.end(), g->pieces().begin(), g->pieces().end());
+    // In the case's order, wherever each lies.
+    std::sort(all.begin(), all.end(), [](const CasePieceWidget *a, const CasePieceWidget *b) { return a->index() < b->index(); });
+    return all;
+}
+
+CasePieceValue CaseWindow::valueOf(int index, int step) const
+{
+    return {index, case_.pieces[index].identity, sources_[index], step};
 }
 
 void CaseWindow::showCell(int cell, bool movable)
@@ -443,22 +470,13 @@ void CaseWindow::showCell(int cell, bool movable)
     clearPieces();
     countingCell_ = movable ? 0 : cell;
     showAreas();
+    spread->setMovable(movable);
+    karyogram->setMovable(movable);
     spread->setSpreadSize(case_.spreads[cell - 1]);
     for (int index : case_.piecesOf(cell)) {
         const korven::CasePiece &p = case_.pieces[index];
-        auto *widget = new CasePieceWidget(index, sources_[index], p.step, this, spread);
-        widget->spreadCentre = QPointF(p.x, p.y);
-        widget->group = korven::InSpread;
-        pieces_.push_back(widget);
+        spread->add(valueOf(index, p.step), QPointF(p.x, p.y));
     }
-    // Through the spread's own arrangement, so the pieces stand where the spread shows them.
-    for (CasePieceWidget *w : pieces_) {
-        w->draw(spread->scale());
-        const QPoint centre = spread->offset() + (w->spreadCentre * spread->scale()).toPoint();
-        spread->accept(w, centre);
-        w->spreadCentre = QPointF(case_.pieces[w->index()].x, case_.pieces[w->index()].y); // the drop rule may have pulled it in
-    }
-    spread->layoutPieces();
     updateCountControls();
 }
 
@@ -469,7 +487,7 @@ void CaseWindow::showAreas()
     // before its pieces are placed.
     const bool karyogramShown = (stage_ == Stage::Arranging || stage_ == Stage::Evaluated) && reviewed_ == 0;
     karyogram->setVisible(karyogramShown);
-    spread->setVisible(!karyogramShown || pieces_.empty() || !spread->pieces().empty());
+    spread->setVisible(!karyogramShown || pieceWidgets().empty() || !spread->pieces().empty());
     scoreLine->setVisible(stage_ == Stage::Evaluated);
     elementLines->setVisible(stage_ == Stage::Evaluated);
     reviewChoice->setVisible(stage_ == Stage::Evaluated);
@@ -501,8 +519,8 @@ void CaseWindow::updateCountControls()
         stepLabel->setText(tr("Choose a case from the list."));
         break;
     case Stage::Counting:
-        stepLabel->setText(tr("%1 (%2), cell %3 of %4: click each chromosome to mark it (a second click takes the "
-                              "mark off), then confirm the count.")
+        stepLabel->setText(tr("%1 (%2), cell %3 of %4: click each chromosome to mark it (a click on a mark takes "
+                              "it off), then confirm the count.")
                                .arg(caseTitle(), level).arg(countingCell_).arg(case_.cellCount()));
         break;
     case Stage::Arranging:
@@ -513,12 +531,18 @@ void CaseWindow::updateCountControls()
         break;
     case Stage::Evaluated:
         if (reviewed_ > 0) {
-            const int marked = int(cellMarks_[reviewed_ - 1].size());
-            const int truth = int(case_.piecesOf(reviewed_).size());
-            stepLabel->setText(tr("%1 (%2), cell %3 as you counted it: %4 marked, %5 given, %6 true. The chromosomes "
-                                  "you did not mark are outlined in red.")
-                                   .arg(caseTitle(), level).arg(reviewed_).arg(marked)
-                                   .arg(counts_[reviewed_ - 1]).arg(truth));
+            const std::vector<CountMarkAt> &kept = cellMarks_[reviewed_ - 1];
+            const std::vector<int> cellPieces = case_.piecesOf(reviewed_);
+            int missed = 0, twice = 0;
+            for (int index : cellPieces) {
+                const auto times = std::count_if(kept.begin(), kept.end(), [&](const CountMarkAt &m) { return m.index == index; });
+                missed += times == 0 ? 1 : 0;
+                twice += times > 1 ? 1 : 0;
+            }
+            stepLabel->setText(tr("%1 (%2), cell %3 as you counted it: %4 marks, %5 given, %6 true; %7 not counted, "
+                                  "%8 counted more than once, each outlined in red.")
+                                   .arg(caseTitle(), level).arg(reviewed_).arg(kept.size())
+                                   .arg(counts_[reviewed_ - 1]).arg(cellPieces.size()).arg(missed).arg(twice));
         } else {
             stepLabel->setText(tr("%1 (%2) is graded. Each fault is named on its piece; choose a cell to see how it "
                                   "was counted. \"Correct answer\" shows the answer.")
@@ -528,18 +552,33 @@ void CaseWindow::updateCountControls()
     }
 }
 
-void CaseWindow::toggleMark(CasePieceWidget *piece)
+void CaseWindow::pieceClicked(CasePieceWidget *piece, const QPoint &pos)
 {
-    const auto it = std::find(marks_.begin(), marks_.end(), piece);
-    if (it != marks_.end()) {
-        piece->setMark(0);
-        marks_.erase(it);
-    } else {
-        marks_.push_back(piece);
-    }
-    for (int i = 0; i < int(marks_.size()); ++i)
-        marks_[i]->setMark(i + 1);
+    // Counting: a click on a chromosome puts a numbered mark where it was clicked, a click on a mark
+    // takes that mark off. A chromosome may so be counted twice, as on a real cell.
+    if (stage_ != Stage::Counting || countingCell_ == 0)
+        return;
+    const int onMark = piece->markAt(pos);
+    if (onMark >= 0)
+        marks_.erase(marks_.begin() + (piece->marks()[onMark].number - 1));
+    else
+        marks_.push_back({piece->index(), piece->onPicture(pos)});
+    showMarks(marks_);
     updateCountControls();
+}
+
+void CaseWindow::showMarks(const std::vector<CountMarkAt> &marks)
+{
+    for (CasePieceWidget *p : pieceWidgets()) {
+        std::vector<CountMark> on;
+        for (int m = 0; m < int(marks.size()); ++m)
+            if (marks[m].index == p->index())
+                on.push_back({m + 1, marks[m].at});
+        if (on.size() != p->marks().size() || !std::equal(on.begin(), on.end(), p->marks().begin(), [](auto &a, auto &b) {
+                return a.number == b.number && a.at == b.at;
+            }))
+            p->setMarks(on);
+    }
 }
 
 void CaseWindow::confirmCount()
@@ -547,10 +586,7 @@ void CaseWindow::confirmCount()
     if (stage_ != Stage::Counting)
         return;
     counts_[countingCell_ - 1] = countBox->value();
-    std::vector<int> &kept = cellMarks_[countingCell_ - 1];
-    kept.clear();
-    for (CasePieceWidget *p : marks_)
-        kept.push_back(p->index());
+    cellMarks_[countingCell_ - 1] = marks_;
     if (countingCell_ < case_.cellCount()) {
         showCell(countingCell_ + 1, false);
         return;
@@ -568,14 +604,14 @@ void CaseWindow::startArranging()
 void CaseWindow::gradePieces()
 {
     // The karyogram names each fault on its piece; a piece left in the spread is outlined.
-    for (CasePieceWidget *p : pieces_) {
+    for (CasePieceWidget *p : pieceWidgets()) {
         const QString &identity = case_.pieces[p->index()].identity;
-        const korven::PieceGrade grade = korven::gradePiece(identity, p->group, p->step, korven::CaseTurnSteps);
+        const korven::PieceGrade grade = korven::gradePiece(identity, p->group(), p->step(), korven::CaseTurnSteps);
         p->setGradeColour(korven::pieceGradeColour(grade));
         if (grade == korven::PieceGrade::WrongGroup)
-            p->setCaption(tr("a %1 in group %2").arg(shortName(identity), korven::groupCaption(p->group)));
+            p->setCaption(tr("a %1 in group %2").arg(shortName(identity), korven::groupCaption(p->group())));
         else if (grade == korven::PieceGrade::Turned)
-            p->setCaption(korven::settledTurn(korven::turnedOver(p->step, korven::CaseTurnSteps), korven::CaseTurnSteps) == 0
+            p->setCaption(korven::settledTurn(korven::turnedOver(p->step(), korven::CaseTurnSteps), korven::CaseTurnSteps) == 0
                               ? tr("upside down") : tr("turned"));
     }
     karyogram->fitCase(case_, sources_, true);
@@ -599,13 +635,13 @@ void CaseWindow::evaluate()
     for (int cell = 1; cell <= case_.cellCount(); ++cell)
         record.countsTrue.push_back(int(case_.piecesOf(cell).size()));
     arranged_.clear();
-    for (CasePieceWidget *p : pieces_) {
+    for (CasePieceWidget *p : pieceWidgets()) {
         const korven::PieceGrade grade =
-            korven::gradePiece(case_.pieces[p->index()].identity, p->group, p->step, korven::CaseTurnSteps);
+            korven::gradePiece(case_.pieces[p->index()].identity, p->group(), p->step(), korven::CaseTurnSteps);
         record.piecesRight += grade == korven::PieceGrade::Right ? 1 : 0;
-        arranged_.push_back({p->index(), p->group, p->step, p->spreadCentre});
+        arranged_.push_back({p->index(), p->group(), p->step(), p->spreadCentre()});
     }
-    record.pieces = int(pieces_.size());
+    record.pieces = int(arranged_.size());
     const korven::KaryotypeGrade karyotype = korven::gradeKaryotype(typed, case_.karyotype, case_.level);
     record.karyotype = typed;
     record.verdict = korven::iscn::verdictWord(karyotype.verdict);
@@ -619,19 +655,18 @@ void CaseWindow::evaluate()
     elementLines->clear();
     for (const QString &fault : karyotype.formFaults) {
         auto *item = new QListWidgetItem(tr("Form: %1").arg(fault));
-        item->setBackground(verdictColour(karyotype.verdict == korven::iscn::Verdict::Wrong ? QStringLiteral("wrong")
-                                                                                         : QStringLiteral("near")));
+        item->setBackground(verdictColour(karyotype.verdict == korven::iscn::Verdict::Wrong ? korven::iscn::Verdict::Wrong
+                                                                                         : korven::iscn::Verdict::Near));
         elementLines->addItem(item);
     }
     for (const QString &note : karyotype.notes)
         elementLines->addItem(new QListWidgetItem(note));
     for (const korven::KaryotypeElement &e : karyotype.elements) {
-        const QString word = korven::iscn::gradeWord(e.grade);
-        QString text = QStringLiteral("%1  %2").arg(e.element, verdictText(word));
+        QString text = QStringLiteral("%1  %2").arg(e.element, gradeText(e.grade));
         if (!e.reason.isEmpty())
             text += QStringLiteral(": ") + e.reason;
         auto *item = new QListWidgetItem(text);
-        item->setBackground(verdictColour(word));
+        item->setBackground(gradeColour(e.grade));
         elementLines->addItem(item);
     }
     int countsRight = 0;
@@ -640,19 +675,21 @@ void CaseWindow::evaluate()
         countsRight += count.right() ? 1 : 0;
         auto *item = new QListWidgetItem(tr("Count of cell %1: %2 (true: %3)  %4")
                                              .arg(c + 1).arg(count.given).arg(count.truth)
-                                             .arg(verdictText(count.right() ? QStringLiteral("right") : QStringLiteral("wrong"))));
-        item->setBackground(verdictColour(count.right() ? QStringLiteral("right") : QStringLiteral("wrong")));
+                                             .arg(verdictText(count.right() ? korven::iscn::Verdict::Right : korven::iscn::Verdict::Wrong)));
+        item->setBackground(verdictColour(count.right() ? korven::iscn::Verdict::Right : korven::iscn::Verdict::Wrong));
         elementLines->addItem(item);
     }
     scoreLine->setText(tr("Counts right: %1/%2    Pieces right: %3/%4    Karyotype: %5")
                            .arg(countsRight).arg(counts_.size()).arg(record.piecesRight).arg(record.pieces)
-                           .arg(verdictText(record.verdict)));
+                           .arg(verdictText(karyotype.verdict)));
     stage_ = Stage::Evaluated;
     reviewed_ = 0;
     reviewChoice->clear();
     reviewChoice->addItem(tr("Karyogram"));
     for (int c = 1; c <= case_.cellCount(); ++c)
         reviewChoice->addItem(tr("Count of cell %1").arg(c));
+    spread->setMovable(false);
+    karyogram->setMovable(false);
     gradePieces();
     showAreas();
     updateCountControls();
@@ -671,21 +708,15 @@ void CaseWindow::showArrangement()
 {
     clearPieces();
     countingCell_ = 0;
+    spread->setMovable(false);
+    karyogram->setMovable(false);
     spread->setSpreadSize(case_.spreads[0]);
     for (const Placed &placed : arranged_) {
-        auto *widget = new CasePieceWidget(placed.index, sources_[placed.index], placed.step, this, spread);
-        widget->spreadCentre = placed.centre;
-        pieces_.push_back(widget);
-        if (placed.group == korven::InSpread) {
-            widget->group = korven::InSpread;
-            widget->draw(spread->scale());
-            spread->accept(widget, spread->offset() + (placed.centre * spread->scale()).toPoint());
-            widget->spreadCentre = placed.centre;
-        } else {
-            karyogram->group(placed.group)->accept(widget, {});
-        }
+        if (placed.group == korven::InSpread)
+            spread->add(valueOf(placed.index, placed.step), placed.centre);
+        else
+            karyogram->group(placed.group)->add(valueOf(placed.index, placed.step));
     }
-    spread->layoutPieces();
     gradePieces();
 }
 
@@ -702,14 +733,16 @@ void CaseWindow::reviewCell(int cell)
     } else {
         showCell(cell, false);
         countingCell_ = 0; // shown, not counted: clicks mark nothing
-        // The marks as the trainee left them; a chromosome not marked is outlined as missed.
-        const std::vector<int> &kept = cellMarks_[cell - 1];
-        for (CasePieceWidget *p : pieces_) {
-            const auto at = std::find(kept.begin(), kept.end(), p->index());
-            if (at != kept.end())
-                p->setMark(int(at - kept.begin()) + 1);
-            else
+        // The marks as the trainee left them; a chromosome not counted, or counted more than once,
+        // is outlined as a fault.
+        const std::vector<CountMarkAt> &kept = cellMarks_[cell - 1];
+        showMarks(kept);
+        for (CasePieceWidget *p : pieceWidgets()) {
+            const auto times = std::count_if(kept.begin(), kept.end(), [&](const CountMarkAt &m) { return m.index == p->index(); });
+            if (times != 1) {
                 p->setGradeColour(korven::pieceGradeColour(korven::PieceGrade::WrongGroup));
+                p->setToolTip(times == 0 ? tr("not counted") : tr("counted %1 times").arg(times));
+            }
         }
     }
     showAreas();
@@ -727,58 +760,24 @@ void CaseWindow::showAnswer()
     answerWindow->showCase(case_, sources_, karyotypeEdit->text()); // laid out at the size it is shown at
 }
 
-// ---- Moving and turning pieces
+// ---- What the places pass on
 
-void CaseWindow::beginPieceDrag(CasePieceWidget *piece, const QPoint &globalPos)
+void CaseWindow::wirePlace(PiecePlace *place)
 {
-    drag_.press(piece, globalPos);
+    connect(place, &PiecePlace::changed, this, &CaseWindow::placesChanged);
+    connect(place, &PiecePlace::pieceClicked, this, &CaseWindow::pieceClicked);
+    connect(place, &PiecePlace::pieceChosen, this, &CaseWindow::choosePiece);
+    connect(place, &PiecePlace::turnOverAsked, this, &CaseWindow::turnOver);
+    connect(place, &PiecePlace::wheelTurned, this, &CaseWindow::wheelTurned);
+    connect(place, &PiecePlace::pointerAt, this, &CaseWindow::pointerAt);
 }
 
-void CaseWindow::movePieceDrag(const QPoint &globalPos)
+void CaseWindow::placesChanged()
 {
-    if (stage_ != Stage::Arranging || !drag_.follow(globalPos))
-        return;
-    loupe->hide();
-    drag_.showAccepted(placeAt(globalPos) != nullptr);
-}
-
-void CaseWindow::endPieceDrag(const QPoint &globalPos)
-{
-    auto *piece = qobject_cast<CasePieceWidget *>(drag_.piece());
-    if (!piece)
-        return;
-    const bool started = drag_.started();
-    PiecePlace *target = started ? placeAt(globalPos) : nullptr;
-    cancelPieceDrag();
-    if (!started) {
-        // A click: in counting it marks or unmarks the chromosome.
-        if (stage_ == Stage::Counting)
-            toggleMark(piece);
-        return;
-    }
-    if (!target)
-        return;
-    if (auto *from = qobject_cast<PiecePlace *>(piece->parentWidget()); from && from != target)
-        from->release(piece);
-    // Put down near upright, it stands upright.
-    piece->step = korven::settledTurn(piece->step, korven::CaseTurnSteps);
-    target->accept(piece, target->mapFromGlobal(globalPos));
     chosen_ = nullptr;
     // The last piece out of the spread gives the karyogram the whole work area.
-    if (spread->pieces().empty() == spread->isVisible())
+    if (stage_ == Stage::Arranging && spread->pieces().empty() == spread->isVisible())
         showAreas();
-}
-
-void CaseWindow::cancelPieceDrag() { drag_.cancel(); }
-
-PiecePlace *CaseWindow::placeAt(const QPoint &globalPos) const
-{
-    if (stage_ != Stage::Arranging)
-        return nullptr;
-    for (GroupPlace *g : karyogram->groups())
-        if (g->rect().contains(g->mapFromGlobal(globalPos)))
-            return g;
-    return spread->rect().contains(spread->mapFromGlobal(globalPos)) ? spread : nullptr;
 }
 
 void CaseWindow::choosePiece(CasePieceWidget *piece)
@@ -791,10 +790,10 @@ void CaseWindow::turnOver(CasePieceWidget *piece)
 {
     if (!piece || stage_ != Stage::Arranging || piece->window() != this)
         return;
-    piece->step = korven::turnedOver(piece->step, korven::CaseTurnSteps);
+    piece->turnTo(korven::turnedOver(piece->step(), korven::CaseTurnSteps));
     if (auto *place = qobject_cast<PiecePlace *>(piece->parentWidget()))
         place->layoutPieces();
-    updateMagnifier(QCursor::pos());
+    updateMagnifier(piece, QCursor::pos());
 }
 
 void CaseWindow::turnChosen(int delta)
@@ -802,72 +801,46 @@ void CaseWindow::turnChosen(int delta)
     if (!chosen_ || stage_ != Stage::Arranging)
         return;
     CasePieceWidget *piece = chosen_;
-    piece->step = korven::wheelStep(piece->step, delta, korven::CaseTurnSteps);
+    piece->turnTo(korven::wheelStep(piece->step(), delta, korven::CaseTurnSteps));
     // It turns about its centre: in the spread it keeps its place, in a group the group lays out.
     if (auto *place = qobject_cast<PiecePlace *>(piece->parentWidget()))
         place->layoutPieces();
-    updateMagnifier(QCursor::pos());
+    updateMagnifier(piece, QCursor::pos());
+}
+
+void CaseWindow::wheelTurned(int units)
+{
+    const int notches = korven::takeWheelNotches(wheelRemainder_, units);
+    for (int i = 0; i < std::abs(notches); ++i)
+        turnChosen(notches > 0 ? 120 : -120);
+}
+
+void CaseWindow::pointerAt(CasePieceWidget *piece, const QPoint &globalPos, bool middleHeld)
+{
+    // Moving the pointer off the chosen piece ends the choice, as on the exercise's work area.
+    if (chosen_ && piece != chosen_) {
+        const QPoint local = chosen_->parentWidget()->mapFromGlobal(globalPos);
+        if (!korven::keepsSelection(chosen_->geometry(), 1, local.x(), local.y()))
+            chosen_ = nullptr;
+    }
+    middleHeld_ = middleHeld;
+    updateMagnifier(piece, globalPos);
 }
 
 // ---- The loupe
 
-void CaseWindow::updateMagnifier(const QPoint &globalPos)
+void CaseWindow::updateMagnifier(CasePieceWidget *piece, const QPoint &globalPos)
 {
-    if (!(magnifierAction->isChecked() || middleHeld_) || drag_.started()) {
+    if (!(magnifierAction->isChecked() || middleHeld_) || !piece || piece->window() != this
+        || !piece->isVisible() || !(piece->shownScale() > 0.0f)) {
         loupe->hide();
         return;
     }
     QWidget *area = centralWidget();
-    QWidget *hit = QApplication::widgetAt(globalPos);
-    auto *piece = qobject_cast<CasePieceWidget *>(hit);
-    if (!piece || piece->window() != this || !(piece->shownScale() > 0.0f)) {
-        loupe->hide();
-        return;
-    }
     loupe->setPicture(piece->source(), korven::loupeScale(piece->shownScale(), piece->source().height()), piece->shownAngle(),
                       loupe->devicePixelRatioF());
     const QRect shown(area->mapFromGlobal(piece->mapToGlobal(QPoint(0, 0))), piece->size());
     loupe->move(korven::placeLoupe(area->rect(), shown, area->mapFromGlobal(globalPos), loupe->size()));
     loupe->show();
     loupe->raise();
-}
-
-bool CaseWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != this)
-        return QMainWindow::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseMove:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::MiddleButton)
-            middleHeld_ = event->type() == QEvent::MouseButtonPress;
-        const QPoint at = mouse->globalPosition().toPoint();
-        // Moving the pointer off the chosen piece ends the choice, as on the exercise's work area.
-        if (event->type() == QEvent::MouseMove && chosen_ && !drag_.held()) {
-            const QPoint local = chosen_->parentWidget()->mapFromGlobal(at);
-            if (!korven::keepsSelection(chosen_->geometry(), 1, local.x(), local.y()))
-                chosen_ = nullptr;
-        }
-        updateMagnifier(at);
-        break;
-    }
-    case QEvent::Wheel: {
-        // Lists and the table scroll as usual; everywhere else the wheel turns the chosen piece.
-        for (QWidget *scrolls : {static_cast<QWidget *>(caseList), static_cast<QWidget *>(myCases),
-                                 static_cast<QWidget *>(elementLines)})
-            if (widget == scrolls || scrolls->isAncestorOf(widget))
-                return QMainWindow::eventFilter(watched, event);
-        const QPoint angle = static_cast<QWheelEvent *>(event)->angleDelta();
-        const int notches = korven::takeWheelNotches(wheelRemainder_, angle.y() != 0 ? angle.y() : angle.x());
-        for (int i = 0; i < std::abs(notches); ++i)
-            turnChosen(notches > 0 ? 120 : -120);
-        return true;
-    }
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }

@@ -7,7 +7,6 @@
 #include "cases/case_records.h"
 #include "cases/ui/case_answer.h"
 #include "cases/ui/case_places.h"
-#include "exercise/ui/piece_drag.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -31,6 +30,12 @@ class KaryogramView;
 class Magnifier;
 class PiecePlace;
 class SpreadPlace;
+
+// A count mark as the window keeps it: the piece it lies on and where on the piece's picture.
+struct CountMarkAt {
+    int index = 0;
+    QPointF at;
+};
 
 class CaseWindow : public QMainWindow {
     Q_OBJECT
@@ -62,7 +67,8 @@ public:
     const korven::CaseFolder &currentCase() const { return case_; }
     int countingCell() const { return countingCell_; } // from 1
     int markCount() const { return int(marks_.size()); }
-    const std::vector<CasePieceWidget *> &pieceWidgets() const { return pieces_; }
+    // The shown cell's pieces wherever they lie, in the case's order.
+    std::vector<CasePieceWidget *> pieceWidgets() const;
     CasePieceWidget *chosenPiece() const { return chosen_; }
     QString recordPath() const;
     // True when the ID was opened without its lock (its folder cannot be written): no case result
@@ -91,21 +97,14 @@ public:
     Magnifier *loupe = nullptr;
     QPointer<CaseAnswerWindow> answerWindow;
 
-    // ---- The pieces' side: a press, the drag, a right-click.
-    void beginPieceDrag(CasePieceWidget *piece, const QPoint &globalPos);
-    void movePieceDrag(const QPoint &globalPos);
-    void endPieceDrag(const QPoint &globalPos);
-    void cancelPieceDrag();
+    // ---- What the places pass on from their pieces.
     void choosePiece(CasePieceWidget *piece);
     // Turns a piece half round (a double-click, or the key on the piece under the pointer).
     void turnOver(CasePieceWidget *piece);
     // One wheel notch on the chosen piece: turns it one step (delta < 0: back).
     void turnChosen(int delta);
-    // The place that takes a drop at globalPos, or nullptr.
-    PiecePlace *placeAt(const QPoint &globalPos) const;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -113,10 +112,16 @@ private:
     void showCell(int cell, bool movable);
     void showAreas(); // the places and the grading this stage has room for
     void clearPieces();
-    void toggleMark(CasePieceWidget *piece);
+    void wirePlace(PiecePlace *place);
+    void placesChanged();
+    void pieceClicked(CasePieceWidget *piece, const QPoint &pos);
+    void wheelTurned(int units);
+    void pointerAt(CasePieceWidget *piece, const QPoint &globalPos, bool middleHeld);
+    CasePieceValue valueOf(int index, int step) const;
+    void showMarks(const std::vector<CountMarkAt> &marks); // on the shown cell's pieces
     void updateCountControls();
     void startArranging();
-    void updateMagnifier(const QPoint &globalPos);
+    void updateMagnifier(CasePieceWidget *piece, const QPoint &globalPos);
     void updateMyCases(const korven::CaseSummary &summary);
     bool askToLeave();
     void showArrangement(); // cell 1 as arranged when graded, with its grades
@@ -130,10 +135,9 @@ private:
     korven::CaseFolder case_;
     int caseRow_ = -1;
     std::vector<QImage> sources_;            // per case piece
-    std::vector<CasePieceWidget *> pieces_;  // the shown cell's pieces
-    std::vector<CasePieceWidget *> marks_;   // marked pieces in the order of marking
+    std::vector<CountMarkAt> marks_;          // the shown cell's count marks in the order of marking
     std::vector<int> counts_;                // given count per cell (-1: not yet)
-    std::vector<std::vector<int>> cellMarks_; // per cell, the pieces marked, in the order of marking
+    std::vector<std::vector<CountMarkAt>> cellMarks_; // per cell, its marks as confirmed
     // Cell 1 as it was graded: each piece's place and turn, kept for the review.
     struct Placed {
         int index = 0;
@@ -148,7 +152,6 @@ private:
     QElapsedTimer clock_;
     int tallest_ = 0;
 
-    PieceDrag drag_;
     QPointer<CasePieceWidget> chosen_;
     int wheelRemainder_ = 0;
     bool middleHeld_ = false;

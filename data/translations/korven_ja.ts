@@ -595,16 +595,24 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>バンドレベル %1</translation>
     </message>
     <message>
-        <source>%1 (%2), cell %3 of %4: click each chromosome to mark it (a second click takes the mark off), then confirm the count.</source>
-        <translation>%1 (%2)、細胞 %3/%4: 染色体を一本ずつクリックして印を付け(もう一度クリックすると外れます)、数を確定してください。</translation>
+        <source>%1 (%2), cell %3 of %4: click each chromosome to mark it (a click on a mark takes it off), then confirm the count.</source>
+        <translation>%1 (%2)、細胞 %3/%4: 染色体を一本ずつクリックして印を付け(印をクリックすると外れます)、数を確定してください。</translation>
     </message>
     <message>
         <source>%1 (%2), cell 1: drag each chromosome into its group (double-click or Ctrl+R turns it over; right-click and turn the wheel to turn it), write the karyotype and press Evaluation.</source>
         <translation>%1 (%2)、細胞 1: 染色体を群へドラッグし(ダブルクリックか Ctrl+R で上下を逆に、右クリックしてホイールで回転)、核型を書いて「評価」を押してください。</translation>
     </message>
     <message>
-        <source>%1 (%2), cell %3 as you counted it: %4 marked, %5 given, %6 true. The chromosomes you did not mark are outlined in red.</source>
-        <translation>%1 (%2)、数えたとおりの細胞 %3: 印 %4、入力 %5、正しくは %6。印を付けなかった染色体は赤で縁取られています。</translation>
+        <source>%1 (%2), cell %3 as you counted it: %4 marks, %5 given, %6 true; %7 not counted, %8 counted more than once, each outlined in red.</source>
+        <translation>%1 (%2)、数えたとおりの細胞 %3: 印 %4、入力 %5、正しくは %6。数えなかった染色体 %7 本、二度以上数えた染色体 %8 本を赤で縁取っています。</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <translation>数えていません</translation>
+    </message>
+    <message>
+        <source>counted %1 times</source>
+        <translation>%1 回数えました</translation>
     </message>
     <message>
         <source>%1 (%2) is graded. Each fault is named on its piece; choose a cell to see how it was counted. &quot;Correct answer&quot; shows the answer.</source>

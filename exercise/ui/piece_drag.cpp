@@ -1,20 +1,31 @@
 #include "exercise/ui/piece_drag.h"
 
 #include <QApplication>
+#include <QDrag>
 
-void PieceDrag::press(QWidget *piece, const QPoint &globalPos)
+void DragStart::press(QWidget *piece, const QPoint &globalPos)
 {
-    cancel();
     piece_ = piece;
     start_ = globalPos;
 }
 
+bool DragStart::reached(const QPoint &globalPos) const
+{
+    return held() && (globalPos - start_).manhattanLength() >= QApplication::startDragDistance();
+}
+
+void PieceDrag::press(QWidget *piece, const QPoint &globalPos)
+{
+    cancel();
+    start_.press(piece, globalPos);
+}
+
 bool PieceDrag::follow(const QPoint &globalPos)
 {
-    if (!piece_)
+    if (!start_.held())
         return false;
     if (!started_) {
-        if ((globalPos - start_).manhattanLength() < QApplication::startDragDistance())
+        if (!start_.reached(globalPos))
             return false;
         started_ = true;
         QApplication::setOverrideCursor(Qt::ForbiddenCursor);
@@ -32,6 +43,27 @@ void PieceDrag::cancel()
 {
     if (started_)
         QApplication::restoreOverrideCursor();
-    piece_ = nullptr;
+    start_.clear();
     started_ = false;
 }
+
+namespace korven::ui {
+
+namespace {
+DragRunner &dragRunner()
+{
+    static DragRunner runner;
+    return runner;
+}
+} // namespace
+
+Qt::DropAction runDrag(QDrag *drag)
+{
+    if (dragRunner())
+        return dragRunner()(drag);
+    return drag->exec(Qt::MoveAction, Qt::MoveAction);
+}
+
+void setDragRunner(DragRunner runner) { dragRunner() = std::move(runner); }
+
+} // namespace korven::ui

@@ -3,6 +3,7 @@
 // true karyotype typed, evaluated; the smallest chromosome's height and the wheel notches taken
 // are printed. Runs when the build has painted the bundled cases; with
 // KORVEN_CASE_SHOTS set, each screen is saved there as a picture.
+#include "support/drop_at.h"
 #include "support/window_fixture.h"
 
 #include "program/program_folder.h"
@@ -72,21 +73,30 @@ void TestCaseWalkthrough::workCase()
         QTest::mouseClick(w.confirmButton, Qt::LeftButton);
     }
     QCOMPARE(w.stage(), CaseWindow::Stage::Arranging);
-    const std::vector<CasePieceWidget *> pieces = w.pieceWidgets();
+    std::vector<int> indexes;
+    for (CasePieceWidget *p : w.pieceWidgets())
+        indexes.push_back(p->index());
+    auto pieceAt = [&](int index) -> CasePieceWidget * {
+        for (CasePieceWidget *p : w.pieceWidgets())
+            if (p->index() == index)
+                return p;
+        return nullptr;
+    };
     int notches = 0, turnOvers = 0;
-    for (CasePieceWidget *p : pieces) {
+    for (int index : indexes) {
+        CasePieceWidget *p = pieceAt(index);
         // Upright first, the fewest moves: turned over when that is shorter, then the wheel the
         // short way round until within 45 degrees, which the drop sets upright.
         const QPoint at = p->rect().center();
         auto wheelDistance = [](int step) { return std::max(0, std::min(step, 24 - step) - 3); };
-        if (wheelDistance(turnedOver(p->step, CaseTurnSteps)) < wheelDistance(p->step)) {
+        if (wheelDistance(turnedOver(p->step(), CaseTurnSteps)) < wheelDistance(p->step())) {
             QTest::mouseDClick(p, Qt::LeftButton, Qt::NoModifier, at);
             ++turnOvers;
         }
         QContextMenuEvent choose(QContextMenuEvent::Mouse, at, p->mapToGlobal(at));
         QApplication::sendEvent(p, &choose);
-        const int back = p->step <= 12 ? -120 : 120;
-        while (settledTurn(p->step, CaseTurnSteps) != 0) {
+        const int back = p->step() <= 12 ? -120 : 120;
+        while (settledTurn(p->step(), CaseTurnSteps) != 0) {
             QWheelEvent wheel(QPointF(at), QPointF(p->mapToGlobal(at)), QPoint(), QPoint(0, back), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(p, &wheel);
@@ -96,13 +106,19 @@ void TestCaseWalkthrough::workCase()
         QWidget *target = w.karyogram->group(group);
         const QPoint press = p->rect().center();
         const QPoint to = p->mapFromGlobal(target->mapToGlobal(QPoint(3, 3)));
-        QTest::mousePress(p, Qt::LeftButton, Qt::NoModifier, press);
-        QTest::mouseMove(p, (press + to) / 2);
-        QTest::mouseMove(p, to);
-        QTest::mouseRelease(p, Qt::LeftButton, Qt::NoModifier, to);
-        QCOMPARE(p->group, group);
-        QCOMPARE(p->step, 0);
+        {
+            const test::DropAt drop(target, QPoint(3, 3));
+            QTest::mousePress(p, Qt::LeftButton, Qt::NoModifier, press);
+            QTest::mouseMove(p, (press + to) / 2);
+            QTest::mouseMove(p, to);
+            QTest::mouseRelease(p, Qt::LeftButton, Qt::NoModifier, to);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        p = pieceAt(index);
+        QCOMPARE(p->group(), group);
+        QCOMPARE(p->step(), 0);
     }
+    const std::vector<CasePieceWidget *> pieces = w.pieceWidgets();
     // Every piece placed: the karyogram has the whole work area; the smallest chromosome is read.
     QVERIFY(!w.spread->isVisible());
     int smallest = 1 << 30;

@@ -18,6 +18,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDrag>
+#include <QMimeData>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +30,7 @@
 #include <QWheelEvent>
 #include <QTest>
 
+#include "support/drop_at.h"
 #include "support/file_bytes.h"
 
 using namespace korven;
@@ -43,22 +46,34 @@ CasePieceWidget *pieceWith(CaseWindow &w, const QString &identity, int nth = 0)
     return nullptr;
 }
 
+CasePieceWidget *pieceAt(CaseWindow &w, int index)
+{
+    for (CasePieceWidget *p : w.pieceWidgets())
+        if (p->index() == index)
+            return p;
+    return nullptr;
+}
+
 void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center()); }
 
-void drag(QWidget *piece, QWidget *target, const QPoint &pos)
+// Drags a piece by mouse to `pos` of `target`; the piece shown where it was dropped (a new one).
+CasePieceWidget *drag(CaseWindow &w, CasePieceWidget *piece, QWidget *target, const QPoint &pos)
 {
+    const int index = piece->index();
+    const DropAt drop(target, pos);
     const QPoint press = piece->rect().center();
     const QPoint to = piece->mapFromGlobal(target->mapToGlobal(pos));
     QTest::mousePress(piece, Qt::LeftButton, Qt::NoModifier, press);
     QTest::mouseMove(piece, (press + to) / 2);
     QTest::mouseMove(piece, to);
     QTest::mouseRelease(piece, Qt::LeftButton, Qt::NoModifier, to);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the piece it was
+    return pieceAt(w, index);
 }
 
-void dragToGroup(CaseWindow &w, CasePieceWidget *piece, int group)
+CasePieceWidget *dragToGroup(CaseWindow &w, CasePieceWidget *piece, int group)
 {
-    QWidget *target = w.karyogram->group(group);
-    drag(piece, target, QPoint(4, 4));
+    return drag(w, piece, w.karyogram->group(group), QPoint(4, 4));
 }
 
 void turn(CaseWindow &w, CasePieceWidget *piece, int notches)
@@ -175,20 +190,30 @@ void TestCaseWindow::countArrangeWriteEvaluate()
     // ... and one moved on from 21 to its right place.
     dragToGroup(w, pieceWith(w, "mar"), GroupMarker);
     QCOMPARE(int(w.karyogram->group(20)->pieces().size()), 2);
+    // A place takes only a piece of this window: another program's drag, even in its format, is refused.
+    {
+        const DropAt drop(w.karyogram->group(0), QPoint(4, 4));
+        QDrag foreign(&w);
+        auto *data = new QMimeData;
+        data->setData(CasePieceMimeData::Format, "0\t0\t1");
+        foreign.setMimeData(data);
+        QCOMPARE(ui::runDrag(&foreign), Qt::IgnoreAction);
+        QVERIFY(w.karyogram->group(0)->pieces().empty());
+    }
     CasePieceWidget *turned = pieceWith(w, "21", 1);
     turn(w, turned, 6);
-    QCOMPARE(turned->step, 6);
-    QCOMPARE(pieceWith(w, "21", 0)->step, 0); // put down 30 degrees off upright: set upright
+    QCOMPARE(turned->step(), 6);
+    QCOMPARE(pieceWith(w, "21", 0)->step(), 0); // put down 30 degrees off upright: set upright
     // A double-click turns a piece over; put down past 45 degrees it keeps its turn.
     QTest::mouseDClick(turned, Qt::LeftButton, Qt::NoModifier, turned->rect().center());
-    QCOMPARE(turned->step, 18);
+    QCOMPARE(turned->step(), 18);
     QTest::mouseDClick(turned, Qt::LeftButton, Qt::NoModifier, turned->rect().center());
-    QCOMPARE(turned->step, 6);
-    dragToGroup(w, turned, 20);
-    QCOMPARE(turned->step, 6);
+    QCOMPARE(turned->step(), 6);
+    turned = dragToGroup(w, turned, 20);
+    QCOMPARE(turned->step(), 6);
     // One 21 dragged back to the spread: it stays there, ungraded as placed.
-    drag(pieceWith(w, "21", 2), w.spread, w.spread->rect().center());
-    QCOMPARE(pieceWith(w, "21", 2)->group, InSpread);
+    drag(w, pieceWith(w, "21", 2), w.spread, w.spread->rect().center());
+    QCOMPARE(pieceWith(w, "21", 2)->group(), InSpread);
 
     // Write: the form fault shows as it is typed and goes when mended.
     QTest::keyClicks(w.karyotypeEdit, "47, XY");
@@ -245,11 +270,21 @@ void TestCaseWindow::mosaicCountedCellByCell()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w, 60000));
     w.openCase(1);
-    const int expected[] = {3, 3, 3}; // the second cell (four chromosomes) counted one short
+    // The second cell (four chromosomes) counted one short; in the third the X counted twice, once
+    // at each end, and the 2 not at all, so its count comes out right.
+    const int expected[] = {3, 3, 2};
     for (int cell = 1; cell <= 3; ++cell) {
         QCOMPARE(w.countingCell(), cell);
         for (int i = 0; i < expected[cell - 1]; ++i)
             click(w.pieceWidgets()[i]);
+        if (cell == 3) {
+            CasePieceWidget *x = w.pieceWidgets()[0];
+            const QPoint end = x->rect().center() + QPoint(0, x->height() / 3);
+            QVERIFY(x->markAt(end) < 0);
+            QTest::mouseClick(x, Qt::LeftButton, Qt::NoModifier, end);
+            QCOMPARE(int(x->marks().size()), 2);
+            QCOMPARE(w.countBox->value(), 3);
+        }
         QTest::mouseClick(w.confirmButton, Qt::LeftButton);
     }
     QCOMPARE(w.stage(), CaseWindow::Stage::Arranging);
@@ -286,6 +321,19 @@ void TestCaseWindow::mosaicCountedCellByCell()
     // Clicks only look: a review changes no mark.
     click(w.pieceWidgets()[3]);
     QCOMPARE(w.pieceWidgets()[3]->mark(), 0);
+    // Cell 3: the X counted twice is outlined with both its marks, the 2 left out outlined bare.
+    w.reviewChoice->setFocus();
+    QTest::keyClick(w.reviewChoice, Qt::Key_Down);
+    QCOMPARE(w.reviewedCell(), 3);
+    const std::vector<CasePieceWidget *> third = w.pieceWidgets();
+    QCOMPARE(int(third[0]->marks().size()), 2);
+    QCOMPARE(third[0]->gradeColour(), QColor(SlotColourWrong));
+    QCOMPARE(third[0]->toolTip(), QStringLiteral("counted 2 times"));
+    QCOMPARE(int(third[1]->marks().size()), 1);
+    QVERIFY(!third[1]->gradeColour().isValid());
+    QVERIFY(third[2]->marks().empty());
+    QCOMPARE(third[2]->gradeColour(), QColor(SlotColourWrong));
+    QVERIFY2(w.stepLabel->text().contains("1 not counted, 1 counted more than once"), qPrintable(w.stepLabel->text()));
     // Back to the karyogram, cell 1 as it was graded.
     w.reviewCell(0);
     QVERIFY(w.karyogram->isVisible());
@@ -300,7 +348,8 @@ void TestCaseWindow::markShownWholeOnSmallChromosome()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.openCase(0);
-    CasePieceWidget *small = *std::min_element(w.pieceWidgets().begin(), w.pieceWidgets().end(),
+    const std::vector<CasePieceWidget *> pieces = w.pieceWidgets();
+    CasePieceWidget *small = *std::min_element(pieces.begin(), pieces.end(),
                                                [](auto *a, auto *b) { return a->width() < b->width(); });
     QVERIFY(small->width() < CasePieceWidget::MarkDiameter);
     const QPoint centre = small->geometry().center();
@@ -339,16 +388,15 @@ void TestCaseWindow::karyogramHasRoomForBands()
     QVERIFY(w.karyogram->height() > w.height() * 3 / 4);
     QVERIFY(w.spread->width() > workWidth / 3);
     CasePieceWidget *tall = pieceWith(w, "1", 0);
-    dragToGroup(w, tall, 0);
-    QCOMPARE(tall->group, 0);
+    tall = dragToGroup(w, tall, 0);
+    QCOMPARE(tall->group(), 0);
     // The tallest chromosome stands about as high as its group, big enough to show its bands.
     QVERIFY2(tall->height() > w.height() / 6, qPrintable(QString::number(tall->height())));
     QVERIFY(tall->height() <= w.karyogram->group(0)->height());
 
     // A piece put down at the spread's corner stays in sight when the grading takes room under it.
-    CasePieceWidget *x = pieceWith(w, "X", 0);
-    drag(x, w.spread, QPoint(w.spread->width() - 2, w.spread->height() - 2));
-    QCOMPARE(x->group, InSpread);
+    CasePieceWidget *x = drag(w, pieceWith(w, "X", 0), w.spread, QPoint(w.spread->width() - 2, w.spread->height() - 2));
+    QCOMPARE(x->group(), InSpread);
     QTest::keyClicks(w.karyotypeEdit, "46,XX");
     QTest::mouseClick(w.evaluateButton, Qt::LeftButton);
     QVERIFY(w.elementLines->isVisible());
@@ -505,7 +553,7 @@ void TestCaseWindow::leavingWorkAsks()
     dragToGroup(w, pieceWith(w, "X"), GroupX);
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
-    QCOMPARE(pieceWith(w, "X")->group, GroupX);
+    QCOMPARE(pieceWith(w, "X")->group(), GroupX);
     // Evaluation with no karyotype asks; No grades nothing and writes no record.
     QTest::mouseClick(w.evaluateButton, Qt::LeftButton);
     QCOMPARE(asked.size(), 3);
@@ -547,9 +595,9 @@ void TestCaseWindow::smallChromosomesReadable()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.openCase(2);
     QTest::mouseClick(w.confirmButton, Qt::LeftButton);
-    const std::vector<CasePieceWidget *> pieces = w.pieceWidgets();
-    for (CasePieceWidget *p : pieces)
+    for (CasePieceWidget *p : w.pieceWidgets())
         dragToGroup(w, p, homeGroups(w.currentCase().pieces[p->index()].identity).front());
+    const std::vector<CasePieceWidget *> pieces = w.pieceWidgets();
     // Every piece placed: the spread gives way and the karyogram has the whole work area.
     QVERIFY(!w.spread->isVisible());
     QVERIFY2(w.karyogram->width() > w.width() * 2 / 3, qPrintable(QStringLiteral("%1 of %2").arg(w.karyogram->width()).arg(w.width())));
