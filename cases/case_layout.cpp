@@ -18,7 +18,7 @@ KaryogramRows fitKaryogramRows(int room, const std::vector<RowPieces> &rows, int
     const float equal = float(room) / float(n);
     const float base = tallestHeight > 0 ? std::min(equal / float(tallestHeight), MaxPieceEnlargement) : 1.0f;
 
-    // The height of row r when its shortest piece is to stand m pixels tall (never below its
+    // The height of row r when its shortest chromosome is to stand m pixels tall (never below its
     // equal-rows height, never enlarging past the limit).
     auto heightFor = [&](int r, float m) -> float {
         const RowPieces &p = rows[r];
@@ -66,21 +66,51 @@ KaryogramRows fitKaryogramRows(int room, const std::vector<RowPieces> &rows, int
     return out;
 }
 
-std::vector<RowPieces> rowPiecesOf(const std::vector<QString> &identities, const std::vector<int> &heights)
+QRect chromosomeBox(const QImage &bitmap)
+{
+    const QImage gray = bitmap.convertToFormat(QImage::Format_Grayscale8);
+    constexpr int Background = 235; // lighter than this is the white round a chromosome
+    int top = -1, bottom = -1, left = gray.width(), right = -1;
+    for (int y = 0; y < gray.height(); ++y) {
+        const uchar *row = gray.constScanLine(y);
+        for (int x = 0; x < gray.width(); ++x) {
+            if (row[x] < Background) {
+                top = top < 0 ? y : top;
+                bottom = y;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return top < 0 ? bitmap.rect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+int scaleRowOf(int group)
+{
+    const std::vector<std::vector<int>> layout = karyogramRows();
+    const int of = group == GroupX ? 5 : group; // chromosome 6 begins group C
+    for (size_t r = 0; r < layout.size(); ++r)
+        if (std::find(layout[r].begin(), layout[r].end(), of) != layout[r].end())
+            return int(r);
+    return -1;
+}
+
+std::vector<RowPieces> rowPiecesOf(const std::vector<QString> &identities, const std::vector<int> &heights,
+                                   const std::vector<int> &chromosomeHeights)
 {
     const std::vector<std::vector<int>> layout = karyogramRows();
     std::vector<RowPieces> rows(layout.size());
-    for (size_t i = 0; i < identities.size() && i < heights.size(); ++i) {
+    for (size_t i = 0; i < identities.size() && i < heights.size() && i < chromosomeHeights.size(); ++i) {
         const std::vector<int> home = homeGroups(identities[i]);
         if (home.empty() || heights[i] <= 0)
             continue;
-        for (size_t r = 0; r < layout.size(); ++r) {
-            if (std::find(layout[r].begin(), layout[r].end(), home.front()) == layout[r].end())
-                continue;
-            RowPieces &row = rows[r];
-            row.tallest = std::max(row.tallest, heights[i]);
-            row.shortest = row.shortest > 0 ? std::min(row.shortest, heights[i]) : heights[i];
-        }
+        const int r = scaleRowOf(home.front());
+        if (r < 0)
+            continue;
+        RowPieces &row = rows[r];
+        row.tallest = std::max(row.tallest, heights[i]);
+        const int own = std::clamp(chromosomeHeights[i], 1, heights[i]);
+        row.shortest = row.shortest > 0 ? std::min(row.shortest, own) : own;
     }
     return rows;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The size the karyogram's pieces are drawn at, from the room its groups have, and the size the
 // case windows open at.
+#include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -13,13 +15,22 @@ namespace korven {
 inline constexpr int MinPieceRoom = 40;
 // The most a piece is enlarged over its bitmap in the karyogram: a small chromosome drawn larger
 // shows its bands, if a little soft, where one drawn at its bitmap's size is too small to read.
-inline constexpr float MaxPieceEnlargement = 1.5f;
+// Twice, so the smallest derivative a case has (a Philadelphia der(22), a third of a 21 in the
+// painter's bitmaps) stands 60 pixels tall on a 1280 x 1024 screen.
+inline constexpr float MaxPieceEnlargement = 2.0f;
 
-// The source heights of the pieces that belong in one row of the karyogram (0, 0 when none does).
+// The pieces that belong in one row of the karyogram (0, 0 when none does): the tallest bitmap, and
+// the height of the shortest chromosome itself (its bitmap less the white above and below it),
+// which is what the trainee has to read.
 struct RowPieces {
     int tallest = 0;
     int shortest = 0;
 };
+
+// Where the chromosome lies in a piece's bitmap: the box round its pixels darker than the white
+// background (the whole bitmap when it has none).
+QRect chromosomeBox(const QImage &bitmap);
+inline int chromosomeHeight(const QImage &bitmap) { return chromosomeBox(bitmap).height(); }
 
 // Each row's height (its pieces' room, captions not included) and the scale its pieces are drawn
 // at.
@@ -37,9 +48,15 @@ struct KaryogramRows {
 // MaxPieceEnlargement; a row with nothing that belongs there keeps MinPieceRoom for a stray piece.
 KaryogramRows fitKaryogramRows(int room, const std::vector<RowPieces> &rows, int tallestHeight);
 
-// The rows' extents for pieces of the given identities and source heights, each piece counted in
-// the row of its first home group (karyogramRows()); pieces with no home are left out.
-std::vector<RowPieces> rowPiecesOf(const std::vector<QString> &identities, const std::vector<int> &heights);
+// The row of karyogramRows() whose scale the pieces of `group` are drawn at: their own row, but the
+// X's the row of group C (6-12), whose size it has, so a tall X does not hold the small chromosomes
+// of the last row down. -1 for no group.
+int scaleRowOf(int group);
+
+// The rows' extents for pieces of the given identities, bitmap heights and chromosome heights, each
+// piece counted in the scale row of its first home group; pieces with no home are left out.
+std::vector<RowPieces> rowPiecesOf(const std::vector<QString> &identities, const std::vector<int> &heights,
+                                   const std::vector<int> &chromosomeHeights);
 
 // The size a window opens at: its usual size, but no larger than the screen's free area less room
 // for the window's frame and title.

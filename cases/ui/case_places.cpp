@@ -45,7 +45,7 @@ std::optional<CasePieceValue> CasePieceMimeData::pieceOf(const QMimeData *data)
 // ---- A piece
 
 CasePieceWidget::CasePieceWidget(const CasePieceValue &value, int group, QWidget *parent)
-    : QLabel(parent), value_(value), group_(group)
+    : QLabel(parent), value_(value), sourceBox_(korven::chromosomeBox(value.source)), group_(group)
 {
     setObjectName(QStringLiteral("CasePiece%1").arg(value.index));
     setAttribute(Qt::WA_TranslucentBackground);
@@ -83,6 +83,16 @@ QRect CasePieceWidget::pictureRect() const
                  picture_.size);
 }
 
+QRect CasePieceWidget::chromosomeRect() const
+{
+    return shape_.isEmpty() ? pictureRect() : shape_.boundingRect().translated(pictureRect().topLeft());
+}
+
+QRect CasePieceWidget::gradeRect() const
+{
+    return chromosomeRect().adjusted(-GradeRim, -GradeRim, GradeRim, GradeRim) & rect();
+}
+
 QRect CasePieceWidget::markRect(const CountMark &mark) const
 {
     const QRect picture = pictureRect();
@@ -116,12 +126,17 @@ void CasePieceWidget::fitShape()
     if (!marks_.empty())
         box += QSize(2 * MarkRoom, 2 * MarkRoom);
     resize(box.width(), box.height() + (caption_.isEmpty() ? 0 : CaptionHeight));
-    // Clicks pass through the white around a chromosome to what lies below it; a mark is hit too.
-    // Graded, a piece in a group fills its box with its colour as an exercise slot does, while one
-    // left in the spread keeps its shape, coloured round its edge, so it hides no neighbour.
-    const bool shaped = !grade_.isValid() || group_ == korven::InSpread;
-    if (shaped && caption_.isEmpty() && !shape_.isEmpty()) {
-        QRegion region = shape_.translated(pictureRect().topLeft());
+    // Clicks pass through the white around a chromosome to what lies below it (a neighbour in a
+    // group may reach into that white); a mark and a caption are hit too. Graded, a piece in a
+    // group fills the box round its chromosome with its colour as an exercise slot does, while
+    // one left in the spread keeps its shape, coloured round its edge, so it hides no neighbour.
+    QRegion region;
+    if (shape_.isEmpty()) {
+        region = QRegion(pictureRect());
+    } else if (grade_.isValid() && group_ != korven::InSpread) {
+        region = QRegion(gradeRect());
+    } else {
+        region = shape_.translated(pictureRect().topLeft());
         if (grade_.isValid()) {
             // A rim round the chromosome, where its colour shows.
             const QRegion inner = region;
@@ -130,12 +145,12 @@ void CasePieceWidget::fitShape()
                     region += inner.translated(dx, dy);
             region &= QRegion(pictureRect());
         }
-        for (const CountMark &mark : marks_)
-            region += QRegion(markRect(mark).adjusted(-1, -1, 1, 1), QRegion::Ellipse);
-        setMask(region);
-    } else {
-        clearMask();
     }
+    if (!caption_.isEmpty())
+        region += QRegion(0, height() - CaptionHeight, width(), CaptionHeight);
+    for (const CountMark &mark : marks_)
+        region += QRegion(markRect(mark).adjusted(-1, -1, 1, 1), QRegion::Ellipse);
+    setMask(region);
 }
 
 void CasePieceWidget::setMarks(const std::vector<CountMark> &marks)
@@ -167,7 +182,7 @@ void CasePieceWidget::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect picture = pictureRect();
     if (grade_.isValid())
-        painter.fillRect(picture, grade_);
+        painter.fillRect(group_ != korven::InSpread ? gradeRect() : picture, grade_);
     painter.drawPixmap(picture.topLeft(), pixmap_);
     if (!caption_.isEmpty()) {
         painter.setPen(Qt::darkBlue);
@@ -489,22 +504,29 @@ void GroupPlace::take(const CasePieceValue &value, const QPoint &pos)
 
 void GroupPlace::layoutPieces()
 {
+    // Homologues stand side by side by their chromosomes, the white round each allowed to reach
+    // into a neighbour's, so three of them in a group stand as tall as two; the gap leaves room
+    // for their grading boxes.
+    constexpr int Gap = 2 * GradeRim + 2;
     const int n = int(pieces_.size());
     const int room = height() - CaptionHeight - 2;
-    const int cellWidth = (width() - 4) / std::max(n, 2);
-    // Pieces share the group's width side by side, each drawn whole in its share.
+    const int shares = std::max(n, 2);
+    const int share = std::max(1, (width() - 4 - (shares - 1) * Gap) / shares);
     int totalWidth = 0;
     for (CasePieceWidget *piece : pieces_) {
         const std::optional<float> angle = !upright_ && piece->step() != 0
                                                ? std::optional<float>(korven::stepAngle(korven::CaseTurnSteps, piece->step()))
                                                : std::nullopt;
-        piece->draw(korven::slotScale(piece->source().size(), pieceScale_, angle, QSize(cellWidth, room), 0), !upright_);
-        totalWidth += piece->width();
+        const int slotWidth = share * piece->source().width() / std::max(1, piece->sourceChromosome().width());
+        piece->draw(korven::slotScale(piece->source().size(), pieceScale_, angle, QSize(slotWidth, room), 0), !upright_);
+        totalWidth += piece->chromosomeRect().width();
     }
+    totalWidth += std::max(0, n - 1) * Gap;
     int x = (width() - totalWidth) / 2;
     for (CasePieceWidget *piece : pieces_) {
-        piece->move(x, std::max(0, room - piece->height() + 2));
-        x += piece->width();
+        const QRect chromosome = piece->chromosomeRect();
+        piece->move(x - chromosome.left(), std::max(0, room - piece->height() + 2));
+        x += chromosome.width() + Gap;
     }
 }
 
@@ -540,14 +562,15 @@ void KaryogramView::fitPieces(const std::vector<korven::RowPieces> &rows, int ta
 void KaryogramView::fitCase(const korven::CaseFolder &folder, const std::vector<QImage> &sources, bool labelled)
 {
     std::vector<QString> identities;
-    std::vector<int> heights;
+    std::vector<int> heights, chromosomes;
     int tallest = 0;
     for (int index : folder.piecesOf(1)) {
         identities.push_back(folder.pieces[index].identity);
         heights.push_back(sources[index].height());
+        chromosomes.push_back(korven::chromosomeHeight(sources[index]));
         tallest = std::max(tallest, heights.back());
     }
-    fitPieces(korven::rowPiecesOf(identities, heights), tallest, labelled);
+    fitPieces(korven::rowPiecesOf(identities, heights, chromosomes), tallest, labelled);
 }
 
 float KaryogramView::pieceScale(int g) const { return groups_[g]->pieceScale(); }
@@ -588,7 +611,8 @@ void KaryogramView::placeGroups()
             const int left = width() * i / groups;
             const int right = width() * (i + 1) / groups;
             GroupPlace *g = groups_[layout[r][i]];
-            g->setPieceScale(fit.scales[r]);
+            // An X that its C-group scale would make too tall for its row is drawn to fit the row.
+            g->setPieceScale(fit.scales[korven::scaleRowOf(layout[r][i])]);
             g->setGeometry(left + 2, top, right - left - 4, rowHeight);
         }
         top += rowHeight;

@@ -61,6 +61,10 @@ public:
     int group() const { return group_; }             // the group holding it (InSpread: the spread)
     QPointF spreadCentre() const { return centre_; } // where it lies in the spread, in spread pixels
 
+    // Where the chromosome lies in the widget as drawn, and in its source bitmap.
+    QRect chromosomeRect() const;
+    QRect sourceChromosome() const { return sourceBox_; }
+
     // Draws the source at the scale and the piece's turn (none: upright) for this screen.
     void draw(float scale, bool turned = true);
     float shownScale() const { return picture_.scale; }
@@ -108,7 +112,9 @@ private:
     QRect pictureRect() const;  // where the picture lies in the widget
     QRect markRect(const CountMark &mark) const;
 
+    QRect gradeRect() const;    // a graded piece in a group: the box its colour fills
     CasePieceValue value_;
+    QRect sourceBox_;
     int group_;
     QPointF centre_;
     korven::PiecePicture picture_;

@@ -491,6 +491,11 @@ void CaseWindow::showAreas()
     scoreLine->setVisible(stage_ == Stage::Evaluated);
     elementLines->setVisible(stage_ == Stage::Evaluated);
     reviewChoice->setVisible(stage_ == Stage::Evaluated);
+    // Under the spread the grading keeps a few lines; with the spread put away its lines take the
+    // column's height under the score, rather than the score floating in an empty column.
+    const int lines = elementLines->fontMetrics().lineSpacing() * ElementLinesShown + 2 * elementLines->frameWidth();
+    elementLines->setMinimumHeight(lines);
+    elementLines->setMaximumHeight(spread->isVisible() ? lines : QWIDGETSIZE_MAX);
     // An empty column keeps no share of the width, and the grading alone a narrow one.
     workLayout_->setStretchFactor(spreadColumn_, spread->isVisible() ? SpreadShare : stage_ == Stage::Evaluated ? 1 : 0);
     centralWidget()->layout()->activate();

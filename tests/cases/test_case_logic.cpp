@@ -19,6 +19,7 @@
 
 #include <sys/stat.h>
 
+#include <QPainter>
 #include <QTest>
 
 using namespace korven;
@@ -132,39 +133,47 @@ void TestCaseLogic::smallestChromosomeHeight_data()
 
 void TestCaseLogic::smallestChromosomeHeight()
 {
-    // A normal male cell with a small derivative beside the 22s, each bitmap as tall as its
-    // ideogram's length at the level, chromosome 1 at 300 pixels (the painter's scale).
+    // A normal male cell with a small derivative beside the 22s, each chromosome as tall as its
+    // ideogram's length at the level, chromosome 1 at 300 pixels (the painter's scale), each bitmap
+    // with the painter's white above and below it. What must be readable is the chromosome.
     QFETCH(int, level);
     QFETCH(int, room);
     QFETCH(int, least);
+    constexpr int Margin = 7;
+    QImage bitmap(30, 300 + 2 * Margin, QImage::Format_RGB888);
+    bitmap.fill(Qt::white);
+    QPainter(&bitmap).fillRect(QRect(8, Margin, 14, 300), QColor(180, 180, 180));
+    QCOMPARE(chromosomeHeight(bitmap), 300);
     const double one = iscn::builtInIdeogram(0, level)->length;
     std::vector<QString> identities;
-    std::vector<int> heights;
+    std::vector<int> heights, chromosomes;
     for (int c = 0; c < 24; ++c) {
         const QString name = c < 22 ? QString::number(c + 1) : QString(c == 22 ? "X" : "Y");
         identities.push_back(name);
-        heights.push_back(int(300 * iscn::builtInIdeogram(c, level)->length / one));
+        chromosomes.push_back(int(300 * iscn::builtInIdeogram(c, level)->length / one));
     }
     identities.push_back("der(22)t(9;22)(q34;q11.2)");
-    heights.push_back(heights[21] * 6 / 10);
-    const KaryogramRows fit = fitKaryogramRows(room, rowPiecesOf(identities, heights), 300);
+    chromosomes.push_back(chromosomes[21] * 6 / 10);
+    for (int c : chromosomes)
+        heights.push_back(c + 2 * Margin);
+    const KaryogramRows fit = fitKaryogramRows(room, rowPiecesOf(identities, heights, chromosomes), heights[0]);
     QCOMPARE(int(fit.heights.size()), 4);
-    const float base = std::min(float(room) / 4 / 300, MaxPieceEnlargement);
+    const float base = std::min(float(room) / 4 / heights[0], MaxPieceEnlargement);
     int used = 0;
     int smallest = 1 << 30;
     const auto rows = karyogramRows();
     for (size_t i = 0; i < identities.size(); ++i) {
         const int group = homeGroups(identities[i]).front();
-        for (int r = 0; r < 4; ++r) {
-            if (std::find(rows[r].begin(), rows[r].end(), group) == rows[r].end())
-                continue;
-            // Never smaller than with equal rows and chromosome 1 filling its row; never past its row.
-            QVERIFY2(fit.scales[r] >= base * 0.999f || room < 4 * MinPieceRoom * 2, qPrintable(identities[i]));
-            QVERIFY(heights[i] * fit.scales[r] <= fit.heights[r] + 1);
-            // No chromosome drawn taller than chromosome 1.
-            QVERIFY(heights[i] * fit.scales[r] <= 300 * fit.scales[0] + 1);
-            smallest = std::min(smallest, int(heights[i] * fit.scales[r]));
-        }
+        const int r = int(std::find_if(rows.begin(), rows.end(), [&](const auto &row) {
+                              return std::find(row.begin(), row.end(), group) != row.end();
+                          }) - rows.begin());
+        // Drawn at its scale row's scale (the X at group C's), but never past its own row.
+        const float scale = std::min(fit.scales[scaleRowOf(group)], float(fit.heights[r]) / heights[i]);
+        // Never smaller than with equal rows and chromosome 1 filling its row.
+        QVERIFY2(scale >= base * 0.999f || room < 4 * MinPieceRoom * 2, qPrintable(identities[i]));
+        // No chromosome drawn taller than chromosome 1.
+        QVERIFY(heights[i] * scale <= heights[0] * fit.scales[0] + 1);
+        smallest = std::min(smallest, int(chromosomes[i] * scale));
     }
     for (int h : fit.heights)
         used += h;

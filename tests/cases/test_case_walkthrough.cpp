@@ -8,6 +8,7 @@
 
 #include "program/program_folder.h"
 #include "cases/case_grading.h"
+#include "cases/case_layout.h"
 #include "cases/case_records.h"
 #include "cases/ui/case_window.h"
 
@@ -124,8 +125,10 @@ void TestCaseWalkthrough::workCase()
     int smallest = 1 << 30;
     QString smallestName;
     for (CasePieceWidget *p : pieces) {
-        if (p->height() < smallest) {
-            smallest = p->height();
+        // The chromosome as drawn, not the white round it in its bitmap.
+        const int drawn = int(chromosomeHeight(p->source()) * p->shownScale());
+        if (drawn < smallest) {
+            smallest = drawn;
             smallestName = w.currentCase().pieces[p->index()].identity;
         }
     }
