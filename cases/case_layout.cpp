@@ -48,7 +48,14 @@ KaryogramRows fitKaryogramRows(int room, const std::vector<RowPieces> &rows, int
             sum += h;
         return sum;
     };
-    float low = 0.0f, high = float(room);
+    // No higher than the worst-off row can follow (past the shortest chromosome its enlargement limit
+    // holds back, growing the other rows would only blow up chromosomes already large enough), nor
+    // past ReadableHeight: the rows keep their proportions as far as the room lets them.
+    float high = std::min(float(room), float(ReadableHeight));
+    for (const RowPieces &p : rows)
+        if (p.tallest > 0)
+            high = std::min(high, std::max(MaxPieceEnlargement * float(p.shortest), base * float(p.shortest)));
+    float low = 0.0f;
     for (int i = 0; i < 40; ++i) {
         const float mid = (low + high) / 2.0f;
         (total(mid) <= float(room) ? low : high) = mid;

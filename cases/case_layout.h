@@ -18,6 +18,10 @@ inline constexpr int MinPieceRoom = 40;
 // Twice, so the smallest derivative a case has (a Philadelphia der(22), a third of a 21 in the
 // painter's bitmaps) stands 60 pixels tall on a 1280 x 1024 screen.
 inline constexpr float MaxPieceEnlargement = 2.0f;
+// The height the karyogram brings its smallest chromosome to where the room allows, in pixels: tall
+// enough to read its bands with room to spare over the 60 a 1280 x 1024 screen must give it, and no
+// taller, so the other rows are not blown up out of proportion to chromosome 1.
+inline constexpr int ReadableHeight = 72;
 
 // The pieces that belong in one row of the karyogram (0, 0 when none does): the tallest bitmap, and
 // the height of the shortest chromosome itself (its bitmap less the white above and below it),
