@@ -73,15 +73,14 @@ KaryogramRows fitKaryogramRows(int room, const std::vector<RowPieces> &rows, int
     return out;
 }
 
-QRect chromosomeBox(const QImage &bitmap)
+QRect chromosomeBox(const QImage &bitmap, int background)
 {
     const QImage gray = bitmap.convertToFormat(QImage::Format_Grayscale8);
-    constexpr int Background = 235; // lighter than this is the white round a chromosome
     int top = -1, bottom = -1, left = gray.width(), right = -1;
     for (int y = 0; y < gray.height(); ++y) {
         const uchar *row = gray.constScanLine(y);
         for (int x = 0; x < gray.width(); ++x) {
-            if (row[x] < Background) {
+            if (row[x] < background) {
                 top = top < 0 ? y : top;
                 bottom = y;
                 left = std::min(left, x);

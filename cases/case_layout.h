@@ -31,9 +31,10 @@ struct RowPieces {
     int shortest = 0;
 };
 
-// Where the chromosome lies in a piece's bitmap: the box round its pixels darker than the white
-// background (the whole bitmap when it has none).
-QRect chromosomeBox(const QImage &bitmap);
+// Where the chromosome lies in a piece's bitmap: the box round its pixels darker than `background`
+// (the whole bitmap when it has none). 235 gives the chromosome as it is read; 255 takes in its
+// faint rim too, all that is not pure white and so is drawn.
+QRect chromosomeBox(const QImage &bitmap, int background = 235);
 inline int chromosomeHeight(const QImage &bitmap) { return chromosomeBox(bitmap).height(); }
 
 // Each row's height (its pieces' room, captions not included) and the scale its pieces are drawn

@@ -45,7 +45,7 @@ std::optional<CasePieceValue> CasePieceMimeData::pieceOf(const QMimeData *data)
 // ---- A piece
 
 CasePieceWidget::CasePieceWidget(const CasePieceValue &value, int group, QWidget *parent)
-    : QLabel(parent), value_(value), sourceBox_(korven::chromosomeBox(value.source)), group_(group)
+    : QLabel(parent), value_(value), sourceBox_(korven::chromosomeBox(value.source, 255)), group_(group)
 {
     setObjectName(QStringLiteral("CasePiece%1").arg(value.index));
     setAttribute(Qt::WA_TranslucentBackground);
