@@ -132,7 +132,8 @@ private slots:
     {
         QTest::addColumn<iscn::CellLine>("cellLine");
         QTest::addColumn<QString>("message");
-        QTest::newRow("ring") << line("46,XX,r(1)(p36.3q44)") << "r(1)(p36.3q44): cannot be painted";
+        QTest::newRow("derivative made by a deletion") << line("46,XX,der(9)del(9)(p12)t(9;22)(q34;q11.2)")
+                                                       << "cannot be painted: only derivatives made by translocations";
         QTest::newRow("a third loss") << line("43,XX,-7,-7,-7")
                                       << "no normal chromosome 7 is left";
     }
@@ -206,8 +207,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
         QTest::newRow("existing folder") << line("46,XX") << "t11-22" << "already exists";
-        QTest::newRow("dicentric") << line("45,XX,dic(13;14)(p11.1;p11.1)")
-                                   << "new" << "cannot be painted";
+        QTest::newRow("variant of a block 2 lacks") << line("46,XX,2qh+") << "new" << "chromosome 2 has no h block";
         QTest::newRow("unknown band") << line("46,XX,del(5)(p99)") << "new"
                                       << "chromosome 5 has no band p99";
         QTest::newRow("hidden name") << line("46,XX") << ".new" << "not a plain folder name";
@@ -346,7 +346,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("del(5)(p14)") << QStringList{"46,XY,del(5)(p14)", "--name", "cli", "--level", "400", "--cells", "2"}
                                      << 0 << "wrote";
-        QTest::newRow("a ring is not read") << QStringList{"46,XX,r(1)(p36q44)", "--name", "ring"} << 1 << "r(1)";
+        QTest::newRow("a variant that cannot be") << QStringList{"46,XX,2qh+", "--name", "variant"} << 1 << "2qh+";
         QTest::newRow("count that does not add up") << QStringList{"47,XY", "--name", "count"} << 1 << "47";
         QTest::newRow("level without a table") << QStringList{"46,XY", "--name", "level", "--level", "300"} << 2 << "300";
     }
