@@ -183,6 +183,9 @@ QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideogra
         };
         Panel panel{c, {}, spliceSegments(c->segments, c->identity, source, finest, c->centromeres)};
         for (const Segment &segment : c->segments) {
+            // Material of unknown origin has no source to show.
+            if (c->identity.startsWith(QLatin1String("add(")) && segment.chromosome != c->group)
+                continue;
             auto it = std::find_if(panel.sources.begin(), panel.sources.end(),
                                    [&](const Source &s) { return s.chromosome == segment.chromosome; });
             if (it == panel.sources.end())
