@@ -27,7 +27,7 @@ std::vector<CatalogueCase> buildCatalogue()
         const char *note;
         const char *noteJa;
     };
-    // Levels: whole-chromosome changes at 400, most structural ones at 550, a subtle one at 850;
+    // Levels: whole-chromosome changes at 400, most structural ones at 550;
     // neoplasia at 400 or 550 with its cells counted, normal cells among them where a marrow has
     // them. The numbering stays: trainees' records name the folders.
     const std::vector<Entry> entries = {
@@ -129,14 +129,15 @@ std::vector<CatalogueCase> buildCatalogue()
          "An emergency for its bleeding risk; it is treated with all-trans retinoic acid and arsenic trioxide.",
          "急性前骨髄球性白血病（PML::RARA）：5細胞すべてで15番と17番が長腕の末端を交換している。出血のリスクから緊急を要し、"
          "全トランス型レチノイン酸と三酸化ヒ素で治療する。"},
-        {"46,XX,inv(16)(p13.1q22)[4]/46,XX[2]", 850, 0, 0,
+        {"46,XX,inv(16)(p13.1q22)[4]/46,XX[2]", 550, 0, 0,
          "Acute myeloid leukaemia with CBFB::MYH11: a pericentric inversion of 16 between p13.1 and q22, in 4 of 6 "
          "cells. Both ends stay in place (16p13.3 still tops the short arm, 16q24 still ends the long arm); between "
          "the breaks the chromosome is turned round, so the short arm now holds dark 16q material and the long arm "
-         "begins with pale 16p bands. Subtle: best seen at high resolution. Of favourable prognosis.",
+         "begins with pale 16p bands. Subtle in marrow preparations: compare the two 16s band by band. Of favourable "
+         "prognosis.",
          "CBFB::MYH11 を伴う急性骨髄性白血病：6細胞中4細胞で16番の p13.1 と q22 の間に腕間逆位。両端はそのまま（短腕の先は16p13.3、"
          "長腕の先は16q24）で、切断点の間が反転しているため、短腕に16q の濃い部分が入り、長腕は16p の淡いバンドで始まる。"
-         "わかりにくく、高精度分染で見るのがよい。予後は良好。"},
+         "骨髄標本ではわかりにくいので、2本の16番をバンドごとに比べる。予後は良好。"},
         {"46,XY,inv(3)(q21q26.2)[5]", 550, 0, 0,
          "Acute myeloid leukaemia with MECOM rearrangement: a paracentric inversion in 3q, the segment between q21 and "
          "q26.2 turned round, in all 5 cells. Of poor prognosis.",
