@@ -1,6 +1,7 @@
 // Case folders: the chromosomes of a cell from a karyotype line, the cells of a mosaic, a folder
 // written whole or not at all, the same folder for the same seed, and the check that finds what
 // a hand edit broke.
+#include "cases/case_folder.h"
 #include "files/errors.h"
 #include "files/text_file.h"
 #include "tools/case_catalogue.h"
@@ -304,6 +305,27 @@ private slots:
         writeFileAtomically(caseTxt, text.toUtf8());
         const QStringList faults = checkCase(copy, ideograms, reader(translocation, translocationLines));
         QVERIFY2(faults.join('\n').contains(fault), qPrintable(faults.join('\n')));
+    }
+
+    // A ring is measured round its loop: painted as made it checks sound; a whole 1 in its place
+    // is far longer than the part of 18 it keeps.
+    void ringLengthChecked()
+    {
+        const QString karyotype = QStringLiteral("46,XX,r(18)(p11.2q22)");
+        makeCase({karyotype, lines(karyotype), 400, 3, 1, 0, {}, {}}, ideograms, temp.path(), QStringLiteral("ring"), false, 2);
+        const QDir ring(temp.filePath(QStringLiteral("ring")));
+        QCOMPARE(checkCase(ring.path(), ideograms, readKaryotypeLines), QStringList());
+        QString ringFile, oneFile;
+        for (const CasePiece &piece : readCaseFolder(ring.path()).pieces) {
+            if (piece.identity.startsWith(QLatin1String("r(")))
+                ringFile = piece.file;
+            if (piece.identity == QLatin1String("1"))
+                oneFile = piece.file;
+        }
+        QVERIFY(QFile::remove(ring.filePath(ringFile)));
+        QVERIFY(QFile::copy(ring.filePath(oneFile), ring.filePath(ringFile)));
+        const QStringList faults = checkCase(ring.path(), ideograms, readKaryotypeLines);
+        QVERIFY2(faults.join('\n').contains(QStringLiteral("r(18)(p11.2q22) is painted")), qPrintable(faults.join('\n')));
     }
 
     // The bundled catalogue as the build paints it (make-cases, seed 1): every case sound, with
