@@ -31,6 +31,10 @@ std::vector<int> homeGroups(const QString &identity)
         return {GroupMarker};
     if (const int g = groupOfChromosome(id); g >= 0)
         return {g};
+    // A heteromorphism, 9qh+ or 21pstk+: the chromosome before its arm.
+    static const QRegularExpression variant(QStringLiteral("^([0-9]{1,2}|X|Y)[pq](h|s|stk)[+-]$"));
+    if (const QRegularExpressionMatch v = variant.match(id); v.hasMatch())
+        return {groupOfChromosome(v.captured(1))};
     // KIND(A) or KIND(A;B): the first parentheses name the chromosome(s).
     static const QRegularExpression head(QStringLiteral("^[a-z]+\\(([^)]*)\\)"));
     const QRegularExpressionMatch m = head.match(id);
@@ -54,9 +58,11 @@ PieceGrade gradePiece(const QString &identity, int group, int step, int steps)
 {
     if (group == InSpread)
         return PieceGrade::NotPlaced;
+    // A ring has no top and no bottom: any turn is right.
+    const bool ring = identity.trimmed().startsWith(u"r(");
     for (int home : homeGroups(identity))
         if (home == group)
-            return orientationAccepted(step, steps) ? PieceGrade::Right : PieceGrade::Turned;
+            return ring || orientationAccepted(step, steps) ? PieceGrade::Right : PieceGrade::Turned;
     return PieceGrade::WrongGroup;
 }
 

@@ -26,7 +26,7 @@ std::vector<std::vector<int>> karyogramRows();
 // The groups a piece of the given designation belongs in: the group of the chromosome that gives
 // its centromere ("der(22)t(11;22)(q23;q11.2)" in 22, "i(X)(q10)" in X, "del(5)(p14)" in 5); a
 // Robertsonian "der(13;14)(q10;q10)" or "rob(13;14)(q10;q10)" in 13 or 14; "mar" in the marker
-// place. Empty when the designation names no chromosome.
+// place; a heteromorphism "9qh+" in 9. Empty when the designation names no chromosome.
 std::vector<int> homeGroups(const QString &identity);
 
 // Whether a designation is a changed chromosome (anything but a plain "1".."22", "X", "Y"); the
@@ -37,7 +37,8 @@ enum class PieceGrade { Right, Turned, WrongGroup, NotPlaced };
 
 // A piece of `identity` lying in `group` (InSpread when in no group), turned `step` of `steps`:
 // right when the group is one of its home groups and the turn is upright as the exercise accepts
-// it, turned too far in a home group, else wrong (or not placed when still in the spread).
+// it (a ring in any turn), turned too far in a home group, else wrong (or not placed when still
+// in the spread).
 PieceGrade gradePiece(const QString &identity, int group, int step, int steps);
 
 // The turn a piece takes when it is put down: upright when within 45 degrees of upright, else

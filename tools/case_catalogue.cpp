@@ -27,7 +27,7 @@ std::vector<CatalogueCase> buildCatalogue()
         const char *note;
         const char *noteJa;
     };
-    // Levels: whole-chromosome changes at 400, most structural ones at 550, a subtle one at 850;
+    // Levels: whole-chromosome changes at 400, most structural ones at 550;
     // neoplasia at 400 or 550 with its cells counted, normal cells among them where a marrow has
     // them. The numbering stays: trainees' records name the folders.
     const std::vector<Entry> entries = {
@@ -129,14 +129,15 @@ std::vector<CatalogueCase> buildCatalogue()
          "An emergency for its bleeding risk; it is treated with all-trans retinoic acid and arsenic trioxide.",
          "急性前骨髄球性白血病（PML::RARA）：5細胞すべてで15番と17番が長腕の末端を交換している。出血のリスクから緊急を要し、"
          "全トランス型レチノイン酸と三酸化ヒ素で治療する。"},
-        {"46,XX,inv(16)(p13.1q22)[4]/46,XX[2]", 850, 0, 0,
+        {"46,XX,inv(16)(p13.1q22)[4]/46,XX[2]", 550, 0, 0,
          "Acute myeloid leukaemia with CBFB::MYH11: a pericentric inversion of 16 between p13.1 and q22, in 4 of 6 "
          "cells. Both ends stay in place (16p13.3 still tops the short arm, 16q24 still ends the long arm); between "
          "the breaks the chromosome is turned round, so the short arm now holds dark 16q material and the long arm "
-         "begins with pale 16p bands. Subtle: best seen at high resolution. Of favourable prognosis.",
+         "begins with pale 16p bands. Subtle in marrow preparations: compare the two 16s band by band. Of favourable "
+         "prognosis.",
          "CBFB::MYH11 を伴う急性骨髄性白血病：6細胞中4細胞で16番の p13.1 と q22 の間に腕間逆位。両端はそのまま（短腕の先は16p13.3、"
          "長腕の先は16q24）で、切断点の間が反転しているため、短腕に16q の濃い部分が入り、長腕は16p の淡いバンドで始まる。"
-         "わかりにくく、高精度分染で見るのがよい。予後は良好。"},
+         "骨髄標本ではわかりにくいので、2本の16番をバンドごとに比べる。予後は良好。"},
         {"46,XY,inv(3)(q21q26.2)[5]", 550, 0, 0,
          "Acute myeloid leukaemia with MECOM rearrangement: a paracentric inversion in 3q, the segment between q21 and "
          "q26.2 turned round, in all 5 cells. Of poor prognosis.",
@@ -196,6 +197,72 @@ std::vector<CatalogueCase> buildCatalogue()
          "cells are normal.",
          "高二倍体 B リンパ芽球性白血病（51～67本）：小児白血病で最も多く予後良好。6細胞中4細胞が55本で、X、4、6、10、14、17、18番が1本ずつ、"
          "21番が2本増えている。2細胞は正常。"},
+        {"46,XX,r(18)(p11.2q22)", 400, 1, 0,
+         "Ring chromosome 18: one 18 has lost both ends, beyond p11.2 and beyond q22, and the broken ends have joined "
+         "into a ring. The features combine those of the 18p and 18q deletions. A ring has no top and no bottom: put it "
+         "beside its homologue in any turn. Rings can be lost or doubled when a cell divides, so count several cells.",
+         "18番環状染色体：1本の18番が p11.2 より先と q22 より先の両端を失い、切断端どうしがつながって環になっている。"
+         "症状は18p 欠失と18q 欠失を併せたもの。環に上下はないので、どの向きでも相同染色体の隣に置く。"
+         "環状染色体は細胞分裂で失われたり倍になったりするので、数細胞を数える。"},
+        {"46,X,idic(Y)(q11.2)", 400, 1, 0,
+         "Isodicentric Y: in place of the Y lies a chromosome made of two copies of the Y from pter to q11.2, joined "
+         "mirror-wise at q11.2, with two centromeres (often one is inactive). The distal long arm with the "
+         "heterochromatin Yq12 and the AZF regions is lost. Dicentrics are unstable, so a 45,X line is often found "
+         "beside it; the phenotype ranges from an infertile male to Turner-like features.",
+         "同腕二動原体 Y：Y の代わりに、Y の pter から q11.2 までが2コピー、q11.2 で鏡像につながった染色体があり、"
+         "動原体が2つある（片方はしばしば不活性）。ヘテロクロマチン Yq12 と AZF 領域を含む長腕遠位部は失われている。"
+         "二動原体染色体は不安定なので45,X 系列を伴うことが多く、表現型は不妊男性からターナー様まで幅がある。"},
+        {"46,XY,ins(5;2)(p14;q22q32)", 400, 1, 0,
+         "Balanced direct insertion: the segment of 2 from q22 to q32 has been inserted into 5 at p14, in its original "
+         "orientation (2q22 nearer the centromere of 5). The 2 is shorter and the 5 longer by that segment. The carrier "
+         "is healthy, but a child who receives only one of the two changed chromosomes has a duplication or a deletion "
+         "of 2q22q32; the risk of unbalanced offspring is high, up to 50 % in theory.",
+         "均衡型直列挿入：2番の q22 から q32 までの分節が5番の p14 に、元の向きのまま（2q22 が5番の動原体に近い側）挿入されている。"
+         "2番はその分だけ短く、5番は長い。保因者は健康だが、2本の変化した染色体の片方だけを受け継いだ子は2q22q32 の重複か欠失を持つ。"
+         "不均衡な子のリスクは高く、理論上は最大50 %。"},
+        {"69,XXY", 400, 1, 0,
+         "Triploidy: three of every chromosome, 69 in all, here with XXY. Found in 1 to 2 % of recognised pregnancies "
+         "and nearly always miscarried. With an extra paternal set it goes with a partial hydatidiform mole, with an "
+         "extra maternal set with a small, poorly grown fetus and a small placenta.",
+         "三倍体：すべての染色体が3本ずつ、計69本、ここでは XXY。確認された妊娠の1～2 % に見られ、ほぼすべて流産する。"
+         "父由来の1組が余分なら部分胞状奇胎を、母由来の1組が余分なら発育の悪い小さな胎児と小さな胎盤を伴う。"},
+        {"46,XY,9qh+", 400, 1, 0,
+         "Normal variant: one 9 has a larger block of heterochromatin (9q12, 9qh) under its centromere than its "
+         "homologue; in G-banding the block is pale, so the pale region below the centromere is longer. It has no "
+         "effect on health. Written as a variant, 9qh+.",
+         "正常変異：1本の9番の動原体直下のヘテロクロマチン（9q12、9qh）が相同染色体より大きい。G バンドではこの部分が淡く染まるので、"
+         "動原体の下の淡い領域が長い。健康への影響はない。変異として 9qh+ と記載する。"},
+        {"46,XX,15ps+", 550, 1, 0,
+         "Normal variant: one 15 has larger satellites on its short arm (15ps+). The size of the satellites and stalks "
+         "of the acrocentric chromosomes varies widely between people and has no effect on health. Written as a "
+         "variant, 15ps+.",
+         "正常変異：1本の15番の短腕のサテライトが大きい（15ps+）。端部着糸型染色体のサテライトやストークの大きさは人により大きく異なり、"
+         "健康への影響はない。変異として 15ps+ と記載する。"},
+        {"46,XY,1qh+", 400, 1, 0,
+         "Normal variant: one 1 has a larger block of heterochromatin (1q12, 1qh) just below its centromere than its "
+         "homologue; in G-banding the block stains dark. It has no effect on health. Written as a variant, 1qh+.",
+         "正常変異：1本の1番の動原体直下のヘテロクロマチン（1q12、1qh）が相同染色体より大きい。G バンドではこの部分が濃く染まる。"
+         "健康への影響はない。変異として 1qh+ と記載する。"},
+        {"45,XY,dic(13;14)(p11.2;p11.2)", 400, 1, 0,
+         "Robertsonian translocation written as a dicentric: 13 and 14 have joined at breaks in their short arms "
+         "(p11.2), so both centromeres are kept, close together; most 13;14 Robertsonians are such dicentrics. The "
+         "carrier is balanced with 45 chromosomes; the risks for a child are trisomy 13 and uniparental disomy 14.",
+         "二動原体として記載したロバートソン転座：13番と14番が短腕（p11.2）の切断点でつながり、2つの動原体が近接して残っている。"
+         "13;14 ロバートソン転座の多くはこのような二動原体である。保因者は45本で均衡型。子のリスクは13トリソミーと14番片親性ダイソミー。"},
+        {"46,XY,add(7)(q22)[6]/46,XY[4]", 400, 0, 0,
+         "Myeloid neoplasm with add(7)(q22) in 6 of 10 cells: the long arm of one 7 ends after q22 in material of "
+         "unknown origin, whose bands match no part of 7q; 4 cells are normal. FISH (a whole-chromosome paint) or a "
+         "microarray finds where the material comes from. Loss of 7q, as here, is typical of myelodysplasia.",
+         "add(7)(q22) を伴う骨髄系腫瘍、10細胞中6細胞：1本の7番の長腕が q22 の先で由来不明の染色体物質に置き換わり、"
+         "そのバンドは7q のどこにも一致しない。4細胞は正常。物質の由来は FISH（全染色体ペイント）かマイクロアレイで調べる。"
+         "この例のような7q の喪失は骨髄異形成に典型的。"},
+        {"46,XX,t(2;5;7)(p21;q23;q22)", 400, 1, 0,
+         "Complex balanced translocation of three chromosomes: the end of 2p beyond p21 has moved to 5q23, the end of 5q "
+         "beyond q23 to 7q22, and the end of 7q beyond q22 to 2p21. It is written as one t() with the chromosomes and "
+         "their breakpoints in the same order. The carrier is usually healthy but at high risk of miscarriage and of "
+         "unbalanced offspring.",
+         "3本の染色体の複雑均衡型転座：2p の p21 より先が5q23 へ、5q の q23 より先が7q22 へ、7q の q22 より先が2p21 へ移っている。"
+         "染色体と切断点を同じ順に並べて1つの t() で記載する。保因者は通常健康だが、流産と不均衡な子のリスクが高い。"},
     };
     std::vector<CatalogueCase> cases;
     for (const Entry &entry : entries)

@@ -54,6 +54,11 @@ struct CellCheckLimits {
 struct ExpectedLength {
     double units = 0;
     double variable = 0;
+    // A heteromorphism's block (9qh+): its units, and how much larger or smaller than the table
+    // a block so written is seen.
+    double variant = 0;
+    double variantLow = 1, variantHigh = 1;
+    bool ring = false; // measured round its loop
 };
 
 // What a line of a karyotype puts in every cell, worked out from the written karyotype alone
@@ -118,6 +123,18 @@ ExpectedCell expectedCell(const iscn::CellLine &line, const Ideogram &table, con
         if (!iscn::isSexChromosome(name))
             --normal[name];
     };
+    // The whole of a chromosome, less (sign -1) or plus (+1) the stretch between two breaks.
+    const auto whole = [&](const QString &name) {
+        ExpectedLength length;
+        add(length, name, 0, bands(name).length);
+        return length;
+    };
+    const auto stretch = [&](ExpectedLength &length, const QString &name, const iscn::Breakpoint &a, const iscn::Breakpoint &b, int sign) {
+        ExpectedLength part;
+        add(part, name, at(name, a), at(name, b));
+        length.units += sign * part.units;
+        length.variable += sign * part.variable;
+    };
     for (const iscn::Abnormality &a : line.abnormalities) {
         QString written = iscn::writeAbnormality(a);
         if (written.startsWith(QLatin1Char('+')) || written.startsWith(QLatin1Char('-')))
@@ -141,6 +158,21 @@ ExpectedCell expectedCell(const iscn::CellLine &line, const Ideogram &table, con
                 cell.lengths[name] = translocated(a, i);
                 if (a.change == 0)
                     replace(a.chromosomes[i]);
+            }
+            continue;
+        }
+        if (a.kind == iscn::Kind::Insertion && a.chromosomes.size() == 2) {
+            // The receiving chromosome gains the segment the giving one loses.
+            const QString &to = a.chromosomes[0], &from = a.chromosomes[1];
+            ExpectedLength gained = whole(to), lost = whole(from);
+            stretch(gained, from, a.breakpoints[1], a.breakpoints[2], +1);
+            stretch(lost, from, a.breakpoints[1], a.breakpoints[2], -1);
+            for (const auto &[name, length] : {std::pair{to, gained}, std::pair{from, lost}}) {
+                const QString designation = QStringLiteral("der(%1)%2").arg(name, written);
+                abnormal << designation;
+                cell.lengths[designation] = length;
+                if (a.change == 0)
+                    replace(name);
             }
             continue;
         }
@@ -172,7 +204,7 @@ ExpectedCell expectedCell(const iscn::CellLine &line, const Ideogram &table, con
                 b[0].arm == QLatin1Char('p') ? add(length, first, 0, c.centromere) : add(length, first, c.centromere, c.length);
             cell.lengths[written] = length;
             break;
-        case iscn::Kind::Derivative:
+        case iscn::Kind::Derivative: {
             if (a.derivation.isEmpty()) { // der(A;B): the two long arms from their breaks
                 for (int i = 0; i < a.chromosomes.size() && i < b.size(); ++i)
                     add(length, a.chromosomes[i], at(a.chromosomes[i], b[i]), bands(a.chromosomes[i]).length);
@@ -182,13 +214,72 @@ ExpectedCell expectedCell(const iscn::CellLine &line, const Ideogram &table, con
                         replace(name);
                 continue;
             }
-            if (a.derivation.size() == 1 && a.derivation.first().kind == iscn::Kind::Translocation) {
-                const iscn::Rearrangement &t = a.derivation.first();
+            // Made by translocations: each takes the end beyond the chromosome's own break and
+            // brings the previous partner's end.
+            length = whole(first);
+            bool known = true;
+            for (const iscn::Rearrangement &t : a.derivation) {
                 const int i = int(t.chromosomes.indexOf(first));
-                if (i >= 0)
-                    cell.lengths[written] = translocated(t, i);
+                known = known && t.kind == iscn::Kind::Translocation && i >= 0;
+                if (!known)
+                    break;
+                const int from = (i + int(t.chromosomes.size()) - 1) % int(t.chromosomes.size());
+                ExpectedLength lost, gained;
+                distal(lost, first, t.breakpoints[i]);
+                distal(gained, t.chromosomes[from], t.breakpoints[from]);
+                length.units += gained.units - lost.units;
+                length.variable += gained.variable - lost.variable;
+            }
+            if (known)
+                cell.lengths[written] = length;
+            break;
+        }
+        case iscn::Kind::Ring:
+            length.ring = true;
+            if (b.size() == 2) { // without breakpoints its length is not known
+                add(length, first, at(first, b[0]), at(first, b[1]));
+                cell.lengths[written] = length;
             }
             break;
+        case iscn::Kind::Isodicentric:
+            for (int copy = 0; copy < 2; ++copy)
+                kept(length, first, b[0]);
+            cell.lengths[written] = length;
+            break;
+        case iscn::Kind::Dicentric: // one chromosome in place of two
+            kept(length, first, b[0]);
+            kept(length, a.chromosomes[1], b[1]);
+            cell.lengths[written] = length;
+            if (a.change == 0)
+                replace(a.chromosomes[1]);
+            break;
+        case iscn::Kind::Insertion: // within one chromosome: the segment moves, the length stays
+            cell.lengths[written] = whole(first);
+            break;
+        case iscn::Kind::Heteromorphism: {
+            // Its block larger or smaller than any normal homologue's; the block is what the
+            // tables give for that region.
+            length = whole(first);
+            const iscn::Variant &v = a.variant;
+            for (const Band &band : c.bands) {
+                const bool arm = band.shortArm == (v.arm == QLatin1Char('p')) && band.stain != Stain::Acen;
+                const bool satellite = c.acrocentric && band.shortArm && band.name.startsWith(QLatin1String("13"));
+                const bool block = v.region == QLatin1String("stk") ? band.stain == Stain::Stalk
+                                   : v.region == QLatin1String("s") ? satellite && band.stain != Stain::Stalk
+                                   : c.acrocentric && band.shortArm ? band.stain != Stain::Stalk && !satellite
+                                                                    : band.stain == Stain::Gvar;
+                if (arm && block) {
+                    const double units = band.stop - band.start;
+                    length.variant += units;
+                    if (variableBand(c, band))
+                        length.variable -= units;
+                }
+            }
+            length.variantLow = v.larger ? 2.0 : 0;
+            length.variantHigh = v.larger ? 3.0 : 0.6;
+            cell.lengths[written] = length;
+            break;
+        }
         default:
             break;
         }
@@ -231,6 +322,19 @@ double paintedPieceLength(const QImage &image, int bodyGrey)
     return length;
 }
 
+// The number of a piece's pixels darker than `bodyGrey`.
+double paintedPieceArea(const QImage &image, int bodyGrey)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    double area = 0;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar *row = grey.constScanLine(y);
+        for (int x = 0; x < grey.width(); ++x)
+            area += row[x] < bodyGrey;
+    }
+    return area;
+}
+
 // The faults of one cell's derivatives whose painted length is not what their bands give: the
 // cell's scale (pixels = a * units + b) is fitted on its normal chromosomes.
 QStringList lengthFaults(const std::vector<QImage> &pieces, const std::vector<QString> &identities,
@@ -251,16 +355,25 @@ QStringList lengthFaults(const std::vector<QImage> &pieces, const std::vector<QS
     if (n < 3 || n * sxx - sx * sx <= 0)
         return faults;
     const double a = (n * sxy - sx * sy) / (n * sxx - sx * sx), b = (sy - a * sx) / n;
+    // A ring is measured by its area: the cell's normal chromosomes give the area a pixel of
+    // length covers.
+    std::vector<double> widths;
+    for (size_t k = 0; k < pieces.size(); ++k)
+        if (!pieces[k].isNull() && iscn::chromosomeIndex(identities[k]) >= 0)
+            widths.push_back(paintedPieceArea(pieces[k], limits.bodyGrey) / std::max(1.0, paintedPieceLength(pieces[k], limits.bodyGrey)));
+    std::nth_element(widths.begin(), widths.begin() + long(widths.size() / 2), widths.end());
+    const double width = widths[widths.size() / 2];
     for (size_t k = 0; k < pieces.size(); ++k) {
         const auto length = expected.lengths.find(identities[k]);
         if (pieces[k].isNull() || length == expected.lengths.end())
             continue;
         // Its variable blocks may be smaller or larger, satellites missing, as the painter draws them.
         const ExpectedLength &e = length->second;
-        const double fixed = e.units - e.variable;
-        const double shortest = a * (fixed + limits.variableLow * e.variable) + b;
-        const double longest = a * (fixed + limits.variableHigh * e.variable) + b;
-        const double have = paintedPieceLength(pieces[k], limits.bodyGrey);
+        const double fixed = e.units - e.variable - e.variant;
+        const double shortest = a * (fixed + limits.variableLow * e.variable + e.variantLow * e.variant) + b;
+        const double longest = a * (fixed + limits.variableHigh * e.variable + e.variantHigh * e.variant) + b;
+        const double have = e.ring ? paintedPieceArea(pieces[k], limits.bodyGrey) / std::max(1.0, width)
+                                   : paintedPieceLength(pieces[k], limits.bodyGrey);
         if (have < (1 - limits.lengthTolerance) * shortest || have > (1 + limits.lengthTolerance) * longest)
             faults << QCoreApplication::translate("CaseMaker", "%1 is painted %2 % as long as its bands give").arg(identities[k]).arg(qRound(100 * have / std::max(a * e.units + b, 1.0)));
     }
@@ -328,15 +441,14 @@ struct Stretch {
 };
 
 // The stretches a structural change loses, copies, turns or moves; a translocation's one for
-// each partner. Empty for whole chromosomes, isochromosomes, Robertsonians and markers, which
-// always show.
+// each partner. Empty for whole chromosomes, isochromosomes, Robertsonians, markers and
+// heteromorphisms, which always show.
 std::vector<Stretch> changedStretches(const iscn::Abnormality &abnormality)
 {
     const auto end = [](const iscn::Breakpoint &b) {
         return b.arm == QLatin1Char('q') ? QStringLiteral("qter") : QStringLiteral("pter");
     };
     std::vector<Stretch> stretches;
-    const iscn::Rearrangement *moved = &abnormality;
     switch (abnormality.kind) {
     case iscn::Kind::Deletion:
     case iscn::Kind::Duplication:
@@ -346,14 +458,26 @@ std::vector<Stretch> changedStretches(const iscn::Abnormality &abnormality)
         break;
     }
     case iscn::Kind::Derivative:
-        // der(N) made by one translocation shows when that translocation does.
-        if (abnormality.derivation.size() != 1 || abnormality.derivation.first().kind != iscn::Kind::Translocation)
-            break;
-        moved = &abnormality.derivation.first();
-        [[fallthrough]];
+        // der(N) shows when one of the translocations that made it does.
+        for (const iscn::Rearrangement &r : abnormality.derivation)
+            if (r.kind == iscn::Kind::Translocation)
+                for (int i = 0; i < r.chromosomes.size() && i < r.breakpoints.size(); ++i)
+                    stretches.push_back({r.chromosomes[i], r.breakpoints[i].text(), end(r.breakpoints[i])});
+        break;
     case iscn::Kind::Translocation:
-        for (int i = 0; i < moved->chromosomes.size() && i < moved->breakpoints.size(); ++i)
-            stretches.push_back({moved->chromosomes[i], moved->breakpoints[i].text(), end(moved->breakpoints[i])});
+    case iscn::Kind::Dicentric:
+    case iscn::Kind::Isodicentric:
+    case iscn::Kind::Addition: // what is lost beyond each break
+        for (int i = 0; i < abnormality.breakpoints.size(); ++i)
+            stretches.push_back({abnormality.chromosomes.value(i, abnormality.chromosomes.first()),
+                                 abnormality.breakpoints[i].text(), end(abnormality.breakpoints[i])});
+        break;
+    case iscn::Kind::Ring: // the ends lost beyond the breaks
+        for (const iscn::Breakpoint &b : abnormality.breakpoints)
+            stretches.push_back({abnormality.chromosomes.first(), b.text(), end(b)});
+        break;
+    case iscn::Kind::Insertion: // the segment moved
+        stretches.push_back({abnormality.chromosomes.last(), abnormality.breakpoints[1].text(), abnormality.breakpoints[2].text()});
         break;
     default:
         break;
@@ -435,10 +559,15 @@ SplicedChromosome buildChromosome(const CellChromosome &chromosome, const Ideogr
 {
     // One homologue per source chromosome, drawn in the order the segments name them.
     std::map<QString, Homologue> sources;
-    for (const Segment &segment : chromosome.segments)
-        if (!sources.count(segment.chromosome))
-            sources.emplace(segment.chromosome, randomHomologue(ideogram.of(segment.chromosome), rng));
     try {
+        for (const Segment &segment : chromosome.segments)
+            if (!sources.count(segment.chromosome))
+                sources.emplace(segment.chromosome, randomHomologue(ideogram.of(segment.chromosome), rng));
+        if (chromosome.variant) {
+            const QString &name = chromosome.segments.front().chromosome;
+            const iscn::Variant &v = *chromosome.variant;
+            sources[name] = variedHomologue(ideogram.of(name), sources.at(name), {v.arm, v.region, v.larger}, rng);
+        }
         SplicedChromosome spliced = spliceSegments(chromosome.segments, chromosome.identity,
                                                    [&](const QString &name) -> const Homologue & { return sources.at(name); },
                                                    finest, chromosome.centromeres);

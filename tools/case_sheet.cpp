@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QPainterPath>
 #include <algorithm>
+#include <optional>
 #include <map>
 
 namespace korven {
@@ -171,8 +172,20 @@ QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideogra
     };
     std::vector<Panel> panels;
     for (const CellChromosome *c : abnormal) {
-        Panel panel{c, {}, spliceSegments(c->segments, c->identity, homologue, finest, c->centromeres)};
+        // A heteromorphism is drawn with its block as the painter makes it.
+        std::optional<Homologue> varied;
+        if (c->variant) {
+            Rng rng(1);
+            varied = variedHomologue(ideogram->of(c->group), homologue(c->group), {c->variant->arm, c->variant->region, c->variant->larger}, rng);
+        }
+        const auto source = [&](const QString &name) -> const Homologue & {
+            return varied && name == c->group ? *varied : homologue(name);
+        };
+        Panel panel{c, {}, spliceSegments(c->segments, c->identity, source, finest, c->centromeres)};
         for (const Segment &segment : c->segments) {
+            // Material of unknown origin has no source to show.
+            if (c->identity.startsWith(QLatin1String("add(")) && segment.chromosome != c->group)
+                continue;
             auto it = std::find_if(panel.sources.begin(), panel.sources.end(),
                                    [&](const Source &s) { return s.chromosome == segment.chromosome; });
             if (it == panel.sources.end())

@@ -2,10 +2,12 @@
 
 #include "files/errors.h"
 #include "iscn/chromosome.h"
+#include "iscn/band_table.h"
 #include "iscn/karyotype_order.h"
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <iterator>
 
 namespace korven {
 
@@ -33,14 +35,6 @@ Segment distalPart(const QString &chromosome, const QString &breakpoint)
     return {chromosome, breakpoint, onLongArm(breakpoint) ? QStringLiteral("qter") : QStringLiteral("pter")};
 }
 
-// The centromeric part kept at a break joined to a piece that runs from the join to its own end.
-std::vector<Segment> joinAtBreak(const QString &chromosome, const QString &breakpoint, const Segment &attached)
-{
-    if (onLongArm(breakpoint))
-        return {{chromosome, QStringLiteral("pter"), breakpoint}, attached};
-    return {reversed(attached), {chromosome, breakpoint, QStringLiteral("qter")}};
-}
-
 // The abnormality as written, without its sign: "der(22)t(11;22)(q23;q11.2)".
 QString written(const iscn::Abnormality &abnormality)
 {
@@ -54,20 +48,81 @@ QString fault(const iscn::Abnormality &abnormality, const QString &why)
     return QStringLiteral("%1: %2").arg(written(abnormality), why);
 }
 
-[[noreturn]] void unpaintable(const iscn::Abnormality &abnormality)
+[[noreturn]] void unpaintable(const iscn::Abnormality &abnormality, const QString &why)
 {
-    throw KorvenError(fault(abnormality, QCoreApplication::translate("CellChromosomes", "cannot be painted (rings, dicentrics and the like are not drawn)")));
+    throw KorvenError(fault(abnormality, QCoreApplication::translate("CellChromosomes", "cannot be painted: %1").arg(why)));
 }
 
-// The rearrangement whose chromosomes and breakpoints a structural abnormality is painted from:
-// its own, or for der(N) made by one translocation, that translocation's.
-const iscn::Rearrangement &paintedFrom(const iscn::Abnormality &abnormality)
+// Where a place lies on its chromosome from pter to qter, for comparing places of one chromosome:
+// negative when `a` lies nearer pter. The centromere ("cen", "p10", "q10") lies between the arms.
+int placeOrder(const QString &a, const QString &b)
 {
-    if (abnormality.kind != Kind::Derivative || abnormality.chromosomes.size() == 2)
-        return abnormality;
-    if (abnormality.derivation.size() == 1 && abnormality.derivation.first().kind == Kind::Translocation)
-        return abnormality.derivation.first();
-    unpaintable(abnormality);
+    const auto rank = [](const QString &place) {
+        return place == QLatin1String("pter") ? 0 : place == QLatin1String("qter") ? 2 : 1;
+    };
+    const auto breakpoint = [](const QString &place) {
+        return place == QLatin1String("cen") ? iscn::Breakpoint{QLatin1Char('q'), QStringLiteral("10")}
+                                             : iscn::Breakpoint{place.at(0), place.mid(1)};
+    };
+    if (rank(a) != 1 || rank(b) != 1)
+        return rank(a) - rank(b);
+    return iscn::pterOrder(breakpoint(a), breakpoint(b));
+}
+
+// How far a break lies from the end of its arm, in ISCN units at 400 bands: the middle of the
+// bands it names, at the coarsest table that has them.
+double distalUnits(const QString &chromosome, const iscn::Breakpoint &breakpoint)
+{
+    const int c = iscn::chromosomeIndex(chromosome);
+    for (int level : {400, 550, 850}) {
+        double low = -1, high = -1, length = 0;
+        for (const iscn::TableBand &band : iscn::builtInBands(level)) {
+            if (band.chromosome != c)
+                continue;
+            length = std::max(length, band.stop);
+            if (band.arm == breakpoint.arm && iscn::BandTable::within(band.name, breakpoint.band)) {
+                low = low < 0 ? band.start : std::min(low, band.start);
+                high = std::max(high, band.stop);
+            }
+        }
+        if (low >= 0) {
+            const double middle = (low + high) / 2;
+            return breakpoint.arm == QLatin1Char('q') ? length - middle : middle;
+        }
+    }
+    return 0;
+}
+
+// A stretch of a chromosome not involved in the change, about `units` long, from a break to the
+// end of its long arm: what add() paints for material of unknown origin. It is taken from a
+// chromosome other than `chromosome`, so its bands do not repeat the part they replace.
+Segment unknownMaterial(const QString &chromosome, double units)
+{
+    static const char *const sources[] = {"8", "6", "4", "10", "3"};
+    const size_t n = std::size(sources);
+    const size_t index = size_t(std::max(0, iscn::chromosomeIndex(chromosome)));
+    QString source = QLatin1String(sources[index % n]);
+    if (source == chromosome)
+        source = QLatin1String(sources[(index + 1) % n]);
+    // The band of the source's long arm at 850 bands whose middle lies nearest `units` above
+    // qter, never its centromeric band.
+    const int s = iscn::chromosomeIndex(source);
+    std::vector<iscn::TableBand> arm;
+    double end = 0;
+    for (const iscn::TableBand &band : iscn::builtInBands(850))
+        if (band.chromosome == s) {
+            end = std::max(end, band.stop);
+            if (band.arm == QLatin1Char('q') && band.stain != QLatin1String("acen"))
+                arm.push_back(band);
+        }
+    QString from;
+    double best = -1;
+    for (size_t b = 1; b < arm.size(); ++b) {
+        const double distance = std::abs(end - (arm[b].start + arm[b].stop) / 2 - units);
+        if (best < 0 || distance < best)
+            best = distance, from = QStringLiteral("q") + arm[b].name;
+    }
+    return {source, from, QStringLiteral("qter")};
 }
 
 QStringList breakTexts(const iscn::Rearrangement &r)
@@ -78,9 +133,65 @@ QStringList breakTexts(const iscn::Rearrangement &r)
     return texts;
 }
 
+// `chromosome`, as `segments` has it so far, changed by translocation `t`: the end beyond its
+// break goes and the end the previous partner passes on (the last partner's for the first)
+// takes its place. The break must lie in a part of the chromosome itself, upright.
+std::vector<Segment> translocated(const iscn::Rearrangement &t, std::vector<Segment> segments, const QString &chromosome,
+                                  const iscn::Abnormality &abnormality)
+{
+    const QStringList &partners = t.chromosomes;
+    const int n = int(partners.size());
+    const int i = int(partners.indexOf(chromosome));
+    if (n < 2 || i < 0)
+        throw KorvenError(fault(abnormality, QCoreApplication::translate("CellChromosomes", "does not name chromosome %1").arg(chromosome)));
+    const int previous = (i + n - 1) % n;
+    const QString at = t.breakpoints[i].text();
+    const Segment incoming = distalPart(partners[previous], t.breakpoints[previous].text());
+    for (size_t k = 0; k < segments.size(); ++k) {
+        const Segment &s = segments[k];
+        if (s.chromosome != chromosome || placeOrder(s.from, s.to) > 0 || placeOrder(s.from, at) > 0 || placeOrder(at, s.to) > 0)
+            continue;
+        std::vector<Segment> result;
+        if (onLongArm(at)) {
+            result.assign(segments.begin(), segments.begin() + long(k));
+            result.push_back({chromosome, s.from, at});
+            result.push_back(incoming);
+        } else {
+            result.push_back(reversed(incoming));
+            result.push_back({chromosome, at, s.to});
+            result.insert(result.end(), segments.begin() + long(k) + 1, segments.end());
+        }
+        return result;
+    }
+    unpaintable(abnormality, QCoreApplication::translate("CellChromosomes", "the break at %1 lies in a part already moved").arg(at));
+}
+
+// der(N) made by one or more translocations, applied in the order written.
+std::vector<Segment> derivedSegments(const iscn::Abnormality &abnormality)
+{
+    const QString &chromosome = abnormality.chromosomes.first();
+    std::vector<Segment> segments{{chromosome, QStringLiteral("pter"), QStringLiteral("qter")}};
+    for (const iscn::Rearrangement &r : abnormality.derivation) {
+        if (r.kind != Kind::Translocation)
+            unpaintable(abnormality, QCoreApplication::translate("CellChromosomes", "only derivatives made by translocations are painted, not by %1").arg(iscn::kindWord(r.kind)));
+        segments = translocated(r, segments, chromosome, abnormality);
+    }
+    if (abnormality.derivation.isEmpty())
+        unpaintable(abnormality, QCoreApplication::translate("CellChromosomes", "it names no rearrangement"));
+    return segments;
+}
+
+// Whether each chromosome the abnormality names gets a derivative of its own: every partner of a
+// translocation, the receiving and the giving chromosome of an insertion between two.
+bool derivativeEach(const iscn::Abnormality &abnormality)
+{
+    return abnormality.kind == Kind::Translocation
+           || (abnormality.kind == Kind::Insertion && abnormality.chromosomes.size() == 2);
+}
+
 QString identityOf(const iscn::Abnormality &abnormality, const QString &chromosome)
 {
-    if (abnormality.kind == Kind::Translocation)
+    if (derivativeEach(abnormality))
         return QStringLiteral("der(%1)%2").arg(chromosome, written(abnormality));
     if (abnormality.kind == Kind::Marker)
         return QStringLiteral("mar");
@@ -113,13 +224,12 @@ KaryotypeLines readKaryotypeLines(const QString &text)
 
 std::vector<Segment> derivativeSegments(const iscn::Abnormality &abnormality, const QString &chromosome)
 {
-    const iscn::Rearrangement &from = paintedFrom(abnormality);
-    const QStringList breaks = breakTexts(from);
+    const QStringList breaks = breakTexts(abnormality);
     const QString &c = chromosome;
     const QString pter = QStringLiteral("pter"), qter = QStringLiteral("qter"), cen = QStringLiteral("cen");
     // Two breakpoints on one chromosome from pter to qter: the deleted or inverted segment is
     // the same whichever order they are written in.
-    const QStringList ordered = breakTexts(iscn::inPterOrder(from));
+    const QStringList ordered = breakTexts(iscn::inPterOrder(abnormality));
     switch (abnormality.kind) {
     case Kind::Deletion:
         if (breaks.size() == 1)
@@ -128,7 +238,7 @@ std::vector<Segment> derivativeSegments(const iscn::Abnormality &abnormality, co
     case Kind::Duplication:
         // Written from pter to qter a direct tandem copy; written the other way round the copy
         // is inverted (pter->q32::q32->q21::q32->qter for dup(1)(q32q21)).
-        if (iscn::pterOrder(from.breakpoints[1], from.breakpoints[0]) < 0)
+        if (iscn::pterOrder(abnormality.breakpoints[1], abnormality.breakpoints[0]) < 0)
             return {{c, pter, breaks[0]}, {c, breaks[0], breaks[1]}, {c, breaks[0], qter}};
         return {{c, pter, breaks[1]}, {c, breaks[0], qter}};
     case Kind::Inversion:
@@ -137,6 +247,56 @@ std::vector<Segment> derivativeSegments(const iscn::Abnormality &abnormality, co
         if (onLongArm(breaks[0]))
             return {{c, qter, cen}, {c, cen, qter}};
         return {{c, pter, cen}, {c, cen, pter}};
+    case Kind::Isodicentric:
+        // The chromosome up to the break joined to its mirror image: two centromeres.
+        if (onLongArm(breaks[0]))
+            return {{c, pter, breaks[0]}, {c, breaks[0], pter}};
+        return {{c, qter, breaks[0]}, {c, breaks[0], qter}};
+    case Kind::Dicentric: {
+        // Each chromosome keeps its centromere and the part beyond it; they join at the breaks
+        // (dic(13;15)(p11.2;p11.2) is 13qter->13p11.2::15p11.2->15qter).
+        const QString &a = abnormality.chromosomes[0], &b = abnormality.chromosomes[1];
+        return {onLongArm(breaks[0]) ? Segment{a, pter, breaks[0]} : Segment{a, qter, breaks[0]},
+                onLongArm(breaks[1]) ? Segment{b, breaks[1], pter} : Segment{b, breaks[1], qter}};
+    }
+    case Kind::Ring:
+        // The part between the breaks; with none written, all but the ends beyond the outermost
+        // bands, which a ring always loses.
+        if (breaks.isEmpty()) {
+            const int index = iscn::chromosomeIndex(c);
+            const iscn::BandTable &table = iscn::BandTable::builtIn();
+            return {{c, QLatin1Char('p') + table.terminalBand(index, QLatin1Char('p'), 400),
+                     QLatin1Char('q') + table.terminalBand(index, QLatin1Char('q'), 400)}};
+        }
+        return {{c, ordered[0], ordered[1]}};
+    case Kind::Insertion: {
+        // The segment between the last two breakpoints goes in at the first, the end written
+        // first nearer the centromere (ins(5;2)(p14;q22q32) is 5pter->5p14::2q32->2q22::5p14->5qter);
+        // the giving chromosome loses it.
+        const QString &to = abnormality.chromosomes.first(), &from = abnormality.chromosomes.last();
+        const QString &at = breaks[0];
+        const Segment inserted = onLongArm(at) ? Segment{from, breaks[1], breaks[2]} : Segment{from, breaks[2], breaks[1]};
+        const bool firstLower = placeOrder(breaks[1], breaks[2]) < 0;
+        const QString &low = firstLower ? breaks[1] : breaks[2], &high = firstLower ? breaks[2] : breaks[1];
+        if (c == from && c != to)
+            return {{c, pter, low}, {c, high, qter}};
+        if (c != to)
+            break;
+        if (to != from)
+            return {{c, pter, at}, inserted, {c, at, qter}};
+        if (placeOrder(at, low) < 0)
+            return {{c, pter, at}, inserted, {c, at, low}, {c, high, qter}};
+        return {{c, pter, low}, {c, high, at}, inserted, {c, at, qter}};
+    }
+    case Kind::Addition: {
+        // The part kept up to the break, and beyond it material of unknown origin.
+        const Segment added = unknownMaterial(c, distalUnits(c, abnormality.breakpoints[0]));
+        if (onLongArm(breaks[0]))
+            return {{c, pter, breaks[0]}, added};
+        return {reversed(added), {c, breaks[0], qter}};
+    }
+    case Kind::Heteromorphism:
+        return {{c, pter, qter}}; // the whole chromosome, its block resized when painted
     case Kind::Marker:
         return {{QLatin1String(MarkerSource), pter, cen}, {QLatin1String(MarkerSource), cen, pter}};
     case Kind::Derivative:
@@ -146,28 +306,23 @@ std::vector<Segment> derivativeSegments(const iscn::Abnormality &abnormality, co
             return {{abnormality.chromosomes[0], qter, breaks.size() == 2 ? breaks[0] : cen},
                     {abnormality.chromosomes[1], breaks.size() == 2 ? breaks[1] : cen, qter}};
         }
-        [[fallthrough]];
-    case Kind::Translocation: {
-        // Each chromosome passes its end beyond the break to the next one named, the last to the first.
-        const QStringList &partners = from.chromosomes;
-        const int n = int(partners.size());
-        const int i = int(partners.indexOf(c));
-        if (n < 2 || i < 0)
-            throw KorvenError(fault(abnormality, QCoreApplication::translate("CellChromosomes", "does not name chromosome %1").arg(c)));
-        const int previous = (i + n - 1) % n;
-        return joinAtBreak(c, breaks[i], distalPart(partners[previous], breaks[previous]));
-    }
+        return derivedSegments(abnormality);
+    case Kind::Translocation:
+        return translocated(abnormality, {{c, pter, qter}}, c, abnormality);
     default:
         break;
     }
-    unpaintable(abnormality);
+    throw KorvenError(fault(abnormality, QCoreApplication::translate("CellChromosomes", "does not name chromosome %1").arg(c)));
 }
 
 std::vector<CellChromosome> cellChromosomes(const iscn::CellLine &line)
 {
     std::vector<CellChromosome> cell;
     const auto normal = [](const QString &name) {
-        return CellChromosome{name, name, {{name, QStringLiteral("pter"), QStringLiteral("qter")}}};
+        CellChromosome chromosome;
+        chromosome.identity = chromosome.group = name;
+        chromosome.segments = {{name, QStringLiteral("pter"), QStringLiteral("qter")}};
+        return chromosome;
     };
     // Every autosome as many times as the line's ploidy says: 69,XXY has three of each.
     const int ploidy = iscn::ploidy(line.count);
@@ -198,7 +353,7 @@ std::vector<CellChromosome> cellChromosomes(const iscn::CellLine &line)
             continue;
         }
         QStringList centromeres;
-        if (abnormality.kind == Kind::Translocation)
+        if (derivativeEach(abnormality))
             centromeres = abnormality.chromosomes;
         else if (abnormality.kind == Kind::Marker)
             centromeres = {QStringLiteral("mar")};
@@ -206,8 +361,15 @@ std::vector<CellChromosome> cellChromosomes(const iscn::CellLine &line)
             centromeres = {abnormality.chromosomes.first()};
         for (const QString &c : centromeres) {
             const QString source = abnormality.kind == Kind::Marker ? QString() : c;
-            const std::vector<Segment> segments = derivativeSegments(abnormality, source);
-            added.push_back({identityOf(abnormality, c), c, segments});
+            CellChromosome chromosome;
+            chromosome.identity = identityOf(abnormality, c);
+            chromosome.group = c;
+            chromosome.segments = derivativeSegments(abnormality, source);
+            chromosome.ring = abnormality.kind == Kind::Ring;
+            chromosome.centromeres = abnormality.kind == Kind::Dicentric || abnormality.kind == Kind::Isodicentric ? 2 : 1;
+            if (abnormality.kind == Kind::Heteromorphism)
+                chromosome.variant = abnormality.variant;
+            added.push_back(chromosome);
         }
         // What the abnormal chromosomes take the place of: a derivative of one chromosome that
         // chromosome, any other structure every chromosome it names.

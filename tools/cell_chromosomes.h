@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace korven {
@@ -27,23 +28,30 @@ struct CellChromosome {
     std::vector<Segment> segments;
     int centromeres = 1; // 2 for a dicentric
     bool ring = false;   // the segments' ends joined
-    // A whole normal chromosome (not a derivative, not a marker).
+    // A heteromorphism (9qh+): its variable block larger or smaller than usual.
+    std::optional<iscn::Variant> variant;
+    // A whole normal chromosome (not a derivative, not a marker, no heteromorphism).
     bool normal() const
     {
-        return segments.size() == 1 && segments[0].from == QLatin1String("pter") && segments[0].to == QLatin1String("qter");
+        return segments.size() == 1 && segments[0].from == QLatin1String("pter") && segments[0].to == QLatin1String("qter")
+               && !ring && !variant;
     }
 };
 
 // The chromosomes of a cell of the line, in karyogram order: 1 to 22, X, Y, an abnormal
 // chromosome right after the normal homologues of its group, markers last. A structural
 // abnormality replaces one normal copy of each chromosome it involves, unless gained, and except
-// of the sex chromosomes, which the line lists only when normal. Throws KorvenError for what
-// cannot be painted (rings, dicentrics) and for a loss or replacement with no normal copy left.
+// of the sex chromosomes, which the line lists only when normal. An insertion between two
+// chromosomes gives both derivatives, a ring is closed, a dicentric has two centromeres. Throws
+// KorvenError for what cannot be painted (a derivative made by anything but translocations) and
+// for a loss or replacement with no normal copy left.
 std::vector<CellChromosome> cellChromosomes(const iscn::CellLine &line);
 
 // The segments of one structural abnormality's derivative that keeps the centromere of
-// `chromosome` (for a translocation, each partner's derivative in turn; for der(N) made by one
-// translocation, N's). Throws KorvenError for what cannot be painted.
+// `chromosome` (for a translocation or an insertion between two chromosomes, each partner's
+// derivative in turn; for der(N) made by translocations, N's). A ring's segment is the part it
+// keeps, its ends joined when painted; material of unknown origin (add) is a stretch of an
+// unrelated chromosome about as long as the part lost. Throws KorvenError for what cannot be painted.
 std::vector<Segment> derivativeSegments(const iscn::Abnormality &abnormality, const QString &chromosome);
 
 } // namespace korven

@@ -1,5 +1,9 @@
 #include "tools/chromosome_variants.h"
 
+#include "files/errors.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -132,6 +136,46 @@ Homologue randomHomologue(const ChromosomeBands &chromosome, Rng &rng, const Pai
     }
     relayBands(homologue.bands, sizes);
     return homologue;
+}
+
+Homologue variedHomologue(const ChromosomeBands &table, const Homologue &homologue, const BlockVariant &variant, Rng &rng)
+{
+    const ChromosomeBands &c = homologue.bands;
+    const auto inRegion = [&](const Band &band) {
+        if (band.shortArm != (variant.arm == QLatin1Char('p')) || band.stain == Stain::Acen)
+            return false;
+        const bool shortAcro = c.acrocentric && band.shortArm;
+        if (variant.region == QLatin1String("stk"))
+            return band.stain == Stain::Stalk;
+        if (variant.region == QLatin1String("s"))
+            return shortAcro && band.stain != Stain::Stalk && band.name.startsWith(QLatin1String("13"));
+        return shortAcro ? band.stain != Stain::Stalk && !band.name.startsWith(QLatin1String("13")) : band.stain == Stain::Gvar;
+    };
+    Homologue varied = homologue;
+    std::vector<double> sizes;
+    bool found = false;
+    // Drawn for every band alike, so the sizes do not depend on which bands the block has.
+    const double factor = variant.larger ? rng.uniform(2.4, 2.8) : rng.uniform(0.25, 0.4);
+    const double darkness = rng.uniform(-0.05, 0.05);
+    for (size_t b = 0; b < c.bands.size(); ++b) {
+        const Band &band = c.bands[b];
+        double size = band.stop - band.start;
+        if (inRegion(band)) {
+            found = true;
+            // Sized on the table's band, so a block drawn small (or absent) for this person is
+            // still clearly larger.
+            size = (table.bands[b].stop - table.bands[b].start) * factor;
+            varied.darkness[b] = std::clamp(varied.darkness[b] + darkness, 0.0, 1.0);
+        }
+        sizes.push_back(size);
+    }
+    if (!found)
+        throw KorvenError(QCoreApplication::translate("ChromosomeVariants", "chromosome %1 has no %2 block on its %3 arm to be %4")
+                              .arg(c.name, variant.region, variant.arm,
+                                   variant.larger ? QCoreApplication::translate("ChromosomeVariants", "larger")
+                                                  : QCoreApplication::translate("ChromosomeVariants", "smaller")));
+    relayBands(varied.bands, sizes);
+    return varied;
 }
 
 } // namespace korven

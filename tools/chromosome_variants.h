@@ -43,4 +43,18 @@ Homologue randomHomologue(const ChromosomeBands &chromosome, Rng &rng, const Pai
 // A homologue of a random person.
 Homologue randomHomologue(const ChromosomeBands &chromosome, Rng &rng);
 
+// A heteromorphism written in a karyotype (9qh+, 1qh-, 15ps+, 21pstk+): on `arm`, the `region`
+// "h" (heterochromatin: the gvar blocks, on an acrocentric's short arm the part below the stalk),
+// "s" (satellites) or "stk" (stalks).
+struct BlockVariant {
+    QChar arm;
+    QString region;
+    bool larger = true;
+};
+
+// The homologue (drawn from `table`) with that block clearly larger (2.4 to 2.8 times the table's
+// size, beyond the normal range) or smaller (about a third). Throws KorvenError when the
+// chromosome has no such block at its level.
+Homologue variedHomologue(const ChromosomeBands &table, const Homologue &homologue, const BlockVariant &variant, Rng &rng);
+
 } // namespace korven

@@ -128,7 +128,9 @@ ClassWindow::ClassWindow(QWidget *parent) : QWidget(parent)
     layout->addWidget(split, 1);
 
     connect(openButton, &QPushButton::clicked, this, [this] { guarded([this] { chooseFolder(); }); });
-    connect(filter, &QLineEdit::textChanged, proxy_, &QSortFilterProxyModel::setFilterFixedString);
+    // IDs are kept in NFC; a filter typed in another form (a decomposed "é") still finds them.
+    connect(filter, &QLineEdit::textChanged, proxy_,
+            [this](const QString &text) { proxy_->setFilterFixedString(text.normalized(QString::NormalizationForm_C)); });
     connect(exportTableButton, &QPushButton::clicked, this, [this] { guarded([this] { chooseExport(false); }); });
     connect(exportTrialsButton, &QPushButton::clicked, this, [this] { guarded([this] { chooseExport(true); }); });
     connect(printButton, &QPushButton::clicked, this, [this] { printTable(); });

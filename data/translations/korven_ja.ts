@@ -650,12 +650,39 @@ Mistakes of sex chromosome:  X (%4)   Y (%5)
         <translation>染色体 %1 を含みません</translation>
     </message>
     <message>
-        <source>cannot be painted (rings, dicentrics and the like are not drawn)</source>
-        <translation>描けません(環状染色体、二動原体染色体などは描きません)</translation>
-    </message>
-    <message>
         <source>no normal chromosome %1 is left to change</source>
         <translation>変えられる正常な染色体 %1 が残っていません</translation>
+    </message>
+    <message>
+        <source>cannot be painted: %1</source>
+        <translation>描けません: %1</translation>
+    </message>
+    <message>
+        <source>the break at %1 lies in a part already moved</source>
+        <translation>%1 の切断点はすでに移った部分にあります</translation>
+    </message>
+    <message>
+        <source>only derivatives made by translocations are painted, not by %1</source>
+        <translation>描けるのは転座でできた派生染色体だけで、%1 によるものは描けません</translation>
+    </message>
+    <message>
+        <source>it names no rearrangement</source>
+        <translation>再構成が書かれていません</translation>
+    </message>
+</context>
+<context>
+    <name>ChromosomeVariants</name>
+    <message>
+        <source>chromosome %1 has no %2 block on its %3 arm to be %4</source>
+        <translation>染色体 %1 の %3 腕には%4できる %2 領域がありません</translation>
+    </message>
+    <message>
+        <source>larger</source>
+        <translation>大きく</translation>
+    </message>
+    <message>
+        <source>smaller</source>
+        <translation>小さく</translation>
     </message>
 </context>
 <context>

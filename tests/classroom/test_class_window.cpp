@@ -190,6 +190,12 @@ private slots:
         QCOMPARE(idsShown(window->table), (QStringList{"alice", "carol", "dave", "gina"}));
         window->filter->setText(QStringLiteral("花"));
         QCOMPARE(idsShown(window->table), (QStringList{"花子"}));
+        // IDs are kept composed; typed decomposed ("ぎ" as "き" and a combining voiced mark) the
+        // filter still finds one.
+        QVERIFY(QDir().mkpath(korven::userFolder(fx->result(), QString::fromUtf16(u"\u304e\u3093"))));
+        window->openFolder(fx->result());
+        window->filter->setText(QString::fromUtf16(u"\u304d\u3099"));
+        QCOMPARE(idsShown(window->table), (QStringList{QString::fromUtf16(u"\u304e\u3093")}));
         window->filter->clear();
 
         const QAbstractItemModel *model = window->table->model();

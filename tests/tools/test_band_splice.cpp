@@ -16,14 +16,14 @@ class TestBandSplice : public QObject {
     std::vector<Ideogram> tables; // 400 and 850
     std::map<QString, Homologue> typical;
 
-    SplicedChromosome splice(const std::vector<Segment> &segments)
+    SplicedChromosome splice(const std::vector<Segment> &segments, int centromeres = 1)
     {
         return spliceSegments(
             segments, QStringLiteral("test"),
             [&](const QString &name) -> const Homologue & {
                 return typical.try_emplace(name, typicalHomologue(tables[0].of(name))).first->second;
             },
-            tables[1]);
+            tables[1], centromeres);
     }
 
 private slots:
@@ -83,6 +83,21 @@ private slots:
             << "Xq28 Xq27 Xq26 Xq25 Xq24 Xq23 Xq22 Xq21 Xq13 Xq12 Xq11 Xq11 Xq12 Xq13 Xq21 Xq22 Xq23 Xq24 Xq25 Xq26 "
                "Xq27 Xq28"
             << 2 * 5369.0 << 5369.0 << false;
+        // 2q22 (8314..9048, 8681) to 2q32 (10854..11792, 11323) put in at 5p14 (1462.5), 2q22
+        // nearer the centromere; 2 loses it.
+        QTest::newRow("der(5)ins(5;2)") << "ins(5;2)(p14;q22q32)" << "5"
+            << "5p15.3 5p15.2 5p15.1 5p14 2q32 2q31 2q24 2q23 2q22 5p14 5p13 5p12 5p11 5q11.1 5q11.2 5q12 5q13 5q14 5q15 "
+               "5q21 5q22 5q23 5q31 5q32 5q33 5q34 5q35"
+            << 10600.0 + 2642.0 << 2845.0 + 2642.0 << false;
+        QTest::newRow("der(2)ins(5;2)") << "ins(5;2)(p14;q22q32)" << "2"
+            << "2p25 2p24 2p23 2p22 2p21 2p16 2p15 2p14 2p13 2p12 2p11.2 2p11.1 2q11.1 2q11.2 2q12 2q13 2q14.1 2q14.2 "
+               "2q14.3 2q21 2q22 2q32 2q33 2q34 2q35 2q36 2q37"
+            << 14400.0 - 2642.0 << -1.0 << false;
+        // 13 from qter to 13p11.2 (803) joined to 15 from 15p11.2 (849.5): two centromeres.
+        QTest::newRow("dic(13;15)") << "dic(13;15)(p11.2;p11.2)" << "13"
+            << "13q34 13q33 13q32 13q31 13q22 13q21 13q14 13q13 13q12 13q11 13p11.1 13p11.2 15p11.2 15p11.1 15q11.1 "
+               "15q11.2 15q12 15q13 15q14 15q15 15q21 15q22 15q23 15q24 15q25 15q26"
+            << 5707.0 + 5220.5 << -1.0 << false;
         // 15's short arm (to the centromere at 1275) mirrored: a satellite at each end.
         QTest::newRow("marker") << "+mar" << ""
             << "15p13 15p12 15p11.2 15p11.1 15p11.1 15p11.2 15p12 15p13" << 2550.0 << 1275.0 << false;
@@ -98,7 +113,8 @@ private slots:
         QFETCH(bool, acrocentric);
         const auto karyotype = iscn::parseKaryotype(QStringLiteral("46,XX,") + abnormality);
         QVERIFY(karyotype);
-        const SplicedChromosome result = splice(derivativeSegments(karyotype->lines[0].abnormalities[0], of));
+        const iscn::Abnormality &a = karyotype->lines[0].abnormalities[0];
+        const SplicedChromosome result = splice(derivativeSegments(a, of), a.kind == iscn::Kind::Dicentric ? 2 : 1);
         QCOMPARE(result.labels.join(QLatin1Char(' ')), labels);
         QCOMPARE(result.homologue.bands.length, length);
         if (centromere >= 0)

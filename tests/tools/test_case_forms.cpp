@@ -52,6 +52,22 @@ private slots:
         QTest::newRow("t") << "46,XY,t(9;22)(q34;q11.2)" << 550 << 46
                            << QStringList{"longer der(9)t(9;22)(q34;q11.2)", "shorter der(22)t(9;22)(q34;q11.2)"};
         QTest::newRow("der") << "47,XY,+der(22)t(11;22)(q23;q11.2)" << 550 << 47 << QStringList{"shorter der(22)t(11;22)(q23;q11.2)"};
+        QTest::newRow("three-way t") << "46,XX,t(2;5;7)(p21;q23;q22)" << 550 << 46
+                                     << QStringList{"longer der(2)t(2;5;7)(p21;q23;q22)", "shorter der(5)t(2;5;7)(p21;q23;q22)",
+                                                    "same der(7)t(2;5;7)(p21;q23;q22)"};
+        QTest::newRow("der of two translocations") << "46,XX,der(1)t(1;3)(p32;q21)t(1;11)(q25;q13)" << 400 << 46
+                                                   << QStringList{"longer der(1)t(1;3)(p32;q21)t(1;11)(q25;q13)"};
+        QTest::newRow("ring") << "46,XX,r(13)(p11q34)" << 400 << 46 << QStringList{"shorter r(13)(p11q34)"};
+        QTest::newRow("ring without breaks") << "46,X,r(X)" << 400 << 46 << QStringList{"shorter r(X)"};
+        QTest::newRow("dic") << "45,XX,dic(13;15)(p11.2;p11.2)" << 400 << 45 << QStringList{"longer dic(13;15)(p11.2;p11.2)"};
+        QTest::newRow("idic(Y)") << "46,X,idic(Y)(q11.2)" << 400 << 46 << QStringList{"shorter idic(Y)(q11.2)"};
+        QTest::newRow("ins between two") << "46,XY,ins(5;2)(p14;q22q32)" << 400 << 46
+                                         << QStringList{"shorter der(2)ins(5;2)(p14;q22q32)", "longer der(5)ins(5;2)(p14;q22q32)"};
+        QTest::newRow("ins within one") << "46,XY,ins(2)(p13q21q31)" << 400 << 46 << QStringList{"same ins(2)(p13q21q31)"};
+        QTest::newRow("add") << "46,XX,add(7)(q22)" << 400 << 46 << QStringList{"same add(7)(q22)"};
+        QTest::newRow("9qh+") << "46,XY,9qh+" << 400 << 46 << QStringList{"longer 9qh+"};
+        QTest::newRow("1qh-") << "46,XX,1qh-" << 400 << 46 << QStringList{"shorter 1qh-"};
+        QTest::newRow("15ps+") << "46,XX,15ps+" << 400 << 46 << QStringList{"longer 15ps+"};
         QTest::newRow("trisomy") << "47,XY,+21" << 400 << 47 << QStringList{};
         QTest::newRow("45,X,-Y") << "45,X,-Y" << 400 << 45 << QStringList{};
         QTest::newRow("triploid") << "69,XXY" << 400 << 69 << QStringList{};
@@ -77,9 +93,15 @@ private slots:
             std::map<QString, Homologue> sources;
             for (const Segment &segment : chromosome.segments)
                 sources.emplace(segment.chromosome, typicalHomologue(table.of(segment.chromosome)));
+            if (chromosome.variant) {
+                Rng rng(1);
+                const QString &name = chromosome.group;
+                sources[name] = variedHomologue(table.of(name), sources.at(name),
+                                                {chromosome.variant->arm, chromosome.variant->region, chromosome.variant->larger}, rng);
+            }
             const SplicedChromosome spliced = spliceSegments(chromosome.segments, chromosome.identity,
                                                              [&](const QString &name) -> const Homologue & { return sources.at(name); },
-                                                             ideograms.back());
+                                                             ideograms.back(), chromosome.centromeres);
             found << relation(spliced.homologue.bands.length, table.of(chromosome.group).length) + QLatin1Char(' ')
                          + chromosome.identity;
         }
