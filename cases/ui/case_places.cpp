@@ -339,15 +339,7 @@ void PiecePlace::clear()
     pieces_.clear();
 }
 
-void PiecePlace::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (movable_ && CasePieceMimeData::pieceOf(event->mimeData())) {
-        event->setDropAction(Qt::MoveAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
+void PiecePlace::dragEnterEvent(QDragEnterEvent *event) { dragMoveEvent(event); } // the same question
 
 void PiecePlace::dragMoveEvent(QDragMoveEvent *event)
 {
