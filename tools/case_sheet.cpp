@@ -281,7 +281,9 @@ QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideogra
                          panel.chromosome->identity);
         const double top = py + TitleHeight;
         double x = panelX + IdeogramGap / 2;
+        std::vector<double> lastLabels; // heights of the last source's break names, beside the arrow
         for (const Source &source : panel.sources) {
+            lastLabels.clear();
             const Homologue &h = homologue(source.chromosome);
             drawIdeogram(painter, h.bands, h.darkness, QPointF(x, top), IdeogramWidth, scale);
             painter.setPen(BreakColour);
@@ -289,6 +291,7 @@ QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideogra
             for (const QString &place : source.breaks) {
                 const double at = top + placePosition(h.bands, place, &finest.of(source.chromosome)) * scale;
                 painter.drawLine(QPointF(x - IdeogramWidth, at), QPointF(x + IdeogramWidth, at));
+                lastLabels.push_back(at);
                 painter.drawText(QRectF(x + IdeogramWidth + 1, at - 8, 60, 16), Qt::AlignLeft | Qt::AlignVCenter,
                                  place == QLatin1String("cen") ? QStringLiteral("cen") : place);
             }
@@ -299,7 +302,10 @@ QImage drawCaseSheet(const QString &folder, const std::vector<Ideogram> &ideogra
             x += IdeogramGap;
         }
         painter.setPen(Qt::black);
-        const double middle = top + (panel.height - TitleHeight - LabelHeight) / 2;
+        // The arrow at mid-height, moved down past any break name it would cover.
+        double middle = top + (panel.height - TitleHeight - LabelHeight) / 2;
+        while (std::any_of(lastLabels.begin(), lastLabels.end(), [&](double at) { return std::abs(at - middle) < 16; }))
+            middle += 8;
         painter.drawText(QRectF(x - IdeogramGap / 2 - 10, middle - 10, 20, 20), Qt::AlignCenter, QStringLiteral("→"));
         x += 6;
         const Homologue &result = panel.spliced.homologue;
