@@ -64,7 +64,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 install_packages() {
   "$here/scripts/install-deps.sh"
   local packages=(
-    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
     nsis wine wine64 msitools osslsigncode zip unzip
     dpkg-dev perl python3 xvfb xauth
   )
@@ -161,7 +161,8 @@ qt_targets=(Core Gui Widgets PrintSupport Concurrent Test EntryPointImplementati
   QJpegPlugin QGifPlugin QICOPlugin)
 qt_skipped_dirs=(src/xml src/opengl src/openglwidgets src/plugins/platforms/minimal
   src/plugins/platforms/direct2d src/plugins/generic src/plugins/platforminputcontexts
-  src/plugins/platformthemes src/plugins/printsupport)
+  src/plugins/platformthemes src/plugins/printsupport src/platformsupport/devicediscovery
+  src/platformsupport/fbconvenience)
 build_qt() { nice -n 19 cmake --build "$qt_build" -j"$jobs" --target "${qt_targets[@]}"; }
 install_qt() {
   local dir
@@ -177,7 +178,8 @@ cv_prefix="$cache/opencv-windows"
 cv_build="$cache/build/opencv"
 
 # The modules the problem maker and the importer use, as shared libraries named without the
-# version (libopencv_core.dll), nothing optional.
+# version (libopencv_core.dll), nothing optional. Debian's source leaves out OpenCV's own zlib and
+# quirc: zlib is Debian's MinGW-w64 build, linked statically; quirc (QR codes) is not needed.
 configure_opencv() {
   rm -rf "$cv_build"
   cmake -G Ninja -S "$cache/src/opencv" -B "$cv_build" \
@@ -188,7 +190,8 @@ configure_opencv() {
     -DBUILD_opencv_apps=OFF -DBUILD_opencv_java=OFF -DBUILD_opencv_python3=OFF \
     -DBUILD_JAVA=OFF -DBUILD_opencv_python_bindings_generator=OFF \
     -DWITH_IPP=OFF -DWITH_ITT=OFF -DWITH_OPENCL=OFF -DWITH_EIGEN=OFF -DWITH_LAPACK=OFF \
-    -DWITH_PROTOBUF=OFF -DWITH_ADE=OFF -DWITH_FFMPEG=OFF -DWITH_GSTREAMER=OFF -DWITH_DSHOW=OFF \
+    -DBUILD_ZLIB=OFF -DZLIB_INCLUDE_DIR=/usr/$triple/include -DZLIB_LIBRARY=/usr/$triple/lib/libz.a \
+    -DWITH_QUIRC=OFF -DWITH_PROTOBUF=OFF -DWITH_ADE=OFF -DWITH_FFMPEG=OFF -DWITH_GSTREAMER=OFF -DWITH_DSHOW=OFF \
     -DWITH_MSMF=OFF -DWITH_WIN32UI=OFF -DWITH_VTK=OFF -DWITH_QT=OFF -DWITH_GTK=OFF \
     -DWITH_1394=OFF -DWITH_OPENEXR=OFF -DWITH_JPEG=OFF -DWITH_PNG=OFF -DWITH_TIFF=OFF \
     -DWITH_WEBP=OFF -DWITH_JASPER=OFF -DWITH_OPENJPEG=OFF -DWITH_IMGCODEC_HDR=OFF \
