@@ -262,13 +262,7 @@ ExpectedCell expectedCell(const iscn::CellLine &line, const Ideogram &table, con
             length = whole(first);
             const iscn::Variant &v = a.variant;
             for (const Band &band : c.bands) {
-                const bool arm = band.shortArm == (v.arm == QLatin1Char('p')) && band.stain != Stain::Acen;
-                const bool satellite = c.acrocentric && band.shortArm && band.name.startsWith(QLatin1String("13"));
-                const bool block = v.region == QLatin1String("stk") ? band.stain == Stain::Stalk
-                                   : v.region == QLatin1String("s") ? satellite && band.stain != Stain::Stalk
-                                   : c.acrocentric && band.shortArm ? band.stain != Stain::Stalk && !satellite
-                                                                    : band.stain == Stain::Gvar;
-                if (arm && block) {
+                if (inVariantBlock(c, band, {v.arm, v.region, v.larger})) {
                     const double units = band.stop - band.start;
                     length.variant += units;
                     if (variableBand(c, band))

@@ -138,19 +138,22 @@ Homologue randomHomologue(const ChromosomeBands &chromosome, Rng &rng, const Pai
     return homologue;
 }
 
+bool inVariantBlock(const ChromosomeBands &chromosome, const Band &band, const BlockVariant &variant)
+{
+    if (band.shortArm != (variant.arm == QLatin1Char('p')) || band.stain == Stain::Acen)
+        return false;
+    const bool shortAcro = chromosome.acrocentric && band.shortArm;
+    const bool satellite = band.name.startsWith(QLatin1String("13"));
+    if (variant.region == QLatin1String("stk"))
+        return band.stain == Stain::Stalk;
+    if (variant.region == QLatin1String("s"))
+        return shortAcro && band.stain != Stain::Stalk && satellite;
+    return shortAcro ? band.stain != Stain::Stalk && !satellite : band.stain == Stain::Gvar;
+}
+
 Homologue variedHomologue(const ChromosomeBands &table, const Homologue &homologue, const BlockVariant &variant, Rng &rng)
 {
     const ChromosomeBands &c = homologue.bands;
-    const auto inRegion = [&](const Band &band) {
-        if (band.shortArm != (variant.arm == QLatin1Char('p')) || band.stain == Stain::Acen)
-            return false;
-        const bool shortAcro = c.acrocentric && band.shortArm;
-        if (variant.region == QLatin1String("stk"))
-            return band.stain == Stain::Stalk;
-        if (variant.region == QLatin1String("s"))
-            return shortAcro && band.stain != Stain::Stalk && band.name.startsWith(QLatin1String("13"));
-        return shortAcro ? band.stain != Stain::Stalk && !band.name.startsWith(QLatin1String("13")) : band.stain == Stain::Gvar;
-    };
     Homologue varied = homologue;
     std::vector<double> sizes;
     bool found = false;
@@ -160,7 +163,7 @@ Homologue variedHomologue(const ChromosomeBands &table, const Homologue &homolog
     for (size_t b = 0; b < c.bands.size(); ++b) {
         const Band &band = c.bands[b];
         double size = band.stop - band.start;
-        if (inRegion(band)) {
+        if (inVariantBlock(c, band, variant)) {
             found = true;
             // Sized on the table's band, so a block drawn small (or absent) for this person is
             // still clearly larger.

@@ -52,6 +52,9 @@ struct BlockVariant {
     bool larger = true;
 };
 
+// Whether `band` of `chromosome` is part of the block a variant names.
+bool inVariantBlock(const ChromosomeBands &chromosome, const Band &band, const BlockVariant &variant);
+
 // The homologue (drawn from `table`) with that block clearly larger (2.4 to 2.8 times the table's
 // size, beyond the normal range) or smaller (about a third). Throws KorvenError when the
 // chromosome has no such block at its level.
